@@ -1,0 +1,12 @@
+#pragma once
+// The commands of velmora-cli. Each takes the words after the command name and
+// returns the process exit status.
+
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+using Arguments = std::vector<std::string>;
+
+}  // namespace velmora::cli

@@ -1,0 +1,39 @@
+// velmora-cli: the engine and the file readers and writers of Velmora, on the
+// command line. Formats are described in docs/velmora-cli.md.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/Commands.h"
+
+namespace {
+
+struct Command {
+    std::string_view Name;
+    int (*Run)(const velmora::cli::Arguments&);
+    std::string_view Usage;
+};
+
+constexpr Command Commands[] = {
+    {"", nullptr, ""},
+};
+
+int Usage() {
+    std::fputs("usage: velmora-cli COMMAND ...\n", stderr);
+    for (const Command& c : Commands)
+        if (c.Run) std::fprintf(stderr, "  %.*s\n", static_cast<int>(c.Usage.size()), c.Usage.data());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const std::string_view name = argv[1];
+    velmora::cli::Arguments args(argv + 2, argv + argc);
+    for (const Command& c : Commands)
+        if (c.Run && c.Name == name) return c.Run(args);
+    std::fprintf(stderr, "velmora-cli: unknown command \"%s\"\n", argv[1]);
+    return Usage();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The user-interface seam: what the core asks of the windows. The Win32 shell
+// implements it with real windows; tests use a scripted double that records
+// every call and answers questions.
+
+#include <string>
+
+namespace velmora {
+
+enum class DialogKind : int { Information = 0, Confirmation = 1, Warning = 2, Error = 3 };
+
+// Button sets of the message dialog. The answer is 0 for the OK set, else 1, 2
+// or 3 for the first, second and third button; closing the dialog answers 3.
+enum ButtonSet : int {
+    OkButtons = 0,           // "OK"
+    SaveAsButtons = 1,       // "Save As...", "Do not Save", "Cancel"
+    SaveButtons = 2,         // "Save", "Do not Save", "Cancel"
+    OverwriteButtons = 3,    // "Overwrite", "Do not Overwrite", "Cancel"
+    ClearButtons = 4,        // "Clear", "Do not Clear", "Cancel"
+};
+
+// Texts are already translated and use the markup: "#" ends a line, "$"
+// switches bold. Captions and Values pair up line by line.
+struct MessageDialog {
+    DialogKind Kind = DialogKind::Information;
+    std::string Heading;
+    std::string Captions;
+    std::string Values;
+    std::string Message;
+    int Buttons = OkButtons;
+};
+
+enum class SettingsWindow : int {
+    Assignment,
+    AdvancedAssignment,
+    Stick,
+    DPad,
+    Trigger,
+    Mouse,
+    ControllerSettings,
+    ControllerProperties,
+    GlobalSettings,
+    ProfileSettings,
+    Help,
+};
+inline constexpr int SettingsWindowCount = 11;
+
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+
+    virtual int ShowMessageDialog(const MessageDialog& dialog) = 0;
+
+    virtual bool IsWindowOpen(SettingsWindow window) const = 0;
+    virtual void CloseWindow(SettingsWindow window) = 0;
+    virtual bool MainWindowShowing() const = 0;
+
+    // Redraw one control's button, or the whole layout picture.
+    virtual void DrawControlButton(int control) = 0;
+    virtual void RedrawLayout() = 0;
+    // The assignment windows redraw their slot displays.
+    virtual void RedrawSlotDisplays() = 0;
+};
+
+// A user interface with no windows: every question is answered as if the
+// dialog were closed, nothing is open, nothing is drawn.
+class NoUserInterface : public UserInterface {
+public:
+    int ShowMessageDialog(const MessageDialog& dialog) override { return dialog.Buttons == OkButtons ? 0 : 3; }
+    bool IsWindowOpen(SettingsWindow) const override { return false; }
+    void CloseWindow(SettingsWindow) override {}
+    bool MainWindowShowing() const override { return false; }
+    void DrawControlButton(int) override {}
+    void RedrawLayout() override {}
+    void RedrawSlotDisplays() override {}
+};
+
+}  // namespace velmora
