@@ -1,0 +1,46 @@
+#pragma once
+// A scripted user interface for tests: records every dialog and redraw, answers
+// questions from a queue, and keeps a set of open windows.
+
+#include <array>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/UserInterface.h"
+
+namespace velmora::test {
+
+class RecordingUserInterface : public UserInterface {
+public:
+    std::vector<MessageDialog> Dialogs;
+    std::deque<int> Answers;  // answers for questions, in order; closing (3) when empty
+    std::array<bool, SettingsWindowCount> Open{};
+    std::vector<SettingsWindow> Closed;
+    std::vector<int> DrawnButtons;
+    int LayoutRedraws = 0;
+    int SlotDisplayRedraws = 0;
+    bool Showing = true;
+
+    int ShowMessageDialog(const MessageDialog& dialog) override {
+        Dialogs.push_back(dialog);
+        if (dialog.Buttons == OkButtons) return 0;
+        if (Answers.empty()) return 3;
+        const int answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    bool IsWindowOpen(SettingsWindow w) const override { return Open[static_cast<std::size_t>(w)]; }
+    void CloseWindow(SettingsWindow w) override {
+        if (Open[static_cast<std::size_t>(w)]) Closed.push_back(w);
+        Open[static_cast<std::size_t>(w)] = false;
+    }
+    bool MainWindowShowing() const override { return Showing; }
+    void DrawControlButton(int control) override { DrawnButtons.push_back(control); }
+    void RedrawLayout() override { ++LayoutRedraws; }
+    void RedrawSlotDisplays() override { ++SlotDisplayRedraws; }
+
+    void SetOpen(SettingsWindow w, bool open = true) { Open[static_cast<std::size_t>(w)] = open; }
+};
+
+}  // namespace velmora::test
