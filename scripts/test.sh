@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds and runs every test of Velmora: the native suites under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the same suites
+# cross-compiled for Windows and run under Wine, and a short benchmark run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== Native build (debug, sanitizers)"
+cmake --preset debug >/dev/null
+cmake --build --preset debug -j "$jobs"
+ctest --preset debug -j "$jobs"
+
+echo "== Windows build (mingw-w64), tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+# shellcheck source=scripts/wine-env.sh
+source scripts/wine-env.sh
+velmora_wine_start
+trap velmora_wine_stop EXIT
+ctest --preset windows -j "$jobs"
+
+echo "== Native release build and a short benchmark run (figures, not pass/fail)"
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$jobs"
+if [ -x build/release/velmora_bench ]; then
+  build/release/velmora_bench --benchmark_min_time=0.2
+fi
