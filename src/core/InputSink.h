@@ -11,14 +11,14 @@ inline constexpr std::uint32_t KeyExtended = 0x0001;
 inline constexpr std::uint32_t KeyUp = 0x0002;
 inline constexpr std::uint32_t KeyScanCode = 0x0008;
 
-inline constexpr std::uint32_t MouseMove = 0x0001;
+inline constexpr std::uint32_t MouseMoveFlag = 0x0001;  // "Flag": SlotKind has a MouseMove too
 inline constexpr std::uint32_t MouseLeftDown = 0x0002;
 inline constexpr std::uint32_t MouseLeftUp = 0x0004;
 inline constexpr std::uint32_t MouseRightDown = 0x0008;
 inline constexpr std::uint32_t MouseRightUp = 0x0010;
 inline constexpr std::uint32_t MouseMiddleDown = 0x0020;
 inline constexpr std::uint32_t MouseMiddleUp = 0x0040;
-inline constexpr std::uint32_t MouseWheel = 0x0800;
+inline constexpr std::uint32_t MouseWheelFlag = 0x0800;
 inline constexpr std::uint32_t MouseAbsolute = 0x8000;
 
 struct KeyboardRecord {
