@@ -9,4 +9,6 @@ namespace velmora::cli {
 
 using Arguments = std::vector<std::string>;
 
+int RunCheck(const Arguments& args);  // check [--out FILE] FILE
+
 }  // namespace velmora::cli

@@ -16,6 +16,7 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
+    {"check", velmora::cli::RunCheck, "check [--out FILE] FILE"},
     {"", nullptr, ""},
 };
 
