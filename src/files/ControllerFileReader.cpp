@@ -1,0 +1,133 @@
+// Reading controller files: the version check, then every value with its
+// default, so that a missing or bad line never fails the load.
+
+#include <optional>
+
+#include "files/ControllerFileKeys.h"
+#include "files/ControllerFileRows.h"
+#include "files/ControllerFiles.h"
+#include "files/GlobalLanguage.h"
+#include "files/OldControllerFiles.h"
+
+namespace velmora {
+
+namespace {
+
+std::vector<DetailLine> ControllerFileDetails(const std::string& fileName) {
+    return {{"*Controller File*", FileTitle(fileName)}, {"*Location*", FileFolder(fileName)}};
+}
+
+void ShowBadAccess(FileAccess& file, const std::string& fileName, std::string_view headingKey,
+                   const std::string& key, const std::string& value, std::string_view messageKey) {
+    std::vector<DetailLine> details = ControllerFileDetails(fileName);
+    details.push_back({"*Name*", key});
+    details.push_back({"*Value*", value});
+    file.Ui().ShowMessageDialog(MakeMessage(DialogKind::Error, headingKey, details, Translate(messageKey)));
+}
+
+void ReadLocations(FileAccess& file, ControllerFileType& layout) {
+    layout.Locations = {};
+    for (int control = 0; control < Stick1UpRight; ++control) {
+        file.ReadNumbers(LocationKey(control), 2, 0, 65535, 0);
+        layout.Locations[control] = Location{file.Numbers[1], file.Numbers[0]};
+    }
+    NormaliseLocations(layout);
+}
+
+void ReadDPadAccesses(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    for (int direction = 0; direction < 4; ++direction) {
+        const std::string key = DPadAccessKey(direction);
+        const std::string value = file.ReadString(key, {});
+        const std::optional<DPadDirectionAccess> access = ParseDPadAccess(value);
+        if (!access)
+            ShowBadAccess(file, fileName, "*Bad DPad Access value found in controller file*", key, value,
+                          "*This is not a valid value. The DPad Access has loaded as \"None\".*");
+        layout.DPadAccess[direction] = access.value_or(DPadDirectionAccess{});
+        if (!DPadPlaced(layout)) layout.DPadAccess[direction].Kind = DPadKind::None;
+    }
+}
+
+void ReadStickAccesses(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    for (int stick = 0; stick < 2; ++stick) {
+        for (int axis = 0; axis < 2; ++axis) {
+            const std::string key = StickAccessKey(stick, axis);
+            const std::string value = file.ReadString(key, {});
+            const std::optional<AxisAccess> access = ParseStickAccess(value);
+            if (!access)
+                ShowBadAccess(file, fileName, "*Bad Stick Access value found in controller file*", key, value,
+                              "*This is not a valid value. The Stick Access has loaded as \"None\".*");
+            layout.StickAccess[stick][axis] = access.value_or(AxisAccess{});
+        }
+        const bool placed = stick == 0 ? Stick1Placed(layout) : Stick2Placed(layout);
+        if (!placed)
+            for (AxisAccess& axis : layout.StickAccess[stick]) axis.Axis = NoAxis;
+    }
+}
+
+void ReadTriggerAccesses(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    for (int side = 0; side < 2; ++side) {
+        const std::string key = TriggerAccessKey(side);
+        const std::string value = file.ReadString(key, {});
+        const std::optional<AxisAccess> access = ParseTriggerAccess(value);
+        if (!access)
+            ShowBadAccess(file, fileName, "*Bad Trigger Access value found in controller file*", key, value,
+                          "*This is not a valid value. The Trigger Access has loaded as \"None\".*");
+        layout.TriggerAccess[side] = access.value_or(AxisAccess{});
+        if (layout.Locations[TriggerLeft + side].Left == 0) layout.TriggerAccess[side].Axis = NoAxis;
+    }
+}
+
+void ReadNames(FileAccess& file, ControllerFileType& layout) {
+    for (int button = 0; button < 32; ++button) layout.ButtonNames[button] = file.ReadString(ButtonNameKey(button), {});
+    layout.DPadName = file.ReadString("DPadName", {});
+    for (int d = 0; d < 4; ++d) layout.DPadDirectionNames[d] = file.ReadString(DPadDirectionNameKey(d), {});
+    for (int stick = 0; stick < 2; ++stick) layout.StickNames[stick] = file.ReadString(StickNameKey(stick), {});
+    for (int d = 0; d < 4; ++d) layout.StickDirectionNames[d] = file.ReadString(StickDirectionNameKey(d), {});
+    for (int side = 0; side < 2; ++side) layout.TriggerNames[side] = file.ReadString(TriggerNameKey(side), {});
+}
+
+void ReadImage(FileAccess& file, ControllerFileType& layout) {
+    layout.Image.resize(ImageBytes);
+    for (int r = 0; r < ImageHeight; ++r) {
+        const int count = file.ReadNumbers(ImageLineKey(r), RowPixels + 1, 0, 0xFFFFFF, 0, true);
+        const std::vector<std::uint32_t> row =
+            DecodeRow(std::span<const std::int32_t>(file.Numbers.data(), static_cast<std::size_t>(count)));
+        for (int c = 0; c < ImageWidth; ++c) SetPixel(layout, r, c, row[static_cast<std::size_t>(c)]);
+    }
+}
+
+bool ParseFile(FileAccess& file, const std::string& fileName) {
+    if (file.Buffer.starts_with(OldControllerSignature)) return ImportOldControllerFile(file, fileName);
+    return file.LoadTextFile(fileName, false);
+}
+
+}  // namespace
+
+void ReadControllerEntries(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    layout.FileName = fileName;
+    layout.Name = FileTitle(fileName);
+    layout.Changed = 0;
+    ReadLocations(file, layout);
+    ReadDPadAccesses(file, fileName, layout);
+    ReadStickAccesses(file, fileName, layout);
+    ReadTriggerAccesses(file, fileName, layout);
+    ReadNames(file, layout);
+    ReadImage(file, layout);
+    UpdateIndicators(layout);
+}
+
+bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout, UserInterface& ui) {
+    FileAccess file(ui);
+    if (!file.ReadWholeFile(fileName, true) || !ParseFile(file, fileName)) return false;
+    // Version strings are year "." two-digit month, so text order is time order.
+    if (file.ReadString("Version", FirstTextControllerVersion) > VersionString()) {
+        ui.ShowMessageDialog(
+            MakeMessage(DialogKind::Error, "*Cannot open newer controller file*", ControllerFileDetails(fileName),
+                        Translate("*This controller file was saved by a newer version and cannot be opened.*")));
+        return false;
+    }
+    ReadControllerEntries(file, fileName, layout);
+    return true;
+}
+
+}  // namespace velmora
