@@ -9,6 +9,8 @@ namespace velmora::cli {
 
 using Arguments = std::vector<std::string>;
 
+int RunGlyphs(const Arguments& args);  // glyphs --out FILE.bmp
+
 int RunCheck(const Arguments& args);  // check [--out FILE] FILE
 
 }  // namespace velmora::cli

@@ -16,6 +16,7 @@ struct Command {
 };
 
 constexpr Command Commands[] = {
+    {"glyphs", velmora::cli::RunGlyphs, "glyphs --out FILE.bmp"},
     {"check", velmora::cli::RunCheck, "check [--out FILE] FILE"},
     {"", nullptr, ""},
 };
