@@ -33,13 +33,19 @@ constexpr std::array<KeyGroup, AutoAssignChoiceCount> Choices{
     NoKeys,
 };
 
-bool ValidGroup(int group) { return group >= 0 && group < DirectionGroupCount; }
+bool ValidGroup(int group) {
+    return group >= 0 && group < DirectionGroupCount;
+}
 
 }  // namespace
 
-int FirstControlOfGroup(int group) { return DPadUp + 4 * group; }
+int FirstControlOfGroup(int group) {
+    return DPadUp + 4 * group;
+}
 
-const KeyGroup& AutoAssignCodes(int choice) { return Choices[static_cast<std::size_t>(choice)]; }
+const KeyGroup& AutoAssignCodes(int choice) {
+    return Choices[static_cast<std::size_t>(choice)];
+}
 
 void AutoAssign(ProfileType& profile, int group, int choice, UserInterface& ui) {
     if (!ValidGroup(group)) return;
@@ -78,7 +84,8 @@ std::uint8_t DetectAutoAssign(const ProfileType& profile, int group) {
         // Only the first slot counts; an empty assignment matches nothing, not even "None".
         for (int direction = 0; direction < 4 && matches; ++direction) {
             const SlotType& slots = profile.Current(first + direction).Slots;
-            matches = !slots.Codes.empty() && slots.Codes[0] == AutoAssignCodes(choice)[static_cast<std::size_t>(direction)];
+            matches = !slots.Codes.empty() &&
+                      slots.Codes[0] == AutoAssignCodes(choice)[static_cast<std::size_t>(direction)];
         }
         if (matches) return static_cast<std::uint8_t>(choice);
     }

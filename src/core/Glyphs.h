@@ -23,6 +23,7 @@ struct KeyLabel {
 
 // Labels of the keys whose name is longer than one character. Keys named by
 // one character ("A", "7") show that character.
+// clang-format off
 inline constexpr KeyLabel KeyLabels[] = {
     {42, "NUM\n0"},      {43, "NUM\n1"},       {44, "NUM\n2"},      {45, "NUM\n3"},      {46, "NUM\n4"},
     {47, "NUM\n5"},      {48, "NUM\n6"},       {49, "NUM\n7"},      {50, "NUM\n8"},      {51, "NUM\n9"},
@@ -40,6 +41,7 @@ inline constexpr KeyLabel KeyLabels[] = {
     {124, "CALC"},       {125, "WEB\nBACK"},   {126, "WEB\nFWD"},   {127, "WEB\nSTOP"},  {128, "WEB\nRELD"},
     {129, "WEB\nFIND"},  {130, "WEB\nFAV"},    {131, "WEB\nHOME"},
 };
+// clang-format on
 
 constexpr std::string_view LabelOf(std::uint8_t code, std::string_view name) {
     for (const KeyLabel& label : KeyLabels)
@@ -76,8 +78,8 @@ inline constexpr const pixelfont::PixelFont* Small = &pixelfont::SmallFont;
 constexpr void DrawLabel(Canvas& canvas, std::string_view text) {
     const std::size_t split = text.find('\n');
     if (split == std::string_view::npos) {
-        constexpr std::array<TextStyle, 5> styles{{{Large, {2, 2}}, {Small, {3, 3}}, {Large, {1, 1}}, {Small, {2, 2}},
-                                                   {Small, {1, 2}}}};
+        constexpr std::array<TextStyle, 5> styles{
+            {{Large, {2, 2}}, {Small, {3, 3}}, {Large, {1, 1}}, {Small, {2, 2}}, {Small, {1, 2}}}};
         const TextStyle style = Choose(text, styles, GlyphSize);
         const int height = style.Font->Height * style.Size.Y;
         pixelfont::DrawCentred(canvas, *style.Font, text, (GlyphSize - height) / 2, style.Size);
@@ -161,6 +163,7 @@ constexpr void Diagonals(Canvas& canvas, int x, int y, int size) {
 // "Media Volume Mute" .. "Media Next Track": 115..121.
 constexpr Canvas MediaGlyph(std::uint8_t code) {
     Canvas canvas = code <= 117 ? FromPicture(Speaker) : Canvas{};
+    // clang-format off
     switch (code) {
     case 115: Diagonals(canvas, 11, 6, 8); break;
     case 116: canvas.Fill(11, 9, 8, 2); break;
@@ -170,6 +173,7 @@ constexpr Canvas MediaGlyph(std::uint8_t code) {
     case 120: canvas.Fill(4, 5, 2, 9); TriangleLeft(canvas, 6, 5); TriangleLeft(canvas, 11, 5); break;
     default: TriangleRight(canvas, 4, 5); TriangleRight(canvas, 9, 5); canvas.Fill(14, 5, 2, 9); break;
     }
+    // clang-format on
     return canvas;
 }
 
@@ -202,7 +206,8 @@ constexpr Canvas MouseWheelGlyph(int direction) {
 constexpr Canvas PauseGlyph(int hundredths) {
     Canvas canvas;
     canvas.Draw(Clock, 5, 1);
-    const char text[] = {static_cast<char>('0' + hundredths / 100), '.', static_cast<char>('0' + hundredths / 10 % 10),
+    const char text[] = {static_cast<char>('0' + hundredths / 100), '.',
+                         static_cast<char>('0' + hundredths / 10 % 10),
                          static_cast<char>('0' + hundredths % 10)};
     pixelfont::DrawCentred(canvas, pixelfont::SmallFont, std::string_view(text, 4), 14, Scale{1, 1});
     return canvas;
@@ -219,15 +224,22 @@ constexpr Canvas KeyGlyph(std::uint8_t code, std::string_view name) {
 constexpr Canvas DrawGlyph(std::uint8_t code, std::string_view name, SlotKind kind, std::uint8_t value) {
     Canvas canvas;
     switch (kind) {
-    case SlotKind::None:
-        if (code == UnknownCode) DrawLabel(canvas, "?");
-        return canvas;
-    case SlotKind::CycleStop: DrawLabel(canvas, "CYCLE\nSTOP"); return canvas;
-    case SlotKind::Pause: return PauseGlyph(value);
-    case SlotKind::Key: return KeyGlyph(code, name);
-    case SlotKind::MouseMove: return MouseMoveGlyph(value);
-    case SlotKind::MouseButton: return MouseButtonGlyph(value);
-    case SlotKind::MouseWheel: return MouseWheelGlyph(value);
+        case SlotKind::None:
+            if (code == UnknownCode) DrawLabel(canvas, "?");
+            return canvas;
+        case SlotKind::CycleStop:
+            DrawLabel(canvas, "CYCLE\nSTOP");
+            return canvas;
+        case SlotKind::Pause:
+            return PauseGlyph(value);
+        case SlotKind::Key:
+            return KeyGlyph(code, name);
+        case SlotKind::MouseMove:
+            return MouseMoveGlyph(value);
+        case SlotKind::MouseButton:
+            return MouseButtonGlyph(value);
+        case SlotKind::MouseWheel:
+            return MouseWheelGlyph(value);
     }
     return canvas;
 }

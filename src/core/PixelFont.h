@@ -5,8 +5,8 @@
 // small letters.
 
 #include <array>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "core/SlotCodes.h"
@@ -172,7 +172,8 @@ constexpr int TextWidth(const PixelFont& font, std::string_view text, int scaleX
     return text.empty() ? 0 : width - scaleX;
 }
 
-constexpr void DrawText(Canvas& canvas, const PixelFont& font, std::string_view text, int x, int y, Scale scale) {
+constexpr void DrawText(Canvas& canvas, const PixelFont& font, std::string_view text, int x, int y,
+                        Scale scale) {
     for (char c : text) {
         const FontChar& f = CharOrQuestion(font, c);
         const int width = static_cast<int>(f.Rows[0].size());

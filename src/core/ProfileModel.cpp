@@ -9,8 +9,12 @@
 namespace velmora {
 namespace {
 
-bool IsCycleStop(std::uint8_t code) { return SlotCodeTable[code].Kind == SlotKind::CycleStop; }
-bool IsPause(std::uint8_t code) { return SlotCodeTable[code].Kind == SlotKind::Pause; }
+bool IsCycleStop(std::uint8_t code) {
+    return SlotCodeTable[code].Kind == SlotKind::CycleStop;
+}
+bool IsPause(std::uint8_t code) {
+    return SlotCodeTable[code].Kind == SlotKind::Pause;
+}
 
 void EditCodes(std::vector<std::uint8_t>& codes, std::int32_t index, std::uint8_t code) {
     const auto count = static_cast<std::int32_t>(codes.size());
@@ -89,8 +93,9 @@ void ResetSet(SetType& set, const ConfigurationType& configuration) {
 // A pause goes between two actions typed one after the other, but not after a
 // modifier key, so that "Left Shift" then "A" stays a combination.
 bool WantsPauseBefore(std::uint8_t code, std::uint8_t previous) {
-    const bool actionAfter = IsKindIn(code, {SlotKind::MouseMove, SlotKind::MouseButton, SlotKind::MouseWheel}) ||
-                             (SlotCodeTable[code].Kind == SlotKind::Key && SlotCodeTable[previous].Modifier == 0);
+    const bool actionAfter =
+        IsKindIn(code, {SlotKind::MouseMove, SlotKind::MouseButton, SlotKind::MouseWheel}) ||
+        (SlotCodeTable[code].Kind == SlotKind::Key && SlotCodeTable[previous].Modifier == 0);
     const bool actionBefore =
         IsKindIn(previous, {SlotKind::Key, SlotKind::MouseMove, SlotKind::MouseButton, SlotKind::MouseWheel});
     return actionAfter && actionBefore;
@@ -207,7 +212,8 @@ void MakeSetSelectorMirror(ProfileType& profile, int control) {
     mirror.Slots = source.Slots;
 }
 
-void ChooseSetSelector(ProfileType& profile, int control, std::uint8_t target, bool toggle, UserInterface& ui) {
+void ChooseSetSelector(ProfileType& profile, int control, std::uint8_t target, bool toggle,
+                       UserInterface& ui) {
     AssignmentType& assignment = profile.Current(control);
     if (assignment.SetSelect != NoSet) ClearAssignment(AssignmentIn(profile, assignment.SetSelect, control));
     const bool valid = target < SetCount && target != profile.CurrentSet;

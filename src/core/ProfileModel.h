@@ -57,6 +57,7 @@ void MakeSetSelectorMirror(ProfileType& profile, int control);
 // The advanced window's set-selector choice: the old target's assignment is
 // emptied, then target (NoSet for none) and toggle are stored and the mirror
 // is made.
-void ChooseSetSelector(ProfileType& profile, int control, std::uint8_t target, bool toggle, UserInterface& ui);
+void ChooseSetSelector(ProfileType& profile, int control, std::uint8_t target, bool toggle,
+                       UserInterface& ui);
 
 }  // namespace velmora

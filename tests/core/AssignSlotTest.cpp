@@ -10,7 +10,9 @@ namespace {
 
 using test::RecordingUserInterface;
 
-std::uint8_t Code(std::string_view name) { return *FindSlotCode(name); }
+std::uint8_t Code(std::string_view name) {
+    return *FindSlotCode(name);
+}
 
 std::vector<std::uint8_t> Codes(std::initializer_list<std::string_view> names) {
     std::vector<std::uint8_t> codes;
@@ -92,7 +94,8 @@ TEST_F(Editing, AutoPausesGoBetweenActionsButNotAfterAModifier) {
     Press("A");
     Press("B");
     Press("Left Mouse Button (1)");
-    EXPECT_EQ(Edited(), Codes({"Left Shift", "A", "PAUSE 0.10s", "B", "PAUSE 0.10s", "Left Mouse Button (1)"}));
+    EXPECT_EQ(Edited(),
+              Codes({"Left Shift", "A", "PAUSE 0.10s", "B", "PAUSE 0.10s", "Left Mouse Button (1)"}));
     EXPECT_EQ(state.SlotPosition, 6);
 }
 

@@ -64,7 +64,8 @@ TEST(AutoAssign, ChangesOnlyTheCurrentSet) {
     AutoAssign(profile, DPadGroup, 1, ui);
     EXPECT_TRUE(profile.Changed);
     for (int set = 0; set < SetCount; ++set)
-        EXPECT_EQ(profile.Sets[static_cast<std::size_t>(set)].Assignments[DPadUp].Slots.Codes.empty(), set != 3);
+        EXPECT_EQ(profile.Sets[static_cast<std::size_t>(set)].Assignments[DPadUp].Slots.Codes.empty(),
+                  set != 3);
     EXPECT_EQ(DetectAutoAssign(profile, DPadGroup), 1);
 }
 

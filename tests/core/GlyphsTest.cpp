@@ -7,7 +7,9 @@
 namespace velmora {
 namespace {
 
-std::uint8_t Code(std::string_view name) { return *FindSlotCode(name); }
+std::uint8_t Code(std::string_view name) {
+    return *FindSlotCode(name);
+}
 
 int PixelCount(const GlyphBits& glyph, int x0, int y0, int x1, int y1) {
     int count = 0;
@@ -16,7 +18,9 @@ int PixelCount(const GlyphBits& glyph, int x0, int y0, int x1, int y1) {
     return count;
 }
 
-const GlyphBits& GlyphOf(int code) { return SlotCodeTable[static_cast<std::size_t>(code)].Glyph; }
+const GlyphBits& GlyphOf(int code) {
+    return SlotCodeTable[static_cast<std::size_t>(code)].Glyph;
+}
 
 TEST(Glyphs, EveryNamedCodeHasAGlyphAndNoneIsEmpty) {
     EXPECT_EQ(PixelCount(GlyphOf(NoneCode), 0, 0, GlyphSize, GlyphSize), 0);
