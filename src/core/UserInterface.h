@@ -30,6 +30,18 @@ struct MessageDialog {
     int Buttons = OkButtons;
 };
 
+// An open or save file dialog. The title is the translated "*Open*" or
+// "*Save*", a space and the caption; one filter shows the type name and
+// "*." + extension. The save dialog asks before overwriting an existing file.
+struct FileDialog {
+    std::string Caption;        // translated
+    std::string TypeName;       // translated
+    std::string Extension;      // without the dot
+    std::string SuggestedName;  // the save dialog's file name box
+    std::string Folder;         // where the dialog starts
+    bool Thumbnails = false;    // a thumbnail view of the files, for images
+};
+
 enum class SettingsWindow : int {
     Assignment,
     AdvancedAssignment,
@@ -60,6 +72,10 @@ public:
     virtual void RedrawLayout() = 0;
     // The assignment windows redraw their slot displays.
     virtual void RedrawSlotDisplays() = 0;
+
+    // The file dialogs: the chosen file's full name, or empty when cancelled.
+    virtual std::string ShowOpenDialog(const FileDialog&) { return {}; }
+    virtual std::string ShowSaveDialog(const FileDialog&) { return {}; }
 };
 
 // A user interface with no windows: every question is answered as if the

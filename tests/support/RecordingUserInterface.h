@@ -21,6 +21,9 @@ public:
     int LayoutRedraws = 0;
     int SlotDisplayRedraws = 0;
     bool Showing = true;
+    std::vector<FileDialog> OpenDialogs;
+    std::vector<FileDialog> SaveDialogs;
+    std::deque<std::string> ChosenFiles;  // answers for file dialogs, in order; cancelled when empty
 
     int ShowMessageDialog(const MessageDialog& dialog) override {
         Dialogs.push_back(dialog);
@@ -39,6 +42,21 @@ public:
     void DrawControlButton(int control) override { DrawnButtons.push_back(control); }
     void RedrawLayout() override { ++LayoutRedraws; }
     void RedrawSlotDisplays() override { ++SlotDisplayRedraws; }
+
+    std::string ShowOpenDialog(const FileDialog& dialog) override {
+        OpenDialogs.push_back(dialog);
+        return NextChosenFile();
+    }
+    std::string ShowSaveDialog(const FileDialog& dialog) override {
+        SaveDialogs.push_back(dialog);
+        return NextChosenFile();
+    }
+    std::string NextChosenFile() {
+        if (ChosenFiles.empty()) return {};
+        std::string file = ChosenFiles.front();
+        ChosenFiles.pop_front();
+        return file;
+    }
 
     void SetOpen(SettingsWindow w, bool open = true) { Open[static_cast<std::size_t>(w)] = open; }
 };
