@@ -13,16 +13,23 @@ std::size_t FileAccess::FindIndex(std::string_view name) {
     if (LookupHint < Entries.size() && Entries[LookupHint].Name == name) {
         found = LookupHint;
     } else {
-        if (indexedCount_ != Entries.size() || lastIndexByName_.size() > Entries.size()) {
-            lastIndexByName_.clear();
-            for (std::size_t i = 0; i < Entries.size(); ++i) lastIndexByName_[Entries[i].Name] = i;
-            indexedCount_ = Entries.size();
+        if (indexedCount_ != Entries.size()) BuildIndex();
+        auto it = lastIndexByName_.find(std::string(name));
+        // The table may have been refilled to the same size since.
+        if (it != lastIndexByName_.end() && Entries[it->second].Name != name) {
+            BuildIndex();
+            it = lastIndexByName_.find(std::string(name));
         }
-        const auto it = lastIndexByName_.find(std::string(name));
         if (it != lastIndexByName_.end()) found = it->second;
     }
     if (found < Entries.size()) LookupHint = found + 1 == Entries.size() ? 0 : found + 1;
     return found;
+}
+
+void FileAccess::BuildIndex() {
+    lastIndexByName_.clear();
+    for (std::size_t i = 0; i < Entries.size(); ++i) lastIndexByName_[Entries[i].Name] = i;
+    indexedCount_ = Entries.size();
 }
 
 std::string FileAccess::FindValue(std::string_view name, std::string_view fallback) {

@@ -47,6 +47,7 @@ bool FileAccess::ReadWholeFile(const std::string& path, bool showErrors) {
 bool FileAccess::LoadTextFile(const std::string& path, bool readFromDisk) {
     Entries.clear();
     LookupHint = 0;
+    BuildIndex();
     if (readFromDisk && !ReadWholeFile(path, false)) return false;
     return CutLines(path, FileTextToUtf8(Buffer, readInPart_));
 }

@@ -96,6 +96,7 @@ private:
     bool ParseLine(const std::string& path, const std::string& line);
     void ShowTooLargeToSave(const std::string& path);
     std::size_t FindIndex(std::string_view name);
+    void BuildIndex();
     void ShowError(const std::string& path, std::string_view headingKey, const std::vector<DetailLine>& extra,
                    std::string message);
 

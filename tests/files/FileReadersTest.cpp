@@ -93,5 +93,15 @@ TEST_F(FileReaders, TheHintFindsTheNextEntryInFileOrderFirst) {
     EXPECT_EQ(file.LookupHint, 1u);
 }
 
+// Regression: the lookup must not answer from the table of an earlier file.
+TEST_F(FileReaders, AReloadedTableOfTheSameSizeIsLookedUpAfresh) {
+    Load("A=1\nB=2\nC=3\n");
+    EXPECT_EQ(file.FindValue("C", "-"), "3");
+    Load("C=x\nB=y\nA=z\n");
+    EXPECT_EQ(file.FindValue("A", "-"), "z");
+    file.Entries[2].Name = "D";  // edited in place
+    EXPECT_EQ(file.FindValue("A", "-"), "-");
+}
+
 }  // namespace
 }  // namespace velmora
