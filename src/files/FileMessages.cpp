@@ -5,8 +5,8 @@
 
 namespace velmora {
 
-MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey, const std::vector<DetailLine>& details,
-                          std::string message, int buttons) {
+MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey,
+                          const std::vector<DetailLine>& details, std::string message, int buttons) {
     MessageDialog dialog;
     dialog.Kind = kind;
     dialog.Heading = Translate(headingKey);

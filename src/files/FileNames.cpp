@@ -12,16 +12,26 @@ std::string& Folder() {
     return folder;
 }
 
-bool IsSeparator(char ch) { return ch == '\\' || ch == '/'; }
+bool IsSeparator(char ch) {
+    return ch == '\\' || ch == '/';
+}
 
-std::size_t LastSeparator(std::string_view path) { return path.find_last_of("\\/"); }
+std::size_t LastSeparator(std::string_view path) {
+    return path.find_last_of("\\/");
+}
 
-bool HasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+bool HasDrive(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':';
+}
 
 // The program's folder decides the style: a drive letter means Windows paths.
-char FolderSeparator() { return HasDrive(Folder()) ? '\\' : '/'; }
+char FolderSeparator() {
+    return HasDrive(Folder()) ? '\\' : '/';
+}
 
-char Lower(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
+char Lower(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
@@ -30,8 +40,12 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void SetProgramFolder(std::string folder) { Folder() = std::move(folder); }
-const std::string& ProgramFolder() { return Folder(); }
+void SetProgramFolder(std::string folder) {
+    Folder() = std::move(folder);
+}
+const std::string& ProgramFolder() {
+    return Folder();
+}
 
 std::string FileTitle(std::string_view path) {
     const std::size_t separator = LastSeparator(path);
@@ -58,11 +72,14 @@ std::string AbsolutePath(std::string_view path) {
     const std::string& folder = Folder();
     if (path.empty()) return folder;
     if (HasDrive(path)) return std::string(path);
-    if (IsSeparator(path[0])) return HasDrive(folder) ? folder.substr(0, 2) + std::string(path) : std::string(path);
+    if (IsSeparator(path[0]))
+        return HasDrive(folder) ? folder.substr(0, 2) + std::string(path) : std::string(path);
     return folder + FolderSeparator() + std::string(path);
 }
 
-std::string AbsolutePathOrEmpty(std::string_view path) { return path.empty() ? std::string{} : AbsolutePath(path); }
+std::string AbsolutePathOrEmpty(std::string_view path) {
+    return path.empty() ? std::string{} : AbsolutePath(path);
+}
 
 std::string RelativePath(std::string_view path) {
     const std::string& folder = Folder();

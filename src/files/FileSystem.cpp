@@ -74,6 +74,8 @@ FileSystem& DefaultFileSystem() {
     return current ? *current : standard;
 }
 
-void SetDefaultFileSystem(FileSystem& files) { current = &files; }
+void SetDefaultFileSystem(FileSystem& files) {
+    current = &files;
+}
 
 }  // namespace velmora

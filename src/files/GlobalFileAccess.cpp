@@ -76,7 +76,8 @@ bool FileAccess::CutLines(const std::string& path, const std::string& text) {
 
 bool FileAccess::ParseLine(const std::string& path, const std::string& line) {
     if (Entries.size() >= limits_.MaxEntries) {
-        ShowError(path, "*File too large to open*", {{"*Maximum Lines*", std::to_string(limits_.MaxEntries)}}, {});
+        ShowError(path, "*File too large to open*", {{"*Maximum Lines*", std::to_string(limits_.MaxEntries)}},
+                  {});
         return false;
     }
     const std::string_view text = WithoutLeadingSpaces(line);
@@ -126,8 +127,9 @@ bool FileAccess::SaveTextFile(const std::string& path, bool showErrors) {
 bool FileAccess::WriteWholeFile(const std::string& path, bool showErrors) {
     if (files_.WriteFile(path, Buffer)) return true;
     if (showErrors)
-        ShowError(path, "*File cannot be saved*", {},
-                  Translate("*File may be read-only or open elsewhere. Folder may not exist. Drive may be full.*"));
+        ShowError(
+            path, "*File cannot be saved*", {},
+            Translate("*File may be read-only or open elsewhere. Folder may not exist. Drive may be full.*"));
     return false;
 }
 
@@ -138,8 +140,8 @@ void FileAccess::ShowTooLargeToSave(const std::string& path) {
               Translate("*The file would be too large to open again, so it has not been saved.*"));
 }
 
-void FileAccess::ShowError(const std::string& path, std::string_view headingKey, const std::vector<DetailLine>& extra,
-                           std::string message) {
+void FileAccess::ShowError(const std::string& path, std::string_view headingKey,
+                           const std::vector<DetailLine>& extra, std::string message) {
     std::vector<DetailLine> details = FileDetails(path);
     details.insert(details.end(), extra.begin(), extra.end());
     ui_.ShowMessageDialog(MakeMessage(DialogKind::Error, headingKey, details, std::move(message)));

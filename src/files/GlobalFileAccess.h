@@ -49,10 +49,10 @@ public:
     explicit FileAccess(UserInterface& ui, FileLimits limits = TextFileLimits,
                         FileSystem& files = DefaultFileSystem());
 
-    std::string Buffer;         // raw file bytes; its size is the buffer length
-    std::size_t Position = 0;   // next byte for byte-level reads and appends
-    std::vector<FileEntry> Entries;  // add with the writers below
-    std::size_t LookupHint = 0; // the entry after the last one found
+    std::string Buffer;                 // raw file bytes; its size is the buffer length
+    std::size_t Position = 0;           // next byte for byte-level reads and appends
+    std::vector<FileEntry> Entries;     // add with the writers below
+    std::size_t LookupHint = 0;         // the entry after the last one found
     std::vector<std::int32_t> Numbers;  // filled by ReadNumbers
     std::vector<std::string> List;      // filled by ReadList
 
@@ -63,7 +63,9 @@ public:
     bool ReadWholeFile(const std::string& path, bool showErrors);
     bool LoadTextFile(const std::string& path, bool readFromDisk);
     std::string FindValue(std::string_view name, std::string_view fallback);
-    std::string ReadString(std::string_view name, std::string_view fallback) { return FindValue(name, fallback); }
+    std::string ReadString(std::string_view name, std::string_view fallback) {
+        return FindValue(name, fallback);
+    }
     bool ReadBoolean(std::string_view name, bool fallback);
     int ReadNumbers(std::string_view name, int count, std::int32_t minimum, std::int32_t maximum,
                     std::int32_t fallback, bool hexadecimal = false);
@@ -135,8 +137,9 @@ std::string CleanFileName(std::string_view text);
 // A message about a file: kind Error, button set 0, the detail lines "*Name*",
 // "*Type*" and "*Location*" of the path, then the extra ones. Keys are
 // translated here; the message is translated by the caller.
-MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey, const std::vector<DetailLine>& details,
-                          std::string message, int buttons = OkButtons);
+MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey,
+                          const std::vector<DetailLine>& details, std::string message,
+                          int buttons = OkButtons);
 std::vector<DetailLine> FileDetails(std::string_view path);
 
 }  // namespace velmora

@@ -38,8 +38,12 @@ std::string FormatHex(std::uint32_t value, int digits) {
     return text;
 }
 
-std::string TwoDigits(int value) { return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value); }
+std::string TwoDigits(int value) {
+    return (value >= 0 && value < 10 ? "0" : "") + std::to_string(value);
+}
 
-std::string VersionString() { return "2007.12"; }
+std::string VersionString() {
+    return "2007.12";
+}
 
 }  // namespace velmora

@@ -7,8 +7,8 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 6> ModeWords{"Standard", "FourWay", "Diagonal",
-                                                     "EightWay", "Horizontal", "Vertical"};
+constexpr std::array<std::string_view, 6> ModeWords{"Standard", "FourWay",    "Diagonal",
+                                                    "EightWay", "Horizontal", "Vertical"};
 
 std::string SlotNames(const SlotType& slots) {
     std::string value;
@@ -50,7 +50,9 @@ void AddAssignment(FileAccess& file, const AssignmentType& a, const std::string&
 
 }  // namespace
 
-std::string_view DirectionModeWord(std::uint8_t mode) { return ModeWords[mode < ModeWords.size() ? mode : 0]; }
+std::string_view DirectionModeWord(std::uint8_t mode) {
+    return ModeWords[mode < ModeWords.size() ? mode : 0];
+}
 
 void AddProfileEntries(FileAccess& file, const ProfileType& profile) {
     file.AddComment("----------------------");
@@ -80,7 +82,8 @@ bool WriteProfile(ProfileType& profile, UserInterface& ui) {
     return true;
 }
 
-std::optional<std::string> ProfileFileBytes(const ProfileType& profile, UserInterface& ui, const std::string& path) {
+std::optional<std::string> ProfileFileBytes(const ProfileType& profile, UserInterface& ui,
+                                            const std::string& path) {
     FileAccess file(ui, ProfileFileLimits);
     AddProfileEntries(file, profile);
     if (!file.FillBuffer(path, true)) return std::nullopt;

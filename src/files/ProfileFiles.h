@@ -37,7 +37,8 @@ bool WriteProfile(ProfileType& profile, UserInterface& ui);
 
 // The bytes WriteProfile would write, or nothing (after a message) when the
 // profile is too large to be read back. path names the file in the message.
-std::optional<std::string> ProfileFileBytes(const ProfileType& profile, UserInterface& ui, const std::string& path);
+std::optional<std::string> ProfileFileBytes(const ProfileType& profile, UserInterface& ui,
+                                            const std::string& path);
 
 // Reads a profile file into the scratch profile. Refuses unreadable files
 // (silently), old binary profiles and profiles of newer versions (with a

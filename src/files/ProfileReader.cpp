@@ -17,14 +17,19 @@ struct WordValue {
     std::uint8_t Value;
 };
 
-constexpr std::array<WordValue, 6> NewModeWords{
-    {{"Standard", Standard}, {"FourWay", FourWay}, {"Diagonal", Diagonal},
-     {"EightWay", EightWay}, {"Horizontal", Horizontal}, {"Vertical", Vertical}}};
+constexpr std::array<WordValue, 6> NewModeWords{{{"Standard", Standard},
+                                                 {"FourWay", FourWay},
+                                                 {"Diagonal", Diagonal},
+                                                 {"EightWay", EightWay},
+                                                 {"Horizontal", Horizontal},
+                                                 {"Vertical", Vertical}}};
 // The words of the older "DiagonalMode" keys.
-constexpr std::array<WordValue, 4> OldModeWords{
-    {{"Allow", Standard}, {"Ignore", FourWay}, {"Prioritize Left/Right", Horizontal},
-     {"Prioritize Up/Down", Vertical}}};
-constexpr std::array<WordValue, 3> MouseModeWords{{{"Look/Camera", LookCamera}, {"Cursor", Cursor}, {"Spring", Spring}}};
+constexpr std::array<WordValue, 4> OldModeWords{{{"Allow", Standard},
+                                                 {"Ignore", FourWay},
+                                                 {"Prioritize Left/Right", Horizontal},
+                                                 {"Prioritize Up/Down", Vertical}}};
+constexpr std::array<WordValue, 3> MouseModeWords{
+    {{"Look/Camera", LookCamera}, {"Cursor", Cursor}, {"Spring", Spring}}};
 
 template <std::size_t N>
 std::optional<std::uint8_t> FindWord(const std::array<WordValue, N>& words, std::string_view word) {
@@ -40,9 +45,9 @@ struct OldBinaryProfile {
 };
 
 constexpr std::array<OldBinaryProfile, 4> OldBinaryProfiles{{{2234, 0, "v1 (2006-11)"},
-                                                            {1102, 1, "v2 (2007-01)"},
-                                                            {5336, 2, "v3 (2007-03/04/05)"},
-                                                            {388, 3, "v4 (2007-06/07)"}}};
+                                                             {1102, 1, "v2 (2007-01)"},
+                                                             {5336, 2, "v3 (2007-03/04/05)"},
+                                                             {388, 3, "v4 (2007-06/07)"}}};
 
 // What one read needs besides the file: where messages go and whom they name.
 struct ProfileReading {
@@ -50,7 +55,8 @@ struct ProfileReading {
     const std::string& Path;
     const ConfigurationType& Config;
 
-    void BadValue(std::string_view heading, std::string_view key, std::string value, std::string_view message) {
+    void BadValue(std::string_view heading, std::string_view key, std::string value,
+                  std::string_view message) {
         File.Ui().ShowMessageDialog(BadProfileValueMessage(Path, heading, key, std::move(value), message));
     }
 
@@ -85,12 +91,14 @@ void ReadSetSettings(ProfileReading& r, SetType& set, const std::string& p) {
     set.StickDeadZones = r.Pair(p + "StickDeadZones", 1, 255, r.Config.DefaultStickDeadZone);
     set.StickDiagonalSizes = r.Pair(p + "StickDiagonalSizes", 1, 89, 45);
     set.TriggerDeadZones = r.Pair(p + "TriggerDeadZones", 1, 255, r.Config.DefaultTriggerDeadZone);
-    set.DPadMode = ReadMode(r, p + "DPadMode", p + "DPadDiagonalMode", "*Bad DPad mode value found in profile*",
-                            "*This is not a valid value. The DPad mode has loaded as \"Standard\".*");
+    set.DPadMode =
+        ReadMode(r, p + "DPadMode", p + "DPadDiagonalMode", "*Bad DPad mode value found in profile*",
+                 "*This is not a valid value. The DPad mode has loaded as \"Standard\".*");
     for (std::size_t m = 0; m < 2; ++m) {
         const std::string stick = p + "Stick" + std::to_string(m + 1);
-        set.StickModes[m] = ReadMode(r, stick + "Mode", stick + "DiagonalMode", "*Bad Stick mode value found in profile*",
-                                     "*This is not a valid value. The Stick mode has loaded as \"Standard\".*");
+        set.StickModes[m] =
+            ReadMode(r, stick + "Mode", stick + "DiagonalMode", "*Bad Stick mode value found in profile*",
+                     "*This is not a valid value. The Stick mode has loaded as \"Standard\".*");
     }
 }
 
@@ -153,16 +161,19 @@ bool RefuseOldOrNewer(FileAccess& file, const std::string& path, UserInterface& 
     if (const std::string_view label = OldBinaryProfileLabel(file); !label.empty()) {
         ui.ShowMessageDialog(MakeMessage(
             DialogKind::Error, "*Cannot access binary profile file*",
-            {{"*Profile*", FileTitle(path)}, {"*Location*", FileFolder(path)}, {"*Binary Version*", std::string(label)}},
+            {{"*Profile*", FileTitle(path)},
+             {"*Location*", FileFolder(path)},
+             {"*Binary Version*", std::string(label)}},
             Translate("*To access this profile you must convert it to a new text profile file.*") + "#" +
                 Translate("*Download version 2007-11a, open this profile and re-save it.*") + "#"));
         return true;
     }
     // Version strings compare character by character.
     if (file.ReadString("Version", "2007.07.11") > VersionString()) {
-        ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*Cannot open newer profile file*",
-                                         {{"*Profile File*", FileTitle(path)}, {"*Location*", FileFolder(path)}},
-                                         Translate("*This profile file was saved by a newer version and cannot be opened.*")));
+        ui.ShowMessageDialog(
+            MakeMessage(DialogKind::Error, "*Cannot open newer profile file*",
+                        {{"*Profile File*", FileTitle(path)}, {"*Location*", FileFolder(path)}},
+                        Translate("*This profile file was saved by a newer version and cannot be opened.*")));
         return true;
     }
     return false;
@@ -211,8 +222,11 @@ MessageDialog BadProfileValueMessage(std::string_view path, std::string_view hea
 MessageDialog CannotOpenProfileMessage(std::string_view path, std::string_view controllerName) {
     return MakeMessage(
         DialogKind::Error, "*Cannot open requested or last used profile*",
-        {{"*Profile*", FileTitle(path)}, {"*Location*", FileFolder(path)}, {"*Controller Name*", std::string(controllerName)}},
-        Translate("*This profile cannot be opened. If it exists in the recent list it will now be removed.*"));
+        {{"*Profile*", FileTitle(path)},
+         {"*Location*", FileFolder(path)},
+         {"*Controller Name*", std::string(controllerName)}},
+        Translate(
+            "*This profile cannot be opened. If it exists in the recent list it will now be removed.*"));
 }
 
 }  // namespace velmora

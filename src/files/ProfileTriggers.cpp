@@ -13,7 +13,9 @@ namespace {
 constexpr int Button11 = 10;
 constexpr int Button12 = 11;
 
-bool HasSlots(const AssignmentType& a) { return a.Slots.CodeCount() > 0; }
+bool HasSlots(const AssignmentType& a) {
+    return a.Slots.CodeCount() > 0;
+}
 
 // Moves whole assignments from the controls "from" to the empty controls "to".
 void MoveAssignments(ProfileType& profile, const std::array<int, 2>& from, const std::array<int, 2>& to) {

@@ -21,9 +21,9 @@ struct CliRun {
 CliRun Check(const test::TempFolder& folder, const std::string& args) {
     const std::string out = folder.File("stdout.txt");
     const std::string err = folder.File("stderr.txt");
-    const int status = std::system((std::string("\"") + VELMORA_CLI + "\" check " + args + " >\"" + out + "\" 2>\"" +
-                                    err + "\"")
-                                       .c_str());
+    const int status = std::system(
+        (std::string("\"") + VELMORA_CLI + "\" check " + args + " >\"" + out + "\" 2>\"" + err + "\"")
+            .c_str());
 #ifdef _WIN32
     const int code = status;
 #else
@@ -34,16 +34,19 @@ CliRun Check(const test::TempFolder& folder, const std::string& args) {
 
 TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     test::TempFolder folder;
-    const std::string path = folder.Write("pad.velmoraprofile", "Set1Button1Slots=A,Q,Jump\nSet1DPadMode=Up#$\n");
+    const std::string path =
+        folder.Write("pad.velmoraprofile", "Set1Button1Slots=A,Q,Jump\nSet1DPadMode=Up#$\n");
     const CliRun run = Check(folder, path);
     EXPECT_EQ(run.Status, 0);
-    EXPECT_EQ(run.Err,
-              "Error: Bad DPad mode value found in profile | Profile=pad | Location=" + folder.Folder() +
-                  " | Name=Set1DPadMode | Value=Up | This is not a valid value. The DPad mode has loaded as "
-                  "\"Standard\".\n"
-                  "Error: Bad slot code value found in profile | Profile=pad | Location=" + folder.Folder() +
-                  " | Name=Set1Button1Slots | Value=Jump (Slot 3) | This is not a valid value. The slot code has "
-                  "been loaded as \"Unknown\".\n");
+    EXPECT_EQ(
+        run.Err,
+        "Error: Bad DPad mode value found in profile | Profile=pad | Location=" + folder.Folder() +
+            " | Name=Set1DPadMode | Value=Up | This is not a valid value. The DPad mode has loaded as "
+            "\"Standard\".\n"
+            "Error: Bad slot code value found in profile | Profile=pad | Location=" +
+            folder.Folder() +
+            " | Name=Set1Button1Slots | Value=Jump (Slot 3) | This is not a valid value. The slot code has "
+            "been loaded as \"Unknown\".\n");
     EXPECT_TRUE(run.Out.starts_with(";----------------------\r\n; Velmora Profile File\r\n"));
     EXPECT_TRUE(run.Out.ends_with("[Assignments]\r\nSet1Button1Slots=A,Q,Unknown\r\n"));
 
@@ -58,12 +61,14 @@ TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
     const CliRun newer = Check(folder, folder.Write("new.velmoraprofile", "Version=2008.01\r\n"));
     EXPECT_EQ(newer.Status, 1);
     EXPECT_EQ(newer.Out, "");
-    EXPECT_EQ(newer.Err,
-              "Error: Cannot open newer profile file | Profile File=new | Location=" + folder.Folder() +
-                  " | This profile file was saved by a newer version and cannot be opened.\n"
-                  "Error: Cannot open requested or last used profile | Profile=new | Location=" + folder.Folder() +
-                  " | Controller Name= | This profile cannot be opened. If it exists in the recent list it will "
-                  "now be removed.\n");
+    EXPECT_EQ(
+        newer.Err,
+        "Error: Cannot open newer profile file | Profile File=new | Location=" + folder.Folder() +
+            " | This profile file was saved by a newer version and cannot be opened.\n"
+            "Error: Cannot open requested or last used profile | Profile=new | Location=" +
+            folder.Folder() +
+            " | Controller Name= | This profile cannot be opened. If it exists in the recent list it will "
+            "now be removed.\n");
     const CliRun missing = Check(folder, folder.File("gone.velmoraprofile"));
     EXPECT_EQ(missing.Status, 1);
     EXPECT_TRUE(missing.Err.starts_with("Error: Cannot open requested or last used profile | Profile=gone"));
@@ -71,7 +76,7 @@ TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
 
 TEST(CheckCommand, OtherFileKindsAndBadArgumentsAreUsageErrors) {
     test::TempFolder folder;
-    EXPECT_EQ(Check(folder, folder.Write("pad.velmoracontroller", "")).Status, 2);
+    EXPECT_EQ(Check(folder, folder.Write("pad.txt", "")).Status, 2);
     EXPECT_EQ(Check(folder, "").Status, 2);
     EXPECT_EQ(Check(folder, "--out").Status, 2);
 }

@@ -31,7 +31,8 @@ TEST_F(FileNames, AbsolutePathsOnWindows) {
     EXPECT_EQ(AbsolutePathOrEmpty(""), "");
     EXPECT_EQ(AbsolutePath("D:\\x.velmoraprofile"), "D:\\x.velmoraprofile");
     EXPECT_EQ(AbsolutePath("\\Pads\\x"), "C:\\Pads\\x");
-    EXPECT_EQ(AbsolutePath("Layouts\\pad.velmoracontroller"), "C:\\Program Files\\Velmora\\Layouts\\pad.velmoracontroller");
+    EXPECT_EQ(AbsolutePath("Layouts\\pad.velmoracontroller"),
+              "C:\\Program Files\\Velmora\\Layouts\\pad.velmoracontroller");
 }
 
 TEST_F(FileNames, AbsolutePathsNatively) {
@@ -83,7 +84,8 @@ TEST(NumberHelpers, FormattingAndVersion) {
 
 std::uint32_t Le32(const std::string& b, std::size_t at) {
     std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
+    for (std::size_t i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + i])) << (8 * i);
     return v;
 }
 

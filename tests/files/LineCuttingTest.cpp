@@ -32,7 +32,9 @@ Loaded Load(const std::string& bytes) {
     return loaded;
 }
 
-MATCHER_P2(IsEntry, name, value, "") { return arg.Name == name && arg.Value == value; }
+MATCHER_P2(IsEntry, name, value, "") {
+    return arg.Name == name && arg.Value == value;
+}
 
 std::string Lines(int count, const std::string& end) {
     std::string text;
@@ -52,8 +54,8 @@ TEST(LineCutting, CrLfCrAndLfGiveTheSameEntries) {
 
 TEST(LineCutting, SpacesAroundTheSignStayAndLeadingSpacesGo) {
     const auto loaded = Load("   Name = Value \nEmpty=\nTwo=a=b\n");
-    EXPECT_THAT(loaded.Entries,
-                testing::ElementsAre(IsEntry("Name ", " Value "), IsEntry("Empty", ""), IsEntry("Two", "a=b")));
+    EXPECT_THAT(loaded.Entries, testing::ElementsAre(IsEntry("Name ", " Value "), IsEntry("Empty", ""),
+                                                     IsEntry("Two", "a=b")));
 }
 
 TEST(LineCutting, SectionsCommentsSignFirstAndShortLinesAreIgnored) {
@@ -62,7 +64,9 @@ TEST(LineCutting, SectionsCommentsSignFirstAndShortLinesAreIgnored) {
 }
 
 TEST(LineCutting, ControlCharactersBecomeSpaces) {
-    const auto loaded = Load("\tK=a\tb\x01" "c\n");
+    const auto loaded = Load(
+        "\tK=a\tb\x01"
+        "c\n");
     EXPECT_THAT(loaded.Entries, testing::ElementsAre(IsEntry("K", "a b c")));
 }
 

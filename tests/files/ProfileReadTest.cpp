@@ -13,7 +13,8 @@ using test::ProfileRead;
 
 std::vector<std::uint8_t> Codes(std::initializer_list<std::string_view> names) {
     std::vector<std::uint8_t> codes;
-    for (const std::string_view name : names) codes.push_back(name == "Unknown" ? UnknownCode : *FindSlotCode(name));
+    for (const std::string_view name : names)
+        codes.push_back(name == "Unknown" ? UnknownCode : *FindSlotCode(name));
     return codes;
 }
 
@@ -41,8 +42,9 @@ TEST(ProfileReading, SlotsBuildCyclesThroughSetSlot) {
 
 TEST(ProfileReading, SetSelectCannotSelectItsOwnSetOrABeyondTheEighth) {
     ProfileRead r;
-    ASSERT_TRUE(r.Read("Set1Button1SetSelect=0\nSet2Button1SetSelect=0\nSet3Button1SetSelect=8\n"
-                       "Set4Button1SetSelect=7\nSet5Button1SetSelect=x\n"));
+    ASSERT_TRUE(
+        r.Read("Set1Button1SetSelect=0\nSet2Button1SetSelect=0\nSet3Button1SetSelect=8\n"
+               "Set4Button1SetSelect=7\nSet5Button1SetSelect=x\n"));
     EXPECT_EQ(r.At(0, Button1).SetSelect, NoSet);
     EXPECT_EQ(r.At(1, Button1).SetSelect, 0);
     EXPECT_EQ(r.At(2, Button1).SetSelect, NoSet);
@@ -52,8 +54,9 @@ TEST(ProfileReading, SetSelectCannotSelectItsOwnSetOrABeyondTheEighth) {
 
 TEST(ProfileReading, RumbleStrengthsDefaultEachMissingOrBadOneTo128) {
     ProfileRead r;
-    ASSERT_TRUE(r.Read("Set1Button1RumbleStrengths=200\nSet1Button2RumbleStrengths=loud,300\n"
-                       "Set1Button3RumbleStrengths=0,255\n"));
+    ASSERT_TRUE(
+        r.Read("Set1Button1RumbleStrengths=200\nSet1Button2RumbleStrengths=loud,300\n"
+               "Set1Button3RumbleStrengths=0,255\n"));
     EXPECT_EQ(r.At(0, 0).RumbleStrengths, (std::array<std::uint8_t, 2>{200, 128}));
     EXPECT_EQ(r.At(0, 1).RumbleStrengths, (std::array<std::uint8_t, 2>{128, 128}));
     EXPECT_EQ(r.At(0, 2).RumbleStrengths, (std::array<std::uint8_t, 2>{0, 255}));
@@ -63,9 +66,10 @@ TEST(ProfileReading, NumbersOutsideTheirRangeGiveTheirDefault) {
     ProfileRead r;
     r.Config.DefaultStickDeadZone = 70;
     r.Config.DefaultTriggerDeadZone = 9;
-    ASSERT_TRUE(r.Read("Set1Button1TurboRate=1\nSet1Button2TurboRate=251\nSet1Button3TurboRate=250\n"
-                       "Set1Button4MouseSpeed=0\nSet2StickDeadZones=0,300\nSet3StickDeadZones=5,6\n"
-                       "Set2StickDiagonalSizes=90,89\nSet2TriggerDeadZones=,\n"));
+    ASSERT_TRUE(
+        r.Read("Set1Button1TurboRate=1\nSet1Button2TurboRate=251\nSet1Button3TurboRate=250\n"
+               "Set1Button4MouseSpeed=0\nSet2StickDeadZones=0,300\nSet3StickDeadZones=5,6\n"
+               "Set2StickDiagonalSizes=90,89\nSet2TriggerDeadZones=,\n"));
     EXPECT_EQ(r.At(0, 0).TurboRate, 10);
     EXPECT_EQ(r.At(0, 1).TurboRate, 10);
     EXPECT_EQ(r.At(0, 2).TurboRate, 250);
@@ -85,9 +89,11 @@ TEST(ProfileReading, BadModeWordsLoadStandardWithTheirMessages) {
     ASSERT_EQ(r.Ui.Dialogs.size(), 3u);
     EXPECT_EQ(r.Ui.Dialogs[0].Heading, "Bad DPad mode value found in profile");
     EXPECT_TRUE(r.Ui.Dialogs[0].Values.ends_with("#Set1DPadMode#Sideways"));
-    EXPECT_EQ(r.Ui.Dialogs[0].Message, "This is not a valid value. The DPad mode has loaded as \"Standard\".");
+    EXPECT_EQ(r.Ui.Dialogs[0].Message,
+              "This is not a valid value. The DPad mode has loaded as \"Standard\".");
     EXPECT_EQ(r.Ui.Dialogs[1].Heading, "Bad Stick mode value found in profile");
-    EXPECT_EQ(r.Ui.Dialogs[1].Message, "This is not a valid value. The Stick mode has loaded as \"Standard\".");
+    EXPECT_EQ(r.Ui.Dialogs[1].Message,
+              "This is not a valid value. The Stick mode has loaded as \"Standard\".");
     EXPECT_EQ(r.Ui.Dialogs[2].Heading, "Bad mouse mode value found in profile");
     EXPECT_TRUE(r.Ui.Dialogs[2].Values.ends_with("#Set1Button1MouseMode#Cursor "));
     EXPECT_EQ(r.Ui.Dialogs[2].Message,
@@ -96,9 +102,10 @@ TEST(ProfileReading, BadModeWordsLoadStandardWithTheirMessages) {
 
 TEST(ProfileReading, OldModeKeysAreReadWhenTheNewOnesAreMissingOrEmpty) {
     ProfileRead r;
-    ASSERT_TRUE(r.Read("Set1DPadDiagonalMode=Prioritize Up/Down\nSet1Stick1Mode=\n"
-                       "Set1Stick1DiagonalMode=Ignore\nSet1Stick2DiagonalMode=Prioritize Left/Right\n"
-                       "Set1Stick2Mode=EightWay\nSet2DPadDiagonalMode=Vertical\n"));
+    ASSERT_TRUE(
+        r.Read("Set1DPadDiagonalMode=Prioritize Up/Down\nSet1Stick1Mode=\n"
+               "Set1Stick1DiagonalMode=Ignore\nSet1Stick2DiagonalMode=Prioritize Left/Right\n"
+               "Set1Stick2Mode=EightWay\nSet2DPadDiagonalMode=Vertical\n"));
     EXPECT_EQ(r.Profile.Sets[0].DPadMode, Vertical);
     EXPECT_EQ(r.Profile.Sets[0].StickModes[0], FourWay);
     EXPECT_EQ(r.Profile.Sets[0].StickModes[1], EightWay);
@@ -108,8 +115,8 @@ TEST(ProfileReading, OldModeKeysAreReadWhenTheNewOnesAreMissingOrEmpty) {
 
 TEST(ProfileReading, NamesAreCutToTheirFirst32Characters) {
     ProfileRead r;
-    ASSERT_TRUE(r.Read("Set1Button1Name=" + std::string(40, 'n') + "\nSet1Button2Name=" + std::string(31, 'x') +
-                       "\xC3\xA9\xC3\xA9\n"));
+    ASSERT_TRUE(r.Read("Set1Button1Name=" + std::string(40, 'n') +
+                       "\nSet1Button2Name=" + std::string(31, 'x') + "\xC3\xA9\xC3\xA9\n"));
     EXPECT_EQ(r.At(0, 0).Name, std::string(32, 'n'));
     EXPECT_EQ(r.At(0, 1).Name, std::string(31, 'x') + "\xC3\xA9");
 }
@@ -128,7 +135,8 @@ TEST(ProfileReading, VersionsAfterThisOneAreRefused) {
         ASSERT_EQ(r.Ui.Dialogs.size(), 1u);
         EXPECT_EQ(r.Ui.Dialogs[0].Heading, "Cannot open newer profile file");
         EXPECT_EQ(r.Ui.Dialogs[0].Captions, "$Profile File$#$Location$");
-        EXPECT_EQ(r.Ui.Dialogs[0].Message, "This profile file was saved by a newer version and cannot be opened.");
+        EXPECT_EQ(r.Ui.Dialogs[0].Message,
+                  "This profile file was saved by a newer version and cannot be opened.");
     }
     for (const std::string text : {"", "Version=2007.12\n", "Version=2007.07.11\n", "Version=10\n"}) {
         ProfileRead r;
@@ -156,7 +164,8 @@ TEST(ProfileReading, OldBinaryProfilesAreRecognisedAndRefused) {
               "Download version 2007-11a, open this profile and re-save it.#");
     for (auto [length, version] : {std::pair{2234, 0}, {1102, 1}, {388, 3}}) {
         ProfileRead old;
-        EXPECT_FALSE(old.Read(OldBinary(static_cast<std::size_t>(length), static_cast<std::uint16_t>(version))));
+        EXPECT_FALSE(
+            old.Read(OldBinary(static_cast<std::size_t>(length), static_cast<std::uint16_t>(version))));
     }
 }
 

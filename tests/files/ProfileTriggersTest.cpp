@@ -18,7 +18,8 @@ std::array<bool, ControlCount> Placed(std::initializer_list<int> controls) {
 }
 
 void Give(ProfileType& profile, int set, int control, const char* code, const char* name = "") {
-    AssignmentType& a = profile.Sets[static_cast<std::size_t>(set)].Assignments[static_cast<std::size_t>(control)];
+    AssignmentType& a =
+        profile.Sets[static_cast<std::size_t>(set)].Assignments[static_cast<std::size_t>(control)];
     SetSlot(a.Slots, a.Slots.CodeCount(), *FindSlotCode(code));
     a.Name = name;
 }

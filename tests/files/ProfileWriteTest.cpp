@@ -16,8 +16,9 @@ std::string DefaultsText() {
         "Version=2007.12\r\n\r\n[Set Settings]\r\n";
     for (int n = 1; n <= 8; ++n) {
         const std::string p = "Set" + std::to_string(n);
-        text += p + "StickDeadZones=64,64\r\n" + p + "StickDiagonalSizes=45,45\r\n" + p + "TriggerDeadZones=1,1\r\n" +
-                p + "DPadMode=Standard\r\n" + p + "Stick1Mode=Standard\r\n" + p + "Stick2Mode=Standard\r\n";
+        text += p + "StickDeadZones=64,64\r\n" + p + "StickDiagonalSizes=45,45\r\n" + p +
+                "TriggerDeadZones=1,1\r\n" + p + "DPadMode=Standard\r\n" + p + "Stick1Mode=Standard\r\n" + p +
+                "Stick2Mode=Standard\r\n";
     }
     return text + "\r\n[Assignments]\r\n";
 }
@@ -36,7 +37,8 @@ ProfileType FullProfile() {
             AssignmentType& a = set.Assignments[static_cast<std::size_t>(c)];
             a.Name = " " + std::to_string(s) + "=," + std::string(ControlName(c)) + " \xC3\xA9 ";
             for (int i = 0; i < 10; ++i)
-                SetSlot(a.Slots, a.Slots.CodeCount(), static_cast<std::uint8_t>(1 + (s * 580 + c * 10 + i) % 136));
+                SetSlot(a.Slots, a.Slots.CodeCount(),
+                        static_cast<std::uint8_t>(1 + (s * 580 + c * 10 + i) % 136));
             a.Toggle = a.Turbo = a.Rumble = true;
             a.TurboRate = static_cast<std::uint8_t>(2 + c);
             a.RumbleStrengths = {static_cast<std::uint8_t>(c), 255};
@@ -62,10 +64,10 @@ void ExpectSameSavedContent(const ProfileType& a, const ProfileType& b) {
             const AssignmentType& q = y.Assignments[c];
             ASSERT_EQ(p.Name, q.Name);
             ASSERT_EQ(p.Slots.Codes, q.Slots.Codes);
-            ASSERT_EQ(std::tie(p.Toggle, p.Turbo, p.TurboRate, p.Rumble, p.RumbleStrengths, p.SetSelect, p.MouseSpeed,
-                               p.MouseMode),
-                      std::tie(q.Toggle, q.Turbo, q.TurboRate, q.Rumble, q.RumbleStrengths, q.SetSelect, q.MouseSpeed,
-                               q.MouseMode));
+            ASSERT_EQ(std::tie(p.Toggle, p.Turbo, p.TurboRate, p.Rumble, p.RumbleStrengths, p.SetSelect,
+                               p.MouseSpeed, p.MouseMode),
+                      std::tie(q.Toggle, q.Turbo, q.TurboRate, q.Rumble, q.RumbleStrengths, q.SetSelect,
+                               q.MouseSpeed, q.MouseMode));
         }
     }
 }
@@ -95,9 +97,10 @@ TEST(ProfileWriting, OnlyOptionsThatDifferFromTheDefaultAreWritten) {
     test::RecordingUserInterface ui;
     const auto bytes = ProfileFileBytes(profile, ui, "x.velmoraprofile");
     ASSERT_TRUE(bytes.has_value());
-    EXPECT_TRUE(bytes->ends_with("[Assignments]\r\nSet3Stick2DownLeftSlots=Left Shift,A\r\n"
-                                 "Set3Stick2DownLeftRumbleStrengths=128,0\r\nSet3Stick2DownLeftSetSelect=0\r\n"
-                                 "Set3Stick2DownLeftMouseMode=Spring\r\n"));
+    EXPECT_TRUE(
+        bytes->ends_with("[Assignments]\r\nSet3Stick2DownLeftSlots=Left Shift,A\r\n"
+                         "Set3Stick2DownLeftRumbleStrengths=128,0\r\nSet3Stick2DownLeftSetSelect=0\r\n"
+                         "Set3Stick2DownLeftMouseMode=Spring\r\n"));
 }
 
 // Regression: a profile using every option of every assignment needs more
