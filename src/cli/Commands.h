@@ -13,4 +13,6 @@ int RunGlyphs(const Arguments& args);  // glyphs --out FILE.bmp
 
 int RunCheck(const Arguments& args);  // check [--out FILE] FILE
 
+int RunSimulate(const Arguments& args);  // simulate [--vk] PROFILE SCRIPT
+
 }  // namespace velmora::cli

@@ -1,0 +1,108 @@
+// velmora-cli simulate, run as a process.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "files/FileTestSupport.h"
+
+namespace velmora {
+namespace {
+
+struct CliRun {
+    int Status;
+    std::string Out;
+    std::string Err;
+};
+
+CliRun Simulate(const test::TempFolder& folder, const std::string& args) {
+    const std::string out = folder.File("stdout.txt");
+    const std::string err = folder.File("stderr.txt");
+    const std::string command =
+        std::string("\"") + VELMORA_CLI + "\" simulate " + args + " >\"" + out + "\" 2>\"" + err + "\"";
+    const int status = std::system(command.c_str());
+#ifdef _WIN32
+    const int code = status;
+#else
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+    return {code, test::ReadBytes(out), test::ReadBytes(err)};
+}
+
+const char* Profile =
+    "Version=2007.12\r\n"
+    "[Assignments]\r\n"
+    "Set1Button1Slots=Left Shift,X,PAUSE 0.05s,Y\r\n"
+    "Set1Button2Slots=Mouse Wheel Down\r\n"
+    "Set1Stick1RightSlots=Mouse Move Right\r\n"
+    "Set1Stick1RightMouseSpeed=100\r\n";
+
+TEST(SimulateCommand, PrintsTheTraceOfAProfileAndAScript) {
+    test::TempFolder folder;
+    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string script = folder.Write("play.script",
+                                            "button 1 down\n"
+                                            "@1\nbutton 1 up\n"
+                                            "@10\nbutton 2 down\n"
+                                            "@20\nstick 1 255 0\n"
+                                            "@22\nstick 1 0 0\n"
+                                            "end 25\n");
+    const CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    // Stick 1 right at full deflection, dead zone 64: amount 255, speed 100: 20.01 pixels per pass.
+    // The wheel is still held at the end, but a wheel step has no release.
+    EXPECT_EQ(run.Out,
+              "0 key down 2A\n0 key down 2D\n2 key up 2D\n2 key up 2A\n"
+              "7 key down 15\n8 key up 15\n"
+              "10 wheel -120\n"
+              "20 move 20 0\n21 move 20 0\n");
+}
+
+TEST(SimulateCommand, VirtualKeysWithVk) {
+    test::TempFolder folder;
+    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string script = folder.Write("play.script", "button 1 down\nend 2\n");
+    const CliRun run = Simulate(folder, "--vk \"" + profile + "\" \"" + script + "\"");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Out, "0 key down vk=10\n0 key down vk=58\n2 key up vk=58\n2 key up vk=10\n");
+}
+
+TEST(SimulateCommand, ABadScriptLineStopsBeforeAnythingRuns) {
+    test::TempFolder folder;
+    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string script = folder.Write("bad.script", "button 1 down\n@5\nbutton 40 up\n");
+    const CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
+    EXPECT_NE(run.Status, 0);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_NE(run.Err.find("line 3: expected \"button B down|up\""), std::string::npos) << run.Err;
+}
+
+TEST(SimulateCommand, AMissingProfileOrWrongArgumentsFail) {
+    test::TempFolder folder;
+    const std::string script = folder.Write("play.script", "end 1\n");
+    const CliRun missing = Simulate(folder, "\"" + folder.File("gone.velmoraprofile") + "\" \"" + script + "\"");
+    EXPECT_NE(missing.Status, 0);
+    EXPECT_EQ(missing.Out, "");
+    EXPECT_EQ(Simulate(folder, "\"" + script + "\"").Status, 2);
+    EXPECT_EQ(Simulate(folder, "--fast a b").Status, 2);
+}
+
+TEST(SimulateCommand, TheDemoPlaysAndLeavesNothingDown) {
+    test::TempFolder folder;
+    const std::string demo = std::string(VELMORA_SOURCE_DIR) + "/demo/";
+    const CliRun run = Simulate(folder, "\"" + demo + "demo.velmoraprofile\" \"" + demo + "demo.script\"");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_NE(run.Out.find("20 key down 2A\n20 key down 2D\n22 key up 2D\n22 key up 2A\n72 key down 15\n"),
+              std::string::npos);
+    EXPECT_NE(run.Out.find("300 rumble 0 200 100\n"), std::string::npos);
+    EXPECT_NE(run.Out.find("320 set 0 2\n325 key down 1C\n"), std::string::npos);
+    EXPECT_TRUE(run.Out.ends_with("500 key up 39\n"));
+}
+
+}  // namespace
+}  // namespace velmora
