@@ -36,12 +36,26 @@ void Add(AssignmentType& a, std::initializer_list<const char*> names) {
 
 void AssignButton(AssignmentType& a, int b) {
     switch (b % 6) {
-    case 0: Add(a, {"Left Shift", "A", "B"}); break;
-    case 1: Add(a, {"X", "PAUSE 0.05s", "Y", "PAUSE 0.01s", "Z"}); break;
-    case 2: Add(a, {"C", "CYCLE STOP", "D", "CYCLE STOP", "E"}); break;
-    case 3: Add(a, {"Left Mouse Button (1)", "Mouse Wheel Up"}); a.Turbo = true; break;
-    case 4: Add(a, {"Mouse Move Right", "Mouse Move Up"}); break;
-    default: Add(a, {"F"}); a.Rumble = true; break;
+        case 0:
+            Add(a, {"Left Shift", "A", "B"});
+            break;
+        case 1:
+            Add(a, {"X", "PAUSE 0.05s", "Y", "PAUSE 0.01s", "Z"});
+            break;
+        case 2:
+            Add(a, {"C", "CYCLE STOP", "D", "CYCLE STOP", "E"});
+            break;
+        case 3:
+            Add(a, {"Left Mouse Button (1)", "Mouse Wheel Up"});
+            a.Turbo = true;
+            break;
+        case 4:
+            Add(a, {"Mouse Move Right", "Mouse Move Up"});
+            break;
+        default:
+            Add(a, {"F"});
+            a.Rumble = true;
+            break;
     }
 }
 
@@ -64,8 +78,10 @@ void BusyController(ControllerDataType& c, bool diagonal) {
     SetType& set = c.Profile.Sets[0];
     for (int control = 0; control < ControlCount; ++control) {
         AssignmentType& a = set.Assignments[static_cast<std::size_t>(control)];
-        if (control < 32) AssignButton(a, control);
-        else AssignDirection(a, control);
+        if (control < 32)
+            AssignButton(a, control);
+        else
+            AssignDirection(a, control);
     }
     set.StickModes = {diagonal ? Diagonal : Standard, diagonal ? Diagonal : Standard};
     set.StickDiagonalSizes = {89, 89};
@@ -95,7 +111,8 @@ void PassWith16BusyControllers(benchmark::State& bench) {
         for (ControllerDataType& c : controllers) HoldEverything(c, held);
         RunPass(state, controllers, 0, ProgramRunning, seams);
     }
-    bench.counters["records/pass"] = benchmark::Counter(static_cast<double>(sink.Records) / static_cast<double>(pass));
+    bench.counters["records/pass"] =
+        benchmark::Counter(static_cast<double>(sink.Records) / static_cast<double>(pass));
 }
 BENCHMARK(PassWith16BusyControllers);
 

@@ -26,9 +26,12 @@ struct SimulateOptions {
 bool ParseOptions(const Arguments& args, SimulateOptions& options) {
     std::vector<std::string> files;
     for (const std::string& arg : args) {
-        if (arg == "--vk") options.Mode = KeyCodeMode::VirtualKeys;
-        else if (arg.starts_with("--")) return false;
-        else files.push_back(arg);
+        if (arg == "--vk")
+            options.Mode = KeyCodeMode::VirtualKeys;
+        else if (arg.starts_with("--"))
+            return false;
+        else
+            files.push_back(arg);
     }
     if (files.size() != 2) return false;
     options.Profile = files[0];

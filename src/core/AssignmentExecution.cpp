@@ -3,7 +3,9 @@
 namespace velmora {
 namespace {
 
-std::size_t At(int control) { return static_cast<std::size_t>(control); }
+std::size_t At(int control) {
+    return static_cast<std::size_t>(control);
+}
 
 void ApplyToggle(ControllerDataType& c, int control, AssignmentType& a) {
     // A set selector uses Toggle for its own meaning (switch on release).
@@ -45,33 +47,38 @@ void KeepIndexesInRange(SlotType& s) {
     if (s.StepIndex < 0 || s.StepIndex >= steps) s.StepIndex = 0;
 }
 
-const SlotRange& CurrentStep(const SlotType& s) { return s.Cycles[At(s.CycleIndex)].Steps[At(s.StepIndex)]; }
+const SlotRange& CurrentStep(const SlotType& s) {
+    return s.Cycles[At(s.CycleIndex)].Steps[At(s.StepIndex)];
+}
 
 void AdvanceRunState(ControllerDataType& c, int control, SlotType& s) {
     std::uint8_t& eff = c.EffectiveState[At(control)];
     switch (s.SequenceState) {
-    case Ready:
-        if (PressEdge(eff, c.PreviousEffectiveState[At(control)])) {
-            s.SequenceState = Running;
-            s.StepIndex = 0;
-            s.PauseCountdown = 0;
-        }
-        break;
-    case Running:
-        // A new press while playing stops the sequence; the next one restarts it.
-        if (PressEdge(c.ControlState[At(control)], c.PreviousControlState[At(control)])) {
-            s.SequenceState = Ready;
+        case Ready:
+            if (PressEdge(eff, c.PreviousEffectiveState[At(control)])) {
+                s.SequenceState = Running;
+                s.StepIndex = 0;
+                s.PauseCountdown = 0;
+            }
             break;
-        }
-        eff = Active;
-        if (s.PauseCountdown == 0) s.PauseCountdown = PauseLength(s.Codes[At(CurrentStep(s).First)]);
-        break;
-    case Finished:
-        eff = Inactive;
-        s.SequenceState = Done;
-        break;
-    case Done: eff = Inactive; break;
-    default: break;  // Simple
+        case Running:
+            // A new press while playing stops the sequence; the next one restarts it.
+            if (PressEdge(c.ControlState[At(control)], c.PreviousControlState[At(control)])) {
+                s.SequenceState = Ready;
+                break;
+            }
+            eff = Active;
+            if (s.PauseCountdown == 0) s.PauseCountdown = PauseLength(s.Codes[At(CurrentStep(s).First)]);
+            break;
+        case Finished:
+            eff = Inactive;
+            s.SequenceState = Done;
+            break;
+        case Done:
+            eff = Inactive;
+            break;
+        default:
+            break;  // Simple
     }
 }
 
@@ -81,13 +88,16 @@ void WalkStep(ControllerDataType& c, int control, const AssignmentType& a, Assig
     for (std::int32_t i = step.First; i <= step.Last; ++i) {
         const std::uint8_t code = a.Slots.Codes[At(i)];
         switch (SlotCodeTable[code].Kind) {
-        case SlotKind::Key:
-        case SlotKind::MouseButton:
-        case SlotKind::MouseWheel:
-            if (active) ctx.Keys[code].Wanted = true;
-            break;
-        case SlotKind::MouseMove: AddMouseSlot(ctx.Mouse, c, control, code, a, ctx.PassCounter); break;
-        default: break;
+            case SlotKind::Key:
+            case SlotKind::MouseButton:
+            case SlotKind::MouseWheel:
+                if (active) ctx.Keys[code].Wanted = true;
+                break;
+            case SlotKind::MouseMove:
+                AddMouseSlot(ctx.Mouse, c, control, code, a, ctx.PassCounter);
+                break;
+            default:
+                break;
         }
     }
 }
@@ -95,15 +105,20 @@ void WalkStep(ControllerDataType& c, int control, const AssignmentType& a, Assig
 void CountDownStep(SlotType& s) {
     if (s.SequenceState != Running || s.PauseCountdown == 0) return;
     if (--s.PauseCountdown > 0) return;
-    if (s.StepIndex + 1 < static_cast<std::int32_t>(s.Cycles[At(s.CycleIndex)].Steps.size())) ++s.StepIndex;
-    else s.SequenceState = Finished;
+    if (s.StepIndex + 1 < static_cast<std::int32_t>(s.Cycles[At(s.CycleIndex)].Steps.size()))
+        ++s.StepIndex;
+    else
+        s.SequenceState = Finished;
 }
 
-std::uint8_t ArmedState(const CycleType& cycle) { return cycle.Steps.size() == 1 ? Simple : Ready; }
+std::uint8_t ArmedState(const CycleType& cycle) {
+    return cycle.Steps.size() == 1 ? Simple : Ready;
+}
 
 bool CycleEnds(const ControllerDataType& c, int control, const AssignmentType& a) {
     const std::uint8_t state = a.Slots.SequenceState;
-    if (state == Simple) return ReleaseEdge(c.EffectiveState[At(control)], c.PreviousEffectiveState[At(control)]);
+    if (state == Simple)
+        return ReleaseEdge(c.EffectiveState[At(control)], c.PreviousEffectiveState[At(control)]);
     // A filtered state (a stick fallen back into its dead zone) is still held.
     return state == Done && (a.Turbo || c.ControlState[At(control)] == Inactive);
 }
@@ -129,8 +144,8 @@ void ResetForSetChange(SetType& set) {
 }
 
 void CloseSetWindows(UserInterface& ui) {
-    for (SettingsWindow w : {SettingsWindow::Assignment, SettingsWindow::Stick, SettingsWindow::DPad,
-                             SettingsWindow::Trigger})
+    for (SettingsWindow w :
+         {SettingsWindow::Assignment, SettingsWindow::Stick, SettingsWindow::DPad, SettingsWindow::Trigger})
         if (ui.IsWindowOpen(w)) ui.CloseWindow(w);
 }
 

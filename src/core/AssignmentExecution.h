@@ -48,8 +48,12 @@ struct AssignmentContext {
 };
 
 // A press edge: active now and not last pass; a release edge the reverse.
-inline bool PressEdge(std::uint8_t now, std::uint8_t before) { return now == Active && before != Active; }
-inline bool ReleaseEdge(std::uint8_t now, std::uint8_t before) { return now != Active && before == Active; }
+inline bool PressEdge(std::uint8_t now, std::uint8_t before) {
+    return now == Active && before != Active;
+}
+inline bool ReleaseEdge(std::uint8_t now, std::uint8_t before) {
+    return now != Active && before == Active;
+}
 
 // The steps of RunAssignments, in order.
 void ApplyEffectiveState(ControllerDataType& controller);

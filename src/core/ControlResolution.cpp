@@ -16,7 +16,9 @@ std::uint8_t ZoneState(bool inZone, bool inDeadZone) {
 // Direction bits of the DPad in the order up, right, down, left.
 constexpr std::uint8_t DPadBits[4] = {DPadUpBit, DPadRightBit, DPadDownBit, DPadLeftBit};
 
-bool IsVertical(int direction) { return direction == 0 || direction == 2; }
+bool IsVertical(int direction) {
+    return direction == 0 || direction == 2;
+}
 
 // A direction that the mode holds back while another direction is pressed
 // too: 0 when not pressed, 2 when pressed alone, else 1.
@@ -29,12 +31,18 @@ std::uint8_t DPadStraight(std::uint8_t bits, int direction, std::uint8_t mode) {
     const std::uint8_t bit = DPadBits[direction];
     const bool set = (bits & bit) != 0;
     switch (mode) {
-    case FourWay: return AloneOrFiltered(bits, bit);
-    case Diagonal: return set ? Filtered : Inactive;
-    case EightWay: return bits == bit ? Active : Inactive;
-    case Horizontal: return IsVertical(direction) ? AloneOrFiltered(bits, bit) : (set ? Active : Inactive);
-    case Vertical: return IsVertical(direction) ? (set ? Active : Inactive) : AloneOrFiltered(bits, bit);
-    default: return set ? Active : Inactive;  // Standard
+        case FourWay:
+            return AloneOrFiltered(bits, bit);
+        case Diagonal:
+            return set ? Filtered : Inactive;
+        case EightWay:
+            return bits == bit ? Active : Inactive;
+        case Horizontal:
+            return IsVertical(direction) ? AloneOrFiltered(bits, bit) : (set ? Active : Inactive);
+        case Vertical:
+            return IsVertical(direction) ? (set ? Active : Inactive) : AloneOrFiltered(bits, bit);
+        default:
+            return set ? Active : Inactive;  // Standard
     }
 }
 
@@ -46,17 +54,23 @@ struct StraightZones {
 
 StraightZones Straight(int x, int y, int a, int verticalBelow, int horizontalFrom, bool horizontalInclusive) {
     const bool horizontal = horizontalInclusive ? a >= horizontalFrom : a > horizontalFrom;
-    return {y > 0 && a < verticalBelow, x > 0 && horizontal, y < 0 && a < verticalBelow, x < 0 && horizontal};
+    return {y > 0 && a<verticalBelow, x> 0 && horizontal, y < 0 && a < verticalBelow, x < 0 && horizontal};
 }
 
 StraightZones StraightZonesFor(int x, int y, int a, std::uint8_t mode, StickZoneLimits z) {
     switch (mode) {
-    case FourWay: return Straight(x, y, a, 45, 45, true);
-    case Diagonal: return {false, false, false, false};
-    case EightWay: return Straight(x, y, a, z.Lo, z.Hi, true);
-    case Horizontal: return Straight(x, y, a, z.Lo, z.Lo, true);
-    case Vertical: return Straight(x, y, a, z.Hi, z.Hi, true);
-    default: return Straight(x, y, a, z.Hi, z.Lo, false);  // Standard
+        case FourWay:
+            return Straight(x, y, a, 45, 45, true);
+        case Diagonal:
+            return {false, false, false, false};
+        case EightWay:
+            return Straight(x, y, a, z.Lo, z.Hi, true);
+        case Horizontal:
+            return Straight(x, y, a, z.Lo, z.Lo, true);
+        case Vertical:
+            return Straight(x, y, a, z.Hi, z.Hi, true);
+        default:
+            return Straight(x, y, a, z.Hi, z.Lo, false);  // Standard
     }
 }
 
@@ -139,7 +153,8 @@ std::uint8_t ResolveTrigger(std::uint8_t value, std::uint8_t threshold) {
 
 void ResolveControls(ControllerDataType& c) {
     const SetType& set = c.Profile.Sets[c.Profile.CurrentSet];
-    for (int b = 0; b < 32; ++b) c.ControlState[static_cast<std::size_t>(b)] = c.Input.Button(b) ? Active : Inactive;
+    for (int b = 0; b < 32; ++b)
+        c.ControlState[static_cast<std::size_t>(b)] = c.Input.Button(b) ? Active : Inactive;
     const StickDirectionStates dpad = ResolveDPad(c.Input.DPad, set.DPadMode);
     for (int d = 0; d < 4; ++d) {
         c.ControlState[static_cast<std::size_t>(DPadUp + d)] = dpad.Straight[d];
@@ -148,8 +163,8 @@ void ResolveControls(ControllerDataType& c) {
     ResolveStickInto(c, 0);
     ResolveStickInto(c, 1);
     for (int t = 0; t < 2; ++t)
-        c.ControlState[static_cast<std::size_t>(TriggerLeft + t)] =
-            ResolveTrigger(c.Input.Triggers[static_cast<std::size_t>(t)], set.TriggerDeadZones[static_cast<std::size_t>(t)]);
+        c.ControlState[static_cast<std::size_t>(TriggerLeft + t)] = ResolveTrigger(
+            c.Input.Triggers[static_cast<std::size_t>(t)], set.TriggerDeadZones[static_cast<std::size_t>(t)]);
 }
 
 }  // namespace velmora

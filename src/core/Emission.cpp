@@ -3,11 +3,17 @@
 namespace velmora {
 namespace {
 
-const SlotCodeInfo& Info(int code) { return SlotCodeTable[static_cast<std::size_t>(code)]; }
+const SlotCodeInfo& Info(int code) {
+    return SlotCodeTable[static_cast<std::size_t>(code)];
+}
 
-bool InSweep(int code, bool modifiers) { return (Info(code).Modifier != 0) == modifiers; }
+bool InSweep(int code, bool modifiers) {
+    return (Info(code).Modifier != 0) == modifiers;
+}
 
-int WheelDirection(int code) { return Info(code).ScanCode == 0 ? 0 : 1; }
+int WheelDirection(int code) {
+    return Info(code).ScanCode == 0 ? 0 : 1;
+}
 
 void ReleaseOne(EmissionState& s, int code, InputSink& sink) {
     const SlotCodeInfo& info = Info(code);
@@ -62,9 +68,12 @@ void StepWheel(EmissionState& s, int code, bool down, InputSink& sink) {
 void PressOne(EmissionState& s, int code, InputSink& sink) {
     KeyTableEntry& e = s.Keys[static_cast<std::size_t>(code)];
     const SlotCodeInfo& info = Info(code);
-    if (info.Kind == SlotKind::Key) PressKey(s, code, e.Down, sink);
-    else if (info.Kind == SlotKind::MouseButton && !e.Down) sink.SendMouse(ButtonRecord(info.ScanCode, false));
-    else if (info.Kind == SlotKind::MouseWheel) StepWheel(s, code, e.Down, sink);
+    if (info.Kind == SlotKind::Key)
+        PressKey(s, code, e.Down, sink);
+    else if (info.Kind == SlotKind::MouseButton && !e.Down)
+        sink.SendMouse(ButtonRecord(info.ScanCode, false));
+    else if (info.Kind == SlotKind::MouseWheel)
+        StepWheel(s, code, e.Down, sink);
     e.Down = true;
     e.Wanted = false;
 }
@@ -73,8 +82,10 @@ void PressSweep(EmissionState& s, bool modifiers, InputSink& sink) {
     for (int code = 0; code < SlotCodeCount; ++code) {
         if (!InSweep(code, modifiers)) continue;
         KeyTableEntry& e = s.Keys[static_cast<std::size_t>(code)];
-        if (e.Wanted) PressOne(s, code, sink);
-        else e.Down = false;
+        if (e.Wanted)
+            PressOne(s, code, sink);
+        else
+            e.Down = false;
     }
 }
 

@@ -8,14 +8,26 @@
 namespace velmora {
 namespace {
 
-bool IsStickDirection(int c) { return c >= Stick1Up && c <= Stick2Left; }
-bool IsStickDiagonal(int c) { return c >= Stick1UpRight && c <= Stick2UpLeft; }
-bool IsTrigger(int c) { return c == TriggerLeft || c == TriggerRight; }
-int StickOf(int c) { return IsStickDirection(c) ? (c - Stick1Up) / 4 : (c - Stick1UpRight) / 4; }
+bool IsStickDirection(int c) {
+    return c >= Stick1Up && c <= Stick2Left;
+}
+bool IsStickDiagonal(int c) {
+    return c >= Stick1UpRight && c <= Stick2UpLeft;
+}
+bool IsTrigger(int c) {
+    return c == TriggerLeft || c == TriggerRight;
+}
+int StickOf(int c) {
+    return IsStickDirection(c) ? (c - Stick1Up) / 4 : (c - Stick1UpRight) / 4;
+}
 // 0 up, 1 right, 2 down, 3 left; diagonals 0 up-right, 1 down-right, ...
-int DirectionOf(int c) { return IsStickDirection(c) ? (c - Stick1Up) % 4 : (c - Stick1UpRight) % 4; }
+int DirectionOf(int c) {
+    return IsStickDirection(c) ? (c - Stick1Up) % 4 : (c - Stick1UpRight) % 4;
+}
 
-int Clamp255(double v) { return static_cast<int>(std::clamp(v, 0.0, 255.0)); }
+int Clamp255(double v) {
+    return static_cast<int>(std::clamp(v, 0.0, 255.0));
+}
 
 // Cursor and Spring follow the stick into a direction's whole half, whatever
 // the direction's own zone says, so the pointer moves smoothly around.
@@ -50,13 +62,16 @@ int TriggerAmount(const ControllerDataType& c, int control) {
 
 // Buttons and DPads accelerate: the amount is the controller's level, which
 // rises on every fifth pass (Look/Camera, Cursor) or on every call (Spring).
-int DigitalAmount(MouseState& mouse, ControllerDataType& c, int control, const AssignmentType& a, int passCounter) {
+int DigitalAmount(MouseState& mouse, ControllerDataType& c, int control, const AssignmentType& a,
+                  int passCounter) {
     if (c.EffectiveState[static_cast<std::size_t>(control)] != Active) return 0;
     const int level = c.MouseAcceleration;
     mouse.DigitalMovement = true;
     if (level < 255) {
-        if (a.MouseMode == Spring) c.MouseAcceleration = static_cast<std::uint8_t>(level + (256 - level) / 32);
-        else if (passCounter % 5 == 0) c.MouseAcceleration = static_cast<std::uint8_t>(level + (256 - level) / 2);
+        if (a.MouseMode == Spring)
+            c.MouseAcceleration = static_cast<std::uint8_t>(level + (256 - level) / 32);
+        else if (passCounter % 5 == 0)
+            c.MouseAcceleration = static_cast<std::uint8_t>(level + (256 - level) / 2);
     }
     return level;
 }
@@ -73,10 +88,18 @@ void AddSpeed(MouseState& m, int direction, int speed) {
 
 void Move(std::int32_t& x, std::int32_t& y, int direction, std::int32_t by) {
     switch (direction) {
-    case 0: y -= by; break;
-    case 1: x += by; break;
-    case 2: y += by; break;
-    default: x -= by; break;
+        case 0:
+            y -= by;
+            break;
+        case 1:
+            x += by;
+            break;
+        case 2:
+            y += by;
+            break;
+        default:
+            x -= by;
+            break;
     }
 }
 
@@ -97,13 +120,15 @@ void EmitSpring(MouseState& m, InputSink& sink) {
 int AxisSpeed(int amount, int r, std::int32_t sum, std::int32_t count, const SpeedTable& table) {
     if (count == 0) return 0;
     const std::size_t row = static_cast<std::size_t>(std::clamp(sum / count, 0, 255));
-    return static_cast<int>(std::nearbyint(static_cast<double>(amount) / r * table[row][static_cast<std::size_t>(r)]));
+    return static_cast<int>(
+        std::nearbyint(static_cast<double>(amount) / r * table[row][static_cast<std::size_t>(r)]));
 }
 
 void EmitRelative(MouseState& m, const SpeedTable& table, InputSink& sink) {
     int ax = std::min(std::abs(m.AmountX), 255), ay = std::min(std::abs(m.AmountY), 255);
     if (ax == 255 && ay == 255) ax = ay = 180;  // a full diagonal is no faster than a straight push
-    const int r = std::min(static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(ax * ax + ay * ay)))), 255);
+    const int r =
+        std::min(static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(ax * ax + ay * ay)))), 255);
     const int hs = AxisSpeed(ax, r, m.SpeedSumX, m.SpeedCountX, table);
     const int vs = AxisSpeed(ay, r, m.SpeedSumY, m.SpeedCountY, table);
     m.SpeedX = m.AmountX < 0 ? -hs : hs;
@@ -134,21 +159,24 @@ void FillRow(std::array<double, 256>& row, double f) {
 
 }  // namespace
 
-int MouseAmount(MouseState& mouse, ControllerDataType& c, int control, const AssignmentType& a, int passCounter) {
+int MouseAmount(MouseState& mouse, ControllerDataType& c, int control, const AssignmentType& a,
+                int passCounter) {
     if (IsStickDirection(control) || IsStickDiagonal(control)) return StickAmount(c, control, a);
     if (IsTrigger(control)) return TriggerAmount(c, control);
     return DigitalAmount(mouse, c, control, a, passCounter);
 }
 
-void AddMouseSlot(MouseState& mouse, ControllerDataType& c, int control, std::uint8_t code, const AssignmentType& a,
-                  int passCounter) {
+void AddMouseSlot(MouseState& mouse, ControllerDataType& c, int control, std::uint8_t code,
+                  const AssignmentType& a, int passCounter) {
     if (a.MouseMode == Spring) mouse.SpringFlag = true;
     const int v = MouseAmount(mouse, c, control, a, passCounter);
     if (v == 0) return;
     const int direction = SlotCodeTable[code].ScanCode & 3;
     AddSpeed(mouse, direction, a.MouseSpeed);
-    if (a.MouseMode == Spring) Move(mouse.SpringX, mouse.SpringY, direction, static_cast<std::int32_t>(v * SpringScale));
-    else Move(mouse.AmountX, mouse.AmountY, direction, v);
+    if (a.MouseMode == Spring)
+        Move(mouse.SpringX, mouse.SpringY, direction, static_cast<std::int32_t>(v * SpringScale));
+    else
+        Move(mouse.AmountX, mouse.AmountY, direction, v);
 }
 
 void EmitMouse(MouseState& m, const SpeedTable& table, InputSink& sink) {
@@ -168,7 +196,8 @@ void BuildSpeedTable(SpeedTable& table) {
             FillRow(row, f);
             f += 0.00001;
         } while (row[255] < target);
-        for (std::size_t k = 0; k < 256; ++k) table[s][k] = static_cast<std::uint16_t>(std::nearbyint(row[k]));
+        for (std::size_t k = 0; k < 256; ++k)
+            table[s][k] = static_cast<std::uint16_t>(std::nearbyint(row[k]));
     }
 }
 

@@ -50,8 +50,8 @@ void AddMouseSlot(MouseState& mouse, ControllerDataType& controller, int control
 
 // The amount (0..255) a slot of that control moves by this pass; 0 when it
 // does not move. Raises the button acceleration as a side effect.
-int MouseAmount(MouseState& mouse, ControllerDataType& controller, int control, const AssignmentType& assignment,
-                int passCounter);
+int MouseAmount(MouseState& mouse, ControllerDataType& controller, int control,
+                const AssignmentType& assignment, int passCounter);
 
 // The spring move then the relative move of the pass.
 void EmitMouse(MouseState& mouse, const SpeedTable& table, InputSink& sink);

@@ -38,19 +38,23 @@ void Apply(const ScriptEvent& e, ControllerDataType& c) {
     NormalisedInput& in = c.Input;
     const auto i = static_cast<std::size_t>(e.Index);
     switch (e.Action) {
-    case ScriptAction::Button:
-        in.Buttons = e.X ? in.Buttons | (1u << e.Index) : in.Buttons & ~(1u << e.Index);
-        break;
-    case ScriptAction::DPad: in.DPad = static_cast<std::uint8_t>(e.X); break;
-    case ScriptAction::Stick:
-        in.StickX[i] = static_cast<std::int16_t>(e.X);
-        in.StickY[i] = static_cast<std::int16_t>(e.Y);
-        break;
-    case ScriptAction::Trigger: in.Triggers[i] = static_cast<std::uint8_t>(e.X); break;
-    case ScriptAction::Set:
-        // As the set menu does: only a different set is requested.
-        if (e.X != c.Profile.CurrentSet) c.Profile.RequestedSet = static_cast<std::uint8_t>(e.X);
-        break;
+        case ScriptAction::Button:
+            in.Buttons = e.X ? in.Buttons | (1u << e.Index) : in.Buttons & ~(1u << e.Index);
+            break;
+        case ScriptAction::DPad:
+            in.DPad = static_cast<std::uint8_t>(e.X);
+            break;
+        case ScriptAction::Stick:
+            in.StickX[i] = static_cast<std::int16_t>(e.X);
+            in.StickY[i] = static_cast<std::int16_t>(e.Y);
+            break;
+        case ScriptAction::Trigger:
+            in.Triggers[i] = static_cast<std::uint8_t>(e.X);
+            break;
+        case ScriptAction::Set:
+            // As the set menu does: only a different set is requested.
+            if (e.X != c.Profile.CurrentSet) c.Profile.RequestedSet = static_cast<std::uint8_t>(e.X);
+            break;
     }
 }
 
@@ -71,7 +75,8 @@ std::vector<ControllerDataType> SimulatedControllers(const ProfileType& profile,
 
 }  // namespace
 
-void RunSimulation(const ProfileType& profile, const SimulationScript& script, KeyCodeMode mode, std::ostream& out) {
+void RunSimulation(const ProfileType& profile, const SimulationScript& script, KeyCodeMode mode,
+                   std::ostream& out) {
     std::vector<ControllerDataType> controllers = SimulatedControllers(profile, script.Pads);
     TraceWriter trace(out, controllers);
     NoUserInterface ui;

@@ -14,6 +14,7 @@
 
 namespace velmora {
 
-void RunSimulation(const ProfileType& profile, const SimulationScript& script, KeyCodeMode mode, std::ostream& out);
+void RunSimulation(const ProfileType& profile, const SimulationScript& script, KeyCodeMode mode,
+                   std::ostream& out);
 
 }  // namespace velmora

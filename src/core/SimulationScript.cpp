@@ -66,14 +66,17 @@ struct Reader {
 
 bool ReadPads(Reader& r, const Words& w) {
     if (r.SawStatement) return r.Fail("\"pads\" is allowed only as the first line");
-    if (w.size() != 2 || !ParseInt(w[1], 1, 16, r.Script.Pads)) return r.Fail("expected \"pads N\" with N 1..16");
+    if (w.size() != 2 || !ParseInt(w[1], 1, 16, r.Script.Pads))
+        return r.Fail("expected \"pads N\" with N 1..16");
     return true;
 }
 
 bool ReadAt(Reader& r, const Words& w) {
     int pass = 0;
-    if (w.size() != 1 || !ParseInt(w[0].substr(1), 0, 100000000, pass)) return r.Fail("expected \"@P\" with a pass number");
-    if (pass < r.Pass) return r.Fail("pass " + std::to_string(pass) + " comes before pass " + std::to_string(r.Pass));
+    if (w.size() != 1 || !ParseInt(w[0].substr(1), 0, 100000000, pass))
+        return r.Fail("expected \"@P\" with a pass number");
+    if (pass < r.Pass)
+        return r.Fail("pass " + std::to_string(pass) + " comes before pass " + std::to_string(r.Pass));
     r.Pass = pass;
     return true;
 }
@@ -102,7 +105,8 @@ bool ReadDPad(Reader& r, const Words& w) {
 
 bool ReadStick(Reader& r, const Words& w) {
     int s = 0, x = 0, y = 0;
-    if (w.size() != 4 || !ParseInt(w[1], 1, 2, s) || !ParseInt(w[2], -255, 255, x) || !ParseInt(w[3], -255, 255, y))
+    if (w.size() != 4 || !ParseInt(w[1], 1, 2, s) || !ParseInt(w[2], -255, 255, x) ||
+        !ParseInt(w[3], -255, 255, y))
         return r.Fail("expected \"stick S X Y\" with S 1 or 2 and X, Y in -255..255");
     r.Add(ScriptAction::Stick, s - 1, x, y);
     return true;
@@ -125,9 +129,11 @@ bool ReadSet(Reader& r, const Words& w) {
 
 bool ReadEnd(Reader& r, const Words& w) {
     int end = 0;
-    if (w.size() != 2 || !ParseInt(w[1], 1, 100000000, end)) return r.Fail("expected \"end P\" with P at least 1");
+    if (w.size() != 2 || !ParseInt(w[1], 1, 100000000, end))
+        return r.Fail("expected \"end P\" with P at least 1");
     if (!r.Script.Events.empty() && end <= r.Script.Events.back().Pass)
-        return r.Fail("the end comes before the change at pass " + std::to_string(r.Script.Events.back().Pass));
+        return r.Fail("the end comes before the change at pass " +
+                      std::to_string(r.Script.Events.back().Pass));
     r.Script.EndPass = end;
     r.Ended = r.EndGiven = true;
     return true;

@@ -26,16 +26,26 @@ std::string FormatKeyboard(const KeyboardRecord& r) {
 
 std::string FormatMouse(const MouseRecord& r) {
     switch (r.Flags) {
-    case MouseLeftDown: return ButtonEvent("down", "left");
-    case MouseLeftUp: return ButtonEvent("up", "left");
-    case MouseRightDown: return ButtonEvent("down", "right");
-    case MouseRightUp: return ButtonEvent("up", "right");
-    case MouseMiddleDown: return ButtonEvent("down", "middle");
-    case MouseMiddleUp: return ButtonEvent("up", "middle");
-    case MouseWheelFlag: return r.Data >= 0 ? "wheel +" + std::to_string(r.Data) : "wheel " + std::to_string(r.Data);
-    case MouseMoveFlag: return "move " + std::to_string(r.Dx) + " " + std::to_string(r.Dy);
-    case MouseMoveFlag | MouseAbsolute: return "abs " + std::to_string(r.Dx) + " " + std::to_string(r.Dy);
-    default: return "mouse flags=" + std::to_string(r.Flags);
+        case MouseLeftDown:
+            return ButtonEvent("down", "left");
+        case MouseLeftUp:
+            return ButtonEvent("up", "left");
+        case MouseRightDown:
+            return ButtonEvent("down", "right");
+        case MouseRightUp:
+            return ButtonEvent("up", "right");
+        case MouseMiddleDown:
+            return ButtonEvent("down", "middle");
+        case MouseMiddleUp:
+            return ButtonEvent("up", "middle");
+        case MouseWheelFlag:
+            return r.Data >= 0 ? "wheel +" + std::to_string(r.Data) : "wheel " + std::to_string(r.Data);
+        case MouseMoveFlag:
+            return "move " + std::to_string(r.Dx) + " " + std::to_string(r.Dy);
+        case MouseMoveFlag | MouseAbsolute:
+            return "abs " + std::to_string(r.Dx) + " " + std::to_string(r.Dy);
+        default:
+            return "mouse flags=" + std::to_string(r.Flags);
     }
 }
 

@@ -15,7 +15,8 @@ class RumbleOutput {
 public:
     virtual ~RumbleOutput() = default;
     // Run the two motors (0..255 each, at least one non-zero) until told otherwise.
-    virtual void StartRumble(ControllerDataType& controller, std::uint8_t strength0, std::uint8_t strength1) = 0;
+    virtual void StartRumble(ControllerDataType& controller, std::uint8_t strength0,
+                             std::uint8_t strength1) = 0;
     virtual void StopRumble(ControllerDataType& controller) = 0;
 };
 

@@ -84,7 +84,8 @@ TEST(SimulateCommand, ABadScriptLineStopsBeforeAnythingRuns) {
 TEST(SimulateCommand, AMissingProfileOrWrongArgumentsFail) {
     test::TempFolder folder;
     const std::string script = folder.Write("play.script", "end 1\n");
-    const CliRun missing = Simulate(folder, "\"" + folder.File("gone.velmoraprofile") + "\" \"" + script + "\"");
+    const CliRun missing =
+        Simulate(folder, "\"" + folder.File("gone.velmoraprofile") + "\" \"" + script + "\"");
     EXPECT_NE(missing.Status, 0);
     EXPECT_EQ(missing.Out, "");
     EXPECT_EQ(Simulate(folder, "\"" + script + "\"").Status, 2);

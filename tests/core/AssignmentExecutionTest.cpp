@@ -85,8 +85,9 @@ TEST(Sequence, APressWhilePlayingStopsItAndHoldsTheStepItStoppedIn) {
     e.Tap(Button1, 9);  // pass 102 plays Y: the stopping press holds it
     e.Run(9);
     e.Tap(Button1, 1);  // pass 120 starts from the beginning
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 key down 2A", "0 key down 2D", "2 key up 2D", "2 key up 2A",
-                                   "102 key down 15", "111 key up 15", "120 key down 2A", "120 key down 2D"}));
+    EXPECT_EQ(e.Sink.Lines,
+              (Lines{"0 key down 2A", "0 key down 2D", "2 key up 2D", "2 key up 2A", "102 key down 15",
+                     "111 key up 15", "120 key down 2A", "120 key down 2D"}));
     EXPECT_EQ(e.Pad().Profile.Current(Button1).Slots.SequenceState, Running);
 }
 
@@ -96,8 +97,8 @@ TEST(Sequence, HeldWhenItFinishesItWaitsForTheRelease) {
     e.Tap(Button1, 20);
     e.Run(5);
     e.Tap(Button1, 1);
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 key down 1E", "2 key up 1E", "3 key down 30", "4 key up 30",
-                                   "25 key down 1E"}));
+    EXPECT_EQ(e.Sink.Lines,
+              (Lines{"0 key down 1E", "2 key up 1E", "3 key down 30", "4 key up 30", "25 key down 1E"}));
 }
 
 TEST(Sequence, AStickFallenBackToFilteredCountsAsStillHeld) {
@@ -114,8 +115,8 @@ TEST(Sequence, AStickFallenBackToFilteredCountsAsStillHeld) {
     e.Run(5);
     in.StickY[0] = 200;
     e.Run(1);
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 key down 1E", "2 key up 1E", "3 key down 30", "4 key up 30",
-                                   "30 key down 1E"}));
+    EXPECT_EQ(e.Sink.Lines,
+              (Lines{"0 key down 1E", "2 key up 1E", "3 key down 30", "4 key up 30", "30 key down 1E"}));
 }
 
 TEST(Sequence, WithTurboRestartsAsSoonAsItFinishesWhileHeld) {

@@ -10,10 +10,12 @@ namespace {
 // A stick position at a whole angle from the vertical, in the up-right quadrant.
 std::pair<int, int> AtAngle(int degrees) {
     const double r = degrees * 3.14159265358979323846 / 180.0;
-    return {static_cast<int>(std::lround(200 * std::sin(r))), static_cast<int>(std::lround(200 * std::cos(r)))};
+    return {static_cast<int>(std::lround(200 * std::sin(r))),
+            static_cast<int>(std::lround(200 * std::cos(r)))};
 }
 
-StickDirectionStates Stick(int degrees, std::uint8_t mode, std::uint8_t diagonal, std::uint8_t deadZone = 64) {
+StickDirectionStates Stick(int degrees, std::uint8_t mode, std::uint8_t diagonal,
+                           std::uint8_t deadZone = 64) {
     const auto [x, y] = AtAngle(degrees);
     const StickGeometry g = MeasureStick(x, y, deadZone);
     EXPECT_EQ(g.Angle, degrees);
@@ -33,7 +35,7 @@ TEST(StickGeometry, AngleIsMeasuredFromTheVerticalInEveryQuadrant) {
     EXPECT_EQ(MeasureStick(0, -100, 1).Angle, 0);
     EXPECT_EQ(MeasureStick(-100, -100, 1).Angle, 45);
     EXPECT_EQ(MeasureStick(100, 173, 1).Angle, 30);  // 30.03
-    EXPECT_EQ(MeasureStick(-1, 255, 1).Angle, 0);   // 0.22
+    EXPECT_EQ(MeasureStick(-1, 255, 1).Angle, 0);    // 0.22
 }
 
 TEST(StickGeometry, DeadZoneIsADistanceBelowTheSetting) {

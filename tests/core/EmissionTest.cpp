@@ -11,7 +11,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::uint8_t Code(std::string_view name) { return *FindSlotCode(name); }
+std::uint8_t Code(std::string_view name) {
+    return *FindSlotCode(name);
+}
 
 // Runs the emission of passes first..last with the given codes wanted in
 // each, as the main loop would (countdowns drop at the end of every pass).
@@ -87,8 +89,8 @@ TEST(EmitKeys, AHeldWheelStepsAt0And50ThenEvery25) {
     e.Hold({"Mouse Wheel Down"}, 101);
     e.Run({});
     e.Run({"Mouse Wheel Up"});
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 wheel -120", "50 wheel -120", "75 wheel -120", "100 wheel -120",
-                                   "102 wheel +120"}));
+    EXPECT_EQ(e.Sink.Lines,
+              (Lines{"0 wheel -120", "50 wheel -120", "75 wheel -120", "100 wheel -120", "102 wheel +120"}));
 }
 
 TEST(EmitKeys, MouseButtonsPressOnceAndNeverRepeat) {
@@ -96,8 +98,8 @@ TEST(EmitKeys, MouseButtonsPressOnceAndNeverRepeat) {
     e.Hold({"Left Mouse Button (1)", "Middle Mouse Button (3)"}, 70);
     e.Run({"Middle Mouse Button (3)"});
     e.Run({});
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 mouse down left", "0 mouse down middle", "70 mouse up left",
-                                   "71 mouse up middle"}));
+    EXPECT_EQ(e.Sink.Lines,
+              (Lines{"0 mouse down left", "0 mouse down middle", "70 mouse up left", "71 mouse up middle"}));
     EXPECT_EQ(e.Sink.Mouse[0].Dx, 0);
     EXPECT_EQ(e.Sink.Mouse[0].Data, 0);
 }

@@ -11,7 +11,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::uint8_t Code(std::string_view name) { return *FindSlotCode(name); }
+std::uint8_t Code(std::string_view name) {
+    return *FindSlotCode(name);
+}
 
 AssignmentType Mover(std::uint8_t mode, std::uint8_t speed = 32) {
     AssignmentType a;

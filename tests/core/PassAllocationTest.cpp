@@ -32,14 +32,30 @@ void* operator new[](std::size_t size) {
     if (void* p = Allocate(size)) return p;
     throw std::bad_alloc();
 }
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
 
 namespace velmora {
 namespace {
@@ -87,7 +103,8 @@ void BusyProfile(ProfileType& p) {
 
 // Input that changes every pass so that edges, sequences and set changes happen.
 void Wiggle(ControllerDataType& c, int pass) {
-    c.Input.Buttons = static_cast<std::uint32_t>((pass / 7) % 2 ? 0x3F : 0x15) | (pass % 40 == 0 ? 0x40u : 0u);
+    c.Input.Buttons =
+        static_cast<std::uint32_t>((pass / 7) % 2 ? 0x3F : 0x15) | (pass % 40 == 0 ? 0x40u : 0u);
     c.Input.StickX = {static_cast<std::int16_t>(pass % 200), static_cast<std::int16_t>(-(pass % 150))};
     c.Input.StickY = {static_cast<std::int16_t>(100 - pass % 200), 20};
     c.Input.Triggers = {static_cast<std::uint8_t>(pass % 256), 0};

@@ -76,7 +76,8 @@ TEST(ParseScript, BadLinesAreNamedByTheirNumber) {
     EXPECT_EQ(ErrorOf("@1x\n").substr(0, 8), "line 1: ");
 }
 
-std::string Simulate(const ProfileType& profile, std::string_view script, KeyCodeMode mode = KeyCodeMode::ScanCodes) {
+std::string Simulate(const ProfileType& profile, std::string_view script,
+                     KeyCodeMode mode = KeyCodeMode::ScanCodes) {
     std::ostringstream out;
     RunSimulation(profile, Parse(script), mode, out);
     return out.str();
@@ -103,8 +104,9 @@ TEST(RunSimulation, VirtualKeyModeNamesTheVirtualKey) {
 }
 
 TEST(RunSimulation, TheSetMenuRequestsOnlyAnotherSetOfThatPad) {
-    EXPECT_EQ(Simulate(TwoSetProfile(), "pads 2\nbutton 1 down\n@2\nset 1\npad 1\nset 3\nbutton 1 down\nend 4\n"),
-              "0 key down 48 ext\n2 set 1 3\n3 key down 30\n4 key up 48 ext\n4 key up 30\n");
+    EXPECT_EQ(
+        Simulate(TwoSetProfile(), "pads 2\nbutton 1 down\n@2\nset 1\npad 1\nset 3\nbutton 1 down\nend 4\n"),
+        "0 key down 48 ext\n2 set 1 3\n3 key down 30\n4 key up 48 ext\n4 key up 30\n");
 }
 
 }  // namespace

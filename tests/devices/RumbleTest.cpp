@@ -9,7 +9,9 @@ namespace {
 
 struct MotorLog : RumbleOutput {
     std::vector<std::array<int, 2>> Sent;
-    void StartRumble(ControllerDataType&, std::uint8_t s0, std::uint8_t s1) override { Sent.push_back({s0, s1}); }
+    void StartRumble(ControllerDataType&, std::uint8_t s0, std::uint8_t s1) override {
+        Sent.push_back({s0, s1});
+    }
     void StopRumble(ControllerDataType&) override { Sent.push_back({0, 0}); }
 };
 

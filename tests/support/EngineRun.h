@@ -61,8 +61,11 @@ struct EngineRun {
 
     ControllerDataType& Pad(int k = 0) { return Controllers[static_cast<std::size_t>(k)]; }
 
-    AssignmentType& Assign(int control, std::initializer_list<std::string_view> slots, int set = 0, int pad = 0) {
-        AssignmentType& a = Pad(pad).Profile.Sets[static_cast<std::size_t>(set)].Assignments[static_cast<std::size_t>(control)];
+    AssignmentType& Assign(int control, std::initializer_list<std::string_view> slots, int set = 0,
+                           int pad = 0) {
+        AssignmentType& a =
+            Pad(pad).Profile.Sets[static_cast<std::size_t>(set)].Assignments[static_cast<std::size_t>(
+                control)];
         for (auto name : slots) SetSlot(a.Slots, a.Slots.CodeCount(), *FindSlotCode(name));
         return a;
     }
