@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/CheckKinds.h"
 #include "cli/Commands.h"
 #include "files/Configuration.h"
 #include "files/GlobalFileAccess.h"
@@ -112,9 +113,10 @@ int RunCheck(const Arguments& args) {
         std::fputs("usage: velmora-cli check [--out FILE] FILE\n", stderr);
         return 2;
     }
+    PrintingUserInterface printing;
+    if (const int status = CheckOtherKind(options.File, options.Out, printing); status != NotThisKind) return status;
     if (!IsProfile(options.File)) {
-        std::fprintf(stderr, "velmora-cli check: %s: only profile files (.velmoraprofile) can be checked\n",
-                     options.File.c_str());
+        std::fprintf(stderr, "velmora-cli check: %s: not a file kind that can be checked\n", options.File.c_str());
         return 2;
     }
     return CheckProfile(options);

@@ -201,12 +201,16 @@ void ReadConfiguration(ConfigurationType& config, UserInterface& ui, const std::
     ReadKnownControllers(file, config);
 }
 
-bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui) {
-    FileAccess file(ui);
+void AddConfigurationEntries(FileAccess& file, const ConfigurationType& config) {
     AddHeader(file);
     AddOptions(file, config);
     AddTheme(file, config);
     AddKnownControllers(file, config);
+}
+
+bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui) {
+    FileAccess file(ui);
+    AddConfigurationEntries(file, config);
     return file.SaveTextFile(ConfigurationPath(), false);
 }
 

@@ -14,6 +14,8 @@
 
 namespace velmora {
 
+class FileAccess;
+
 inline constexpr std::string_view ConfigurationFileName = "Velmora.ini";
 inline constexpr std::uint8_t MaxKnownControllers = 16;
 inline constexpr std::uint8_t UnknownController = 255;
@@ -110,6 +112,8 @@ std::string ConfigurationPath();
 // the record changed, so that the file is created at the end. Folders default
 // to the user's documents folder.
 void ReadConfiguration(ConfigurationType& config, UserInterface& ui, const std::string& documentsFolder);
+// The lines of the file, in the order written.
+void AddConfigurationEntries(FileAccess& file, const ConfigurationType& config);
 // Writes the file; a failure is silent.
 bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui);
 // What the end of the run does: writes the file when anything changed.

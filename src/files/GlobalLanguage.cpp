@@ -75,6 +75,11 @@ void LoadLanguage() {
     if (ReadLanguageFile(file, read, state.Ui ? *state.Ui : silent)) state.Database = std::move(read);
 }
 
+void UseEnglish() {
+    State().Loaded = true;
+    State().Database.Pairs.clear();
+}
+
 void ResetLanguage() {
     State().Loaded = false;
     State().Database.Pairs.clear();
@@ -91,10 +96,9 @@ bool ReadLanguageFile(const std::string& fileName, LanguageDatabaseType& databas
     return true;
 }
 
-bool WriteLanguageFile(const std::string& fileName, const LanguageDatabaseType& database,
-                       const std::vector<std::string>& information, UserInterface& ui) {
+void AddLanguageEntries(FileAccess& file, const LanguageDatabaseType& database,
+                        const std::vector<std::string>& information) {
     const std::string hyphens(126, '-');
-    FileAccess file(ui);
     file.AddComment(hyphens);
     file.AddComment(" Velmora Language File v" + VersionString());
     file.AddComment("");
@@ -108,6 +112,12 @@ bool WriteLanguageFile(const std::string& fileName, const LanguageDatabaseType& 
     file.AddComment(hyphens);
     file.AddBlankLine();
     for (const LanguagePair& pair : database.Pairs) file.AddEntry(pair.Key, pair.Value);
+}
+
+bool WriteLanguageFile(const std::string& fileName, const LanguageDatabaseType& database,
+                       const std::vector<std::string>& information, UserInterface& ui) {
+    FileAccess file(ui);
+    AddLanguageEntries(file, database, information);
     return file.SaveTextFile(fileName, true);
 }
 

@@ -13,6 +13,7 @@
 
 namespace velmora {
 
+class FileAccess;
 struct ConfigurationType;
 
 inline constexpr std::string_view LanguageFileExtension = "velmoralanguage";
@@ -35,6 +36,8 @@ std::string Translate(std::string_view key);
 void SetLanguageUserInterface(UserInterface* ui);
 // Loads the first language file of the program's folder, once per run.
 void LoadLanguage();
+// Shows every text in English from now on, whatever language files exist.
+void UseEnglish();
 // Forgets the loaded language, so that the next translation loads it again.
 void ResetLanguage();
 // The loaded language.
@@ -42,7 +45,10 @@ const LanguageDatabaseType& LoadedLanguage();
 
 // Every entry of the file becomes a pair, its value without spaces at either end.
 bool ReadLanguageFile(const std::string& fileName, LanguageDatabaseType& database, UserInterface& ui);
-// Writes the header with up to four information lines, then one line per pair.
+// The lines of a language file: the header with up to four information
+// lines, then one line per pair.
+void AddLanguageEntries(FileAccess& file, const LanguageDatabaseType& database,
+                        const std::vector<std::string>& information);
 bool WriteLanguageFile(const std::string& fileName, const LanguageDatabaseType& database,
                        const std::vector<std::string>& information, UserInterface& ui);
 
