@@ -5,9 +5,18 @@
 namespace velmora {
 namespace {
 
+// A lost controller cannot give the press that would undo a toggle, so its
+// toggled actions are dropped with its input: no key stays down while the
+// controller is away.
+void LoseController(ControllerDataType& c) {
+    c.Input = NormalisedInput{};
+    for (SetType& set : c.Profile.Sets)
+        for (AssignmentType& a : set.Assignments) a.ToggleState = 0;
+}
+
 void RunController(CoreLoopState& state, ControllerDataType& c, int index, int selected, PassSeams& seams) {
     if (!c.Processing) return;
-    if (c.Connection == Lost) c.Input = NormalisedInput{};
+    if (c.Connection == Lost) LoseController(c);
     ResolveControls(c);
     const bool showsLayout = index == selected && seams.Ui.MainWindowShowing();
     AssignmentContext context{index,
