@@ -56,6 +56,7 @@ void AutoAssign(ProfileType& profile, int group, int choice, UserInterface& ui) 
             SetSlot(profile.Current(first + direction).Slots, -1,
                     AutoAssignCodes(choice)[static_cast<std::size_t>(direction)]);
         profile.Changed = true;
+        ui.RedrawSlotDisplays();
         for (int direction = 0; direction < 4; ++direction) ui.DrawControlButton(first + direction);
     }
     // Auto-assign always leaves the group in Standard mode.

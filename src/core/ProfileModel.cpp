@@ -200,6 +200,7 @@ void SwitchRumble(ProfileType& profile, int control, UserInterface& ui) {
 
 void ClearControl(ProfileType& profile, int control, UserInterface& ui) {
     ClearAssignment(profile.Current(control));
+    ui.RedrawSlotDisplays();  // the advanced window may be showing this control
     FinishSwitch(profile, control, ui);
 }
 
