@@ -125,7 +125,8 @@ void FinishSwitch(ProfileType& profile, int control, UserInterface& ui) {
 
 void NewProfile(ProfileType& profile, const ConfigurationType& configuration) {
     profile.Changed = false;
-    profile.Name = "(" + Translate("*Untitled profile*") + ")";
+    profile.Name = "(";
+    profile.Name.append(Translate("*Untitled profile*")).append(")");
     profile.FileName.clear();
     for (SetType& set : profile.Sets) ResetSet(set, configuration);
     profile.CurrentSet = 0;
@@ -149,14 +150,19 @@ void AssignSlot(ProfileType& profile, AssignmentEditState& state, std::uint8_t c
         WantsPauseBefore(code, assignment.Slots.Codes[static_cast<std::size_t>(before - 1)]))
         AddPause(profile, state, ui);
     const std::int32_t position = state.SlotPosition;
-    if (!advancedOpen && position == 0) SetSlot(assignment.Slots, -1, NoneCode);
+    // A new first key in the simple window replaces the whole assignment. The
+    // set selector's mirror is emptied too, so that it keeps the same slots.
+    const bool replaceAll = !advancedOpen && position == 0;
+    AssignmentType* mirror =
+        assignment.SetSelect != NoSet ? &AssignmentIn(profile, assignment.SetSelect, state.Control) : nullptr;
+    if (replaceAll) SetSlot(assignment.Slots, -1, NoneCode);
+    if (replaceAll && mirror) SetSlot(mirror->Slots, -1, NoneCode);
     SetSlot(assignment.Slots, position, code);
     profile.Changed = true;
     // The simple window stays open after a modifier so that a combination can be built.
     const bool closeSimple = !advancedOpen && !IsModifierKey(code);
     if (code != NoneCode && !closeSimple) AdvanceSlotPosition(state);
-    if (assignment.SetSelect != NoSet)
-        SetSlot(AssignmentIn(profile, assignment.SetSelect, state.Control).Slots, position, code);
+    if (mirror) SetSlot(mirror->Slots, position, code);
     ui.RedrawSlotDisplays();
     ui.DrawControlButton(state.Control);
     if (closeSimple) ui.CloseWindow(SettingsWindow::Assignment);

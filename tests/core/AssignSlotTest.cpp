@@ -174,7 +174,9 @@ TEST_F(Editing, EditsReachTheSetSelectorMirror) {
 
 // The simple window empties the list before storing at the first slot, but
 // only the store itself is repeated on the mirror.
-TEST_F(Editing, SimpleWindowStoresOnlyTheNewCodeOnTheMirror) {
+// Regression: the simple window's replacement once reached the mirror only as
+// a store at slot 0, leaving "B", "A" there instead of "B".
+TEST_F(Editing, SimpleWindowReplacesTheMirrorToo) {
     OpenAdvanced();
     ChooseSetSelector(profile, 0, 2, false, ui);
     Press("Left Shift");
@@ -183,7 +185,7 @@ TEST_F(Editing, SimpleWindowStoresOnlyTheNewCodeOnTheMirror) {
     state.SlotPosition = 0;
     Press("B");
     EXPECT_EQ(Edited(), Codes({"B"}));
-    EXPECT_EQ(profile.Sets[2].Assignments[0].Slots.Codes, Codes({"B", "A"}));
+    EXPECT_EQ(profile.Sets[2].Assignments[0].Slots.Codes, Codes({"B"}));
 }
 
 }  // namespace
