@@ -7,6 +7,11 @@
 
 #include "cli/Commands.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace {
 
 struct Command {
@@ -32,6 +37,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+    // Byte for byte the same output as elsewhere: a profile written to standard
+    // output already ends its lines with CR LF and must not get a second CR.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     if (argc < 2) return Usage();
     const std::string_view name = argv[1];
     velmora::cli::Arguments args(argv + 2, argv + argc);

@@ -2,41 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
-#include "files/FileTestSupport.h"
+#include "support/CliRun.h"
 
 namespace velmora {
 namespace {
 
-struct CliRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Check(const test::TempFolder& folder, const std::string& args) {
-    const std::string out = folder.File("stdout.txt");
-    const std::string err = folder.File("stderr.txt");
-    const int status = std::system(
-        (std::string("\"") + VELMORA_CLI + "\" check " + args + " >\"" + out + "\" 2>\"" + err + "\"")
-            .c_str());
-#ifdef _WIN32
-    const int code = status;
-#else
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    return {code, test::ReadBytes(out), test::ReadBytes(err)};
+test::CliRun Check(const test::TempFolder& folder, const std::string& args) {
+    return test::RunCli(folder, "check " + args);
 }
 
 TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     test::TempFolder folder;
     const std::string path =
         folder.Write("pad.velmoraprofile", "Set1Button1Slots=A,Q,Jump\nSet1DPadMode=Up#$\n");
-    const CliRun run = Check(folder, path);
+    const test::CliRun run = Check(folder, path);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(
         run.Err,
@@ -50,7 +29,7 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     EXPECT_TRUE(run.Out.starts_with(";----------------------\r\n; Velmora Profile File\r\n"));
     EXPECT_TRUE(run.Out.ends_with("[Assignments]\r\nSet1Button1Slots=A,Q,Unknown\r\n"));
 
-    const CliRun written = Check(folder, "--out " + folder.File("copy.velmoraprofile") + " " + path);
+    const test::CliRun written = Check(folder, "--out " + folder.File("copy.velmoraprofile") + " " + path);
     EXPECT_EQ(written.Status, 0);
     EXPECT_EQ(written.Out, "");
     EXPECT_EQ(test::ReadBytes(folder.File("copy.velmoraprofile")), run.Out);
@@ -58,7 +37,7 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
 
 TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
     test::TempFolder folder;
-    const CliRun newer = Check(folder, folder.Write("new.velmoraprofile", "Version=2008.01\r\n"));
+    const test::CliRun newer = Check(folder, folder.Write("new.velmoraprofile", "Version=2008.01\r\n"));
     EXPECT_EQ(newer.Status, 1);
     EXPECT_EQ(newer.Out, "");
     EXPECT_EQ(
@@ -69,7 +48,7 @@ TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
             folder.Folder() +
             " | Controller Name= | This profile cannot be opened. If it exists in the recent list it will "
             "now be removed.\n");
-    const CliRun missing = Check(folder, folder.File("gone.velmoraprofile"));
+    const test::CliRun missing = Check(folder, folder.File("gone.velmoraprofile"));
     EXPECT_EQ(missing.Status, 1);
     EXPECT_TRUE(missing.Err.starts_with("Error: Cannot open requested or last used profile | Profile=gone"));
 }

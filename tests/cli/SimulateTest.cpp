@@ -2,34 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
-#include "files/FileTestSupport.h"
+#include "support/CliRun.h"
 
 namespace velmora {
 namespace {
 
-struct CliRun {
-    int Status;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Simulate(const test::TempFolder& folder, const std::string& args) {
-    const std::string out = folder.File("stdout.txt");
-    const std::string err = folder.File("stderr.txt");
-    const std::string command =
-        std::string("\"") + VELMORA_CLI + "\" simulate " + args + " >\"" + out + "\" 2>\"" + err + "\"";
-    const int status = std::system(command.c_str());
-#ifdef _WIN32
-    const int code = status;
-#else
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    return {code, test::ReadBytes(out), test::ReadBytes(err)};
+test::CliRun Simulate(const test::TempFolder& folder, const std::string& args) {
+    return test::RunCli(folder, "simulate " + args);
 }
 
 const char* Profile =
@@ -50,7 +29,7 @@ TEST(SimulateCommand, PrintsTheTraceOfAProfileAndAScript) {
                                             "@20\nstick 1 255 0\n"
                                             "@22\nstick 1 0 0\n"
                                             "end 25\n");
-    const CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
+    const test::CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     // Stick 1 right at full deflection, dead zone 64: amount 255, speed 100: 20.01 pixels per pass.
@@ -66,7 +45,7 @@ TEST(SimulateCommand, VirtualKeysWithVk) {
     test::TempFolder folder;
     const std::string profile = folder.Write("pad.velmoraprofile", Profile);
     const std::string script = folder.Write("play.script", "button 1 down\nend 2\n");
-    const CliRun run = Simulate(folder, "--vk \"" + profile + "\" \"" + script + "\"");
+    const test::CliRun run = Simulate(folder, "--vk \"" + profile + "\" \"" + script + "\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Out, "0 key down vk=10\n0 key down vk=58\n2 key up vk=58\n2 key up vk=10\n");
 }
@@ -75,7 +54,7 @@ TEST(SimulateCommand, ABadScriptLineStopsBeforeAnythingRuns) {
     test::TempFolder folder;
     const std::string profile = folder.Write("pad.velmoraprofile", Profile);
     const std::string script = folder.Write("bad.script", "button 1 down\n@5\nbutton 40 up\n");
-    const CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
+    const test::CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
     EXPECT_NE(run.Status, 0);
     EXPECT_EQ(run.Out, "");
     EXPECT_NE(run.Err.find("line 3: expected \"button B down|up\""), std::string::npos) << run.Err;
@@ -84,7 +63,7 @@ TEST(SimulateCommand, ABadScriptLineStopsBeforeAnythingRuns) {
 TEST(SimulateCommand, AMissingProfileOrWrongArgumentsFail) {
     test::TempFolder folder;
     const std::string script = folder.Write("play.script", "end 1\n");
-    const CliRun missing =
+    const test::CliRun missing =
         Simulate(folder, "\"" + folder.File("gone.velmoraprofile") + "\" \"" + script + "\"");
     EXPECT_NE(missing.Status, 0);
     EXPECT_EQ(missing.Out, "");
@@ -95,7 +74,7 @@ TEST(SimulateCommand, AMissingProfileOrWrongArgumentsFail) {
 TEST(SimulateCommand, TheDemoPlaysAndLeavesNothingDown) {
     test::TempFolder folder;
     const std::string demo = std::string(VELMORA_SOURCE_DIR) + "/demo/";
-    const CliRun run = Simulate(folder, "\"" + demo + "demo.velmoraprofile\" \"" + demo + "demo.script\"");
+    const test::CliRun run = Simulate(folder, "\"" + demo + "demo.velmoraprofile\" \"" + demo + "demo.script\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     EXPECT_NE(run.Out.find("20 key down 2A\n20 key down 2D\n22 key up 2D\n22 key up 2A\n72 key down 15\n"),
