@@ -22,13 +22,16 @@ CliRun Check(const ScratchFolder& folder, const std::string& file) {
     const std::string out = folder.File("stdout"), err = folder.File("stderr");
     const std::string command =
         std::string("\"") + VELMORA_CLI + "\" check \"" + file + "\" >\"" + out + "\" 2>\"" + err + "\"";
-    const int status = std::system(command.c_str());
 #ifdef _WIN32
-    const int code = status;
+    // cmd.exe drops the first and the last quote of a command line that starts with one.
+    const int code = std::system(("\"" + command + "\"").c_str());
 #else
+    const int status = std::system(command.c_str());
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-    return {code, ScratchFolder::Read(out), ScratchFolder::Read(err)};
+    std::string messages = ScratchFolder::Read(err);
+    std::erase(messages, '\r');  // messages are text: CR LF on Windows
+    return {code, ScratchFolder::Read(out), messages};
 }
 
 TEST(CheckKinds, ControllerFileMessagesGoToStandardErrorAndTheFileToStandardOutput) {
