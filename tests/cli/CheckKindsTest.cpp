@@ -1,44 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
-#include "files/ScratchFolder.h"
+#include "support/CliRun.h"
 
 namespace velmora {
 namespace {
 
-using test::ScratchFolder;
+using test::TempFolder;
 
-struct CliRun {
-    int Status = -1;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Check(const ScratchFolder& folder, const std::string& file) {
-    const std::string out = folder.File("stdout"), err = folder.File("stderr");
-    const std::string command =
-        std::string("\"") + VELMORA_CLI + "\" check \"" + file + "\" >\"" + out + "\" 2>\"" + err + "\"";
-#ifdef _WIN32
-    // cmd.exe drops the first and the last quote of a command line that starts with one.
-    const int code = std::system(("\"" + command + "\"").c_str());
-#else
-    const int status = std::system(command.c_str());
-    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-    std::string messages = ScratchFolder::Read(err);
-    std::erase(messages, '\r');  // messages are text: CR LF on Windows
-    return {code, ScratchFolder::Read(out), messages};
+test::CliRun Check(const TempFolder& folder, const std::string& file) {
+    return test::RunCli(folder, "check \"" + file + "\"");
 }
 
 TEST(CheckKinds, ControllerFileMessagesGoToStandardErrorAndTheFileToStandardOutput) {
-    ScratchFolder folder;
+    TempFolder folder;
     const std::string path =
         folder.Write("Pad.velmoracontroller", "Button1Location=10,20\nStick1UpLocation=50,50\nStick1XAccess=Axis X inverted\n");
-    const CliRun run = Check(folder, path);
+    const test::CliRun run = Check(folder, path);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, "Error: Bad Stick Access value found in controller file | Controller File=Pad | Location=" +
                            folder.Folder() + " | Name=Stick1XAccess | Value=Axis X inverted | "
@@ -48,8 +25,8 @@ TEST(CheckKinds, ControllerFileMessagesGoToStandardErrorAndTheFileToStandardOutp
 }
 
 TEST(CheckKinds, ConfigurationIsToldByItsNameAndLanguageFilesByExtension) {
-    ScratchFolder folder;
-    CliRun run = Check(folder, folder.Write("Velmora.ini", "Interface1=10\n"));
+    TempFolder folder;
+    test::CliRun run = Check(folder, folder.Write("Velmora.ini", "Interface1=10\n"));
     EXPECT_EQ(run.Status, 0);
     EXPECT_NE(run.Out.find("\r\nInterface1=10,15,63\r\n"), std::string::npos);
 

@@ -2,19 +2,20 @@
 
 #include "files/Configuration.h"
 #include "files/GlobalFileAccess.h"
-#include "files/ScratchFolder.h"
+#include "files/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
 using test::RecordingUserInterface;
-using test::ScratchFolder;
+using test::ReadBytes;
+using test::TempFolder;
 
 class Configuration : public ::testing::Test {
 protected:
-    ScratchFolder folder;
-    ScratchFolder documents;
+    TempFolder folder;
+    TempFolder documents;
     RecordingUserInterface ui;
     ConfigurationType config;
     std::string savedFolder = ProgramFolder();
@@ -28,7 +29,7 @@ protected:
     }
     std::string Written() {
         EXPECT_TRUE(WriteConfiguration(config, ui));
-        return ScratchFolder::Read(folder.File("Velmora.ini"));
+        return ReadBytes(folder.File("Velmora.ini"));
     }
 };
 
@@ -46,7 +47,7 @@ TEST_F(Configuration, MissingFileGivesDefaultsAndIsCreatedAtTheEnd) {
 
     SaveConfigurationIfChanged(config, ui);
     EXPECT_FALSE(config.ConfigurationChanged);
-    const std::string text = ScratchFolder::Read(folder.File("Velmora.ini"));
+    const std::string text = ReadBytes(folder.File("Velmora.ini"));
     EXPECT_TRUE(text.starts_with(";----------------------------\r\n; Velmora Configuration File\r\n"
                                  ";----------------------------\r\n\r\n[Default Locations]\r\n"));
     ReadConfiguration(config, ui, documents.Folder());

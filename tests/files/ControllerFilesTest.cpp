@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "files/ControllerFiles.h"
-#include "files/ScratchFolder.h"
+#include "files/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
 using test::RecordingUserInterface;
-using test::ScratchFolder;
+using test::ReadBytes;
+using test::TempFolder;
 
 void PlaceGroup(ControllerFileType& layout, int up, std::int32_t top, std::int32_t left) {
     layout.Locations[up] = {top, left};
@@ -45,7 +46,7 @@ std::unique_ptr<ControllerFileType> FullLayout() {
 
 class ControllerFiles : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingUserInterface ui;
 
     std::unique_ptr<ControllerFileType> Read(const std::string& path, bool expected = true) {
@@ -92,7 +93,7 @@ TEST_F(ControllerFiles, FileStartsWithItsHeaderAndSkipsBackgroundRows) {
     layout.FileName = folder.File("Blank.velmoracontroller");
     layout.Locations[TriggerLeft] = {20, 30};
     ASSERT_TRUE(WriteControllerFile(layout, ui));
-    const std::string text = ScratchFolder::Read(layout.FileName);
+    const std::string text = ReadBytes(layout.FileName);
     EXPECT_EQ(text.substr(0, 104),
               ";-------------------------\r\n; Velmora Controller File\r\n;-------------------------\r\n\r\n"
               "Version=2007.12\r\n\r\n");

@@ -5,20 +5,21 @@
 #include "files/Configuration.h"
 #include "files/GlobalFileAccess.h"
 #include "files/GlobalLanguage.h"
-#include "files/ScratchFolder.h"
+#include "files/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
 using test::RecordingUserInterface;
-using test::ScratchFolder;
+using test::ReadBytes;
+using test::TempFolder;
 
 // Points the program's folder at a scratch folder and forgets the loaded
 // language before and after, so that no other test sees a translation.
 class Language : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingUserInterface ui;
     std::string savedFolder = ProgramFolder();
 
@@ -77,7 +78,7 @@ TEST_F(Language, WrittenFileHasItsHeaderAndReadsBack) {
     LanguageDatabaseType database{{{"Save", "Sauver"}, {"Open", ""}}};
     const std::string path = folder.File("x.velmoralanguage");
     ASSERT_TRUE(WriteLanguageFile(path, database, {"First", "", "Third"}, ui));
-    const std::string text = ScratchFolder::Read(path);
+    const std::string text = ReadBytes(path);
     const std::string hyphens = ";" + std::string(126, '-') + "\r\n";
     EXPECT_EQ(text, hyphens + "; Velmora Language File v2007.12\r\n;\r\n; YOUR INFORMATION HERE (Name, etc)\r\n;\r\n"
                         "; - First\r\n; - Third\r\n;\r\n" + hyphens + "\r\nSave=Sauver\r\nOpen=\r\n");
@@ -87,7 +88,7 @@ TEST_F(Language, WrittenFileHasItsHeaderAndReadsBack) {
     EXPECT_EQ(read.Pairs[0].Value, "Sauver");
 
     ASSERT_TRUE(WriteLanguageFile(path, database, {"", "Second"}, ui));
-    EXPECT_EQ(ScratchFolder::Read(path).find("Second"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path).find("Second"), std::string::npos);
 }
 
 TEST(LanguageKeys, ListHoldsTheKeysWrittenInTheSourcesSortedWithoutCase) {
@@ -146,7 +147,7 @@ TEST_F(Language, CheckOffersAnUpdatedFileAndWritesIt) {
     EXPECT_EQ(ui.Dialogs[0].Buttons, SaveAsButtons);
     EXPECT_NE(ui.Dialogs[0].Values.find("missing lines)"), std::string::npos);
     EXPECT_EQ(ui.Dialogs[1].Heading, "New updated Language file created");
-    const std::string text = ScratchFolder::Read(updated);
+    const std::string text = ReadBytes(updated);
     EXPECT_NE(text.find("; - This is an updated version of Deutsch\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nUntitled profile=Unbenannt\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nFile cannot be saved=  \r\n"), std::string::npos);

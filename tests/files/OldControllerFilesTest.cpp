@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "files/ControllerFiles.h"
-#include "files/ScratchFolder.h"
+#include "files/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
 using test::RecordingUserInterface;
-using test::ScratchFolder;
+using test::TempFolder;
 
 // An old binary controller file, filled field by field.
 struct OldFile {
@@ -36,7 +36,7 @@ struct OldFile {
 
 class OldControllerFiles : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingUserInterface ui;
     std::unique_ptr<ControllerFileType> layout = std::make_unique<ControllerFileType>();
 
