@@ -5,10 +5,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 #include "files/Configuration.h"
 #include "files/ControllerFiles.h"
@@ -28,9 +24,6 @@ std::string LowerCase(std::string text) {
 int WriteBack(FileAccess& file, const std::string& path, const std::string& out) {
     if (!out.empty()) return file.SaveTextFile(std::filesystem::absolute(out).string(), true) ? 0 : 1;
     if (!file.FillBuffer(path, true)) return 1;
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);  // the bytes as saved: no CR added before each LF
-#endif
     std::fwrite(file.Buffer.data(), 1, file.Buffer.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
