@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test of Velmora: the native suites under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the same suites
-# cross-compiled for Windows and run under Wine, and a short benchmark run.
+# cross-compiled for Windows and run under Wine, a short fuzzing run of every
+# file reader, and a short benchmark run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -21,6 +22,9 @@ source scripts/wine-env.sh
 velmora_wine_start
 trap velmora_wine_stop EXIT
 ctest --preset windows -j "$jobs"
+
+echo "== Fuzzing every file reader for a short, bounded time (clang, sanitizers)"
+bash scripts/fuzz.sh 10
 
 echo "== Native release build and a short benchmark run (figures, not pass/fail)"
 cmake --preset release >/dev/null
