@@ -6,12 +6,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "cli/Commands.h"
+#include "core/ControllerLayout.h"
 #include "core/Simulation.h"
 #include "files/Configuration.h"
+#include "files/ControllerFiles.h"
 #include "files/ProfileFiles.h"
 
 namespace velmora::cli {
@@ -21,13 +24,17 @@ struct SimulateOptions {
     KeyCodeMode Mode = KeyCodeMode::ScanCodes;
     std::string Profile;
     std::string Script;
+    std::string Layout;  // empty: no layout, the profile is used as read
 };
 
 bool ParseOptions(const Arguments& args, SimulateOptions& options) {
     std::vector<std::string> files;
-    for (const std::string& arg : args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--vk")
             options.Mode = KeyCodeMode::VirtualKeys;
+        else if (arg == "--layout" && i + 1 < args.size())
+            options.Layout = args[++i];
         else if (arg.starts_with("--"))
             return false;
         else
@@ -63,12 +70,24 @@ bool ReadScript(const std::string& path, SimulationScript& script) {
     return false;
 }
 
+// Opening a profile for a controller of this layout moves button and trigger
+// assignments to the controls the layout actually has, as the program does.
+bool ApplyLayout(const std::string& path, ProfileType& profile, UserInterface& ui) {
+    auto layout = std::make_unique<ControllerFileType>();
+    if (!ReadControllerFile(std::filesystem::absolute(path).string(), *layout, ui)) {
+        std::fprintf(stderr, "velmora-cli simulate: %s: cannot open the layout\n", path.c_str());
+        return false;
+    }
+    AdaptTriggers(profile, PlacedControls(*layout));
+    return true;
+}
+
 }  // namespace
 
 int RunSimulate(const Arguments& args) {
     SimulateOptions options;
     if (!ParseOptions(args, options)) {
-        std::fputs("usage: velmora-cli simulate [--vk] PROFILE SCRIPT\n", stderr);
+        std::fputs("usage: velmora-cli simulate [--vk] [--layout FILE] PROFILE SCRIPT\n", stderr);
         return 2;
     }
     SimulationScript script;
@@ -80,6 +99,7 @@ int RunSimulate(const Arguments& args) {
         std::fprintf(stderr, "velmora-cli simulate: %s: cannot open the profile\n", options.Profile.c_str());
         return 1;
     }
+    if (!options.Layout.empty() && !ApplyLayout(options.Layout, profile, ui)) return 1;
     RunSimulation(profile, script, options.Mode, std::cout);
     std::cout.flush();
     return std::cout ? 0 : 1;

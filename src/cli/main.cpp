@@ -23,7 +23,7 @@ struct Command {
 constexpr Command Commands[] = {
     {"glyphs", velmora::cli::RunGlyphs, "glyphs --out FILE.bmp"},
     {"check", velmora::cli::RunCheck, "check [--out FILE] FILE"},
-    {"simulate", velmora::cli::RunSimulate, "simulate [--vk] PROFILE SCRIPT"},
+    {"simulate", velmora::cli::RunSimulate, "simulate [--vk] [--layout FILE] PROFILE SCRIPT"},
     {"", nullptr, ""},
 };
 

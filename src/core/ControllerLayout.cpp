@@ -149,4 +149,10 @@ void NormaliseLocations(ControllerFileType& layout) {
     FollowDiagonals(layout, DPadUp, DPadUpRight);
 }
 
+std::array<bool, ControlCount> PlacedControls(const ControllerFileType& layout) {
+    std::array<bool, ControlCount> placed{};
+    for (int c = 0; c < ControlCount; ++c) placed[static_cast<std::size_t>(c)] = layout.Locations[static_cast<std::size_t>(c)].Left != 0;
+    return placed;
+}
+
 }  // namespace velmora

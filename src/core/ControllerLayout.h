@@ -130,6 +130,8 @@ bool Stick1Placed(const ControllerFileType& layout);
 bool Stick2Placed(const ControllerFileType& layout);
 bool TriggersPlaced(const ControllerFileType& layout);
 bool TriggerRightPlaced(const ControllerFileType& layout);
+// Which controls the layout places: a control counts as placed when its Left is not 0.
+std::array<bool, ControlCount> PlacedControls(const ControllerFileType& layout);
 
 // Makes the layout blank: magenta picture, no name or file, nothing placed,
 // no names, no accesses. The identity stays.

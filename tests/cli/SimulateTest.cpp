@@ -71,6 +71,22 @@ TEST(SimulateCommand, AMissingProfileOrWrongArgumentsFail) {
     EXPECT_EQ(Simulate(folder, "--fast a b").Status, 2);
 }
 
+TEST(SimulateCommand, ALayoutWithTriggersButNoButton11MovesItsKeyToTheLeftTrigger) {
+    test::TempFolder folder;
+    const std::string profile = folder.Write("pad.velmoraprofile", "Set1Button11Slots=A\r\n");
+    const std::string layout = folder.Write(
+        "pad.velmoracontroller", "TriggerLeftLocation=100,100\r\nTriggerRightLocation=100,200\r\n");
+    const std::string script = folder.Write("play.script", "@0\nbutton 11 down\ntrigger left 255\nend 1\n");
+    const auto trace = [&](const std::string& options) {
+        return Simulate(folder, options + "\"" + profile + "\" \"" + script + "\"").Out;
+    };
+    EXPECT_EQ(trace(""), "0 key down 1E\n1 key up 1E\n") << "without a layout Button11 keeps its key";
+    EXPECT_EQ(trace("--layout \"" + layout + "\" "), "0 key down 1E\n1 key up 1E\n");
+    const std::string buttonOnly = folder.Write("buttons.script", "@0\nbutton 11 down\nend 1\n");
+    EXPECT_EQ(Simulate(folder, "--layout \"" + layout + "\" \"" + profile + "\" \"" + buttonOnly + "\"").Out, "")
+        << "with the layout the key belongs to the left trigger alone";
+}
+
 TEST(SimulateCommand, TheDemoPlaysAndLeavesNothingDown) {
     test::TempFolder folder;
     const std::string demo = std::string(VELMORA_SOURCE_DIR) + "/demo/";
