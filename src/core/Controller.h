@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ControllerLayout.h"
 #include "core/Profile.h"
+#include "devices/RawState.h"
 
 namespace velmora {
 
@@ -33,7 +35,23 @@ struct StickGeometry {
     int Angle = 0;  // 0..90 whole degrees from the vertical axis
 };
 
-enum DeviceKindValue : std::uint8_t { DirectInputDevice = 0, XInputDevice = 1 };
+// Unidentified: may be an XInput pad, the pairing has not decided yet;
+// NoXInput: XInput is not loaded, so the question does not arise.
+enum DeviceKindValue : std::uint8_t { DirectInputDevice = 0, XInputDevice = 1, UnidentifiedDevice = 2, NoXInputDevice = 3 };
+inline constexpr std::uint8_t NoXInputIndex = 255;
+inline constexpr std::uint8_t NoDetectionSlot = 255;
+
+// A profile waiting to be opened on a controller.
+enum ProfileRequestCode : std::uint8_t {
+    NoProfileRequest = 0,
+    OpenProfileFile = 1,    // asked by the program itself: command line, last profile
+    ChooseProfileFile = 2,  // the user picks the file in the open dialog first
+    OpenRecentProfile = 3,  // the user picked it from the recent list
+};
+struct RequestedProfileType {
+    std::uint8_t Request = NoProfileRequest;
+    std::string Path;
+};
 enum ConnectionValue : std::uint8_t { New = 0, Connected = 1, Lost = 2, Returned = 3 };
 
 struct ControllerDataType {
@@ -53,7 +71,16 @@ struct ControllerDataType {
     ControlStates PreviousEffectiveState{};
     std::array<StickGeometry, 2> Sticks;
     ProfileType Profile;
-    bool OpenProfileRequest = false;
+    RequestedProfileType OpenProfileRequest;
+
+    // The device side: identity, links and raw state.
+    std::uint8_t KnownIndex = 255;  // entry of the known-controller list, 255 when unknown
+    std::uint8_t InstanceNumber = 0;  // 0 for the first controller of its identity, 1 for the second...
+    ControllerIDType Identity;
+    std::uint8_t DetectionSlot = NoDetectionSlot;  // the opened device
+    std::uint8_t ControllerFileIndex = 0;  // its layout among the loaded layouts
+    RawJoyState RawJoy;
+    RawXInputState RawXInput;
 };
 
 }  // namespace velmora

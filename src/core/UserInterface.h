@@ -72,6 +72,8 @@ public:
     virtual void RedrawLayout() = 0;
     // The assignment windows redraw their slot displays.
     virtual void RedrawSlotDisplays() = 0;
+    // An open window refills itself from the model (a closed one does nothing).
+    virtual void RefreshWindow(SettingsWindow) {}
 
     // The file dialogs: the chosen file's full name, or empty when cancelled.
     virtual std::string ShowOpenDialog(const FileDialog&) { return {}; }

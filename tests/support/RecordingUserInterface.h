@@ -42,6 +42,10 @@ public:
     void DrawControlButton(int control) override { DrawnButtons.push_back(control); }
     void RedrawLayout() override { ++LayoutRedraws; }
     void RedrawSlotDisplays() override { ++SlotDisplayRedraws; }
+    std::vector<SettingsWindow> Refreshed;  // refreshes asked of open windows
+    void RefreshWindow(SettingsWindow w) override {
+        if (Open[static_cast<std::size_t>(w)]) Refreshed.push_back(w);
+    }
 
     std::string ShowOpenDialog(const FileDialog& dialog) override {
         OpenDialogs.push_back(dialog);

@@ -1,0 +1,64 @@
+#pragma once
+// The controller list: every controller met during the run (never removed),
+// the selection, the loaded layouts shared by controllers of one identity,
+// and the detection slots of the opened devices.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "core/Controller.h"
+#include "core/ControllerLayout.h"
+#include "devices/DeviceApi.h"
+
+namespace velmora {
+
+inline constexpr std::size_t MaxControllers = 16;
+inline constexpr std::uint8_t NoSelection = 255;
+
+// Presence and force-feedback actuator flag of X, Y, Z, RX, RY, RZ, Slider 1, Slider 2.
+struct AxisObjectFlags {
+    bool Present = false;
+    bool Actuator = false;
+};
+
+// One opened DirectInput device.
+struct ControllerDetectionDataType {
+    bool InUse = false;
+    DeviceGuid InstanceGuid;
+    DeviceGuid ProductGuid;
+    std::uint8_t AxisCount = 0;
+    std::uint8_t ButtonCount = 0;
+    std::uint8_t POVCount = 0;
+    bool ForceFeedback = false;  // can rumble through its constant-force effect
+    std::array<AxisObjectFlags, 8> AxisObjects{};
+};
+
+struct ControllerListType {
+    // In display order; the storage is reserved for 16 at construction and
+    // never grows beyond, so a pass may hold a span over it.
+    std::vector<ControllerDataType> Controllers;
+    std::uint8_t Selected = NoSelection;
+    bool IdentificationDone = false;
+    std::vector<ControllerFileType> Layouts;  // up to 16, one per identity met
+    std::array<ControllerDetectionDataType, MaxDevices> Detection{};
+    bool RescanFlag = true;  // set by every device change, cleared by the rescan
+
+    ControllerListType() {
+        Controllers.reserve(MaxControllers);
+        Layouts.reserve(MaxControllers);
+    }
+    std::size_t Count() const { return Controllers.size(); }
+    ControllerFileType& LayoutOf(const ControllerDataType& c) { return Layouts[c.ControllerFileIndex]; }
+    const ControllerDetectionDataType* DetectionOf(const ControllerDataType& c) const {
+        return c.DetectionSlot < MaxDevices ? &Detection[c.DetectionSlot] : nullptr;
+    }
+};
+
+// XInput pads rumble; other devices only through a working force-feedback effect.
+inline void UpdateCanRumble(const ControllerListType& list, ControllerDataType& c) {
+    const ControllerDetectionDataType* slot = list.DetectionOf(c);
+    c.CanRumble = c.DeviceKind == XInputDevice || (slot && slot->ForceFeedback);
+}
+
+}  // namespace velmora

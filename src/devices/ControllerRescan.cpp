@@ -1,0 +1,105 @@
+#include <algorithm>
+
+#include "core/ProfileModel.h"
+#include "devices/ControllerLinks.h"
+#include "devices/DeviceScan.h"
+#include "files/ControllerFiles.h"
+#include "files/GlobalFileAccess.h"
+#include "files/GlobalLanguage.h"
+
+namespace velmora {
+namespace {
+
+// The last loaded layout of the identity, or a new blank one for it.
+std::uint8_t LayoutFor(ControllerListType& list, const ControllerIDType& identity) {
+    for (std::size_t i = list.Layouts.size(); i-- > 0;)
+        if (list.Layouts[i].Identity == identity) return static_cast<std::uint8_t>(i);
+    ControllerFileType& layout = list.Layouts.emplace_back();
+    layout.Identity = identity;
+    ResetLayout(layout);
+    return static_cast<std::uint8_t>(list.Layouts.size() - 1);
+}
+
+void Request(ControllerDataType& c, std::string path) {
+    c.OpenProfileRequest.Request = OpenProfileFile;
+    c.OpenProfileRequest.Path = std::move(path);
+}
+
+bool RequestQueued(ControllerDataType& c, const TakeQueuedProfileFunction& takeQueued) {
+    std::optional<std::string> file = takeQueued ? takeQueued() : std::nullopt;
+    if (!file) return false;
+    Request(c, std::move(*file));
+    return true;
+}
+
+// The instance's own recent profile, or the nearest one before it: with
+// fewer profiles remembered than controllers, the later ones share.
+void RequestLastProfile(DeviceContext& context, ControllerDataType& c) {
+    const KnownControllerDataType& entry = context.Config.KnownControllers[c.KnownIndex];
+    if (!context.Config.AutoOpenLastProfile || entry.ConnectedCount + entry.LostCount > 4) return;
+    std::size_t k = std::min<std::size_t>(c.InstanceNumber, entry.RecentProfiles.size() - 1);
+    while (entry.RecentProfiles[k].empty() && k > 0) --k;
+    if (!entry.RecentProfiles[k].empty()) Request(c, entry.RecentProfiles[k]);
+}
+
+void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c, const TakeQueuedProfileFunction& takeQueued) {
+    if (c.KnownIndex == UnknownController || c.KnownIndex >= context.Config.KnownCount) {
+        RequestQueued(c, takeQueued);
+        return;
+    }
+    if (!AutoOpenControllerFile(context, c)) return;
+    if (!RequestQueued(c, takeQueued)) RequestLastProfile(context, c);
+}
+
+void CompleteNewController(DeviceContext& context, ControllerDataType& c,
+                           const TakeQueuedProfileFunction& takeQueued) {
+    c.Connection = Connected;
+    c.DeviceKind = UnidentifiedDevice;
+    context.List.IdentificationDone = false;
+    c.Processing = context.Config.ProcessNonSelectedControllers;
+    c.RumblePasses = 0;
+    c.RumbleNow = {0, 0};
+    c.ControllerFileIndex = LayoutFor(context.List, c.Identity);
+    if (c.InstanceNumber == 0) ResetLayout(context.List.LayoutOf(c));
+    NewProfile(c.Profile, context.Config);
+    c.OpenProfileRequest = {};
+    ChooseFirstProfile(context, c, takeQueued);
+    c.MouseAcceleration = 0;
+    c.ControlState = c.PreviousControlState = c.EffectiveState = c.PreviousEffectiveState = ControlStates{};
+    c.Input = NormalisedInput{};
+    UpdateCanRumble(context.List, c);
+}
+
+}  // namespace
+
+bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& c) {
+    const std::string& file = context.Config.KnownControllers[c.KnownIndex].ControllerFile;
+    if (ReadControllerFile(file, context.List.LayoutOf(c), context.Ui)) return true;  // thumbnails: layout rendering
+    context.Ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*Cannot auto-open controller file*",
+                                             {{"*Controller File*", FileTitle(file)}, {"*Location*", FileFolder(file)}},
+                                             Translate("*This controller file cannot be opened.*")));
+    return false;
+}
+
+void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
+    ScanDevices(context);
+    ControllerListType& list = context.List;
+    if (list.Count() > 0) {
+        // The tab geometry for the number of controllers belongs to the layout rendering.
+        bool anyNew = false;
+        for (ControllerDataType& c : list.Controllers) {
+            if (c.Connection != New) continue;
+            CompleteNewController(context, c, takeQueuedProfile);
+            anyNew = true;
+        }
+        if (anyNew) {
+            SortControllers(list);  // thumbnails of every layout: layout rendering
+            context.Ui.RedrawLayout();
+        }
+        if (list.Selected == NoSelection) SelectController(context, 0);
+    }
+    context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
+    list.RescanFlag = false;
+}
+
+}  // namespace velmora
