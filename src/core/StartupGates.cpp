@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/Assistance.h"
+#include "devices/DeviceContext.h"  // AssistanceAddress
 #include "files/GlobalFileAccess.h"
 #include "files/GlobalLanguage.h"
 

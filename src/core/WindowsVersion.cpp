@@ -1,6 +1,6 @@
 #include "core/WindowsVersion.h"
 
-#include "core/Assistance.h"
+#include "devices/DeviceContext.h"  // AssistanceAddress
 #include "files/GlobalLanguage.h"
 
 namespace velmora {
