@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "devices/DeviceLibraries.h"
+#include "devices/DeviceScan.h"
+#include "devices/DeviceWorld.h"
+
+namespace velmora::test {
+namespace {
+
+TEST(DeviceScan, SecondControllerOfAModelIsOpenedWhileTheFirstStaysConnected) {
+    DeviceWorld w;
+    w.Api.Plug(MakeFakeDevice("Pad", 7, 1));
+    w.Rescan();
+    ASSERT_EQ(w.List.Count(), 1u);
+    // The new device is enumerated first: the match is on the product, so
+    // the first entry of the model is left out, whichever instance it is.
+    FakeDevice second = MakeFakeDevice("Pad", 7, 2);
+    w.Api.Devices.insert(w.Api.Devices.begin(), second);
+    w.Rescan();
+    ASSERT_EQ(w.List.Count(), 2u);
+    EXPECT_EQ(w.Pad(1).InstanceNumber, 1);
+    EXPECT_EQ(w.Pad(0).Identity, w.Pad(1).Identity);
+    EXPECT_NE(w.Pad(0).DetectionSlot, w.Pad(1).DetectionSlot);
+    // Nothing new: a third scan opens nothing.
+    w.Rescan();
+    EXPECT_EQ(w.List.Count(), 2u);
+}
+
+TEST(DeviceScan, IdentityTakesTheNameAndPutsTheVendorHigh) {
+    DeviceWorld w;
+    w.Api.Plug(MakeFakeDevice(std::string(300, 'n'), 1, 1, 0x1234, 0xABCD));
+    w.Rescan();
+    ASSERT_EQ(w.List.Count(), 1u);
+    EXPECT_EQ(w.Pad(0).Identity.VendorProduct, 0x1234ABCDu);
+    EXPECT_EQ(w.Pad(0).Identity.DeviceName.size(), MaxDeviceNameLength);
+}
+
+TEST(DeviceScan, NameIsCutByCharactersNotBytes) {
+    EXPECT_EQ(CutName("\xC3\xA9\xC3\xA9\xC3\xA9", 2), "\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(CutName("ab", 5), "ab");
+}
+
+TEST(DeviceScan, ForceFeedbackNeedsBothXAndYActuatorsAndAnEffect) {
+    DeviceWorld w;
+    FakeDevice onlyX = MakeFakeDevice("OnlyX", 1, 1);
+    onlyX.Caps.ForceFeedback = true;
+    onlyX.Axes = {{AxisObjectType::X, true}, {AxisObjectType::Y, false}};
+    FakeDevice both = MakeFakeDevice("Both", 2, 1);
+    both.Caps.ForceFeedback = true;
+    both.Axes = {{AxisObjectType::X, true}, {AxisObjectType::Y, true}};
+    FakeDevice noEffect = both;
+    noEffect.Record = MakeFakeDevice("NoEffect", 3, 1).Record;
+    noEffect.EffectFails = true;
+    w.Api.Plug(onlyX);
+    w.Api.Plug(both);
+    w.Api.Plug(noEffect);
+    w.Rescan();
+    ASSERT_EQ(w.List.Count(), 3u);
+    EXPECT_FALSE(w.List.Detection[0].ForceFeedback);
+    EXPECT_TRUE(w.List.Detection[1].ForceFeedback);
+    EXPECT_FALSE(w.List.Detection[2].ForceFeedback);
+    EXPECT_EQ(w.Api.CreatedEffects, 1);  // only the device with both actuators asks for one
+    EXPECT_TRUE(w.Ui.Dialogs.empty());   // force-feedback failures are silent
+}
+
+TEST(DeviceScan, SlidersFillSliderOneThenSliderTwo) {
+    DeviceWorld w;
+    FakeDevice d = MakeFakeDevice("Sliders", 1, 1);
+    d.Axes = {{AxisObjectType::Slider, false}, {AxisObjectType::Z, false}, {AxisObjectType::Slider, true},
+              {AxisObjectType::Slider, false}, {AxisObjectType::Other, true}};
+    w.Api.Plug(d);
+    w.Rescan();
+    const auto& axes = w.List.Detection[0].AxisObjects;
+    EXPECT_TRUE(axes[2].Present);
+    EXPECT_TRUE(axes[6].Present);
+    EXPECT_FALSE(axes[6].Actuator);
+    // The third slider lands on Slider 2 again and overwrites the second.
+    EXPECT_TRUE(axes[7].Present);
+    EXPECT_FALSE(axes[7].Actuator);
+    EXPECT_FALSE(axes[0].Present);
+}
+
+TEST(DeviceScan, FailedSetUpNamesTheCommandAndTheNextDeviceIsStillOpened) {
+    DeviceWorld w;
+    FakeDevice bad = MakeFakeDevice("Broken", 1, 1);
+    bad.FailingCommand = "GetCapabilities";
+    w.Api.Plug(bad);
+    w.Api.Plug(MakeFakeDevice("Good", 2, 1));
+    w.Rescan();
+    ASSERT_EQ(w.List.Count(), 1u);
+    EXPECT_EQ(w.Pad(0).Identity.DeviceName, "Good");
+    EXPECT_EQ(w.Pad(0).DetectionSlot, 0);  // the failed device's slot was free again
+    ASSERT_EQ(w.Ui.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Ui.Dialogs[0].Heading, "DirectInput Error");
+    EXPECT_EQ(w.Ui.Dialogs[0].Values, "Broken#GetCapabilities");
+    EXPECT_EQ(w.Api.Calls, (std::vector<std::string>{"Unacquire 0", "Release 0"}));
+}
+
+TEST(DeviceScan, FailedCreateDeviceReleasesNothing) {
+    DeviceWorld w;
+    FakeDevice bad = MakeFakeDevice("Broken", 1, 1);
+    bad.FailingCommand = "CreateDevice";
+    w.Api.Plug(bad);
+    w.Rescan();
+    ASSERT_EQ(w.Ui.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Ui.Dialogs[0].Values, "Broken#CreateDevice");
+    EXPECT_TRUE(w.Api.Calls.empty());
+    // The failure repeats on the next scan, as long as the device fails.
+    w.Rescan();
+    EXPECT_EQ(w.Ui.Dialogs.size(), 2u);
+}
+
+TEST(DeviceScan, EnumerationFailuresAreReported) {
+    DeviceWorld w;
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Api.Enumeration = EnumerationResult::Error;
+    w.Rescan();
+    w.Api.Enumeration = EnumerationResult::DebugDirectInput;
+    w.Rescan();
+    EXPECT_EQ(w.List.Count(), 0u);
+    ASSERT_EQ(w.Ui.Dialogs.size(), 2u);
+    EXPECT_EQ(w.Ui.Dialogs[0].Values, "EnumDevices");
+    EXPECT_NE(w.Ui.Dialogs[1].Message.find("debug version of DINPUT"), std::string::npos);
+}
+
+TEST(DeviceScan, OnlySixteenDevicesAreSeen) {
+    DeviceWorld w;
+    for (std::uint8_t i = 0; i < 18; ++i) w.Api.Plug(MakeFakeDevice("Pad " + std::to_string(i), i, 1));
+    w.Rescan();
+    EXPECT_EQ(w.List.Count(), 16u);
+}
+
+TEST(DeviceScan, ReleasingAControllerStopsItsRumbleAtOnce) {
+    DeviceWorld w;
+    FakeDevice d = MakeFakeDevice("Wheel", 1, 1);
+    d.Caps.ForceFeedback = true;
+    d.Axes = {{AxisObjectType::X, true}, {AxisObjectType::Y, true}};
+    w.Api.Plug(d);
+    w.Rescan();
+    ControllerDataType& c = w.Pad(0);
+    SetRumble(c, 200, 100, false, w.Rumble);
+    ReleaseDevice(w.Context, c);
+    EXPECT_EQ(w.Api.Calls,
+              (std::vector<std::string>{"Force 0 5850 4500", "StopAll 0", "Unacquire 0", "Unload 0", "Release 0"}));
+    EXPECT_FALSE(w.List.Detection[0].InUse);
+    EXPECT_EQ(c.RumbleNow, (std::array<std::uint8_t, 2>{0, 0}));
+}
+
+TEST(DeviceLibraries, XInputIsTriedNewestFirstAndNeverRowZero) {
+    std::vector<std::string> tried;
+    const auto only12 = [&](std::string_view file) {
+        tried.emplace_back(file);
+        return file == "xinput1_2.dll";
+    };
+    const XInputChoice choice = LoadXInput(true, 5, only12);
+    EXPECT_EQ(choice.Status, XInputLoaded);
+    EXPECT_EQ(choice.Version, 3);
+    EXPECT_EQ(tried, (std::vector<std::string>{"xinput1_3.dll", "XInput9_1_0.dll", "xinput1_2.dll"}));
+
+    tried.clear();
+    const auto none = [&](std::string_view file) {
+        tried.emplace_back(file);
+        return false;
+    };
+    EXPECT_EQ(LoadXInput(true, 7, none).Status, XInputNotFound);
+    EXPECT_EQ(tried.size(), 5u);
+}
+
+TEST(DeviceLibraries, XInputIsNotLoadedOnWindows2000OrWhenScanningIsOff) {
+    int tries = 0;
+    const auto any = [&](std::string_view) { return ++tries > 0; };
+    EXPECT_EQ(LoadXInput(true, 4, any).Status, XInputUnsupported);
+    EXPECT_EQ(LoadXInput(false, 7, any).Status, XInputDisabled);
+    EXPECT_EQ(tries, 0);
+}
+
+TEST(DeviceLibraries, DirectXMessageNamesTheLastVersionForOldWindows) {
+    RecordingUserInterface ui;
+    EXPECT_FALSE(LoadDirectInput(2, [] { return false; }, ui));
+    ASSERT_EQ(ui.Dialogs.size(), 1u);
+    EXPECT_EQ(ui.Dialogs[0].Heading, "DirectX incompatible");
+    EXPECT_EQ(ui.Dialogs[0].Message,
+              "DirectX 8 or later is required. Please update DirectX.##Last version of DirectX compatible with this "
+              "version of Windows:#DirectX 9.0c (10/2005)");
+    EXPECT_EQ(DirectXIncompatibleMessage(5).Message, "DirectX 8 or later is required. Please update DirectX.");
+    EXPECT_TRUE(LoadDirectInput(5, [] { return true; }, ui));
+    EXPECT_EQ(ui.Dialogs.size(), 1u);
+}
+
+}  // namespace
+}  // namespace velmora::test
