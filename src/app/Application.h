@@ -1,0 +1,51 @@
+#pragma once
+// Everything the running program keeps: the window, the program state, the
+// command line, the configuration, the controllers and their devices, the
+// input sink and the engine state of the main loop. One object, created by
+// WinMain and reached by the window procedure through the window.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "ui/win32/Win32UserInterface.h"
+#include "core/CommandLine.h"
+#include "core/CoreLoop.h"
+#include "core/ProgramState.h"
+#include "core/win32/SendInputSink.h"
+#include "devices/ControllerList.h"
+#include "devices/DeviceContext.h"
+#include "devices/DeviceRumble.h"
+#include "devices/win32/Win32DeviceApi.h"
+#include "files/Configuration.h"
+#include "files/win32/Win32FileSystem.h"
+
+namespace velmora {
+
+struct Application {
+    HINSTANCE Instance = nullptr;
+    HWND Window = nullptr;
+    HANDLE InstanceMutex = nullptr;
+    std::uint8_t ProgramState = ProgramStarting;
+
+    Win32FileSystem Files;
+    Win32UserInterface Ui;
+    CommandLineType CommandLine;
+    ConfigurationType Config;
+    ControllerListType List;
+    Win32DeviceApi Devices;
+    DeviceRumble Rumble{Devices};
+    SendInputEntry SendInput;
+    std::unique_ptr<SendInputSink> Sink;
+    CoreLoopState Loop;
+
+    bool PriorityRaised = false;
+    std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
+    bool ShutDownDone = false;
+
+    DeviceContext Context() { return {List, Devices, Ui, Config, Rumble}; }
+};
+
+}  // namespace velmora

@@ -1,0 +1,24 @@
+#pragma once
+// The main window "TVelmoraForm": its class, its creation with a 520 x 360
+// client area, its messages and, for now, a plain picture (the layout
+// picture comes with the rendering).
+
+#include <windows.h>
+
+namespace velmora {
+
+struct Application;
+
+inline constexpr wchar_t MainWindowClass[] = L"TVelmoraForm";
+inline constexpr wchar_t MainWindowCaption[] = L"Velmora";
+inline constexpr int ClientWidth = 520;
+inline constexpr int ClientHeight = 334 + 26;  // the layout picture above the 26-pixel strip
+
+// Registers the class and creates the window hidden, outside the desktop,
+// so that nothing is seen until the first activation places it.
+HWND CreateMainWindow(Application& app);
+
+// Centres the window on the desktop and shows it (or minimises it).
+void PlaceMainWindow(Application& app, bool minimised);
+
+}  // namespace velmora

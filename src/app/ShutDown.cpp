@@ -1,0 +1,39 @@
+#include "app/ShutDown.h"
+
+#include "app/Application.h"
+#include "app/SystemQueries.h"
+#include "devices/DeviceScan.h"
+
+namespace velmora {
+namespace {
+
+// Keys the engine holds would otherwise stay pressed in whatever program
+// has the focus after Velmora is gone.
+void ReleaseHeldInput(Application& app) {
+    if (app.Sink) ReleaseEverything(app.Loop, *app.Sink);
+}
+
+void ReleaseDevices(Application& app) {
+    DeviceContext context = app.Context();
+    for (ControllerDataType& controller : app.List.Controllers)
+        if (controller.Connection == Connected) ReleaseDevice(context, controller);
+}
+
+}  // namespace
+
+void ShutDown(Application& app) {
+    if (app.ShutDownDone || app.ProgramState == ProgramStarting) return;
+    app.ShutDownDone = true;
+    ReleaseHeldInput(app);
+    ReleaseDevices(app);
+    SaveConfigurationIfChanged(app.Config, app.Ui);
+    app.Sink.reset();
+    app.SendInput.SendInput = nullptr;
+    app.SendInput.Library.Free();
+    app.Devices.FreeLibraries();
+    if (app.PriorityRaised) SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+    if (app.SavedStickyKeys) WriteStickyKeys(*app.SavedStickyKeys);
+    app.ProgramState = ProgramFinished;
+}
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+#pragma once
+// The user-interface seam over the real windows. For now the message dialog
+// is a plain message box with the heading, the detail lines and the message
+// turned into readable text; the program's own dialog with its styled lines
+// and button sets replaces it when the settings windows arrive. There are no
+// settings windows yet, so none is ever open.
+
+#include <windows.h>
+
+#include "core/UserInterface.h"
+
+namespace velmora {
+
+// The markup of formatted text: "#" ends a line, "$" switches bold (dropped here).
+std::string PlainText(std::string_view markup);
+// Heading, "Caption: value" lines and the message, as one block of text.
+std::string DialogText(const MessageDialog& dialog);
+
+class Win32UserInterface : public UserInterface {
+public:
+    // The window that owns the dialogs (none during the start-up gates).
+    void SetOwner(HWND owner) { owner_ = owner; }
+    // While a dialog is on screen, hand-overs and the second-start toggle are ignored.
+    bool DialogOpen() const { return dialogOpen_; }
+
+    int ShowMessageDialog(const MessageDialog& dialog) override;
+    bool IsWindowOpen(SettingsWindow) const override { return false; }
+    void CloseWindow(SettingsWindow) override {}
+    bool MainWindowShowing() const override;
+    void DrawControlButton(int) override { Repaint(); }
+    void RedrawLayout() override { Repaint(); }
+    void RedrawSlotDisplays() override {}
+
+private:
+    void Repaint() const;
+
+    HWND owner_ = nullptr;
+    bool dialogOpen_ = false;
+};
+
+}  // namespace velmora
