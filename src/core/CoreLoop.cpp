@@ -15,6 +15,7 @@ void LoseController(ControllerDataType& c) {
 }
 
 void RunController(CoreLoopState& state, ControllerDataType& c, int index, int selected, PassSeams& seams) {
+    if (seams.Prepare) seams.Prepare->PrepareController(static_cast<std::size_t>(index));
     if (!c.Processing) return;
     if (c.Connection == Lost) LoseController(c);
     ResolveControls(c);

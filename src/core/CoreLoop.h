@@ -34,12 +34,22 @@ struct CoreLoopState {
     std::uint32_t TotalPasses() const { return Hundreds + static_cast<std::uint32_t>(PassCounter); }
 };
 
+// The device work of one controller at the start of its turn in the pass
+// (open a requested profile, read and normalise the device), before the
+// engine resolves its controls.
+class ControllerPreparation {
+public:
+    virtual ~ControllerPreparation() = default;
+    virtual void PrepareController(std::size_t index) = 0;
+};
+
 // The outside world of a pass.
 struct PassSeams {
     InputSink& Input;
     UserInterface& Ui;
     RumbleOutput& Rumble;
     SetChangeObserver* SetChanges = nullptr;
+    ControllerPreparation* Prepare = nullptr;  // none: Input is filled by the caller
 };
 
 // One pass over the controllers (each with its Input already filled).
