@@ -21,7 +21,8 @@ void RefuseProfile(DeviceContext& context, ControllerDataType& c, const std::str
 
 }  // namespace
 
-void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded, const std::string& file) {
+void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
+                         const std::string& file) {
     ControllerDataType& c = context.List.Controllers[index];
     const bool selected = index == context.List.Selected;
     if (selected && context.Config.ShowAnimations) {

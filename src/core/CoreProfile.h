@@ -16,6 +16,7 @@ void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string
 
 // The loaded profile replaces the controller's own, adapted to its layout's
 // triggers, starting in set 1, unchanged, and remembered as recent.
-void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded, const std::string& file);
+void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
+                         const std::string& file);
 
 }  // namespace velmora

@@ -24,7 +24,8 @@ public:
         if (c.Connection == Returned) ControllerReturned(context_, index);
         if (!ReadController(context_.Devices, context_.Ui, c)) ControllerLost(context_, index);
         if (c.Connection != Connected) return;
-        NormaliseInput(c, context_.List.LayoutOf(c), context_.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+        NormaliseInput(c, context_.List.LayoutOf(c),
+                       context_.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
         UpdateCanRumble(context_.List, c);
     }
 

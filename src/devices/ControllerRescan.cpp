@@ -42,7 +42,8 @@ void RequestLastProfile(DeviceContext& context, ControllerDataType& c) {
     if (!entry.RecentProfiles[k].empty()) Request(c, entry.RecentProfiles[k]);
 }
 
-void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c, const TakeQueuedProfileFunction& takeQueued) {
+void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c,
+                        const TakeQueuedProfileFunction& takeQueued) {
     if (c.KnownIndex == UnknownController || c.KnownIndex >= context.Config.KnownCount) {
         RequestQueued(c, takeQueued);
         return;
@@ -74,10 +75,12 @@ void CompleteNewController(DeviceContext& context, ControllerDataType& c,
 
 bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& c) {
     const std::string& file = context.Config.KnownControllers[c.KnownIndex].ControllerFile;
-    if (ReadControllerFile(file, context.List.LayoutOf(c), context.Ui)) return true;  // thumbnails: layout rendering
-    context.Ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*Cannot auto-open controller file*",
-                                             {{"*Controller File*", FileTitle(file)}, {"*Location*", FileFolder(file)}},
-                                             Translate("*This controller file cannot be opened.*")));
+    if (ReadControllerFile(file, context.List.LayoutOf(c), context.Ui))
+        return true;  // thumbnails: layout rendering
+    context.Ui.ShowMessageDialog(
+        MakeMessage(DialogKind::Error, "*Cannot auto-open controller file*",
+                    {{"*Controller File*", FileTitle(file)}, {"*Location*", FileFolder(file)}},
+                    Translate("*This controller file cannot be opened.*")));
     return false;
 }
 

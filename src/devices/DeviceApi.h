@@ -100,7 +100,8 @@ public:
     virtual XInputStatusValue XInputStatus() const = 0;
     bool XInputIsLoaded() const { return XInputStatus() == XInputLoaded; }
     virtual bool XInputGetState(std::uint8_t userIndex, RawXInputState& state) = 0;  // true: connected
-    virtual void XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed, std::uint16_t rightSpeed) = 0;
+    virtual void XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed,
+                                std::uint16_t rightSpeed) = 0;
 };
 
 }  // namespace velmora

@@ -10,11 +10,15 @@ namespace {
 // The last DirectX that runs on an old Windows version, or empty.
 std::string_view LastDirectXFor(std::uint8_t windowsVersion) {
     switch (windowsVersion) {
-    case 0: return "DirectX 8.0a";
-    case 1: return "N/A";
-    case 2:
-    case 3: return "DirectX 9.0c (10/2005)";
-    default: return {};
+        case 0:
+            return "DirectX 8.0a";
+        case 1:
+            return "N/A";
+        case 2:
+        case 3:
+            return "DirectX 9.0c (10/2005)";
+        default:
+            return {};
     }
 }
 
@@ -36,12 +40,14 @@ MessageDialog DirectXIncompatibleMessage(std::uint8_t windowsVersion) {
     dialog.Message = Translate("*DirectX 8 or later is required. Please update DirectX.*");
     const std::string_view last = LastDirectXFor(windowsVersion);
     if (!last.empty())
-        dialog.Message += "##" + Translate("*Last version of DirectX compatible with this version of Windows*") +
+        dialog.Message += "##" +
+                          Translate("*Last version of DirectX compatible with this version of Windows*") +
                           ":#" + std::string(last);
     return dialog;
 }
 
-bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& loadAndCreate, UserInterface& ui) {
+bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& loadAndCreate,
+                     UserInterface& ui) {
     if (loadAndCreate()) return true;
     ui.ShowMessageDialog(DirectXIncompatibleMessage(windowsVersion));
     return false;

@@ -45,7 +45,8 @@ XInputChoice LoadXInput(bool scanForXInput, std::uint8_t windowsVersion,
 // The start-up gate: loadAndCreate loads "dinput8.dll" and creates the
 // DirectInput interface (freeing the library again when that fails). On
 // failure the user is told which DirectX to install, and the result is false.
-bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& loadAndCreate, UserInterface& ui);
+bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& loadAndCreate,
+                     UserInterface& ui);
 
 // The "*DirectX incompatible*" message for a Windows version.
 MessageDialog DirectXIncompatibleMessage(std::uint8_t windowsVersion);

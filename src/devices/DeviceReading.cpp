@@ -7,7 +7,9 @@
 namespace velmora {
 namespace {
 
-std::int32_t ClampAxis(std::int32_t raw) { return std::clamp<std::int32_t>(raw, 0, 65535); }
+std::int32_t ClampAxis(std::int32_t raw) {
+    return std::clamp<std::int32_t>(raw, 0, 65535);
+}
 
 void ReadDirectInput(DeviceApi& devices, ControllerDataType& c, bool& ok) {
     if (c.DetectionSlot >= MaxDevices) {
@@ -55,13 +57,16 @@ void NormaliseTriggers(ControllerDataType& c, const ControllerFileType& layout) 
 bool DPadDirectionOn(const ControllerDataType& c, const DPadDirectionAccess& a, int direction) {
     static constexpr std::uint8_t Bits[4] = {DPadUpBit, DPadRightBit, DPadDownBit, DPadLeftBit};
     switch (a.Kind) {
-    case DPadKind::Axis: {
-        const std::int32_t r = RawAxis(c.RawJoy, a.Axis);
-        return (direction == 0 || direction == 3) ? r < 16384 : r > 49152;
-    }
-    case DPadKind::Button: return RawButton(c.RawJoy, a.Button & 31);
-    case DPadKind::POV: return (POVBits(c.RawJoy.POV[0]) & Bits[direction]) != 0;
-    default: return false;
+        case DPadKind::Axis: {
+            const std::int32_t r = RawAxis(c.RawJoy, a.Axis);
+            return (direction == 0 || direction == 3) ? r < 16384 : r > 49152;
+        }
+        case DPadKind::Button:
+            return RawButton(c.RawJoy, a.Button & 31);
+        case DPadKind::POV:
+            return (POVBits(c.RawJoy.POV[0]) & Bits[direction]) != 0;
+        default:
+            return false;
     }
 }
 
@@ -96,13 +101,16 @@ std::int16_t AxisToStick(std::int32_t raw) {
     return static_cast<std::int16_t>(v);
 }
 
-std::int16_t ThumbToStick(std::int16_t thumb) { return AxisToStick(thumb + 32768); }
+std::int16_t ThumbToStick(std::int16_t thumb) {
+    return AxisToStick(thumb + 32768);
+}
 
 std::uint8_t AxisToTrigger(std::int32_t raw, const AxisAccess& a) {
     const std::int32_t r = ClampAxis(raw);
     if (a.FullRange) return static_cast<std::uint8_t>(a.Inverted ? 255 - r / 256 : r / 256);
-    if (a.Inverted) return static_cast<std::uint8_t>(r < 32767 ? 255 - (r / 128) % 256 : 0);  // the lower half
-    return static_cast<std::uint8_t>(r > 32767 ? ((r / 256) % 128) * 2 + 1 : 0);            // the upper half
+    if (a.Inverted)
+        return static_cast<std::uint8_t>(r < 32767 ? 255 - (r / 128) % 256 : 0);  // the lower half
+    return static_cast<std::uint8_t>(r > 32767 ? ((r / 256) % 128) * 2 + 1 : 0);  // the upper half
 }
 
 std::uint8_t POVBits(std::uint32_t pov) {
@@ -126,7 +134,8 @@ bool ReadController(DeviceApi& devices, const UserInterface& ui, ControllerDataT
     if (!devices.XInputGetState(c.XInputIndex, c.RawXInput)) return false;
     const bool windowShowsRaw = ui.IsWindowOpen(SettingsWindow::ControllerSettings) ||
                                 ui.IsWindowOpen(SettingsWindow::ControllerProperties);
-    if (ui.MainWindowShowing() && windowShowsRaw) ReadDirectInput(devices, c, ok);  // the result is not needed
+    if (ui.MainWindowShowing() && windowShowsRaw)
+        ReadDirectInput(devices, c, ok);  // the result is not needed
     return true;
 }
 

@@ -19,7 +19,8 @@ bool ReadController(DeviceApi& devices, const UserInterface& ui, ControllerDataT
 // Fills Input from the raw state. settingsWindowOpen: the controller
 // settings window is open, so an XInput pad is read through its layout
 // (sticks, buttons and DPad) like any other device while it is edited.
-void NormaliseInput(ControllerDataType& controller, const ControllerFileType& layout, bool settingsWindowOpen);
+void NormaliseInput(ControllerDataType& controller, const ControllerFileType& layout,
+                    bool settingsWindowOpen);
 
 // The conversions, one value each.
 std::int16_t AxisToStick(std::int32_t raw);  // 0..65535 -> -255..255

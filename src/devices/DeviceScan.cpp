@@ -9,17 +9,20 @@
 namespace velmora {
 namespace {
 
-std::string AssistanceMessage() { return Translate("*For assistance, send an email to*") + " " + std::string(AssistanceAddress); }
+std::string AssistanceMessage() {
+    return Translate("*For assistance, send an email to*") + " " + std::string(AssistanceAddress);
+}
 
 void ShowEnumerationFailure(UserInterface& ui, EnumerationResult result) {
     if (result == EnumerationResult::Error) {
-        ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*DirectInput Error*", {{"*Command*", "EnumDevices"}},
-                                         AssistanceMessage()));
+        ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*DirectInput Error*",
+                                         {{"*Command*", "EnumDevices"}}, AssistanceMessage()));
         return;
     }
-    ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*DirectInput Error*", {},
-                                     Translate("*A debug version of DINPUT has been detected.*") + "#" +
-                                         Translate("*Search for and rename \"dinputd.dll\" as \"_dinputd.dll\".*")));
+    ui.ShowMessageDialog(
+        MakeMessage(DialogKind::Error, "*DirectInput Error*", {},
+                    Translate("*A debug version of DINPUT has been detected.*") + "#" +
+                        Translate("*Search for and rename \"dinputd.dll\" as \"_dinputd.dll\".*")));
 }
 
 std::vector<DeviceInstanceRecord> Enumerate(DeviceContext& context) {
@@ -69,9 +72,12 @@ DeviceSlot FreeSlot(const ControllerListType& list) {
 
 int AxisObjectIndex(AxisObjectType type, const ControllerDetectionDataType& slot) {
     switch (type) {
-    case AxisObjectType::Other: return -1;
-    case AxisObjectType::Slider: return slot.AxisObjects[6].Present ? 7 : 6;
-    default: return static_cast<int>(type);
+        case AxisObjectType::Other:
+            return -1;
+        case AxisObjectType::Slider:
+            return slot.AxisObjects[6].Present ? 7 : 6;
+        default:
+            return static_cast<int>(type);
     }
 }
 
@@ -94,7 +100,9 @@ void PrepareForceFeedback(DeviceContext& context, DeviceSlot s) {
     if (slot.ForceFeedback && !context.Devices.CreateConstantForceEffect(s)) slot.ForceFeedback = false;
 }
 
-std::uint8_t CountByte(std::uint32_t count) { return static_cast<std::uint8_t>(count > 255 ? 255 : count); }
+std::uint8_t CountByte(std::uint32_t count) {
+    return static_cast<std::uint8_t>(count > 255 ? 255 : count);
+}
 
 // The set-up commands in order; answers the one that failed, or empty.
 std::string_view ConfigureDevice(DeviceContext& context, DeviceSlot s, const DeviceInstanceRecord& entry,
@@ -147,9 +155,9 @@ DeviceSlot OpenDevice(DeviceContext& context, const DeviceInstanceRecord& entry)
         context.Devices.Unacquire(s);
         context.Devices.ReleaseDevice(s);
     }
-    context.Ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*DirectInput Error*",
-                                             {{"*Controller*", identity.DeviceName}, {"*Command*", std::string(failed)}},
-                                             AssistanceMessage()));
+    context.Ui.ShowMessageDialog(MakeMessage(
+        DialogKind::Error, "*DirectInput Error*",
+        {{"*Controller*", identity.DeviceName}, {"*Command*", std::string(failed)}}, AssistanceMessage()));
     return NoDetectionSlot;
 }
 

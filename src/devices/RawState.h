@@ -32,14 +32,22 @@ inline constexpr std::uint8_t PressedBit = 0x80;
 // The axis an access index selects: X, Y, Z, RX, RY, RZ, Slider 1, Slider 2.
 inline std::int32_t RawAxis(const RawJoyState& state, int axis) {
     switch (axis) {
-    case 0: return state.X;
-    case 1: return state.Y;
-    case 2: return state.Z;
-    case 3: return state.RX;
-    case 4: return state.RY;
-    case 5: return state.RZ;
-    case 6: return state.Sliders[0];
-    default: return state.Sliders[1];
+        case 0:
+            return state.X;
+        case 1:
+            return state.Y;
+        case 2:
+            return state.Z;
+        case 3:
+            return state.RX;
+        case 4:
+            return state.RY;
+        case 5:
+            return state.RZ;
+        case 6:
+            return state.Sliders[0];
+        default:
+            return state.Sliders[1];
     }
 }
 
@@ -47,7 +55,9 @@ inline bool RawButton(const RawJoyState& state, int button) {
     return (state.Buttons[static_cast<std::size_t>(button)] & PressedBit) != 0;
 }
 
-inline bool POVCentred(std::uint32_t pov) { return (pov & 0xFFFFu) == CentredPOV; }
+inline bool POVCentred(std::uint32_t pov) {
+    return (pov & 0xFFFFu) == CentredPOV;
+}
 
 // XInput's button bits.
 enum XInputButtonBits : std::uint16_t {
@@ -69,8 +79,8 @@ enum XInputButtonBits : std::uint16_t {
 
 // The buttons that stand for device buttons 1..10 of an XInput pad, in order.
 inline constexpr std::array<std::uint16_t, 10> XInputButtonOrder{
-    XInputA,    XInputB,    XInputX,         XInputY,         XInputLeftShoulder,
-    XInputRightShoulder, XInputBack, XInputStart, XInputLeftThumb, XInputRightThumb};
+    XInputA,    XInputB,     XInputX,         XInputY,         XInputLeftShoulder, XInputRightShoulder,
+    XInputBack, XInputStart, XInputLeftThumb, XInputRightThumb};
 
 // XInput's state record (16 bytes): thumbs are signed with up positive.
 struct RawXInputState {

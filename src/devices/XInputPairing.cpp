@@ -36,7 +36,9 @@ PadTable BuildPadTable(DeviceContext& context) {
     return t;
 }
 
-bool IsCandidate(const ControllerDataType& c) { return c.Connection == Connected && c.DeviceKind == UnidentifiedDevice; }
+bool IsCandidate(const ControllerDataType& c) {
+    return c.Connection == Connected && c.DeviceKind == UnidentifiedDevice;
+}
 
 bool CandidateActive(const ControllerDataType& c) {
     if (!POVCentred(c.RawJoy.POV[0]) || c.RawJoy.Z != 32767) return true;
@@ -49,15 +51,24 @@ bool CandidateActive(const ControllerDataType& c) {
 std::uint16_t HatAsXInputDPad(std::uint32_t pov) {
     if (POVCentred(pov)) return 0;
     switch (pov) {
-    case 0: return XInputDPadUp;
-    case 4500: return XInputDPadUp | XInputDPadRight;
-    case 9000: return XInputDPadRight;
-    case 13500: return XInputDPadDown | XInputDPadRight;
-    case 18000: return XInputDPadDown;
-    case 22500: return XInputDPadDown | XInputDPadLeft;
-    case 27000: return XInputDPadLeft;
-    case 31500: return XInputDPadUp | XInputDPadLeft;
-    default: return 0xFFFF;
+        case 0:
+            return XInputDPadUp;
+        case 4500:
+            return XInputDPadUp | XInputDPadRight;
+        case 9000:
+            return XInputDPadRight;
+        case 13500:
+            return XInputDPadDown | XInputDPadRight;
+        case 18000:
+            return XInputDPadDown;
+        case 22500:
+            return XInputDPadDown | XInputDPadLeft;
+        case 27000:
+            return XInputDPadLeft;
+        case 31500:
+            return XInputDPadUp | XInputDPadLeft;
+        default:
+            return 0xFFFF;
     }
 }
 
@@ -139,12 +150,14 @@ void SetDeviceKind(DeviceContext& context, std::size_t index, std::uint8_t kind,
 void IdentifyXInput(DeviceContext& context) {
     ControllerListType& list = context.List;
     if (!context.Devices.XInputIsLoaded()) {
-        for (std::size_t k = 0; k < list.Count(); ++k) SetDeviceKind(context, k, NoXInputDevice, NoXInputIndex);
+        for (std::size_t k = 0; k < list.Count(); ++k)
+            SetDeviceKind(context, k, NoXInputDevice, NoXInputIndex);
     } else {
         const PadTable t = BuildPadTable(context);
         if (t.FreeCount == 0) {
             for (std::size_t k = 0; k < list.Count(); ++k)
-                if (IsCandidate(list.Controllers[k])) SetDeviceKind(context, k, DirectInputDevice, NoXInputIndex);
+                if (IsCandidate(list.Controllers[k]))
+                    SetDeviceKind(context, k, DirectInputDevice, NoXInputIndex);
         } else {
             PairCandidates(context, t);
         }

@@ -8,7 +8,9 @@
 namespace velmora::test {
 namespace {
 
-AssignmentType& Button1Of(ControllerDataType& c) { return c.Profile.Sets[0].Assignments[Button1]; }
+AssignmentType& Button1Of(ControllerDataType& c) {
+    return c.Profile.Sets[0].Assignments[Button1];
+}
 
 TEST(MainPass, UnpluggingMidPressReleasesTheKeyInTheSamePassAndReplugRestoresTheProfile) {
     MainPassWorld w;
@@ -53,7 +55,8 @@ TEST(MainPass, WithoutControllersTheWaitingAnimationStepsEvery25PassesAndNothing
 
 TEST(MainPass, ThreeQueuedProfilesOverTwoControllersLeaveTheThirdForTheNext) {
     MainPassWorld w;
-    for (const char* title : {"One", "Two", "Three"}) QueueProfile(w.State->CommandLine, w.WriteProfileFile(title));
+    for (const char* title : {"One", "Two", "Three"})
+        QueueProfile(w.State->CommandLine, w.WriteProfileFile(title));
     w.Api.Plug(MakeFakeDevice("Pad A", 1, 1));
     w.Api.Plug(MakeFakeDevice("Pad B", 2, 1));
     w.Run();

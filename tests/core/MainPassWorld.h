@@ -64,7 +64,8 @@ struct MainPassWorld {
         return nullptr;
     }
     // Writes a profile whose Button1 presses the key named.
-    std::string WriteProfileFile(const std::string& title, std::string_view key = "A", int control = Button1) {
+    std::string WriteProfileFile(const std::string& title, std::string_view key = "A",
+                                 int control = Button1) {
         ProfileType p;
         NewProfile(p, Config);
         p.FileName = Folder.File(title + ".velmoraprofile");

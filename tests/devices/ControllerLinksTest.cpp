@@ -16,7 +16,7 @@ ControllerDataType Entry(std::string name, std::uint8_t known, std::uint8_t inst
 
 TEST(SortControllers, KnownFirstByIndexAndInstanceThenOthersByNameAndTheSelectionFollows) {
     ControllerListType list;
-    list.Controllers = {Entry("Zed", 255, 0), Entry("Pad", 1, 1), Entry("Alpha", 255, 1),
+    list.Controllers = {Entry("Zed", 255, 0), Entry("Pad", 1, 1),     Entry("Alpha", 255, 1),
                         Entry("Pad", 1, 0),   Entry("Alpha", 255, 0), Entry("Stick", 0, 0)};
     list.Selected = 2;  // Alpha #1
     SortControllers(list);

@@ -108,7 +108,8 @@ TEST(ButtonConversion, ButtonsAreDeviceButtonsByBitSeven) {
 TEST(XInputConversion, PadButtonsThumbsTriggersAndOpposedDirections) {
     ControllerDataType c;
     c.DeviceKind = XInputDevice;
-    c.RawXInput.Buttons = XInputA | XInputY | XInputRightThumb | XInputDPadUp | XInputDPadDown | XInputDPadLeft;
+    c.RawXInput.Buttons =
+        XInputA | XInputY | XInputRightThumb | XInputDPadUp | XInputDPadDown | XInputDPadLeft;
     c.RawXInput.ThumbLX = -32768;
     c.RawXInput.ThumbLY = 32767;  // up without any turning
     c.RawXInput.ThumbRY = -32768;

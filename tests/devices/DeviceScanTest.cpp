@@ -66,8 +66,11 @@ TEST(DeviceScan, ForceFeedbackNeedsBothXAndYActuatorsAndAnEffect) {
 TEST(DeviceScan, SlidersFillSliderOneThenSliderTwo) {
     DeviceWorld w;
     FakeDevice d = MakeFakeDevice("Sliders", 1, 1);
-    d.Axes = {{AxisObjectType::Slider, false}, {AxisObjectType::Z, false}, {AxisObjectType::Slider, true},
-              {AxisObjectType::Slider, false}, {AxisObjectType::Other, true}};
+    d.Axes = {{AxisObjectType::Slider, false},
+              {AxisObjectType::Z, false},
+              {AxisObjectType::Slider, true},
+              {AxisObjectType::Slider, false},
+              {AxisObjectType::Other, true}};
     w.Api.Plug(d);
     w.Rescan();
     const auto& axes = w.List.Detection[0].AxisObjects;
@@ -140,8 +143,8 @@ TEST(DeviceScan, ReleasingAControllerStopsItsRumbleAtOnce) {
     ControllerDataType& c = w.Pad(0);
     SetRumble(c, 200, 100, false, w.Rumble);
     ReleaseDevice(w.Context, c);
-    EXPECT_EQ(w.Api.Calls,
-              (std::vector<std::string>{"Force 0 5850 4500", "StopAll 0", "Unacquire 0", "Unload 0", "Release 0"}));
+    EXPECT_EQ(w.Api.Calls, (std::vector<std::string>{"Force 0 5850 4500", "StopAll 0", "Unacquire 0",
+                                                     "Unload 0", "Release 0"}));
     EXPECT_FALSE(w.List.Detection[0].InUse);
     EXPECT_EQ(c.RumbleNow, (std::array<std::uint8_t, 2>{0, 0}));
 }
@@ -176,14 +179,18 @@ TEST(DeviceLibraries, XInputIsNotLoadedOnWindows2000OrWhenScanningIsOff) {
 
 TEST(DeviceLibraries, DirectXMessageNamesTheLastVersionForOldWindows) {
     RecordingUserInterface ui;
-    EXPECT_FALSE(LoadDirectInput(2, [] { return false; }, ui));
+    EXPECT_FALSE(LoadDirectInput(
+        2, [] { return false; }, ui));
     ASSERT_EQ(ui.Dialogs.size(), 1u);
     EXPECT_EQ(ui.Dialogs[0].Heading, "DirectX incompatible");
     EXPECT_EQ(ui.Dialogs[0].Message,
-              "DirectX 8 or later is required. Please update DirectX.##Last version of DirectX compatible with this "
+              "DirectX 8 or later is required. Please update DirectX.##Last version of DirectX compatible "
+              "with this "
               "version of Windows:#DirectX 9.0c (10/2005)");
-    EXPECT_EQ(DirectXIncompatibleMessage(5).Message, "DirectX 8 or later is required. Please update DirectX.");
-    EXPECT_TRUE(LoadDirectInput(5, [] { return true; }, ui));
+    EXPECT_EQ(DirectXIncompatibleMessage(5).Message,
+              "DirectX 8 or later is required. Please update DirectX.");
+    EXPECT_TRUE(LoadDirectInput(
+        5, [] { return true; }, ui));
     EXPECT_EQ(ui.Dialogs.size(), 1u);
 }
 

@@ -30,8 +30,8 @@ struct DeviceWorld {
     }
     ControllerDataType& Pad(std::size_t k) { return List.Controllers[k]; }
     // Makes the identity of a model known, with its recent profiles.
-    KnownControllerDataType& Know(const std::string& name, std::uint32_t vendorProduct, std::string controllerFile,
-                                  std::array<std::string, 4> recent = {}) {
+    KnownControllerDataType& Know(const std::string& name, std::uint32_t vendorProduct,
+                                  std::string controllerFile, std::array<std::string, 4> recent = {}) {
         KnownControllerDataType& k = Config.KnownControllers[Config.KnownCount++];
         k.Identity = {name, vendorProduct};
         k.ControllerFile = std::move(controllerFile);

@@ -9,7 +9,8 @@ namespace {
 // Two unidentified controllers and whatever pads the test connects.
 struct Pairing : DeviceWorld {
     explicit Pairing(int controllers = 2) {
-        for (int k = 0; k < controllers; ++k) Api.Plug(MakeFakeDevice("Pad", 1, static_cast<std::uint8_t>(k)));
+        for (int k = 0; k < controllers; ++k)
+            Api.Plug(MakeFakeDevice("Pad", 1, static_cast<std::uint8_t>(k)));
         Rescan();
     }
     void Pass() { IdentifyXInput(Context); }
@@ -53,7 +54,7 @@ TEST(XInputPairing, WithSeveralActivePairsOnlyAMatchingOneIsTaken) {
     p.Api.Pads[0] = RawXInputState{};
     p.Api.Pads[3] = RawXInputState{};
     p.Pad(0).RawJoy.Buttons[1] = 0x80;  // B
-    p.Pad(1).RawJoy.POV[0] = 13500;      // down-right
+    p.Pad(1).RawJoy.POV[0] = 13500;     // down-right
     p.Api.Pads[0]->Buttons = XInputDPadDown | XInputDPadRight;
     p.Api.Pads[3]->Buttons = XInputX;
     p.Pass();

@@ -42,7 +42,7 @@ public:
     EnumerationResult Enumeration = EnumerationResult::Ok;
     XInputStatusValue Status = XInputLoaded;
     std::array<std::optional<RawXInputState>, 4> Pads{};  // connected pads
-    std::vector<std::string> Calls;  // motor, release and unacquire commands, in order
+    std::vector<std::string> Calls;                       // motor, release and unacquire commands, in order
     int CreatedEffects = 0;
 
     FakeDevice& Plug(FakeDevice device) {
@@ -58,7 +58,8 @@ public:
         return d < 0 ? nullptr : &Devices[static_cast<std::size_t>(d)];
     }
 
-    EnumerationResult EnumerateControllers(const std::function<bool(const DeviceInstanceRecord&)>& visit) override {
+    EnumerationResult EnumerateControllers(
+        const std::function<bool(const DeviceInstanceRecord&)>& visit) override {
         if (Enumeration != EnumerationResult::Ok) return Enumeration;
         for (const FakeDevice& d : Devices)
             if (d.Attached && !visit(d.Record)) break;
@@ -119,7 +120,8 @@ public:
         return true;
     }
     void XInputSetState(std::uint8_t index, std::uint16_t left, std::uint16_t right) override {
-        Calls.push_back("XInput " + std::to_string(index) + " " + std::to_string(left) + " " + std::to_string(right));
+        Calls.push_back("XInput " + std::to_string(index) + " " + std::to_string(left) + " " +
+                        std::to_string(right));
     }
 
 private:
@@ -127,7 +129,9 @@ private:
         const FakeDevice* d = InSlot(slot);
         return !d || d->FailingCommand == command;
     }
-    void Record(const char* what, DeviceSlot slot) { Calls.push_back(std::string(what) + " " + std::to_string(slot)); }
+    void Record(const char* what, DeviceSlot slot) {
+        Calls.push_back(std::string(what) + " " + std::to_string(slot));
+    }
 
     std::array<int, MaxDevices> slots_ = [] {
         std::array<int, MaxDevices> a{};
