@@ -7,13 +7,13 @@
 file(GLOB_RECURSE VELMORA_WIN32_SOURCES CONFIGURE_DEPENDS
   src/core/win32/*.cpp src/files/win32/*.cpp src/devices/win32/*.cpp src/ui/win32/*.cpp)
 add_library(velmora_win32 STATIC ${VELMORA_WIN32_SOURCES})
-target_link_libraries(velmora_win32 PUBLIC velmora_core dinput8 dxguid)
+target_link_libraries(velmora_win32 PUBLIC velmora_core dinput8 dxguid winmm)
 target_compile_definitions(velmora_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(velmora_win32 PRIVATE ${VELMORA_WARNINGS})
 
 file(GLOB VELMORA_APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
 add_executable(Velmora WIN32 ${VELMORA_APP_SOURCES} src/app/Velmora.rc)
-target_link_libraries(Velmora PRIVATE velmora_win32 shell32 ole32 winmm)
+target_link_libraries(Velmora PRIVATE velmora_win32 shell32 ole32)
 target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
 set_target_properties(Velmora PROPERTIES OUTPUT_NAME Velmora)
 set_source_files_properties(src/app/Velmora.rc PROPERTIES

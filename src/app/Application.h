@@ -4,23 +4,24 @@
 // input sink and the engine state of the main loop. One object, created by
 // WinMain and reached by the window procedure through the window.
 
-#include <windows.h>
-
 #include <cstdint>
 #include <memory>
 #include <optional>
 
-#include "ui/win32/Win32UserInterface.h"
+#include "app/ProgramShell.h"
 #include "core/CommandLine.h"
 #include "core/CoreLoop.h"
+#include "core/MainPass.h"
 #include "core/ProgramState.h"
 #include "core/win32/SendInputSink.h"
+#include "core/win32/Windows.h"
 #include "devices/ControllerList.h"
 #include "devices/DeviceContext.h"
 #include "devices/DeviceRumble.h"
 #include "devices/win32/Win32DeviceApi.h"
 #include "files/Configuration.h"
 #include "files/win32/Win32FileSystem.h"
+#include "ui/win32/Win32UserInterface.h"
 
 namespace velmora {
 
@@ -28,24 +29,29 @@ struct Application {
     HINSTANCE Instance = nullptr;
     HWND Window = nullptr;
     HANDLE InstanceMutex = nullptr;
-    std::uint8_t ProgramState = ProgramStarting;
 
     Win32FileSystem Files;
     Win32UserInterface Ui;
-    CommandLineType CommandLine;
     ConfigurationType Config;
-    ControllerListType List;
+    // The program state, the controllers, the command line and the engine.
+    MainLoopState Main = StartingState();
     Win32DeviceApi Devices;
     DeviceRumble Rumble{Devices};
     SendInputEntry SendInput;
     std::unique_ptr<SendInputSink> Sink;
-    CoreLoopState Loop;
+    ProgramShell Shell{*this};
 
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
     bool ShutDownDone = false;
 
-    DeviceContext Context() { return {List, Devices, Ui, Config, Rumble}; }
+    DeviceContext Context() { return {Main.List, Devices, Ui, Config, Rumble}; }
+
+    static MainLoopState StartingState() {
+        MainLoopState state;
+        state.ProgramState = ProgramStarting;
+        return state;
+    }
 };
 
 }  // namespace velmora

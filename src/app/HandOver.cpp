@@ -17,10 +17,12 @@ HWND FindRunningInstance(HWND ownWindow) {
 
 void GiveProfileRequests(Application& app) {
     std::vector<std::uint8_t> connections;
-    for (const ControllerDataType& controller : app.List.Controllers) connections.push_back(controller.Connection);
-    const int selected = app.List.Selected == NoSelection ? NoController : app.List.Selected;
-    for (HandOverRequest& request : DistributeHandOverProfiles(app.CommandLine, connections, selected)) {
-        ControllerDataType& controller = app.List.Controllers[static_cast<std::size_t>(request.Controller)];
+    for (const ControllerDataType& controller : app.Main.List.Controllers)
+        connections.push_back(controller.Connection);
+    const int selected = app.Main.List.Selected == NoSelection ? NoController : app.Main.List.Selected;
+    for (HandOverRequest& request : DistributeHandOverProfiles(app.Main.CommandLine, connections, selected)) {
+        ControllerDataType& controller =
+            app.Main.List.Controllers[static_cast<std::size_t>(request.Controller)];
         controller.OpenProfileRequest = {request.RequestCode, std::move(request.File)};
     }
 }
@@ -44,9 +46,9 @@ void ReceiveHandOver(Application& app, const COPYDATASTRUCT& data) {
     if (app.Ui.DialogOpen() || data.dwData != HandOverRecordNumber) return;
     const auto params = ReadHandOverBuffer(data.lpData, data.cbData);
     if (!params) return;  // cut off or malformed: whatever sent it, it is not a second start
-    StoreParams(app.CommandLine, *params);
-    ParseCommandLine(app.CommandLine, app.Ui, Win32FileExists);
-    if (!app.List.Controllers.empty()) GiveProfileRequests(app);
+    StoreParams(app.Main.CommandLine, *params);
+    ParseCommandLine(app.Main.CommandLine, app.Ui, Win32FileExists);
+    if (!app.Main.List.Controllers.empty()) GiveProfileRequests(app);
 }
 
 void ToggleMainWindow(Application& app) {

@@ -3,10 +3,10 @@
 // with parameters as a copy-data message, without as the second-start
 // toggle that minimises or restores the running window.
 
-#include <windows.h>
-
 #include <string>
 #include <vector>
+
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

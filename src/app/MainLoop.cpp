@@ -1,7 +1,7 @@
 #include "app/MainLoop.h"
 
 #include "app/Application.h"
-#include "app/PassTimer.h"
+#include "core/win32/PassTimer.h"
 
 namespace velmora {
 
@@ -11,7 +11,7 @@ void PumpMessages(Application& app) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            if (app.ProgramState == ProgramRunning) app.ProgramState = ProgramQuitting;
+            if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
             continue;
         }
         TranslateMessage(&message);
@@ -20,16 +20,16 @@ void PumpMessages(Application& app) {
 }
 
 void RunMainLoop(Application& app) {
-    app.Loop = CoreLoopState{};
-    app.List.RescanFlag = true;  // the first pass scans for controllers
-    app.ProgramState = ProgramRunning;
+    app.Main.Loop = CoreLoopState{};
+    app.Main.List.RescanFlag = true;  // the first pass scans for controllers
+    app.Main.ProgramState = ProgramRunning;
     PassTimer timer(PassPeriodMicroseconds);
     const auto pump = [&app] { PumpMessages(app); };
     for (;;) {
         timer.PassStarts();
         pump();
         RunProgramPass(app);
-        if (app.ProgramState != ProgramRunning) break;
+        if (app.Main.ProgramState != ProgramRunning) break;
         timer.WaitForNextPass(pump);
     }
 }

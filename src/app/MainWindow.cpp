@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include <dbt.h>
 
 #include <string>
 
@@ -27,7 +26,11 @@ void Paint(Application& app, HWND window) {
     DeleteObject(gray);
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const std::wstring text = L"Velmora\n\nControllers: " + std::to_wstring(app.List.Count());
+    const std::size_t count = app.Main.List.Count();
+    const std::wstring waiting =
+        L"Waiting for a controller" + std::wstring(1 + app.Shell.WaitingFrame(), L'.');
+    const std::wstring text =
+        L"Velmora\n\nControllers: " + std::to_wstring(count) + (count == 0 ? L"\n\n" + waiting : L"");
     RECT box = client;
     box.top = client.bottom / 2 - 30;
     DrawTextW(dc, text.c_str(), -1, &box, DT_CENTER | DT_NOPREFIX);
@@ -39,15 +42,22 @@ void Paint(Application& app, HWND window) {
 // windows and the notification-area icon: until then there is nothing
 // unsaved to ask about and no other way back to a minimised-on-close window.
 void RequestQuit(Application& app) {
-    if (app.ProgramState == ProgramRunning) app.ProgramState = ProgramQuitting;
+    if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
 }
 
 LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: Paint(app, window); return 0;
-        case WM_ERASEBKGND: return 1;
-        case WM_CLOSE: RequestQuit(app); return 0;
-        case WM_QUERYENDSESSION: RequestQuit(app); return TRUE;
+        case WM_PAINT:
+            Paint(app, window);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_CLOSE:
+            RequestQuit(app);
+            return 0;
+        case WM_QUERYENDSESSION:
+            RequestQuit(app);
+            return TRUE;
         case WM_ENDSESSION:
             // The process may end as soon as this returns: shut down here.
             if (wParam) {
@@ -55,10 +65,20 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
                 ShutDown(app);
             }
             return 0;
-        case WM_DEVICECHANGE: app.List.RescanFlag = true; return TRUE;
-        case WM_COPYDATA: ReceiveHandOver(app, *reinterpret_cast<const COPYDATASTRUCT*>(lParam)); return TRUE;
-        case SecondStartMessage: ToggleMainWindow(app); return 0;
-        default: return DefWindowProcW(window, message, wParam, lParam);
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) app.Main.CommandLine.MinimizeSwitch = false;
+            return 0;
+        case WM_DEVICECHANGE:
+            app.Main.List.RescanFlag = true;
+            return TRUE;
+        case WM_COPYDATA:
+            ReceiveHandOver(app, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+            return TRUE;
+        case SecondStartMessage:
+            ToggleMainWindow(app);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 
@@ -68,7 +88,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     Application* app = AppOf(window);
-    return app ? Handle(*app, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return app ? Handle(*app, window, message, wParam, lParam)
+               : DefWindowProcW(window, message, wParam, lParam);
 }
 
 bool RegisterMainWindowClass(HINSTANCE instance) {

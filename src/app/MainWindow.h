@@ -3,7 +3,7 @@
 // client area, its messages and, for now, a plain picture (the layout
 // picture comes with the rendering).
 
-#include <windows.h>
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

@@ -10,19 +10,19 @@ namespace {
 // Keys the engine holds would otherwise stay pressed in whatever program
 // has the focus after Velmora is gone.
 void ReleaseHeldInput(Application& app) {
-    if (app.Sink) ReleaseEverything(app.Loop, *app.Sink);
+    if (app.Sink) ReleaseEverything(app.Main.Loop, *app.Sink);
 }
 
 void ReleaseDevices(Application& app) {
     DeviceContext context = app.Context();
-    for (ControllerDataType& controller : app.List.Controllers)
+    for (ControllerDataType& controller : app.Main.List.Controllers)
         if (controller.Connection == Connected) ReleaseDevice(context, controller);
 }
 
 }  // namespace
 
 void ShutDown(Application& app) {
-    if (app.ShutDownDone || app.ProgramState == ProgramStarting) return;
+    if (app.ShutDownDone || app.Main.ProgramState == ProgramStarting) return;
     app.ShutDownDone = true;
     ReleaseHeldInput(app);
     ReleaseDevices(app);
@@ -33,7 +33,7 @@ void ShutDown(Application& app) {
     app.Devices.FreeLibraries();
     if (app.PriorityRaised) SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
     if (app.SavedStickyKeys) WriteStickyKeys(*app.SavedStickyKeys);
-    app.ProgramState = ProgramFinished;
+    app.Main.ProgramState = ProgramFinished;
 }
 
 }  // namespace velmora

@@ -1,7 +1,5 @@
 #include "app/Startup.h"
 
-#include <windows.h>
-#include <shellapi.h>
 
 #include "app/Application.h"
 #include "app/HandOver.h"
@@ -9,6 +7,7 @@
 #include "app/SystemQueries.h"
 #include "core/StartupGates.h"
 #include "core/WindowsVersion.h"
+#include "core/win32/Windows.h"
 #include "devices/DeviceLibraries.h"
 #include "files/GlobalFileAccess.h"
 #include "files/win32/WideText.h"
@@ -38,9 +37,9 @@ bool VersionGate(Application& app) {
 
 bool ResolutionGate(Application& app) {
     const DesktopSize desktop = QueryDesktopSize();
-    return !Refuse(app, ResolutionGateMessage(desktop.Width, desktop.Height, MinimumDesktopWidth,
-                                              MinimumDesktopHeight, "*The main window cannot fit this screen.*",
-                                              false));
+    return !Refuse(
+        app, ResolutionGateMessage(desktop.Width, desktop.Height, MinimumDesktopWidth, MinimumDesktopHeight,
+                                   "*The main window cannot fit this screen.*", false));
 }
 
 bool SendInputGate(Application& app) {
@@ -50,9 +49,9 @@ bool SendInputGate(Application& app) {
 }
 
 bool CommandLineGate(Application& app, const std::vector<std::string>& params) {
-    StoreParams(app.CommandLine, params);
-    ParseCommandLine(app.CommandLine, app.Ui, Win32FileExists);
-    return !app.CommandLine.CloseSwitch;  // a first start with "/C" has nothing to close
+    StoreParams(app.Main.CommandLine, params);
+    ParseCommandLine(app.Main.CommandLine, app.Ui, Win32FileExists);
+    return !app.Main.CommandLine.CloseSwitch;  // a first start with "/C" has nothing to close
 }
 
 void TurnOffStickyKeys(Application& app) {
@@ -66,9 +65,9 @@ void TurnOffStickyKeys(Application& app) {
 }
 
 void LoadXInputLibrary(Application& app) {
-    const XInputChoice choice =
-        LoadXInput(app.Config.ScanForXInput, CurrentWindowsVersion(),
-                   [&app](std::string_view file) { return app.Devices.TryLoadXInput(Utf8ToWide(file).c_str()); });
+    const XInputChoice choice = LoadXInput(
+        app.Config.ScanForXInput, CurrentWindowsVersion(),
+        [&app](std::string_view file) { return app.Devices.TryLoadXInput(Utf8ToWide(file).c_str()); });
     app.Devices.SetXInputStatus(choice.Status);
 }
 
@@ -84,10 +83,10 @@ std::vector<std::string> ProcessParams() {
 }
 
 bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
-    app.ProgramState = ProgramStarting;
+    app.Main.ProgramState = ProgramStarting;
     if (!SingleInstanceGate(app, params) || !VersionGate(app) || !ResolutionGate(app)) return false;
-    if (!LoadDirectInput(CurrentWindowsVersion(), [&app] { return app.Devices.LoadDirectInput(app.Instance); },
-                         app.Ui))
+    if (!LoadDirectInput(
+            CurrentWindowsVersion(), [&app] { return app.Devices.LoadDirectInput(app.Instance); }, app.Ui))
         return false;
     if (!SendInputGate(app) || !CommandLineGate(app, params)) return false;
 
@@ -96,17 +95,17 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     if (!app.Window) return false;
     app.Ui.SetOwner(app.Window);
     app.Devices.SetWindow(app.Window);
-    app.ProgramState = ProgramCreated;
+    app.Main.ProgramState = ProgramCreated;
     TurnOffStickyKeys(app);
     return true;
 }
 
 void FirstActivation(Application& app) {
-    if (app.ProgramState != ProgramCreated) return;
+    if (app.Main.ProgramState != ProgramCreated) return;
     ReadConfiguration(app.Config, app.Ui, DocumentsFolder());
-    const bool minimised = app.CommandLine.MinimizeSwitch || app.Config.StartMinimized;
+    const bool minimised = app.Main.CommandLine.MinimizeSwitch || app.Config.StartMinimized;
     PlaceMainWindow(app, minimised);
-    if (minimised) app.CommandLine.MinimizeSwitch = false;
+    if (minimised) app.Main.CommandLine.MinimizeSwitch = false;
     LoadXInputLibrary(app);
     app.Sink = std::make_unique<SendInputSink>(app.SendInput.SendInput);
 }

@@ -21,7 +21,9 @@ std::optional<OsVersion> QueryWindowsVersion() {
     return OsVersion{info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber, info.dwPlatformId};
 }
 
-DesktopSize QueryDesktopSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+DesktopSize QueryDesktopSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 std::string ProgramFileName() {
     std::wstring name(MAX_PATH, L'\0');

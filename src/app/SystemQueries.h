@@ -2,12 +2,11 @@
 // What start-up asks of the system: the real Windows version, the desktop,
 // where the program and the user's documents are, Sticky Keys.
 
-#include <windows.h>
-
 #include <optional>
 #include <string>
 
 #include "core/WindowsVersion.h"
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

@@ -1,8 +1,6 @@
 // Velmora.exe: the gates, the first activation, the main loop and the
 // shut-down, in that order.
 
-#include <windows.h>
-
 #include <memory>
 
 #include "app/Application.h"
@@ -10,6 +8,7 @@
 #include "app/ShutDown.h"
 #include "app/Startup.h"
 #include "app/SystemQueries.h"
+#include "core/win32/Windows.h"
 #include "files/FileSystem.h"
 #include "files/GlobalFileAccess.h"
 

@@ -23,8 +23,9 @@ std::string Trim(const std::string& text) {
 
 void ShowInvalidShortcut(const std::string& path, UserInterface& ui) {
     const std::vector<DetailLine> details{{"*Name*", FileTitle(path)}, {"*Location*", FileFolder(path)}};
-    ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*Invalid shortcut*", details,
-                                     Translate("*This shortcut cannot be found and so cannot be launched.*")));
+    ui.ShowMessageDialog(
+        MakeMessage(DialogKind::Error, "*Invalid shortcut*", details,
+                    Translate("*This shortcut cannot be found and so cannot be launched.*")));
 }
 
 struct ParsedProfiles {
@@ -36,8 +37,8 @@ struct ParsedProfiles {
     }
 };
 
-void ParseOne(CommandLineType& commandLine, const std::string& param, ParsedProfiles& profiles, UserInterface& ui,
-              const FileExistsFunction& fileExists) {
+void ParseOne(CommandLineType& commandLine, const std::string& param, ParsedProfiles& profiles,
+              UserInterface& ui, const FileExistsFunction& fileExists) {
     if (param == "/m" || param == "/M") {
         commandLine.MinimizeSwitch = true;
     } else if (param == "/c" || param == "/C") {
@@ -121,7 +122,8 @@ std::optional<std::vector<std::string>> ReadHandOverBuffer(const void* data, std
 }
 
 std::vector<HandOverRequest> DistributeHandOverProfiles(CommandLineType& commandLine,
-                                                        std::span<const std::uint8_t> connections, int selected) {
+                                                        std::span<const std::uint8_t> connections,
+                                                        int selected) {
     std::vector<HandOverRequest> requests;
     if (connections.empty()) return requests;
     const auto codeFor = [&](int controller) {

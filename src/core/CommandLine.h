@@ -77,6 +77,7 @@ inline constexpr std::uint8_t RequestOpenNow = 3;
 // controllers in order. With no controller the queue waits for the first
 // controllers to be identified.
 std::vector<HandOverRequest> DistributeHandOverProfiles(CommandLineType& commandLine,
-                                                        std::span<const std::uint8_t> connections, int selected);
+                                                        std::span<const std::uint8_t> connections,
+                                                        int selected);
 
 }  // namespace velmora

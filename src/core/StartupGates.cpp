@@ -20,16 +20,17 @@ std::string EmailLine() {
 }  // namespace
 
 std::optional<MessageDialog> ResolutionGateMessage(int desktopWidth, int desktopHeight, int neededWidth,
-                                                   int neededHeight, std::string_view reasonKey, bool designed) {
+                                                   int neededHeight, std::string_view reasonKey,
+                                                   bool designed) {
     if (neededWidth <= desktopWidth && desktopHeight >= neededHeight) return std::nullopt;
     const std::vector<DetailLine> details{
         {"*Current Resolution*", SizeText(desktopWidth, desktopHeight)},
         {designed ? "*Designed Resolution*" : "*Required Resolution*", SizeText(neededWidth, neededHeight)}};
-    const std::string message = Translate(reasonKey) + "#" +
-                                Translate("*To register your interest for supporting the current resolution*") +
-                                ",#" + EmailLine();
-    return MakeMessage(designed ? DialogKind::Warning : DialogKind::Error, "*Insufficient desktop resolution detected*",
-                       details, message);
+    const std::string message =
+        Translate(reasonKey) + "#" +
+        Translate("*To register your interest for supporting the current resolution*") + ",#" + EmailLine();
+    return MakeMessage(designed ? DialogKind::Warning : DialogKind::Error,
+                       "*Insufficient desktop resolution detected*", details, message);
 }
 
 std::optional<MessageDialog> SendInputGateMessage(bool libraryLoaded, bool functionFound) {
@@ -38,8 +39,9 @@ std::optional<MessageDialog> SendInputGateMessage(bool libraryLoaded, bool funct
         {"*Library*", "User32.dll"},
         {"*Function*", "SendInput"},
         {"*Error*", Translate(libraryLoaded ? "*Missing function*" : "*Missing library*")}};
-    return MakeMessage(DialogKind::Error, "*Function initialization failed*", details,
-                       Translate("*For assistance, send an email to*") + " " + std::string(AssistanceAddress));
+    return MakeMessage(
+        DialogKind::Error, "*Function initialization failed*", details,
+        Translate("*For assistance, send an email to*") + " " + std::string(AssistanceAddress));
 }
 
 StickyKeysDecision DecideStickyKeys(std::uint32_t flags) {

@@ -17,7 +17,8 @@ inline constexpr int MinimumDesktopHeight = 480;
 // The message when the desktop is smaller than needed, else nothing. With
 // designed set it is a warning and the caller goes on; otherwise an error.
 std::optional<MessageDialog> ResolutionGateMessage(int desktopWidth, int desktopHeight, int neededWidth,
-                                                   int neededHeight, std::string_view reasonKey, bool designed);
+                                                   int neededHeight, std::string_view reasonKey,
+                                                   bool designed);
 
 // The send-input gate's refusal: the library did not load, or it has no SendInput.
 std::optional<MessageDialog> SendInputGateMessage(bool libraryLoaded, bool functionFound);
@@ -30,7 +31,7 @@ inline constexpr std::uint32_t StickyKeysHotKeyActive = 0x0004;
 // Keys too when they are on (after telling the user); the saved record is
 // written back at exit. Otherwise nothing changes.
 struct StickyKeysDecision {
-    bool Change = false;    // write NewFlags now and the saved flags back at exit
+    bool Change = false;  // write NewFlags now and the saved flags back at exit
     std::uint32_t NewFlags = 0;
     bool TellUser = false;  // Sticky Keys were on: show StickyKeysNotice first
 };

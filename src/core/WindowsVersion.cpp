@@ -18,9 +18,12 @@ MessageDialog ErrorDialog(std::string_view headingKey, std::string message) {
 
 std::string_view RefusalKey(std::uint8_t value) {
     switch (value) {
-        case Windows95: return "*Windows 95 is not currently supported.*";
-        case WindowsNT4: return "*Windows NT 4.0 is not currently supported.*";
-        default: return "*Unknown Windows version is not currently supported.*";
+        case Windows95:
+            return "*Windows 95 is not currently supported.*";
+        case WindowsNT4:
+            return "*Windows NT 4.0 is not currently supported.*";
+        default:
+            return "*Unknown Windows version is not currently supported.*";
     }
 }
 
@@ -62,18 +65,23 @@ std::string WindowsVersionName(const OsVersion& v) {
 std::optional<MessageDialog> VersionGateMessage(const std::optional<OsVersion>& version) {
     const std::string address(AssistanceAddress);
     if (!version)
-        return ErrorDialog("*Windows version detection error*",
-                           Translate("*An error has occurred while trying to determine the version of Windows.*") +
-                               "##" + Translate("*For assistance, send an email to*") + " " + address);
+        return ErrorDialog(
+            "*Windows version detection error*",
+            Translate("*An error has occurred while trying to determine the version of Windows.*") + "##" +
+                Translate("*For assistance, send an email to*") + " " + address);
     const std::uint8_t value = ClassifyWindowsVersion(*version);
     if (value != Windows95 && value != WindowsNT4 && value != WindowsUnknown) return std::nullopt;
     return ErrorDialog("*Unsupported Windows version detected*",
                        Translate(RefusalKey(value)) + "##" +
-                           Translate("*To register your interest for supporting this version of Windows*") + ",#" +
-                           Translate("*send an email to*") + " " + address);
+                           Translate("*To register your interest for supporting this version of Windows*") +
+                           ",#" + Translate("*send an email to*") + " " + address);
 }
 
-std::uint8_t CurrentWindowsVersion() { return current; }
-void SetCurrentWindowsVersion(std::uint8_t value) { current = value; }
+std::uint8_t CurrentWindowsVersion() {
+    return current;
+}
+void SetCurrentWindowsVersion(std::uint8_t value) {
+    current = value;
+}
 
 }  // namespace velmora

@@ -58,9 +58,10 @@ TEST_F(CommandLine, SwitchesAreExactAndEveryParseSetsThemAnew) {
 TEST_F(CommandLine, ProfilesAreMadeAbsoluteAgainstTheProgramFolder) {
     Parse({"a", "b.velmoraprofile", "D:\\games\\c.velmoraprofile", "\\x\\d.velmoraprofile", "  ", "e.txt",
            "f.VELMORAPROFILE", "dotted.folder\\g"});
-    EXPECT_EQ(Queue(), (std::vector<std::string>{"C:\\Velmora\\a.velmoraprofile", "C:\\Velmora\\b.velmoraprofile",
-                                                 "D:\\games\\c.velmoraprofile", "C:\\x\\d.velmoraprofile",
-                                                 "C:\\Velmora\\dotted.folder\\g.velmoraprofile"}));
+    EXPECT_EQ(Queue(),
+              (std::vector<std::string>{"C:\\Velmora\\a.velmoraprofile", "C:\\Velmora\\b.velmoraprofile",
+                                        "D:\\games\\c.velmoraprofile", "C:\\x\\d.velmoraprofile",
+                                        "C:\\Velmora\\dotted.folder\\g.velmoraprofile"}));
     EXPECT_TRUE(ui.Dialogs.empty());
 }
 
@@ -118,7 +119,8 @@ TEST(HandOverBuffer, TruncatedOrUnterminatedBuffersAreRefused) {
     EXPECT_FALSE(ReadHandOverBuffer("abc", 3).has_value());
     EXPECT_FALSE(ReadHandOverBuffer(nullptr, 10).has_value());
     // Every string terminated but the closing empty string missing: all there.
-    EXPECT_EQ(ReadHandOverBuffer(buffer.data(), buffer.size() - 1), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(ReadHandOverBuffer(buffer.data(), buffer.size() - 1),
+              (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(ReadHandOverBuffer(buffer.data(), 0), std::vector<std::string>{});
 }
 
@@ -157,7 +159,8 @@ TEST_F(CommandLine, MoreProfilesThanControllersStayQueuedAndNoControllerKeepsAll
 
     const std::vector<std::uint8_t> one{Connected};
     EXPECT_EQ(DistributeHandOverProfiles(line, one, 0).size(), 1u);
-    EXPECT_EQ(Queue(), (std::vector<std::string>{"C:\\Velmora\\b.velmoraprofile", "C:\\Velmora\\c.velmoraprofile"}));
+    EXPECT_EQ(Queue(),
+              (std::vector<std::string>{"C:\\Velmora\\b.velmoraprofile", "C:\\Velmora\\c.velmoraprofile"}));
 }
 
 }  // namespace

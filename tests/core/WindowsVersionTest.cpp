@@ -61,15 +61,18 @@ TEST_F(Startup, TheVersionGateRefusesNinetyFiveNtFourUnknownAndAFailedQuery) {
 }
 
 TEST_F(Startup, ADesktopOfExactlySixHundredByFourHundredEightyPasses) {
-    EXPECT_FALSE(ResolutionGateMessage(600, 480, 600, 480, "*The main window cannot fit this screen.*", false));
-    const auto narrow = ResolutionGateMessage(599, 480, 600, 480, "*The main window cannot fit this screen.*", false);
+    EXPECT_FALSE(
+        ResolutionGateMessage(600, 480, 600, 480, "*The main window cannot fit this screen.*", false));
+    const auto narrow =
+        ResolutionGateMessage(599, 480, 600, 480, "*The main window cannot fit this screen.*", false);
     ASSERT_TRUE(narrow.has_value());
     EXPECT_EQ(narrow->Kind, DialogKind::Error);
     EXPECT_EQ(narrow->Captions, "$Current Resolution$#$Required Resolution$");
     EXPECT_EQ(narrow->Values, "599 x 480 pixels#600 x 480 pixels");
     EXPECT_TRUE(narrow->Message.starts_with("The main window cannot fit this screen.#To register"));
 
-    const auto designed = ResolutionGateMessage(800, 479, 600, 480, "*The main window cannot fit this screen.*", true);
+    const auto designed =
+        ResolutionGateMessage(800, 479, 600, 480, "*The main window cannot fit this screen.*", true);
     ASSERT_TRUE(designed.has_value());
     EXPECT_EQ(designed->Kind, DialogKind::Warning);
     EXPECT_EQ(designed->Captions, "$Current Resolution$#$Designed Resolution$");

@@ -3,10 +3,10 @@
 // its entry points taken by name. The program links to none of the optional
 // libraries so that a missing one is a message, not a failed start.
 
-#include <windows.h>
-
 #include <string_view>
 #include <utility>
+
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

@@ -4,10 +4,9 @@
 // a message at start-up rather than a program that does not load. The four
 // records are built once; only the fields that change are written per call.
 
-#include <windows.h>
-
 #include "core/InputSink.h"
 #include "core/win32/Library.h"
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

@@ -13,7 +13,6 @@ namespace {
 
 using DirectInput8CreateFunction = HRESULT(WINAPI*)(HINSTANCE, DWORD, REFIID, LPVOID*, LPUNKNOWN);
 
-
 DeviceGuid ToDeviceGuid(const GUID& guid) {
     DeviceGuid out;
     std::memcpy(out.Bytes.data(), &guid, sizeof(GUID));
@@ -61,9 +60,13 @@ void Release(T*& object) {
 
 }  // namespace
 
-Win32DeviceApi::Win32DeviceApi() { PrepareForceEffect(); }
+Win32DeviceApi::Win32DeviceApi() {
+    PrepareForceEffect();
+}
 
-Win32DeviceApi::~Win32DeviceApi() { FreeLibraries(); }
+Win32DeviceApi::~Win32DeviceApi() {
+    FreeLibraries();
+}
 
 void Win32DeviceApi::PrepareForceEffect() {
     forceAxes_ = {DIJOFS_X, DIJOFS_Y};
@@ -83,7 +86,8 @@ bool Win32DeviceApi::LoadDirectInput(HINSTANCE instance) {
     directInputLibrary_ = LoadedLibrary(L"dinput8.dll");
     const auto create = directInputLibrary_.Entry<DirectInput8CreateFunction>("DirectInput8Create");
     void* created = nullptr;
-    if (create && SUCCEEDED(create(instance, DIRECTINPUT_VERSION, IID_IDirectInput8A, &created, nullptr)) && created) {
+    if (create && SUCCEEDED(create(instance, DIRECTINPUT_VERSION, IID_IDirectInput8A, &created, nullptr)) &&
+        created) {
         directInput_ = static_cast<IDirectInput8A*>(created);
         return true;
     }
@@ -126,7 +130,8 @@ EnumerationResult Win32DeviceApi::EnumerateControllers(
 bool Win32DeviceApi::CreateDevice(DeviceSlot slot, const DeviceGuid& instance) {
     if (!directInput_ || slot >= MaxDevices) return false;
     Release(devices_[slot]);
-    return SUCCEEDED(directInput_->CreateDevice(ToGuid(instance), &devices_[slot], nullptr)) && devices_[slot];
+    return SUCCEEDED(directInput_->CreateDevice(ToGuid(instance), &devices_[slot], nullptr)) &&
+           devices_[slot];
 }
 
 bool Win32DeviceApi::SetDataFormat(DeviceSlot slot) {
@@ -157,7 +162,8 @@ std::optional<DeviceCapabilities> Win32DeviceApi::GetCapabilities(DeviceSlot slo
     DIDEVCAPS caps{};
     caps.dwSize = sizeof(DIDEVCAPS);
     if (FAILED(device->GetCapabilities(&caps))) return std::nullopt;
-    return DeviceCapabilities{caps.dwAxes, caps.dwButtons, caps.dwPOVs, (caps.dwFlags & DIDC_FORCEFEEDBACK) != 0};
+    return DeviceCapabilities{caps.dwAxes, caps.dwButtons, caps.dwPOVs,
+                              (caps.dwFlags & DIDC_FORCEFEEDBACK) != 0};
 }
 
 bool Win32DeviceApi::EnumerateAxes(DeviceSlot slot, const std::function<void(const AxisObject&)>& visit) {
@@ -244,7 +250,8 @@ bool Win32DeviceApi::XInputGetState(std::uint8_t userIndex, RawXInputState& stat
     return true;
 }
 
-void Win32DeviceApi::XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed, std::uint16_t rightSpeed) {
+void Win32DeviceApi::XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed,
+                                    std::uint16_t rightSpeed) {
     if (!xinputSetState_) return;
     XINPUT_VIBRATION vibration{leftSpeed, rightSpeed};
     xinputSetState_(userIndex, &vibration);

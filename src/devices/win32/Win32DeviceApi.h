@@ -5,13 +5,13 @@
 // detection slots and releases whatever is still open when it goes.
 
 #define DIRECTINPUT_VERSION 0x0800
-#include <windows.h>
 #include <dinput.h>
 #include <xinput.h>
 
 #include <array>
 
 #include "core/win32/Library.h"
+#include "core/win32/Windows.h"
 #include "devices/DeviceApi.h"
 
 namespace velmora {
@@ -34,7 +34,8 @@ public:
     // Releases every device, the DirectInput interface and both libraries.
     void FreeLibraries();
 
-    EnumerationResult EnumerateControllers(const std::function<bool(const DeviceInstanceRecord&)>& visit) override;
+    EnumerationResult EnumerateControllers(
+        const std::function<bool(const DeviceInstanceRecord&)>& visit) override;
     bool CreateDevice(DeviceSlot slot, const DeviceGuid& instance) override;
     bool SetDataFormat(DeviceSlot slot) override;
     bool SetCooperativeLevel(DeviceSlot slot) override;
@@ -61,7 +62,9 @@ private:
     using XInputGetStateFunction = DWORD(WINAPI*)(DWORD, XINPUT_STATE*);
     using XInputSetStateFunction = DWORD(WINAPI*)(DWORD, XINPUT_VIBRATION*);
 
-    IDirectInputDevice8A* Device(DeviceSlot slot) const { return slot < MaxDevices ? devices_[slot] : nullptr; }
+    IDirectInputDevice8A* Device(DeviceSlot slot) const {
+        return slot < MaxDevices ? devices_[slot] : nullptr;
+    }
     IDirectInputEffect* Effect(DeviceSlot slot) const { return slot < MaxDevices ? effects_[slot] : nullptr; }
     void PrepareForceEffect();
 

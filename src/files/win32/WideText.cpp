@@ -1,6 +1,6 @@
 #include "files/win32/WideText.h"
 
-#include <windows.h>
+#include "core/win32/Windows.h"
 
 namespace velmora {
 namespace {
@@ -17,7 +17,9 @@ std::wstring ToWide(unsigned codePage, std::string_view text) {
 }  // namespace
 
 // Invalid UTF-8 becomes U+FFFD rather than failing the whole text.
-std::wstring Utf8ToWide(std::string_view text) { return ToWide(CP_UTF8, text); }
+std::wstring Utf8ToWide(std::string_view text) {
+    return ToWide(CP_UTF8, text);
+}
 
 std::string WideToUtf8(std::wstring_view text) {
     if (text.empty()) return {};
@@ -28,6 +30,8 @@ std::string WideToUtf8(std::wstring_view text) {
     return utf8;
 }
 
-std::string AnsiToUtf8(std::string_view text) { return WideToUtf8(ToWide(CP_ACP, text)); }
+std::string AnsiToUtf8(std::string_view text) {
+    return WideToUtf8(ToWide(CP_ACP, text));
+}
 
 }  // namespace velmora

@@ -1,11 +1,10 @@
 #include "files/win32/Win32FileSystem.h"
 
-#include <windows.h>
-
 #include <algorithm>
 #include <atomic>
 #include <utility>
 
+#include "core/win32/Windows.h"
 #include "files/win32/WideText.h"
 
 namespace velmora {
@@ -46,8 +45,8 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }
 
 bool WriteTemporary(const std::wstring& temporary, std::string_view bytes) {
-    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
     const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     return file.Close() && written;
@@ -62,16 +61,16 @@ bool Exists(const std::wstring& path) {
 // file, so a first save moves the temporary file into place instead.
 bool SwapIn(const std::wstring& target, const std::wstring& temporary) {
     if (Exists(target))
-        return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                            nullptr) != 0;
+        return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                            nullptr, nullptr) != 0;
     return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
 
 std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path, std::size_t maxBytes) {
-    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return std::nullopt;
     std::string bytes(maxBytes, '\0');
     std::size_t filled = 0;
@@ -94,6 +93,8 @@ bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes)
     return false;
 }
 
-bool Win32FileExists(const std::string& path) { return Exists(Utf8ToWide(path)); }
+bool Win32FileExists(const std::string& path) {
+    return Exists(Utf8ToWide(path));
+}
 
 }  // namespace velmora

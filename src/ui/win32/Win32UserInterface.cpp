@@ -10,10 +10,14 @@ namespace {
 
 UINT IconFor(DialogKind kind) {
     switch (kind) {
-        case DialogKind::Confirmation: return MB_ICONQUESTION;
-        case DialogKind::Warning: return MB_ICONWARNING;
-        case DialogKind::Error: return MB_ICONERROR;
-        default: return MB_ICONINFORMATION;
+        case DialogKind::Confirmation:
+            return MB_ICONQUESTION;
+        case DialogKind::Warning:
+            return MB_ICONWARNING;
+        case DialogKind::Error:
+            return MB_ICONERROR;
+        default:
+            return MB_ICONINFORMATION;
     }
 }
 
@@ -33,9 +37,12 @@ std::vector<std::string> Lines(std::string_view markup) {
 // first, second, third button; closing the box counts as the third.
 int AnswerOf(int pressed) {
     switch (pressed) {
-        case IDYES: return 1;
-        case IDNO: return 2;
-        default: return 3;
+        case IDYES:
+            return 1;
+        case IDNO:
+            return 2;
+        default:
+            return 3;
     }
 }
 

@@ -5,9 +5,8 @@
 // and button sets replaces it when the settings windows arrive. There are no
 // settings windows yet, so none is ever open.
 
-#include <windows.h>
-
 #include "core/UserInterface.h"
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

@@ -1,6 +1,4 @@
-#include "app/PassTimer.h"
-
-#include <mmsystem.h>
+#include "core/win32/PassTimer.h"
 
 #include <algorithm>
 #include <cwchar>
@@ -46,7 +44,8 @@ PassTimer::PassTimer(std::int64_t periodMicroseconds) {
     QueryPerformanceFrequency(&frequency);
     frequency_ = frequency.QuadPart;
     period_ = periodMicroseconds * frequency_ / 1000000;
-    timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    timer_ =
+        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     highResolution_ = timer_ != nullptr;
     if (!timer_) {
         timer_ = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
@@ -99,7 +98,8 @@ void PassTimer::WaitForNextPass(const std::function<void()>& pump) {
     if (now - deadline_ > period_) deadline_ = now;  // overran: re-base rather than catch up
     while (now < deadline_) {
         Arm(deadline_ - now);
-        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        const DWORD woke =
+            MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0 + 1) pump();
         if (woke == WAIT_FAILED) Sleep(1);
         now = Now();

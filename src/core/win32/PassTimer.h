@@ -14,11 +14,11 @@
 // of the start of the pass in microseconds since the loop began. Tests and
 // measurements read the period from it.
 
-#include <windows.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+
+#include "core/win32/Windows.h"
 
 namespace velmora {
 

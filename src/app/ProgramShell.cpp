@@ -1,0 +1,24 @@
+#include "app/ProgramShell.h"
+
+
+#include "app/Application.h"
+#include "core/win32/Windows.h"
+#include "files/win32/WideText.h"
+
+namespace velmora {
+
+void ProgramShell::DrawWaitingFrame(int frame) {
+    waitingFrame_ = frame;
+    app_.Ui.RedrawLayout();
+}
+
+// The window reports the minimised state (WM_SIZE), which clears "/M".
+void ProgramShell::MinimizeProgram() {
+    ShowWindow(app_.Window, SW_MINIMIZE);
+}
+
+void ProgramShell::LaunchShortcut(const std::string& path) {
+    ShellExecuteW(app_.Window, L"open", Utf8ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace velmora

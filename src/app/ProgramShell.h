@@ -1,0 +1,30 @@
+#pragma once
+// What the pass asks of the program's windows: the waiting animation, the
+// command-line requests to minimise, show help, close and launch a shortcut.
+
+#include "core/MainPass.h"
+
+namespace velmora {
+
+struct Application;
+
+class ProgramShell : public ShellRequests {
+public:
+    explicit ProgramShell(Application& app) : app_(app) {}
+    int WaitingFrame() const { return waitingFrame_; }
+
+    void DrawWaitingFrame(int frame) override;
+    void MinimizeProgram() override;
+    // The help window comes with the settings windows; until then "/?" does nothing.
+    void ShowHelp() override {}
+    // The save questions come with the windows that edit layouts and
+    // profiles; until then nothing can be unsaved and closing may go ahead.
+    bool CloseQuery() override { return true; }
+    void LaunchShortcut(const std::string& path) override;
+
+private:
+    Application& app_;
+    int waitingFrame_ = 0;
+};
+
+}  // namespace velmora
