@@ -28,6 +28,7 @@ void RunMainLoop(Application& app) {
     for (;;) {
         timer.PassStarts();
         pump();
+        if (app.ShutDownDone) break;  // the Windows session ended inside the pump
         RunProgramPass(app);
         if (app.Main.ProgramState != ProgramRunning) break;
         timer.WaitForNextPass(pump);
