@@ -114,7 +114,7 @@ def start_xvfb():
     """A virtual display of its own; its number comes back through -displayfd."""
     read_end, write_end = os.pipe()
     process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
-                                "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL,
+                                "-nolisten", "tcp"], pass_fds=(write_end,), stdin=subprocess.DEVNULL, **QUIET,
                                start_new_session=True)
     os.close(write_end)
     number = b""

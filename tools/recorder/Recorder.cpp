@@ -14,13 +14,8 @@
 
 namespace {
 
-// Our own probe move carries this in its extra information, so that it
-// gives the starting point and is not written down.
-constexpr ULONG_PTR ProbeMark = 0x56454C4D;
-
 FILE* trace = nullptr;
 POINT lastPoint{};
-bool haveProbe = false;
 
 long long NowUs() {
     static LARGE_INTEGER frequency = [] {
@@ -92,14 +87,7 @@ void WriteMouse(long long time, WPARAM message, const MSLLHOOKSTRUCT& mouse) {
 LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM data) {
     long long time = NowUs();
     const auto& mouse = *reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
-    if (code == HC_ACTION && (mouse.flags & LLMHF_INJECTED)) {
-        if (mouse.dwExtraInfo == ProbeMark) {
-            lastPoint = mouse.pt;
-            haveProbe = true;
-        } else {
-            WriteMouse(time, message, mouse);
-        }
-    }
+    if (code == HC_ACTION && (mouse.flags & LLMHF_INJECTED)) WriteMouse(time, message, mouse);
     return CallNextHookEx(nullptr, code, message, data);
 }
 
@@ -112,14 +100,6 @@ void TurnOffPointerAcceleration() {
     char text[64];
     std::snprintf(text, sizeof text, "# pointer acceleration %d %d %d", mouse[0], mouse[1], mouse[2]);
     std::fprintf(trace, "%s\n", text);
-}
-
-void SendProbe() {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    input.mi.dwExtraInfo = ProbeMark;
-    SendInput(1, &input, sizeof input);
 }
 
 }  // namespace
@@ -135,17 +115,19 @@ int main(int argc, char** argv) {
     long long maxUs = (argc > 3 ? std::atoll(argv[3]) : 600) * 1000000LL;
     std::fprintf(trace, "# velmora recorder trace: TIME_US EVENT\n");
     TurnOffPointerAcceleration();
+    // Relative moves start from the pointer: put it at the screen's centre
+    // so that the first move's difference has a known starting point.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
     GetCursorPos(&lastPoint);
     HHOOK keyboard = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardHook, GetModuleHandleA(nullptr), 0);
     HHOOK mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseHook, GetModuleHandleA(nullptr), 0);
     if (!keyboard || !mouse) return 1;
-    SendProbe();
     SetTimer(nullptr, 0, 20, nullptr);
     long long start = NowUs();
     bool ready = false;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (!ready && (haveProbe || NowUs() - start > 1000000)) {
+        if (!ready) {
             std::fprintf(trace, "# ready %ld %ld\n", lastPoint.x, lastPoint.y);
             std::fflush(trace);
             ready = true;
