@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "devices/DeviceContext.h"  // AssistanceAddress
+#include "core/Assistance.h"
 #include "files/GlobalFileAccess.h"
 #include "files/GlobalLanguage.h"
 

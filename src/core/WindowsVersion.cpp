@@ -1,6 +1,6 @@
 #include "core/WindowsVersion.h"
 
-#include "devices/DeviceContext.h"  // AssistanceAddress
+#include "core/Assistance.h"
 #include "files/GlobalLanguage.h"
 
 namespace velmora {

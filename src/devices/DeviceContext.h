@@ -19,7 +19,4 @@ struct DeviceContext {
     RumbleOutput& Rumble;
 };
 
-// Where users write for help with device failures.
-inline constexpr std::string_view AssistanceAddress = "support@velmora.example";
-
 }  // namespace velmora

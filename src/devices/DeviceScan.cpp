@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/Assistance.h"
 #include "devices/ControllerLinks.h"
 #include "files/GlobalFileAccess.h"
 #include "files/GlobalLanguage.h"
