@@ -314,6 +314,8 @@ class Run:
 
     def check(self):
         problems = []
+        if self.scenario.options.get("demo"):
+            return problems, {}
         log_events = events_of(self.log.read_text(errors="replace").splitlines())
         if not any(w[:1] == ["fake-dinput8"] for t, w in log_events):
             problems.append("Velmora.exe did not load the fake dinput8.dll")
@@ -324,14 +326,14 @@ class Run:
         pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []
         return problems, figures(log_events, trace_events, pass_lines)
 
-    def play(self, exe):
+    def play(self, exe, on_event=None):
         self.prepare(exe)
         if self.env.window_open():
             self.kill_all()
         recorder = self.start_recorder()
         program = self.velmora([Path(p).name for p in self.scenario.profiles], "velmora")
         try:
-            problems = self.follow(program)
+            problems = self.follow(program, on_event)
             problems += self.close(program)
         finally:
             self.stop.touch()
@@ -408,6 +410,71 @@ def run_probe(env):
     return 1
 
 
+KEY_NAMES = {"39": "Space", "1D": "Left Control", "2E": "C", "2A": "Left Shift", "2D": "X", "15": "Y",
+             "2C": "Z", "02": "1", "03": "2", "04": "3", "11": "W", "1E": "A", "1F": "S", "20": "D",
+             "1C": "Enter"}
+
+
+class LivePrinter:
+    """Prints the recorder's new events as they come; a run of pointer moves becomes one line."""
+
+    def __init__(self, run):
+        self.run, self.done, self.start, self.moves, self.last_move = run, 0, None, [], 0.0
+
+    def __call__(self):
+        lines = self.run.trace.read_text(errors="replace").splitlines() if self.run.trace.exists() else []
+        for t, words in events_of(lines[self.done:]):
+            self.start = self.start or t
+            if words[0] == "move":
+                self.moves.append((t, int(words[1]), int(words[2])))
+                self.last_move = time.monotonic()
+                continue
+            self.flush()
+            text = " ".join(words)
+            if words[0] == "key" and words[2] in KEY_NAMES:
+                text += f"   ({KEY_NAMES[words[2]]})"
+            self.say(t, text)
+        self.done = len(lines)
+        if self.moves and time.monotonic() - self.last_move > 0.1:
+            self.flush()
+
+    def say(self, t, text):
+        print(f"  {(t - self.start) / 1e6:6.2f} s  {text}", flush=True)
+
+    def flush(self):
+        if self.moves:
+            dx, dy = sum(m[1] for m in self.moves), sum(m[2] for m in self.moves)
+            self.say(self.moves[0][0], f"mouse moved {dx:+d} {dy:+d} pixels in {len(self.moves)} steps")
+            self.moves = []
+
+
+def run_demo(env):
+    """scripts/run.sh: Velmora.exe with the demo profile, driven by a fake pad."""
+    exe = env.velmora_exe()
+    if not exe:
+        print("run: no Velmora.exe in the Windows build")
+        return 1
+    started_here = env.setup()
+    try:
+        scenario = ScenarioFile(ROOT / "tests/e2e/demo.scenario")
+        scenario.options["demo"] = "1"
+        run = Run(env, scenario)
+        print("No controller here: a fake XInput pad plays tests/e2e/demo.scenario with demo/demo.velmoraprofile.")
+        print("Events Velmora.exe injects (seconds from the first one):", flush=True)
+        printer = LivePrinter(run)
+        problems, _ = run.play(exe, printer)
+        printer()
+        printer.flush()
+        rumble = [" ".join(w) for t, w in events_of(run.log.read_text().splitlines()) if w[:1] == ["rumble"]]
+        print("Rumble Velmora.exe sent to the pad: " + ("; ".join(rumble) or "none"))
+        for problem in problems:
+            print("run: " + problem)
+        return 1 if problems else 0
+    finally:
+        if started_here:
+            env.cleanup()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=str(ROOT / "build/windows"))
@@ -422,8 +489,7 @@ def main():
         env.cleanup()
         return 0
     if args.command == "demo":
-        import e2e_demo
-        return e2e_demo.demo(env, ROOT)
+        return run_demo(env)
     started_here = env.setup()
     try:
         if args.command == "probe":
