@@ -205,6 +205,8 @@ bool World::ReadJoy(int device, unsigned generation, DIJOYSTATE& state) {
     DeviceRuntime& d = devices_[static_cast<std::size_t>(device)];
     if (!d.Plugged || d.Generation != generation) return false;
     CountRead(device);
+    // The read may have run a group that pulled the device out: it fails then.
+    if (!d.Plugged || d.Generation != generation) return false;
     if (Spec(device).XInput) DeriveJoy(d, state);
     else state = d.Joy;
     return true;
@@ -216,6 +218,7 @@ DWORD World::GetPad(DWORD index, XINPUT_STATE* state) {
         DeviceRuntime& d = devices_[i];
         if (!d.Plugged || d.PadIndex != static_cast<int>(index)) continue;
         CountRead(static_cast<int>(i));
+        if (!d.Plugged) return ERROR_DEVICE_NOT_CONNECTED;
         if (state) {
             state->dwPacketNumber = d.Packet;
             state->Gamepad = d.Pad;
