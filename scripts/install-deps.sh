@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev googletest libgtest-dev libgmock-dev
-          libbenchmark-dev valgrind g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick)
+          libbenchmark-dev valgrind python3 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

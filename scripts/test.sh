@@ -28,7 +28,7 @@ bash scripts/fuzz.sh 10
 
 echo "== Native release build and a short benchmark run (figures, not pass/fail)"
 cmake --preset release >/dev/null
-cmake --build --preset release -j "$jobs"
+cmake --build --preset release -j "$jobs" --target velmora_bench
 if [ -x build/release/velmora_bench ]; then
   build/release/velmora_bench --benchmark_min_time=0.2
 fi
