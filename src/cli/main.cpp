@@ -24,6 +24,7 @@ constexpr Command Commands[] = {
     {"glyphs", velmora::cli::RunGlyphs, "glyphs --out FILE.bmp"},
     {"check", velmora::cli::RunCheck, "check [--out FILE] FILE"},
     {"simulate", velmora::cli::RunSimulate, "simulate [--vk] [--layout FILE] PROFILE SCRIPT"},
+    {"render", velmora::cli::RunRender, "render --profile P --layout L [--ini FILE] [--set N] [--names] [--state CONTROL=0|1|2 ...] --out FILE.bmp"},
     {"", nullptr, ""},
 };
 

@@ -189,8 +189,13 @@ void AddKnownControllers(FileAccess& file, const ConfigurationType& config) {
 std::string ConfigurationPath() { return AbsolutePath(ConfigurationFileName); }
 
 void ReadConfiguration(ConfigurationType& config, UserInterface& ui, const std::string& documentsFolder) {
+    ReadConfigurationFile(config, ui, ConfigurationPath(), documentsFolder);
+}
+
+void ReadConfigurationFile(ConfigurationType& config, UserInterface& ui, const std::string& path,
+                           const std::string& documentsFolder) {
     FileAccess file(ui);
-    const bool loaded = file.LoadTextFile(ConfigurationPath(), true);
+    const bool loaded = file.LoadTextFile(path, true);
     if (!loaded) {
         file.Entries.clear();
         file.LookupHint = 0;

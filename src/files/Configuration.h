@@ -112,6 +112,9 @@ std::string ConfigurationPath();
 // the record changed, so that the file is created at the end. Folders default
 // to the user's documents folder.
 void ReadConfiguration(ConfigurationType& config, UserInterface& ui, const std::string& documentsFolder);
+// The same from another file (velmora-cli reads a configuration it is given).
+void ReadConfigurationFile(ConfigurationType& config, UserInterface& ui, const std::string& path,
+                           const std::string& documentsFolder);
 // The lines of the file, in the order written.
 void AddConfigurationEntries(FileAccess& file, const ConfigurationType& config);
 // Writes the file; a failure is silent.
