@@ -1,8 +1,10 @@
 #include "core/CoreProfile.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
+#include "core/FileDialogs.h"
 #include "core/ProfileModel.h"
 #include "devices/ControllerLinks.h"
 #include "files/GlobalLanguage.h"
@@ -19,6 +21,24 @@ void RefuseProfile(DeviceContext& context, ControllerDataType& c, const std::str
     pendingShortcut.clear();  // the program it would start expects this profile
 }
 
+// Request 2: the user picks the file. While the dialog is up the profile box
+// shows its pressed look, which the layout rendering draws.
+std::string ChooseProfileToOpen(DeviceContext& context, const ControllerDataType& c) {
+    context.Ui.RedrawLayout();
+    FileDialog dialog;
+    dialog.Caption = Translate("*Profile*") + " [" + c.Name + "]";
+    dialog.TypeName = Translate("*Profiles*");
+    dialog.Extension = std::string(ProfileExtension);
+    std::string file = ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
+    context.Ui.RedrawLayout();
+    return file;
+}
+
+bool HasNamedAssignment(const SetType& set) {
+    return std::any_of(set.Assignments.begin(), set.Assignments.end(),
+                       [](const AssignmentType& a) { return !a.Name.empty(); });
+}
+
 }  // namespace
 
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
@@ -27,14 +47,18 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
     const bool selected = index == context.List.Selected;
     if (selected && context.Config.ShowAnimations) {
         c.Profile.Name = "[" + Translate("*Opening profile*") + "]";
-        context.Ui.RedrawLayout();  // the buttons' out animation belongs to the layout rendering
+        context.Ui.RedrawLayout();  // the buttons' out animation plays here (layout rendering)
     }
     c.Profile = std::move(loaded);
     AdaptTriggers(c.Profile, PlacedControls(context.List.LayoutOf(c)));
     c.Profile.CurrentSet = 0;
     c.Profile.RequestedSet = NoSet;
-    if (selected) context.Ui.RedrawLayout();  // the in animation belongs to the layout rendering
-    // Switching the names display for a profile with named assignments belongs to the main window.
+    if (selected) context.Ui.RedrawLayout();  // the buttons' in animation plays here (layout rendering)
+    // A profile that names its assignments flips the names display, as the names switch does.
+    if (HasNamedAssignment(c.Profile.Sets[0])) {
+        context.List.NamesShown = !context.List.NamesShown;
+        if (selected) context.Ui.RedrawLayout();
+    }
     CloseSettingsWindows(context.Ui);
     c.Profile.Changed = false;
     RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
@@ -42,12 +66,17 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
 }
 
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut) {
-    ControllerDataType& c = context.List.Controllers[index];
     CloseSettingsWindows(context.Ui);
-    // The question to save a changed profile first comes with the profile menu's flows.
-    const RequestedProfileType request = std::exchange(c.OpenProfileRequest, RequestedProfileType{});
-    // Request 2 (choose the file in the open dialog first) comes with the profile menu's flows.
-    if (request.Request == ChooseProfileFile || request.Path.empty()) return;
+    RequestedProfileType request =
+        std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
+    if (context.List.Controllers[index].Profile.Changed && !AskToSaveProfile(context, index, SaveBeforeOpen)) {
+        // The old profile stays; a program-made request plays the buttons' in animation here.
+        pendingShortcut.clear();  // the program it would start expects the new profile
+        return;
+    }
+    ControllerDataType& c = context.List.Controllers[index];
+    if (request.Request == ChooseProfileFile) request.Path = ChooseProfileToOpen(context, c);
+    if (request.Path.empty()) return;
     auto scratch = std::make_unique<ProfileType>();
     NewProfile(*scratch, context.Config);
     if (ReadProfile(request.Path, *scratch, context.Config, context.Ui))

@@ -1,6 +1,7 @@
 #pragma once
-// Opening a profile on a controller: the request the main loop carries out
-// at the start of the controller's pass, and attaching a loaded profile.
+// The profile of a controller as the user handles it: opening the profile a
+// controller asks for, attaching a loaded profile, New, Save As and the
+// questions asked before unsaved changes would be lost.
 
 #include <cstddef>
 #include <string>
@@ -9,14 +10,35 @@
 
 namespace velmora {
 
-// Carries out the controller's OpenProfileRequest and clears it. A file that
-// cannot be opened is named to the user, forgotten from the recent profiles
-// and cancels the shortcut waiting to be launched (pendingShortcut).
+// Why a changed profile is about to be dropped; the question says so.
+enum SaveReason : int { SaveBeforeNew = 0, SaveBeforeOpen = 1, SaveBeforeClose = 2 };
+
+// Carries out the controller's OpenProfileRequest and clears it. A changed
+// profile is offered for saving first; cancelling keeps it and opens
+// nothing. Request 2 lets the user choose the file first. A file that cannot
+// be opened is named to the user and forgotten from the recent profiles.
+// Either refusal cancels the shortcut waiting to be launched
+// (pendingShortcut): the program it would start expects the new profile.
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut);
 
 // The loaded profile replaces the controller's own, adapted to its layout's
 // triggers, starting in set 1, unchanged, and remembered as recent.
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
                          const std::string& file);
+
+// Asks for a file name and writes the profile there. A failed write keeps
+// the old file name. True when written.
+bool SaveProfileAs(DeviceContext& context, std::size_t index);
+
+// The question before the controller's changed profile is dropped. True
+// when the caller may go on: saved, or "Do not Save".
+bool AskToSaveProfile(DeviceContext& context, std::size_t index, SaveReason reason);
+
+// Asks for every controller with a changed profile, in list order, and
+// stops at the first answer that does not go on.
+bool AskToSaveAllProfiles(DeviceContext& context, SaveReason reason);
+
+// The New command of the profile menu, on the selected controller.
+void NewProfileCommand(DeviceContext& context);
 
 }  // namespace velmora

@@ -33,10 +33,12 @@ struct MessageDialog {
 // An open or save file dialog. The title is the translated "*Open*" or
 // "*Save*", a space and the caption; one filter shows the type name and
 // "*." + extension. The save dialog asks before overwriting an existing file.
+// core/FileDialogs.h builds the title and the filter texts, picks the
+// folder to start in and asks the overwrite question.
 struct FileDialog {
     std::string Caption;        // translated
     std::string TypeName;       // translated
-    std::string Extension;      // without the dot
+    std::string Extension;      // without the dot; also the default extension
     std::string SuggestedName;  // the save dialog's file name box
     std::string Folder;         // where the dialog starts
     bool Thumbnails = false;    // a thumbnail view of the files, for images
@@ -74,6 +76,8 @@ public:
     virtual void RedrawSlotDisplays() = 0;
     // An open window refills itself from the model (a closed one does nothing).
     virtual void RefreshWindow(SettingsWindow) {}
+    // Opens a window as its menu command does (or brings it to the front).
+    virtual void OpenWindow(SettingsWindow) {}
 
     // The file dialogs: the chosen file's full name, or empty when cancelled.
     virtual std::string ShowOpenDialog(const FileDialog&) { return {}; }

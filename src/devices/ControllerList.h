@@ -43,6 +43,9 @@ struct ControllerListType {
     std::vector<ControllerFileType> Layouts;  // up to 16, one per identity met
     std::array<ControllerDetectionDataType, MaxDevices> Detection{};
     bool RescanFlag = true;  // set by every device change, cleared by the rescan
+    // The names switch of the main window: the layout's buttons show the
+    // assignments' names instead of their keys.
+    bool NamesShown = false;
 
     ControllerListType() {
         Controllers.reserve(MaxControllers);

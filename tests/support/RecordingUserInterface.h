@@ -47,6 +47,12 @@ public:
         if (Open[static_cast<std::size_t>(w)]) Refreshed.push_back(w);
     }
 
+    std::vector<SettingsWindow> Opened;
+    void OpenWindow(SettingsWindow w) override {
+        Opened.push_back(w);
+        SetOpen(w);
+    }
+
     std::string ShowOpenDialog(const FileDialog& dialog) override {
         OpenDialogs.push_back(dialog);
         return NextChosenFile();
