@@ -1,0 +1,181 @@
+// The picture at exact pixels: regions, separator, tabs, frame and strip.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ui/LayoutBackground.h"
+#include "ui/LayoutPicture.h"
+#include "ui/Ramps.h"
+#include "ui/Tabs.h"
+#include "ui/TextDrawer.h"
+
+namespace velmora {
+namespace {
+
+struct World {
+    ConfigurationType Config;
+    std::unique_ptr<ControllerFileType> Layout = std::make_unique<ControllerFileType>();
+    ProfileType Profile;
+    LayoutScene Scene;
+    std::unique_ptr<TextDrawer> Text = MakePixelFontTextDrawer();
+    PictureType Picture;
+
+    World() {
+        Config.Interface = {{{10, 20, 30}, {200, 210, 220}, {40, 50, 60}}};
+        Config.Background = {{{250, 250, 250}, {150, 150, 150}, {50, 50, 50}}};
+        Layout->FileName = "/pads/pad.velmoracontroller";
+        Layout->Name = "pad";
+        Scene.Config = &Config;
+        Scene.Profile = &Profile;
+    }
+    void Connect(int count, int selected) {
+        BuildThumbnail(*Layout, TabsFor(count));
+        Scene.Controllers.assign(static_cast<std::size_t>(count), SceneController{Layout.get(), true});
+        Scene.Selected = selected;
+        Scene.Status.LayoutShown = selected >= 0;
+    }
+    void Draw() { DrawMainPicture(Picture, Scene, *Text); }
+    ColourType At(int x, int y) const { return Picture.Get(x, y); }
+};
+
+TEST(TabGeometry, OneTabIs64WideAtNineAndSixTabsNarrowTo57) {
+    const TabGeometry one = TabsFor(1);
+    EXPECT_EQ(one.Width, 64);
+    EXPECT_EQ(one.Height, 32);
+    EXPECT_EQ(one.Top, 9);
+    EXPECT_EQ(TabLeft(one, 0), 9);
+    const TabGeometry six = TabsFor(6);
+    EXPECT_EQ(six.Width, 57);  // 73 * 6 = 438 < 439
+    EXPECT_EQ(six.Height, 28);
+    EXPECT_EQ(six.Top, 11);
+    EXPECT_EQ(TabLeft(six, 2), 155);
+    EXPECT_EQ(TabsFor(16).Width, 11);
+}
+
+TEST(Thumbnail, AveragesEachCellAndCountsMagentaAsWhite) {
+    ControllerFileType layout;
+    for (int y = 0; y < ImageHeight; ++y)
+        for (int x = 0; x < ImageWidth / 2; ++x) SetPixel(layout, y, x, 0);  // left half black
+    BuildThumbnail(layout, TabsFor(1));
+    ASSERT_EQ(layout.ThumbnailWidth, 64);
+    ASSERT_EQ(layout.ThumbnailHeight, 32);
+    ASSERT_EQ(layout.Thumbnail.size(), 64u * 32u * 3u);
+    EXPECT_EQ(layout.Thumbnail[0], 0);
+    EXPECT_EQ(layout.Thumbnail[(5 * 64 + 63) * 3], 255);
+    // Cell 32 gathers columns 252..259 (x * 64 / 512 rounds to 32): four black, four white.
+    EXPECT_EQ(layout.Thumbnail[(5 * 64 + 32) * 3 + 1], 127);
+}
+
+TEST(MainPicture, BarsAndStripFollowTheInterfaceColours) {
+    World w;
+    w.Connect(1, 0);
+    w.Draw();
+    const RampType bar = BuildRamp(45, w.Config.Interface[0], w.Config.Interface[1], w.Config.Interface[2]);
+    EXPECT_EQ(w.At(300, 0), bar[0]);
+    EXPECT_EQ(w.At(300, 44), bar[44]);
+    const RampType strip = BuildRamp(26, w.Config.Interface[0], w.Config.Interface[1], w.Config.Interface[2]);
+    EXPECT_EQ(w.At(200, 359), strip[0]);
+    EXPECT_EQ(w.At(200, 334), strip[25]);
+    EXPECT_EQ(w.At(0, 200), w.Config.Interface[2]);
+    EXPECT_EQ(w.At(519, 48), w.Config.Interface[2]);
+}
+
+TEST(MainPicture, WhiteFrameLeavesOutItsCorners) {
+    World w;
+    w.Connect(1, 0);
+    w.Draw();
+    EXPECT_EQ(w.At(4, 76), palette::White);
+    EXPECT_EQ(w.At(515, 333), palette::White);
+    EXPECT_EQ(w.At(3, 77), palette::White);
+    EXPECT_EQ(w.At(516, 332), palette::White);
+    EXPECT_EQ(w.At(3, 76), w.Config.Interface[2]);
+    EXPECT_EQ(w.At(516, 333), w.Config.Interface[2]);
+}
+
+TEST(MainPicture, PictureBackgroundIsTheBackgroundRampWhereTheImageIsMagenta) {
+    World w;
+    w.Connect(1, 0);
+    SetPixel(*w.Layout, 10, 20, 0x0000FF);  // red
+    w.Draw();
+    const RampType ramp = BuildRamp(256, w.Config.Background[0], w.Config.Background[1], w.Config.Background[2]);
+    EXPECT_EQ(w.At(4, 77), ramp[0]);
+    EXPECT_EQ(w.At(515, 77 + 200), ramp[200]);
+    EXPECT_EQ(w.At(4 + 20, 77 + 10), palette::Red);
+}
+
+TEST(MainPicture, SeparatorOpensUnderTheSelectedTab) {
+    World w;
+    w.Connect(2, 1);  // tab 1 of two: left 89, width 64
+    w.Draw();
+    const int x = 89, r = x + 64;
+    EXPECT_EQ(w.At(x - 7, 45), palette::Silver);
+    EXPECT_EQ(w.At(x - 6, 45), palette::Black);
+    EXPECT_EQ(w.At(x - 5, 45), palette::Silver);
+    EXPECT_EQ(w.At(r + 5, 45), palette::Black);
+    EXPECT_EQ(w.At(r + 6, 46), palette::Black);
+    EXPECT_EQ(w.At(r + 5, 46), palette::Silver);
+    EXPECT_EQ(w.At(x - 7, 47), palette::Grey);
+    for (int y = 45; y <= 47; ++y) EXPECT_EQ(w.At(x + 10, y), w.Config.Interface[2]);
+    // Outside the span the three rows run across: under tab 0 too.
+    EXPECT_EQ(w.At(30, 45), palette::Silver);
+    EXPECT_EQ(w.At(30, 46), palette::Black);
+    EXPECT_EQ(w.At(30, 47), palette::Grey);
+}
+
+TEST(MainPicture, TabsShowTheThumbnailWithWhiteInTheStatusColour) {
+    World w;
+    w.Connect(3, 1);
+    w.Scene.Controllers[2].Connected = false;
+    w.Draw();
+    const TabGeometry tabs = TabsFor(3);
+    EXPECT_EQ(w.At(TabLeft(tabs, 0) + 5, tabs.Top + 5), palette::Grey);
+    EXPECT_EQ(w.At(TabLeft(tabs, 1) + 5, tabs.Top + 5), palette::White);
+    EXPECT_EQ(w.At(TabLeft(tabs, 2) + 5, tabs.Top + 5), palette::DarkRed);
+    w.Scene.Selected = 2;
+    w.Draw();
+    EXPECT_EQ(w.At(TabLeft(tabs, 2) + 5, tabs.Top + 5), palette::Red);
+    EXPECT_EQ(w.At(TabLeft(tabs, 0) - 3, 20), w.Config.Interface[2]);  // the tab's inside
+}
+
+TEST(MainPicture, SetButtonOfTheCurrentSetIsPressedAndNothingShowsWithoutALayout) {
+    World w;
+    w.Connect(1, 0);
+    w.Profile.CurrentSet = 3;
+    w.Draw();
+    const RampType pressed = BuildRamp(20, palette::LightGreen, palette::DarkGreen, palette::Green);
+    EXPECT_EQ(w.At(342 + 22 * 3 + 1, 337 + 1), pressed[1]);
+    EXPECT_EQ(w.At(342 + 22 * 2 + 1, 337 + 1), palette::White);  // raised edge of a set button
+    EXPECT_EQ(w.At(342, 337), w.At(341, 337));                   // rounded corner shows the strip
+    w.Scene.Status.LayoutShown = false;
+    w.Draw();
+    const RampType strip = BuildRamp(26, w.Config.Interface[0], w.Config.Interface[1], w.Config.Interface[2]);
+    EXPECT_EQ(w.At(342 + 22 * 3 + 1, 337 + 1), strip[359 - 338]);
+}
+
+TEST(MainPicture, NoControllerLeavesTheSeparatorWholeAndTheControllerLineEmpty) {
+    World w;
+    w.Connect(0, -1);
+    w.Draw();
+    EXPECT_EQ(w.At(5, 45), palette::Silver);
+    EXPECT_EQ(w.At(5, 46), palette::Black);
+    EXPECT_EQ(w.At(10, 60), w.Config.Interface[2]);
+    EXPECT_EQ(w.At(300, 60), w.Config.Interface[2]);
+}
+
+TEST(MainPicture, NameBoxClipsItsTextInsideTheBox) {
+    World w;
+    w.Connect(1, 0);
+    w.Profile.Name = std::string(80, 'W');
+    w.Draw();
+    bool ink = false;
+    for (int y = 54; y < 70; ++y) ink = ink || w.At(400, y) == palette::Black;
+    EXPECT_TRUE(ink);
+    for (int y = 52; y < 72; ++y) {
+        EXPECT_NE(w.At(514, y), palette::Black) << y;  // the last two columns stay clear
+        EXPECT_NE(w.At(515, y), palette::Black) << y;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
