@@ -1,6 +1,7 @@
 #include "ui/ButtonContent.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/SlotCodes.h"
 #include "ui/Ramps.h"
@@ -13,8 +14,8 @@ struct GlyphPlace {
     int X, Y;
 };
 
-// One glyph sits in the middle of the 30-pixel square; two to four share it
-// at half size, side by side and then in two rows.
+// Glyphs too wide to stand side by side share the square at half size: two
+// side by side, three and four in two rows.
 constexpr std::array<std::array<GlyphPlace, 4>, 4> Places{{
     {{{5, 5}}},
     {{{4, 10}, {16, 10}}},
@@ -26,11 +27,10 @@ void PutWork(ButtonWork& work, int x, int y, ColourType colour) {
     if (x >= 0 && x < work.Width && y >= 0 && y < ControlButtonRows) work.Pixels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = colour;
 }
 
-// At half size a pixel is set when at least two of its four are: thin strokes survive, noise does not.
+// At half size a pixel is set when any of its four is: the fonts' one-pixel strokes survive.
 bool HalfPixel(const GlyphBits& glyph, int x, int y) {
-    const int set = GlyphPixel(glyph, 2 * x, 2 * y) + GlyphPixel(glyph, 2 * x + 1, 2 * y) +
-                    GlyphPixel(glyph, 2 * x, 2 * y + 1) + GlyphPixel(glyph, 2 * x + 1, 2 * y + 1);
-    return set >= 2;
+    return GlyphPixel(glyph, 2 * x, 2 * y) || GlyphPixel(glyph, 2 * x + 1, 2 * y) ||
+           GlyphPixel(glyph, 2 * x, 2 * y + 1) || GlyphPixel(glyph, 2 * x + 1, 2 * y + 1);
 }
 
 void DrawGlyph(ButtonWork& work, const GlyphBits& glyph, GlyphPlace at, bool half, ColourType colour, int offset) {
@@ -39,6 +39,44 @@ void DrawGlyph(ButtonWork& work, const GlyphBits& glyph, GlyphPlace at, bool hal
         for (int x = 0; x < size; ++x)
             if (half ? HalfPixel(glyph, x, y) : GlyphPixel(glyph, x, y))
                 PutWork(work, at.X + x + offset, at.Y + y + offset, colour);
+}
+
+// The columns a glyph inks, first and one past the last; an empty glyph inks none.
+std::pair<int, int> InkColumns(const GlyphBits& glyph) {
+    int first = GlyphSize, last = 0;
+    for (int x = 0; x < GlyphSize; ++x)
+        for (int y = 0; y < GlyphSize; ++y)
+            if (GlyphPixel(glyph, x, y)) {
+                first = std::min(first, x);
+                last = x + 1;
+            }
+    return {first, std::max(first, last)};
+}
+
+// One glyph in the middle; several at full size side by side when their inked
+// columns fit, so that "CTRL" and "C" stay readable.
+bool DrawSideBySide(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink, ColourType shadow) {
+    if (codes.size() == 1) {
+        const GlyphBits& glyph = SlotCodeTable[codes[0]].Glyph;
+        DrawGlyph(work, glyph, {5, 5}, false, shadow, 1);
+        DrawGlyph(work, glyph, {5, 5}, false, ink, 0);
+        return true;
+    }
+    int total = 0;
+    for (std::uint8_t code : codes) {
+        const auto [first, end] = InkColumns(SlotCodeTable[code].Glyph);
+        total += end - first + 2;
+    }
+    if (total - 2 > 24) return false;
+    int x = (ControlButtonSquare - (total - 2)) / 2;
+    for (std::uint8_t code : codes) {
+        const GlyphBits& glyph = SlotCodeTable[code].Glyph;
+        const auto [first, end] = InkColumns(glyph);
+        DrawGlyph(work, glyph, {x - first, 5}, false, shadow, 1);
+        DrawGlyph(work, glyph, {x - first, 5}, false, ink, 0);
+        x += end - first + 2;
+    }
+    return true;
 }
 
 }  // namespace
@@ -57,13 +95,11 @@ std::vector<std::uint8_t> CurrentStepCodes(const SlotType& slots) {
 
 void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink, ColourType shadow) {
     if (codes.empty()) return;
+    if (DrawSideBySide(work, codes, ink, shadow)) return;
     const auto& places = Places[codes.size() - 1];
-    const bool half = codes.size() > 1;
-    // Left and centre for a 30-wide button; wider buttons only carry names.
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const GlyphBits& glyph = SlotCodeTable[codes[i]].Glyph;
-        DrawGlyph(work, glyph, places[i], half, shadow, 1);
-        DrawGlyph(work, glyph, places[i], half, ink, 0);
+        DrawGlyph(work, glyph, places[i], true, ink, 0);  // no shadow: at half size it blurs the strokes
     }
 }
 
