@@ -1,19 +1,11 @@
 #pragma once
-// The user-interface seam over the real windows. For now the message dialog
-// is a plain message box with the heading, the detail lines and the message
-// turned into readable text; the program's own dialog with its styled lines
-// and button sets replaces it when the settings windows arrive. There are no
-// settings windows yet, so none is ever open.
+// The user-interface seam over the real windows: the message dialog and the
+// help window. There are no settings windows yet, so none is ever open.
 
 #include "core/UserInterface.h"
 #include "core/win32/Windows.h"
 
 namespace velmora {
-
-// The markup of formatted text: "#" ends a line, "$" switches bold (dropped here).
-std::string PlainText(std::string_view markup);
-// Heading, "Caption: value" lines and the message, as one block of text.
-std::string DialogText(const MessageDialog& dialog);
 
 class Win32UserInterface : public UserInterface {
 public:

@@ -1,0 +1,153 @@
+#include "ui/win32/DialogControls.h"
+
+#include <richedit.h>
+
+#include "files/win32/WideText.h"
+#include "ui/Markup.h"
+
+namespace velmora {
+namespace {
+
+// RichEdit 4.1 comes from Msftedit.dll, loaded once at first use.
+const wchar_t* RichEditClass() {
+    static const HMODULE library = LoadLibraryW(L"Msftedit.dll");
+    return library ? MSFTEDIT_CLASS : L"EDIT";
+}
+
+// Tahoma 8 pt (13 px lines at 96 dpi), black, plain or bold.
+CHARFORMAT2W TextFormat(bool bold) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof(format);
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_COLOR | CFM_CHARSET | CFM_ITALIC | CFM_UNDERLINE;
+    format.dwEffects = bold ? CFE_BOLD : 0;
+    format.yHeight = 8 * 20;  // twips
+    format.crTextColor = RGB(0, 0, 0);
+    format.bCharSet = DEFAULT_CHARSET;
+    lstrcpynW(format.szFaceName, L"Tahoma", LF_FACESIZE);
+    return format;
+}
+
+void AppendText(HWND box, const std::wstring& text, bool bold) {
+    CHARFORMAT2W format = TextFormat(bold);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    SendMessageW(box, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace
+
+HFONT DialogFont(int pixelHeight, bool bold) {
+    static HFONT fonts[64][2]{};
+    const int size = pixelHeight < 1 || pixelHeight > 63 ? 11 : pixelHeight;
+    HFONT& font = fonts[size][bold ? 1 : 0];
+    if (!font)
+        font =
+            CreateFontW(-size, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    return font;
+}
+
+HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap) {
+    DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
+    style |= wrap ? WS_VSCROLL | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
+    HWND box = CreateWindowExW(0, RichEditClass(), L"", style, x, y, width, height, parent, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (!box) return nullptr;
+    SendMessageW(box, EM_SETBKGNDCOLOR, 0, RGB(255, 255, 255));
+    if (!wrap) SendMessageW(box, EM_SETTARGETDEVICE, 0, 1);  // a line width of 1 means no wrapping
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, false)), FALSE);
+    return box;
+}
+
+void FillRichText(HWND box, std::string_view markup) {
+    if (!box) return;
+    CHARFORMAT2W plain = TextFormat(false);
+    SetWindowTextW(box, L"");
+    SendMessageW(box, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&plain));
+    const std::vector<MarkupLine> lines = ParseMarkup(markup);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) AppendText(box, L"\r", false);
+        for (const MarkupSpan& span : lines[i].Spans) AppendText(box, Utf8ToWide(span.Text), span.Bold);
+    }
+    if (!lines.empty() && GetWindowTextLengthW(box) == 0 && !LineText(lines[0]).empty())
+        AppendText(box, L"[Line Display Error!]", false);
+    SendMessageW(box, EM_SETSEL, 0, 0);
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text, DWORD style, RECT place,
+                 int id) {
+    HWND child = CreateWindowExW(0, className, Utf8ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                 place.left, place.top, place.right, place.bottom, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, false)), FALSE);
+    return child;
+}
+
+void PaintDialogBack(HWND window, HICON icon) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    RECT footer = client;
+    footer.top = client.bottom - FooterHeight;
+    client.bottom = footer.top;
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HBRUSH silver = CreateSolidBrush(DialogSilver);
+    FillRect(dc, &footer, silver);
+    DeleteObject(silver);
+    if (icon) DrawIconEx(dc, 8, 8, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    EndPaint(window, &paint);
+}
+
+void CentreOnDesktop(HWND window) {
+    RECT work{}, frame{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner, int clientWidth,
+                        int clientHeight, void* self) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (!GetClassInfoExW(GetModuleHandleW(nullptr), className, &windowClass)) {
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = className;
+        RegisterClassExW(&windowClass);
+    }
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    return CreateWindowExW(exStyle, className, L"", style, 0, 0, frame.right - frame.left,
+                           frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), self);
+}
+
+void RunModal(HWND window, HWND owner, const bool& done) {
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    MSG message;
+    while (!done) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0)
+                PostQuitMessage(static_cast<int>(message.wParam));  // the main loop ends the program
+            break;
+        }
+        if (IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (owner) SetActiveWindow(owner);
+    ShowWindow(window, SW_HIDE);
+}
+
+}  // namespace velmora

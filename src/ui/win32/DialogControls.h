@@ -1,0 +1,43 @@
+#pragma once
+// The pieces the message dialog and the help window share: Tahoma fonts,
+// read-only RichEdit boxes filled from the markup, the silver footer with its
+// buttons, and a modal message loop that disables the owner meanwhile.
+
+#include <string>
+#include <string_view>
+
+#include "core/win32/Windows.h"
+
+namespace velmora {
+
+inline constexpr COLORREF DialogNavy = RGB(0, 0, 128);
+inline constexpr COLORREF DialogSilver = RGB(192, 192, 192);
+inline constexpr int FooterHeight = 41;
+
+// Tahoma at a pixel height, kept for the whole run.
+HFONT DialogFont(int pixelHeight, bool bold);
+
+// A read-only RichEdit without border; wrapped text gets a vertical scroll bar.
+HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap);
+// Replaces the box's text with the markup's lines, bold runs as bold. Every
+// piece of text gets an explicit character format: RichEdit may otherwise
+// report its default text as bold.
+void FillRichText(HWND box, std::string_view markup);
+
+HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text, DWORD style, RECT place,
+                 int id);
+
+// Paints the white client area with the silver footer and a kind's icon.
+void PaintDialogBack(HWND window, HICON icon);
+
+// Centres the window on the desktop's work area.
+void CentreOnDesktop(HWND window);
+// A popup with a single border and a close box whose client area has this size.
+HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner, int clientWidth,
+                        int clientHeight, void* self);
+
+// Shows the window and pumps messages until *done; the owner is disabled
+// meanwhile and activated again before the window goes away.
+void RunModal(HWND window, HWND owner, const bool& done);
+
+}  // namespace velmora

@@ -1,0 +1,118 @@
+#include "ui/win32/DialogForm.h"
+
+#include "files/win32/WideText.h"
+#include "ui/Markup.h"
+#include "ui/win32/DialogControls.h"
+
+namespace velmora {
+namespace {
+
+constexpr int ClientWidth = 482;
+constexpr int ClientHeight = 185;
+constexpr int FirstButtonId = 1001;
+constexpr std::array<int, 3> ButtonLefts{168, 272, 376};
+
+HICON KindIcon(DialogKind kind) {
+    switch (kind) {
+        case DialogKind::Confirmation:
+            return LoadIconW(nullptr, IDI_QUESTION);
+        case DialogKind::Warning:
+            return LoadIconW(nullptr, IDI_WARNING);
+        case DialogKind::Error:
+            return LoadIconW(nullptr, IDI_ERROR);
+        default:
+            return LoadIconW(nullptr, IDI_INFORMATION);
+    }
+}
+
+int LinesHeight(std::string_view markup) {
+    return static_cast<int>(MarkupLineCount(markup)) * 13 + 4;
+}
+
+}  // namespace
+
+TDialogForm::TDialogForm(HWND owner, const MessageDialog& dialog) : owner_(owner) {
+    window_ = CreateDialogWindow(L"VelmoraMessageDialog", Procedure, owner, ClientWidth, ClientHeight, this);
+    if (window_) FormIsCreated(dialog);
+}
+
+TDialogForm::~TDialogForm() {
+    if (window_) DestroyWindow(window_);
+}
+
+void TDialogForm::FormIsCreated(const MessageDialog& dialog) {
+    SetWindowTextW(window_, Utf8ToWide(DialogCaption(dialog.Kind)).c_str());
+    icon_ = KindIcon(dialog.Kind);
+    heading_ = CreateChild(window_, L"STATIC", dialog.Heading, SS_LEFT | SS_NOPREFIX, {48, 16, 425, 18}, 0);
+    SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(13, true)), FALSE);
+    const int footerTop = ClientHeight - FooterHeight;
+    if (!dialog.Captions.empty()) {
+        FillRichText(CreateRichText(window_, 48, 48, 121, LinesHeight(dialog.Captions), false),
+                     dialog.Captions);
+        FillRichText(CreateRichText(window_, 168, 48, 305, LinesHeight(dialog.Captions), false),
+                     dialog.Values);
+    }
+    const int top = MessageTop(dialog.Captions);
+    FillRichText(CreateRichText(window_, 48, top, 425, footerTop - top - 4, false), dialog.Message);
+    const std::array<std::string, 3> captions = ButtonCaptions(dialog.Buttons);
+    for (int i = 0; i < 3; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const DWORD style = WS_TABSTOP | (i == 2 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        buttons_[index] = CreateChild(window_, L"BUTTON", captions[index], style,
+                                      {ButtonLefts[index], footerTop + 8, 97, 25}, FirstButtonId + i);
+        tags_[index] = ButtonTag(dialog.Buttons, i);
+        if (captions[index].empty()) ShowWindow(buttons_[index], SW_HIDE);
+    }
+    footerTag_ = tags_[2];
+    CentreOnDesktop(window_);
+}
+
+int TDialogForm::ShowModal() {
+    if (!window_) return AnswerForTag(footerTag_);
+    if (owner_ && IsIconic(owner_)) ShowWindow(owner_, SW_RESTORE);
+    SetForegroundWindow(window_);
+    SetFocus(buttons_[2]);
+    RunModal(window_, owner_, done_);
+    return AnswerForTag(footerTag_);
+}
+
+void TDialogForm::ButtonClick(int index) {
+    footerTag_ = tags_[static_cast<std::size_t>(index)];
+    done_ = true;
+}
+
+LRESULT CALLBACK TDialogForm::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<TDialogForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT TDialogForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            PaintDialogBack(window_, icon_);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            SetTextColor(reinterpret_cast<HDC>(wParam), DialogNavy);
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);
+            if (id == IDCANCEL) done_ = true;  // Escape: as the close box
+            if (id == IDOK) ButtonClick(2);
+            return 0;
+        }
+        case WM_CLOSE:
+            done_ = true;  // the footer keeps Button2's Tag
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+}  // namespace velmora
