@@ -37,12 +37,15 @@ void Paint(Application& app, HWND window) {
     EndPaint(window, &paint);
 }
 
-// Closing quits for now. The save questions before quitting, and the
-// option that minimises instead of closing, come with the profile editing
-// windows and the notification-area icon: until then there is nothing
-// unsaved to ask about and no other way back to a minimised-on-close window.
 void RequestQuit(Application& app) {
     if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
+}
+
+// Closing asks to save what changed first. The option that minimises
+// instead of closing comes with the notification-area icon: until then
+// there would be no way back to a window minimised on close.
+void AskToQuit(Application& app) {
+    if (app.Main.ProgramState == ProgramRunning && app.Shell.CloseQuery()) RequestQuit(app);
 }
 
 LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,11 +56,11 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
         case WM_ERASEBKGND:
             return 1;
         case WM_CLOSE:
-            RequestQuit(app);
+            AskToQuit(app);
             return 0;
         case WM_QUERYENDSESSION:
-            RequestQuit(app);
-            return TRUE;
+            // Only the end of the session itself quits: another program may still refuse it.
+            return app.Shell.CloseQuery() ? TRUE : FALSE;
         case WM_ENDSESSION:
             // The process may end as soon as this returns: shut down here.
             if (wParam) {

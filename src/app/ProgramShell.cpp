@@ -2,6 +2,7 @@
 
 
 #include "app/Application.h"
+#include "core/CloseQuery.h"
 #include "core/win32/Windows.h"
 #include "files/win32/WideText.h"
 
@@ -15,6 +16,11 @@ void ProgramShell::DrawWaitingFrame(int frame) {
 // The window reports the minimised state (WM_SIZE), which clears "/M".
 void ProgramShell::MinimizeProgram() {
     ShowWindow(app_.Window, SW_MINIMIZE);
+}
+
+bool ProgramShell::CloseQuery() {
+    DeviceContext context = app_.Context();
+    return velmora::CloseQuery(context, app_.Main.CommandLine);
 }
 
 void ProgramShell::LaunchShortcut(const std::string& path) {

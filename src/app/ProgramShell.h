@@ -17,9 +17,8 @@ public:
     void MinimizeProgram() override;
     // The help window comes with the settings windows; until then "/?" does nothing.
     void ShowHelp() override {}
-    // The save questions come with the windows that edit layouts and
-    // profiles; until then nothing can be unsaved and closing may go ahead.
-    bool CloseQuery() override { return true; }
+    // Offers to save the changed layouts, then the changed profiles.
+    bool CloseQuery() override;
     void LaunchShortcut(const std::string& path) override;
 
 private:

@@ -5,6 +5,7 @@
 #include "app/HandOver.h"
 #include "app/MainWindow.h"
 #include "app/SystemQueries.h"
+#include "core/FileDialogs.h"
 #include "core/StartupGates.h"
 #include "core/WindowsVersion.h"
 #include "core/win32/Windows.h"
@@ -102,7 +103,8 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
 
 void FirstActivation(Application& app) {
     if (app.Main.ProgramState != ProgramCreated) return;
-    ReadConfiguration(app.Config, app.Ui, DocumentsFolder());
+    CurrentFilePlaces().DocumentsFolder = DocumentsFolder();  // where file dialogs fall back to
+    ReadConfiguration(app.Config, app.Ui, CurrentFilePlaces().DocumentsFolder);
     const bool minimised = app.Main.CommandLine.MinimizeSwitch || app.Config.StartMinimized;
     PlaceMainWindow(app, minimised);
     if (minimised) app.Main.CommandLine.MinimizeSwitch = false;
