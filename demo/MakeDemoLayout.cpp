@@ -17,10 +17,13 @@ namespace {
 using namespace velmora;
 
 constexpr std::uint32_t Rgb(int r, int g, int b) {
-    return static_cast<std::uint32_t>(b) * 65536u + static_cast<std::uint32_t>(g) * 256u + static_cast<std::uint32_t>(r);
+    return static_cast<std::uint32_t>(b) * 65536u + static_cast<std::uint32_t>(g) * 256u +
+           static_cast<std::uint32_t>(r);
 }
 
-bool InCircle(int x, int y, int cx, int cy, int r) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; }
+bool InCircle(int x, int y, int cx, int cy, int r) {
+    return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
+}
 
 // The body: a wide box with rounded ends and two handles.
 bool InBody(int x, int y) {
@@ -35,7 +38,8 @@ std::uint32_t BodyPixel(int x, int y) {
     for (auto [cx, cy] : {std::pair{215, 195}, std::pair{312, 195}})  // stick wells
         if (InCircle(x, y, cx, cy, 42)) return InCircle(x, y, cx, cy, 40) ? Rgb(70, 76, 88) : Rgb(40, 44, 52);
     for (auto [cx, cy] : {std::pair{140, 100}, std::pair{372, 100}})  // DPad and face plates
-        if (InCircle(x, y, cx, cy, 56)) return InCircle(x, y, cx, cy, 54) ? Rgb(96, 102, 116) : Rgb(40, 44, 52);
+        if (InCircle(x, y, cx, cy, 56))
+            return InCircle(x, y, cx, cy, 54) ? Rgb(96, 102, 116) : Rgb(40, 44, 52);
     const int shade = 120 - y / 6;  // lit from above
     return Rgb(shade, shade + 6, shade + 18);
 }

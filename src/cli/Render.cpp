@@ -87,7 +87,9 @@ bool ParseOptions(const Arguments& args, RenderOptions& options) {
     return !options.Profile.empty() && !options.Layout.empty() && !options.Out.empty();
 }
 
-std::string Absolute(const std::string& path) { return std::filesystem::absolute(path).string(); }
+std::string Absolute(const std::string& path) {
+    return std::filesystem::absolute(path).string();
+}
 
 struct Loaded {
     ConfigurationType Config;
@@ -130,8 +132,10 @@ LayoutScene SceneFor(const RenderOptions& options, const Loaded& loaded) {
 int RunRender(const Arguments& args) {
     RenderOptions options;
     if (!ParseOptions(args, options)) {
-        std::fputs("usage: velmora-cli render --profile P --layout L [--ini FILE] [--set N] [--names] "
-                   "[--state CONTROL=0|1|2 ...] --out FILE.bmp\n", stderr);
+        std::fputs(
+            "usage: velmora-cli render --profile P --layout L [--ini FILE] [--set N] [--names] "
+            "[--state CONTROL=0|1|2 ...] --out FILE.bmp\n",
+            stderr);
         return 2;
     }
     StderrUserInterface ui;

@@ -24,7 +24,8 @@ constexpr std::array<std::array<GlyphPlace, 4>, 4> Places{{
 }};
 
 void PutWork(ButtonWork& work, int x, int y, ColourType colour) {
-    if (x >= 0 && x < work.Width && y >= 0 && y < ControlButtonRows) work.Pixels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = colour;
+    if (x >= 0 && x < work.Width && y >= 0 && y < ControlButtonRows)
+        work.Pixels[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = colour;
 }
 
 // At half size a pixel is set when any of its four is: the fonts' one-pixel strokes survive.
@@ -33,7 +34,8 @@ bool HalfPixel(const GlyphBits& glyph, int x, int y) {
            GlyphPixel(glyph, 2 * x, 2 * y + 1) || GlyphPixel(glyph, 2 * x + 1, 2 * y + 1);
 }
 
-void DrawGlyph(ButtonWork& work, const GlyphBits& glyph, GlyphPlace at, bool half, ColourType colour, int offset) {
+void DrawGlyph(ButtonWork& work, const GlyphBits& glyph, GlyphPlace at, bool half, ColourType colour,
+               int offset) {
     const int size = half ? GlyphSize / 2 : GlyphSize;
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x)
@@ -55,7 +57,8 @@ std::pair<int, int> InkColumns(const GlyphBits& glyph) {
 
 // One glyph in the middle; several at full size side by side when their inked
 // columns fit, so that "CTRL" and "C" stay readable.
-bool DrawSideBySide(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink, ColourType shadow) {
+bool DrawSideBySide(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink,
+                    ColourType shadow) {
     if (codes.size() == 1) {
         const GlyphBits& glyph = SlotCodeTable[codes[0]].Glyph;
         DrawGlyph(work, glyph, {5, 5}, false, shadow, 1);
@@ -83,17 +86,20 @@ bool DrawSideBySide(ButtonWork& work, const std::vector<std::uint8_t>& codes, Co
 
 std::vector<std::uint8_t> CurrentStepCodes(const SlotType& slots) {
     if (slots.Cycles.empty()) return {};
-    const std::size_t cycle = static_cast<std::size_t>(std::clamp<std::int32_t>(slots.CycleIndex, 0, static_cast<std::int32_t>(slots.Cycles.size()) - 1));
+    const std::size_t cycle = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(slots.CycleIndex, 0, static_cast<std::int32_t>(slots.Cycles.size()) - 1));
     const auto& steps = slots.Cycles[cycle].Steps;
     if (steps.empty()) return {};
-    const std::size_t step = static_cast<std::size_t>(std::clamp<std::int32_t>(slots.StepIndex, 0, static_cast<std::int32_t>(steps.size()) - 1));
+    const std::size_t step = static_cast<std::size_t>(
+        std::clamp<std::int32_t>(slots.StepIndex, 0, static_cast<std::int32_t>(steps.size()) - 1));
     std::vector<std::uint8_t> codes;
     for (std::int32_t i = steps[step].First; i <= steps[step].Last && codes.size() < 4; ++i)
         if (i >= 0 && i < slots.CodeCount()) codes.push_back(slots.Codes[static_cast<std::size_t>(i)]);
     return codes;
 }
 
-void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink, ColourType shadow) {
+void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink,
+                    ColourType shadow) {
     if (codes.empty()) return;
     if (DrawSideBySide(work, codes, ink, shadow)) return;
     const auto& places = Places[codes.size() - 1];

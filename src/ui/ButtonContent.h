@@ -23,12 +23,13 @@ struct ButtonWork {
 
 // The codes of the assignment's current step, at most four.
 std::vector<std::uint8_t> CurrentStepCodes(const SlotType& slots);
-void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink, ColourType shadow);
+void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink,
+                    ColourType shadow);
 
 // The name drawn black on white into an 80 x 20 picture, and the width it takes.
 struct NamePicture {
     std::array<std::array<std::uint8_t, 80>, 20> Grey{};  // 255 white .. 0 black
-    int Width = 0;  // one past the rightmost non-white column
+    int Width = 0;                                        // one past the rightmost non-white column
 };
 NamePicture DrawNamePicture(TextDrawer& text, std::string_view name);
 // Rows 5 to 24 from column left: each pixel blended from the row's fill toward Black.

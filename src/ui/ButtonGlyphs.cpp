@@ -82,6 +82,8 @@ constexpr std::array<ButtonGlyph, ButtonGlyphCount> Glyphs{{
 
 }  // namespace
 
-const ButtonGlyph& ButtonGlyphPicture(int index) { return Glyphs[static_cast<std::size_t>(index)]; }
+const ButtonGlyph& ButtonGlyphPicture(int index) {
+    return Glyphs[static_cast<std::size_t>(index)];
+}
 
 }  // namespace velmora

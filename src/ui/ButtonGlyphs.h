@@ -18,9 +18,17 @@ enum ButtonGlyphIndex : int {
     ProfileGlyph,       // profile button
     NamesGlyph,         // names switch
     ProfileSetGlyph,    // bottom button
-    SetGlyph1, SetGlyph2, SetGlyph3, SetGlyph4,
-    DPadMarkerGlyph, Stick1MarkerGlyph, Stick2MarkerGlyph, TriggersMarkerGlyph,
-    WaitingGlyph18, WaitingGlyph19, WaitingGlyph20,
+    SetGlyph1,
+    SetGlyph2,
+    SetGlyph3,
+    SetGlyph4,
+    DPadMarkerGlyph,
+    Stick1MarkerGlyph,
+    Stick2MarkerGlyph,
+    TriggersMarkerGlyph,
+    WaitingGlyph18,
+    WaitingGlyph19,
+    WaitingGlyph20,
     ButtonGlyphCount
 };
 

@@ -14,25 +14,31 @@ struct StateLook {
 
 StateLook LookFor(const LayoutScene& scene, int control) {
     switch (scene.DrawnStates[static_cast<std::size_t>(control)]) {
-    case DrawnFiltered: return {palette::Red, palette::White, palette::Black};
-    case DrawnActive: return {palette::Green, palette::Black, palette::White};
-    default:
-        if (control == scene.EditedControl) return {palette::Yellow, palette::Black, palette::Silver};
-        return {palette::White, palette::Black, palette::Grey};
+        case DrawnFiltered:
+            return {palette::Red, palette::White, palette::Black};
+        case DrawnActive:
+            return {palette::Green, palette::Black, palette::White};
+        default:
+            if (control == scene.EditedControl) return {palette::Yellow, palette::Black, palette::Silver};
+            return {palette::White, palette::Black, palette::Grey};
     }
 }
 
 // The mode that decides whether a direction of a stick or the DPad shows; -1 for buttons and triggers.
 int GroupMode(const SetType& set, int control) {
     if ((control >= DPadUp && control <= DPadLeft) || control >= DPadUpRight) return set.DPadMode;
-    if ((control >= Stick1Up && control <= Stick1Left) || (control >= Stick1UpRight && control <= Stick1UpLeft))
+    if ((control >= Stick1Up && control <= Stick1Left) ||
+        (control >= Stick1UpRight && control <= Stick1UpLeft))
         return set.StickModes[0];
-    if ((control >= Stick2Up && control <= Stick2Left) || (control >= Stick2UpRight && control <= Stick2UpLeft))
+    if ((control >= Stick2Up && control <= Stick2Left) ||
+        (control >= Stick2UpRight && control <= Stick2UpLeft))
         return set.StickModes[1];
     return -1;
 }
 
-bool IsDiagonal(int control) { return control >= Stick1UpRight; }
+bool IsDiagonal(int control) {
+    return control >= Stick1UpRight;
+}
 
 const AssignmentType* AssignmentOf(const LayoutScene& scene, int control) {
     return scene.Profile ? &scene.Profile->Current(control) : nullptr;
@@ -58,8 +64,10 @@ void DrawMarks(ButtonWork& work, const AssignmentType& a) {
         for (int c = 1; c <= w - 2; ++c) Put(work, c, 27, palette::Blue);
     }
     if (a.Rumble) {
-        for (int r = 2; r <= 27; ++r) for (int c : {1, w - 2}) Put(work, c, r, palette::Yellow);
-        for (int r = 1; r <= 28; ++r) for (int c : {2, w - 3}) Put(work, c, r, palette::Yellow);
+        for (int r = 2; r <= 27; ++r)
+            for (int c : {1, w - 2}) Put(work, c, r, palette::Yellow);
+        for (int r = 1; r <= 28; ++r)
+            for (int c : {2, w - 3}) Put(work, c, r, palette::Yellow);
     }
 }
 
@@ -69,12 +77,16 @@ void DrawSetSelector(ButtonWork& work, const AssignmentType& a) {
     const int t = a.SetSelect;
     const ColourType dot = a.Toggle ? palette::White : palette::Black;
     for (int c = 13 - 3 * t; c <= 16 + 3 * t; ++c)
-        if ((c - 13 + 3 * t) % 6 < 4) for (int r : {27, 28}) Put(work, c, r, dot);
+        if ((c - 13 + 3 * t) % 6 < 4)
+            for (int r : {27, 28}) Put(work, c, r, dot);
 }
 
 void DrawRings(ButtonWork& work, const SlotType& slots) {
-    const bool sequence = !slots.Cycles.empty() &&
-                          slots.Cycles[static_cast<std::size_t>(std::max(0, std::min<int>(slots.CycleIndex, static_cast<int>(slots.Cycles.size()) - 1)))].Steps.size() > 1;
+    const bool sequence =
+        !slots.Cycles.empty() &&
+        slots.Cycles[static_cast<std::size_t>(std::max(
+                         0, std::min<int>(slots.CycleIndex, static_cast<int>(slots.Cycles.size()) - 1)))]
+                .Steps.size() > 1;
     const bool cycle = slots.Cycles.size() > 1;
     if (!sequence && !cycle) return;
     for (int r = 3; r <= 26; ++r)
@@ -87,9 +99,18 @@ void DrawRings(ButtonWork& work, const SlotType& slots) {
 
 void DrawOutline(ButtonWork& work) {
     const int w = work.Width;
-    for (int c = 2; c <= w - 3; ++c) { Put(work, c, 0, palette::Black); Put(work, c, 29, palette::Black); }
-    for (int r : {1, 28}) { Put(work, 1, r, palette::Black); Put(work, w - 2, r, palette::Black); }
-    for (int r = 2; r <= 27; ++r) { Put(work, 0, r, palette::Black); Put(work, w - 1, r, palette::Black); }
+    for (int c = 2; c <= w - 3; ++c) {
+        Put(work, c, 0, palette::Black);
+        Put(work, c, 29, palette::Black);
+    }
+    for (int r : {1, 28}) {
+        Put(work, 1, r, palette::Black);
+        Put(work, w - 2, r, palette::Black);
+    }
+    for (int r = 2; r <= 27; ++r) {
+        Put(work, 0, r, palette::Black);
+        Put(work, w - 1, r, palette::Black);
+    }
 }
 
 ButtonWork ComposeButton(const LayoutScene& scene, TextDrawer& text, int control) {
@@ -103,8 +124,10 @@ ButtonWork ComposeButton(const LayoutScene& scene, TextDrawer& text, int control
     for (int r = 1; r <= 28; ++r)
         for (int c = 0; c < work.Width; ++c) Put(work, c, r, ramp[static_cast<std::size_t>(r - 1)]);
     if (const AssignmentType* a = AssignmentOf(scene, control)) {
-        if (named) DrawNameInButton(work, name, name.Width >= 20 ? 5 : 5 + (20 - name.Width) / 2);
-        else DrawStepGlyphs(work, CurrentStepCodes(a->Slots), look.Ink, look.Shadow);
+        if (named)
+            DrawNameInButton(work, name, name.Width >= 20 ? 5 : 5 + (20 - name.Width) / 2);
+        else
+            DrawStepGlyphs(work, CurrentStepCodes(a->Slots), look.Ink, look.Shadow);
         DrawMarks(work, *a);
         DrawSetSelector(work, *a);
         DrawRings(work, a->Slots);
@@ -158,7 +181,8 @@ void DrawControlButton(PictureType& picture, const LayoutScene& scene, TextDrawe
     for (int r = 0; r < ControlButtonRows; ++r)
         for (int c = 0; c < work.Width; ++c)
             if (InRoundedSpan(c, r, work.Width) && InsideLayoutPicture(at.X + c, at.Y + r))
-                picture.Put(at.X + c, at.Y + r, work.Pixels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+                picture.Put(at.X + c, at.Y + r,
+                            work.Pixels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
 }
 
 void EraseControlButton(PictureType& picture, const LayoutScene& scene, TextDrawer& text, int control) {
@@ -168,7 +192,8 @@ void EraseControlButton(PictureType& picture, const LayoutScene& scene, TextDraw
     for (int r = 0; r < ControlButtonRows; ++r)
         for (int c = 0; c < width; ++c)
             if (InsideLayoutPicture(at.X + c, at.Y + r))
-                picture.Put(at.X + c, at.Y + r, LayoutBackgroundPixel(scene, at.X + c - LayoutLeft, at.Y + r - LayoutTop));
+                picture.Put(at.X + c, at.Y + r,
+                            LayoutBackgroundPixel(scene, at.X + c - LayoutLeft, at.Y + r - LayoutTop));
 }
 
 void DrawAllControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {
@@ -176,7 +201,8 @@ void DrawAllControlButtons(PictureType& picture, const LayoutScene& scene, TextD
 }
 
 void EraseAllControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {
-    for (int control = 0; control < ControlCount; ++control) EraseControlButton(picture, scene, text, control);
+    for (int control = 0; control < ControlCount; ++control)
+        EraseControlButton(picture, scene, text, control);
 }
 
 }  // namespace velmora

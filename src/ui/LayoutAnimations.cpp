@@ -30,7 +30,8 @@ void RestoreTops(ControllerFileType& layout, const Tops& tops) {
 int DropStep(std::int32_t& top, std::int32_t saved, int phase) {
     static constexpr std::array<int, DropDone> Steps{16, -4, 4, -2, 2};
     static constexpr std::array<int, DropDone> Targets{0, -16, 0, -8, 0};
-    const int step = Steps[static_cast<std::size_t>(phase)], target = saved + Targets[static_cast<std::size_t>(phase)];
+    const int step = Steps[static_cast<std::size_t>(phase)],
+              target = saved + Targets[static_cast<std::size_t>(phase)];
     top += step;
     if ((step > 0 && top >= target) || (step < 0 && top <= target)) {
         top = target;
@@ -74,8 +75,10 @@ void FallOut(const AnimationTarget& t, const std::array<bool, ControlCount>& pla
         for (std::size_t i = 0; i < placed.size(); ++i) {
             std::int32_t& top = t.Layout.Locations[i].Top;
             if (!placed[i] || top >= ImageHeight) continue;
-            if (delays[i] > 0) --delays[i];
-            else top += 16;
+            if (delays[i] > 0)
+                --delays[i];
+            else
+                top += 16;
             falling = falling || top < ImageHeight;
         }
         DrawAllControlButtons(t.Picture, t.Scene, t.Text);
@@ -83,7 +86,8 @@ void FallOut(const AnimationTarget& t, const std::array<bool, ControlCount>& pla
     }
 }
 
-// Pixel (x, y) of the picture area while the controller picture's top row is at row `at`: the picture where it is not magenta, else background.
+// Pixel (x, y) of the picture area while the controller picture's top row is at row `at`: the picture where
+// it is not magenta, else background.
 ColourType SlidPixel(const AnimationTarget& t, const LayoutScene& background, int x, int y, int at) {
     const int source = y - at;
     if (source >= 0 && source < ImageHeight) {
@@ -98,7 +102,8 @@ void DrawSlidPicture(const AnimationTarget& t, int at) {
     LayoutScene background = t.Scene;  // the background alone, without the controller picture
     background.Status.LayoutShown = false;
     for (int y = 0; y < ImageHeight; ++y)
-        for (int x = 0; x < ImageWidth; ++x) t.Picture.Put(LayoutLeft + x, LayoutTop + y, SlidPixel(t, background, x, y, at));
+        for (int x = 0; x < ImageWidth; ++x)
+            t.Picture.Put(LayoutLeft + x, LayoutTop + y, SlidPixel(t, background, x, y, at));
 }
 
 }  // namespace

@@ -83,7 +83,8 @@ void DrawBottomStrip(PictureType& picture, const LayoutScene& scene) {
     const RampType ramp = BuildRamp(26, c[0], c[1], c[2]);
     for (int y = 334; y < PictureHeight; ++y)
         for (int x = 0; x < PictureWidth; ++x)
-            picture.Put(x, y, scene.ThemeImage ? ThemePixel(scene, x, y) : ramp[static_cast<std::size_t>(359 - y)]);
+            picture.Put(x, y,
+                        scene.ThemeImage ? ThemePixel(scene, x, y) : ramp[static_cast<std::size_t>(359 - y)]);
     if (!scene.Status.LayoutShown) return;
     DrawSmallButton(picture, 4, 337, NamesGlyph, scene.Status.NamesShown);
     DrawSmallButton(picture, 320, 337, ProfileSetGlyph, scene.Status.BottomButtonPressed != 0);

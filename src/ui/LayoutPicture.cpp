@@ -19,7 +19,8 @@ bool InsideLayoutPicture(int x, int y) {
 void DrawMarker(PictureType& picture, int x, int y, int glyph) {
     for (int r = 0; r < ButtonGlyphSize; ++r)
         for (int c = 0; c < ButtonGlyphSize; ++c)
-            if (InsideRoundedButton(c, r, ButtonGlyphSize, ButtonGlyphSize) && InsideLayoutPicture(x + c, y + r))
+            if (InsideRoundedButton(c, r, ButtonGlyphSize, ButtonGlyphSize) &&
+                InsideLayoutPicture(x + c, y + r))
                 picture.Put(x + c, y + r, palette::White);
     DrawButtonGlyph(picture, x, y, glyph);
 }
@@ -31,7 +32,7 @@ void DrawLargeGlyph(PictureType& picture, int x, int y, int glyph) {
         for (int c = 0; c < ButtonGlyphSize; ++c) {
             const char ink = rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
             if (ink == '#' || ink == '+')
-                picture.Fill(x + 4 * c, y + 4 * r, 4, 4, ink == '#' ? palette::Black : palette::Silver);
+                picture.Fill(x + 4 * c, y + 4 * r, 4, 4, ink == '#' ? palette::Black : palette::Grey);
         }
 }
 
@@ -66,7 +67,8 @@ void EraseLayoutSettingsMarkers(PictureType& picture, const LayoutScene& scene) 
 }
 
 void DrawNoControllerPicture(PictureType& picture, const LayoutScene& scene, int phase) {
-    static constexpr std::array<int, 4> Variants{WaitingGlyph19, WaitingGlyph20, WaitingGlyph19, WaitingGlyph18};
+    static constexpr std::array<int, 4> Variants{WaitingGlyph19, WaitingGlyph20, WaitingGlyph19,
+                                                 WaitingGlyph18};
     DrawPictureBackground(picture, scene);
     // The fixed pattern: a faint grid of dots, every 16 pixels.
     for (int y = 8; y < ImageHeight; y += 16)

@@ -36,10 +36,10 @@ struct LayoutScene {
     // The loaded theme image, 520 x 360 pixels blue, green, red, top row first; null when none.
     const std::vector<std::uint8_t>* ThemeImage = nullptr;
     std::vector<SceneController> Controllers;
-    int Selected = -1;                      // index into Controllers, or -1
-    const ProfileType* Profile = nullptr;   // the selected controller's
+    int Selected = -1;                     // index into Controllers, or -1
+    const ProfileType* Profile = nullptr;  // the selected controller's
     std::array<std::uint8_t, ControlCount> DrawnStates{};
-    int EditedControl = -1;                 // the control the assignment window edits, or -1
+    int EditedControl = -1;  // the control the assignment window edits, or -1
     MainWindowStatus Status;
 
     const ControllerFileType* SelectedLayout() const {

@@ -6,9 +6,13 @@
 
 namespace velmora {
 
-PictureType::PictureType() : pixels_(std::size_t{PictureWidth} * PictureHeight * 3, 0) { MakeRows(); }
+PictureType::PictureType() : pixels_(std::size_t{PictureWidth} * PictureHeight * 3, 0) {
+    MakeRows();
+}
 
-PictureType::PictureType(const PictureType& other) : pixels_(other.pixels_) { MakeRows(); }
+PictureType::PictureType(const PictureType& other) : pixels_(other.pixels_) {
+    MakeRows();
+}
 
 PictureType& PictureType::operator=(const PictureType& other) {
     pixels_ = other.pixels_;

@@ -39,7 +39,8 @@ private:
     // The 7-pixel capitals sit where a 13-pixel system font's capitals would.
     static constexpr int LineTop = 3;
     static int Advance(char c) { return c == ' ' ? 4 : static_cast<int>(CharFor(c).Rows[0].size()) + 1; }
-    static void DrawChar(PictureType& picture, const FontChar& f, int x, int y, ColourType colour, ClipBox clip) {
+    static void DrawChar(PictureType& picture, const FontChar& f, int x, int y, ColourType colour,
+                         ClipBox clip) {
         for (std::size_t row = 0; row < f.Rows.size(); ++row)
             for (std::size_t column = 0; column < f.Rows[row].size(); ++column) {
                 const int px = x + static_cast<int>(column), py = y + static_cast<int>(row);
@@ -52,6 +53,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TextDrawer> MakePixelFontTextDrawer() { return std::make_unique<PixelFontTextDrawer>(); }
+std::unique_ptr<TextDrawer> MakePixelFontTextDrawer() {
+    return std::make_unique<PixelFontTextDrawer>();
+}
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #include "ui/Ramps.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "ui/Picture.h"
@@ -35,10 +35,18 @@ constexpr std::array<GradientStops, 7> Gradients{{
 
 // Every channel below 255 raised by step, held at 255; or every non-zero
 // channel lowered, held at 0.
-std::uint8_t Raise(std::uint8_t c, int step) { return c < 255 ? static_cast<std::uint8_t>(std::min(255, c + step)) : c; }
-std::uint8_t Lower(std::uint8_t c, int step) { return c > 0 ? static_cast<std::uint8_t>(std::max(0, c - step)) : c; }
-ColourType Raised(ColourType c, int step) { return {Raise(c.Red, step), Raise(c.Green, step), Raise(c.Blue, step)}; }
-ColourType Lowered(ColourType c, int step) { return {Lower(c.Red, step), Lower(c.Green, step), Lower(c.Blue, step)}; }
+std::uint8_t Raise(std::uint8_t c, int step) {
+    return c < 255 ? static_cast<std::uint8_t>(std::min(255, c + step)) : c;
+}
+std::uint8_t Lower(std::uint8_t c, int step) {
+    return c > 0 ? static_cast<std::uint8_t>(std::max(0, c - step)) : c;
+}
+ColourType Raised(ColourType c, int step) {
+    return {Raise(c.Red, step), Raise(c.Green, step), Raise(c.Blue, step)};
+}
+ColourType Lowered(ColourType c, int step) {
+    return {Lower(c.Red, step), Lower(c.Green, step), Lower(c.Blue, step)};
+}
 
 RampType VistaRamp(int count, ColourType base) {
     RampType ramp(static_cast<std::size_t>(count), base);

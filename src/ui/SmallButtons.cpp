@@ -28,7 +28,8 @@ void RaiseButton(PictureType& picture, int x, int y, int w, int h) {
     for (int r = 0; r < h; ++r) {
         const int inset = r == 0 || r == h - 1 ? 2 : r == 1 || r == h - 2 ? 1 : 0;
         for (int c = inset; c < w - inset; ++c)
-            if (r == 0 || r == h - 1 || c == inset || c == w - 1 - inset) picture.Put(x + c, y + r, palette::White);
+            if (r == 0 || r == h - 1 || c == inset || c == w - 1 - inset)
+                picture.Put(x + c, y + r, palette::White);
         picture.Put(x + w - 1 - inset, y + r, Darkened(picture.Get(x + w - 1 - inset, y + r)));
     }
     for (int c = 2; c < w - 3; ++c) picture.Put(x + c, y + h - 1, Darkened(picture.Get(x + c, y + h - 1)));

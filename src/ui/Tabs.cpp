@@ -13,15 +13,20 @@ TabGeometry TabsFor(int controllerCount) {
     return tabs;
 }
 
-int TabLeft(const TabGeometry& tabs, int index) { return (tabs.Width + 16) * index + 9; }
+int TabLeft(const TabGeometry& tabs, int index) {
+    return (tabs.Width + 16) * index + 9;
+}
 
 void BuildThumbnail(ControllerFileType& layout, const TabGeometry& tabs) {
     const int w = tabs.Width, h = tabs.Height;
-    std::vector<std::uint32_t> sums(static_cast<std::size_t>(w * h) * 3, 0), counts(static_cast<std::size_t>(w * h), 0);
+    std::vector<std::uint32_t> sums(static_cast<std::size_t>(w * h) * 3, 0),
+        counts(static_cast<std::size_t>(w * h), 0);
     for (int y = 0; y < ImageHeight; ++y)
         for (int x = 0; x < ImageWidth; ++x) {
-            const int cx = std::min(w - 1, static_cast<int>(std::lround(static_cast<double>(x) * w / ImageWidth)));
-            const int cy = std::min(h - 1, static_cast<int>(std::lround(static_cast<double>(y) * h / ImageHeight)));
+            const int cx =
+                std::min(w - 1, static_cast<int>(std::lround(static_cast<double>(x) * w / ImageWidth)));
+            const int cy =
+                std::min(h - 1, static_cast<int>(std::lround(static_cast<double>(y) * h / ImageHeight)));
             const std::size_t cell = static_cast<std::size_t>(cy * w + cx);
             const bool magenta = PixelValue(layout, y, x) == Magenta;
             for (std::size_t c = 0; c < 3; ++c)

@@ -11,7 +11,9 @@
 namespace velmora {
 namespace {
 
-ColourType Interface3(const LayoutScene& scene) { return scene.Config->Interface[2]; }
+ColourType Interface3(const LayoutScene& scene) {
+    return scene.Config->Interface[2];
+}
 
 void DrawBarRows(PictureType& picture, const LayoutScene& scene) {
     if (scene.ThemeImage) {

@@ -21,7 +21,8 @@ struct ButtonWorld : test::World {
     }
     AssignmentType& Button() { return Profile.Current(Button1); }
     void Slots(std::initializer_list<const char*> names) {
-        for (const char* name : names) SetSlot(Button().Slots, Button().Slots.CodeCount(), *FindSlotCode(name));
+        for (const char* name : names)
+            SetSlot(Button().Slots, Button().Slots.CodeCount(), *FindSlotCode(name));
     }
     ColourType B(int column, int row) const { return At(204 + column, 177 + row); }
 };
@@ -48,7 +49,8 @@ TEST(ControlButton, RowsTakeTheStyleRampOneEntryPerRow) {
     w.Scene.DrawnStates[Button1] = DrawnActive;
     w.Draw();
     const RampType ramp = BuildButtonRamp(28, palette::Green, VistaButtons);
-    for (int row = 1; row <= 28; ++row) EXPECT_EQ(w.B(15, row), ramp[static_cast<std::size_t>(row - 1)]) << row;
+    for (int row = 1; row <= 28; ++row)
+        EXPECT_EQ(w.B(15, row), ramp[static_cast<std::size_t>(row - 1)]) << row;
     EXPECT_NE(ramp[0], ramp[27]);
 }
 

@@ -42,7 +42,8 @@ TEST(LayoutAnimations, ButtonsDropInWithTwoBouncesAndEndAtTheirPlace) {
     // From -32: down by 16 to 100, up by 4 to 84, down to 100, up by 2 to 92, down to 100.
     std::vector<std::int32_t> expected;
     for (int top = -16; top < 100; top += 16) expected.push_back(top);
-    for (int top : {100, 96, 92, 88, 84, 88, 92, 96, 100, 98, 96, 94, 92, 94, 96, 98, 100}) expected.push_back(top);
+    for (int top : {100, 96, 92, 88, 84, 88, 92, 96, 100, 98, 96, 94, 92, 94, 96, 98, 100})
+        expected.push_back(top);
     EXPECT_EQ(w.Host.Tops, expected);
     EXPECT_EQ(w.Host.Sleeps, std::vector<int>(expected.size(), 10));
     EXPECT_EQ(w.Layout->Locations[Button1].Top, 100);

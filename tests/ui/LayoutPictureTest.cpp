@@ -70,7 +70,8 @@ TEST(MainPicture, PictureBackgroundIsTheBackgroundRampWhereTheImageIsMagenta) {
     w.Connect(1, 0);
     SetPixel(*w.Layout, 10, 20, 0x0000FF);  // red
     w.Draw();
-    const RampType ramp = BuildRamp(256, w.Config.Background[0], w.Config.Background[1], w.Config.Background[2]);
+    const RampType ramp =
+        BuildRamp(256, w.Config.Background[0], w.Config.Background[1], w.Config.Background[2]);
     EXPECT_EQ(w.At(4, 77), ramp[0]);
     EXPECT_EQ(w.At(515, 77 + 200), ramp[200]);
     EXPECT_EQ(w.At(4 + 20, 77 + 10), palette::Red);

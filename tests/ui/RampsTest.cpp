@@ -8,7 +8,9 @@
 namespace velmora {
 namespace {
 
-ColourType Grey(std::uint8_t v) { return {v, v, v}; }
+ColourType Grey(std::uint8_t v) {
+    return {v, v, v};
+}
 
 TEST(Ramps, ThreeStopRampRunsToMiddleThenStopsOneStepShortOfEnd) {
     const RampType ramp = BuildRamp(4, Grey(0), Grey(100), Grey(200));

@@ -16,15 +16,17 @@ namespace {
 const std::string Data = std::string(VELMORA_SOURCE_DIR) + "/tests/ui/data/";
 const std::string Golden = std::string(VELMORA_SOURCE_DIR) + "/tests/ui/golden/";
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
 
 // Renders with the given options and compares with (or, when asked, rewrites) the stored picture.
 void ExpectGolden(const std::string& name, const std::string& options) {
     test::TempFolder folder;
     const std::string out = folder.File(name + ".bmp");
     const test::CliRun run = test::RunCli(folder, "render --profile " + Quoted(Data + "pad.velmoraprofile") +
-                                                      " --layout " + Quoted(Data + "pad.velmoracontroller") + " " +
-                                                      options + " --out " + Quoted(out));
+                                                      " --layout " + Quoted(Data + "pad.velmoracontroller") +
+                                                      " " + options + " --out " + Quoted(out));
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     const std::string bytes = test::ReadBytes(out);
@@ -33,7 +35,8 @@ void ExpectGolden(const std::string& name, const std::string& options) {
         std::ofstream(Golden + name + ".bmp", std::ios::binary) << bytes;
         return;
     }
-    EXPECT_TRUE(bytes == test::ReadBytes(Golden + name + ".bmp")) << name << " differs from its stored picture";
+    EXPECT_TRUE(bytes == test::ReadBytes(Golden + name + ".bmp"))
+        << name << " differs from its stored picture";
 }
 
 TEST(RenderCommand, KeysAndStatesMatchTheStoredPicture) {
@@ -41,15 +44,16 @@ TEST(RenderCommand, KeysAndStatesMatchTheStoredPicture) {
 }
 
 TEST(RenderCommand, NamesSetTwoAndAGradientThemeMatchTheStoredPicture) {
-    ExpectGolden("pad-names", "--ini " + Quoted(Data + "gradient.ini") + " --names --set 2 --state Button1=2");
+    ExpectGolden("pad-names",
+                 "--ini " + Quoted(Data + "gradient.ini") + " --names --set 2 --state Button1=2");
 }
 
 TEST(RenderCommand, WritesABottomUpBitmapOfTheWholePicture) {
     test::TempFolder folder;
     const std::string out = folder.File("plain.bmp");
-    const test::CliRun run = test::RunCli(folder, "render --profile " + Quoted(Data + "pad.velmoraprofile") +
-                                                      " --layout " + Quoted(Data + "pad.velmoracontroller") +
-                                                      " --out " + Quoted(out));
+    const test::CliRun run =
+        test::RunCli(folder, "render --profile " + Quoted(Data + "pad.velmoraprofile") + " --layout " +
+                                 Quoted(Data + "pad.velmoracontroller") + " --out " + Quoted(out));
     ASSERT_EQ(run.Status, 0) << run.Err;
     const std::string bytes = test::ReadBytes(out);
     ASSERT_EQ(bytes.substr(0, 2), "BM");
@@ -63,7 +67,8 @@ TEST(RenderCommand, WritesABottomUpBitmapOfTheWholePicture) {
 TEST(RenderCommand, RefusesUnknownControlsStatesAndSets) {
     test::TempFolder folder;
     const std::string files = "--profile " + Quoted(Data + "pad.velmoraprofile") + " --layout " +
-                              Quoted(Data + "pad.velmoracontroller") + " --out " + Quoted(folder.File("x.bmp"));
+                              Quoted(Data + "pad.velmoracontroller") + " --out " +
+                              Quoted(folder.File("x.bmp"));
     EXPECT_EQ(test::RunCli(folder, "render " + files + " --state Button33=1").Status, 2);
     EXPECT_EQ(test::RunCli(folder, "render " + files + " --state Button1=3").Status, 2);
     EXPECT_EQ(test::RunCli(folder, "render " + files + " --set 9").Status, 2);
