@@ -152,3 +152,48 @@ TEST(MainPicture, NameBoxClipsItsTextInsideTheBox) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// A theme image whose every pixel tells where it came from: red the row, green the column.
+std::vector<std::uint8_t> TellingThemeImage() {
+    std::vector<std::uint8_t> bytes(std::size_t{PictureWidth} * PictureHeight * 3);
+    for (int y = 0; y < PictureHeight; ++y)
+        for (int x = 0; x < PictureWidth; ++x) {
+            const std::size_t i =
+                (static_cast<std::size_t>(y) * PictureWidth + static_cast<std::size_t>(x)) * 3;
+            bytes[i] = 7;
+            bytes[i + 1] = static_cast<std::uint8_t>(x);
+            bytes[i + 2] = static_cast<std::uint8_t>(y);
+        }
+    return bytes;
+}
+
+ColourType Theme(int x, int y) {
+    return {static_cast<std::uint8_t>(y), static_cast<std::uint8_t>(x), 7};
+}
+
+TEST(MainPictureTheme, ThemeImageReplacesBarsAreaBackgroundAndTheOpenTab) {
+    test::World w;
+    const std::vector<std::uint8_t> theme = TellingThemeImage();
+    w.Scene.ThemeImage = &theme;
+    w.Connect(1, 0);
+    w.Draw();
+    EXPECT_EQ(w.At(300, 10), Theme(300, 10));
+    EXPECT_EQ(w.At(300, 44), Theme(300, 44));
+    EXPECT_EQ(w.At(0, 200), Theme(0, 200));
+    EXPECT_EQ(w.At(200, 350), Theme(200, 350));
+    EXPECT_EQ(w.At(4 + 10, 77 + 5), Theme(14, 82));  // the layout picture is all magenta
+    // Under the selected tab (left 9, width 64) the separator takes rows 51, 50 and 49.
+    EXPECT_EQ(w.At(30, 45), Theme(30, 51));
+    EXPECT_EQ(w.At(30, 46), Theme(30, 50));
+    EXPECT_EQ(w.At(30, 47), Theme(30, 49));
+    EXPECT_EQ(w.At(100, 46), palette::Black);
+    // The tab's inside: row r from row 49 + (49 - r) / 2.
+    EXPECT_EQ(w.At(6, 20), Theme(6, 63));
+    EXPECT_EQ(w.At(6, 44), Theme(6, 51));
+}
+
+}  // namespace
+}  // namespace velmora
