@@ -25,10 +25,13 @@ bool InCircle(int x, int y, int cx, int cy, int r) {
     return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r;
 }
 
-// The body: a wide box with rounded ends and two handles.
+// The body: a wide box with rounded ends, two handles, and a lower middle
+// with a bump around each stick.
 bool InBody(int x, int y) {
     return (x >= 120 && x <= 392 && y >= 36 && y <= 150) || InCircle(x, y, 120, 93, 57) ||
-           InCircle(x, y, 392, 93, 57) || InCircle(x, y, 140, 160, 78) || InCircle(x, y, 372, 160, 78);
+           InCircle(x, y, 392, 93, 57) || InCircle(x, y, 140, 160, 78) || InCircle(x, y, 372, 160, 78) ||
+           (x >= 215 && x <= 312 && y >= 150 && y <= 190) || InCircle(x, y, 215, 195, 50) ||
+           InCircle(x, y, 312, 195, 50);
 }
 
 std::uint32_t BodyPixel(int x, int y) {
