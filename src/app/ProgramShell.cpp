@@ -23,6 +23,11 @@ bool ProgramShell::CloseQuery() {
     return velmora::CloseQuery(context, app_.Main.CommandLine);
 }
 
+void ProgramShell::ShowHelp() {
+    constexpr int AdvancedStartingTopic = 110;
+    app_.Ui.ShowHelp(AdvancedStartingTopic);
+}
+
 void ProgramShell::LaunchShortcut(const std::string& path) {
     ShellExecuteW(app_.Window, L"open", Utf8ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -15,8 +15,8 @@ public:
 
     void DrawWaitingFrame(int frame) override;
     void MinimizeProgram() override;
-    // The help window comes with the settings windows; until then "/?" does nothing.
-    void ShowHelp() override {}
+    // "/?" shows the help topic on starting with a command line.
+    void ShowHelp() override;
     // Offers to save the changed layouts, then the changed profiles.
     bool CloseQuery() override;
     void LaunchShortcut(const std::string& path) override;

@@ -1,6 +1,5 @@
 #include "app/Startup.h"
 
-
 #include "app/Application.h"
 #include "app/HandOver.h"
 #include "app/MainWindow.h"
@@ -33,6 +32,7 @@ bool VersionGate(Application& app) {
     const std::optional<OsVersion> version = QueryWindowsVersion();
     if (Refuse(app, VersionGateMessage(version))) return false;
     SetCurrentWindowsVersion(ClassifyWindowsVersion(*version));
+    app.Ui.Help().WindowsVersion = WindowsVersionName(*version);
     return true;
 }
 
@@ -70,6 +70,8 @@ void LoadXInputLibrary(Application& app) {
         app.Config.ScanForXInput, CurrentWindowsVersion(),
         [&app](std::string_view file) { return app.Devices.TryLoadXInput(Utf8ToWide(file).c_str()); });
     app.Devices.SetXInputStatus(choice.Status);
+    if (choice.Version < XInputLibraries.size())
+        app.Ui.Help().XInputLibrary = XInputLibraries[choice.Version].File;
 }
 
 }  // namespace
@@ -95,6 +97,8 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     app.Window = CreateMainWindow(app);
     if (!app.Window) return false;
     app.Ui.SetOwner(app.Window);
+    app.Ui.SetConfiguration(&app.Config);
+    app.Ui.Help().ProgramVersion = "1.0";  // as in Velmora.rc's version record
     app.Devices.SetWindow(app.Window);
     app.Main.ProgramState = ProgramCreated;
     TurnOffStickyKeys(app);

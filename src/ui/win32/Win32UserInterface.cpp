@@ -13,6 +13,11 @@ int Win32UserInterface::ShowMessageDialog(const MessageDialog& dialog) {
     return answer;
 }
 
+void Win32UserInterface::ShowHelp(int topic) {
+    SetForegroundWindow(owner_);
+    helpForm_.ShowHelp(owner_, topic, helpValues_, config_);
+}
+
 bool Win32UserInterface::MainWindowShowing() const {
     return owner_ && IsWindowVisible(owner_) && !IsIconic(owner_);
 }

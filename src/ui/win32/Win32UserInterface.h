@@ -4,13 +4,21 @@
 
 #include "core/UserInterface.h"
 #include "core/win32/Windows.h"
+#include "ui/HelpTexts.h"
+#include "ui/win32/HelpWindow.h"
 
 namespace velmora {
+
+struct ConfigurationType;
 
 class Win32UserInterface : public UserInterface {
 public:
     // The window that owns the dialogs (none during the start-up gates).
     void SetOwner(HWND owner) { owner_ = owner; }
+    // Where the help window keeps its position (none: always centred).
+    void SetConfiguration(ConfigurationType* config) { config_ = config; }
+    // What the about topic shows of the running program.
+    HelpValues& Help() { return helpValues_; }
     // While a dialog is on screen, hand-overs and the second-start toggle are ignored.
     bool DialogOpen() const { return dialogOpen_; }
 
@@ -22,10 +30,16 @@ public:
     void RedrawLayout() override { Repaint(); }
     void RedrawSlotDisplays() override {}
 
+    // The help window at a topic, modally; an unknown topic shows it unchanged.
+    void ShowHelp(int topic);
+
 private:
     void Repaint() const;
 
     HWND owner_ = nullptr;
+    ConfigurationType* config_ = nullptr;
+    HelpValues helpValues_;
+    THelpForm helpForm_;
     bool dialogOpen_ = false;
 };
 

@@ -1,0 +1,106 @@
+// The help window as a real window, run under Wine: a timer reads the open
+// window and closes it the way a user would.
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "files/Configuration.h"
+#include "files/GlobalLanguage.h"
+#include "ui/win32/Win32UserInterface.h"
+
+namespace velmora {
+namespace {
+
+std::function<void(HWND)> pendingAction;
+
+void CALLBACK ActOnHelp(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND help = FindWindowW(L"VelmoraHelpWindow", nullptr);
+    if (!help || !IsWindowVisible(help)) return;
+    KillTimer(nullptr, timer);
+    pendingAction(help);
+}
+
+void ShowAndAct(Win32UserInterface& ui, int topic, std::function<void(HWND)> action) {
+    pendingAction = std::move(action);
+    SetTimer(nullptr, 0, 20, ActOnHelp);
+    ui.ShowHelp(topic);
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(text.size() - 1);
+    return text;
+}
+
+// The heading is the first child, the help text the second.
+std::wstring ChildText(HWND help, int index) {
+    HWND child = GetWindow(help, GW_CHILD);
+    for (int i = 0; i < index && child; ++i) child = GetWindow(child, GW_HWNDNEXT);
+    return child ? TextOf(child) : std::wstring{};
+}
+
+void ClickOk(HWND help) {
+    PostMessageW(GetDlgItem(help, 1001), BM_CLICK, 0, 0);
+}
+
+class HelpWindow : public ::testing::Test {
+protected:
+    void SetUp() override { UseEnglish(); }
+    Win32UserInterface ui;
+};
+
+TEST_F(HelpWindow, ShowsTheTopicAndOkClosesIt) {
+    std::wstring caption, heading, text;
+    RECT client{};
+    ShowAndAct(ui, 110, [&](HWND help) {
+        caption = TextOf(help);
+        heading = ChildText(help, 0);
+        text = ChildText(help, 1);
+        GetClientRect(help, &client);
+        if (getenv("VELMORA_DIALOG_SHOT")) Sleep(3000);  // a moment for a screenshot
+        ClickOk(help);
+    });
+    EXPECT_EQ(caption, L"Help");
+    EXPECT_EQ(heading, L"Advanced Starting");
+    EXPECT_NE(text.find(L"/M start minimised."), std::wstring::npos);
+    EXPECT_EQ(client.right, 457);
+    EXPECT_EQ(client.bottom, 329);
+    EXPECT_FALSE(IsWindowVisible(FindWindowW(L"VelmoraHelpWindow", nullptr)));
+}
+
+TEST_F(HelpWindow, UnknownTopicShowsTheWindowUnchanged) {
+    ShowAndAct(ui, 103, ClickOk);
+    std::wstring heading;
+    ShowAndAct(ui, 999, [&](HWND help) {
+        heading = ChildText(help, 0);
+        PostMessageW(help, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(heading, L"Profiles");
+}
+
+TEST_F(HelpWindow, RemembersItsPositionWhenAsked) {
+    ConfigurationType config;
+    config.RememberWindowPositions = true;
+    config.WindowPositions[HelpWindowPosition] = {40, 30};
+    ui.SetConfiguration(&config);
+    RECT frame{};
+    ShowAndAct(ui, 101, [&](HWND help) {
+        GetWindowRect(help, &frame);
+        SetWindowPos(help, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ClickOk(help);
+    });
+    EXPECT_EQ(frame.left, 40);
+    EXPECT_EQ(frame.top, 30);
+    EXPECT_EQ(config.WindowPositions[HelpWindowPosition].Left, 60);
+    EXPECT_EQ(config.WindowPositions[HelpWindowPosition].Top, 50);
+    EXPECT_TRUE(config.ConfigurationChanged);
+}
+
+}  // namespace
+}  // namespace velmora
+
+#endif
