@@ -13,6 +13,7 @@
 #include "files/ControllerFiles.h"
 #include "files/FileSystem.h"
 #include "files/ProfileFiles.h"
+#include "ui/ControllerScene.h"
 #include "ui/LayoutPicture.h"
 #include "ui/Tabs.h"
 #include "ui/TextDrawer.h"
@@ -91,40 +92,43 @@ std::string Absolute(const std::string& path) {
     return std::filesystem::absolute(path).string();
 }
 
+// One controller, connected and selected, with the layout and the profile.
 struct Loaded {
     ConfigurationType Config;
-    std::unique_ptr<ControllerFileType> Layout = std::make_unique<ControllerFileType>();
-    std::unique_ptr<ProfileType> Profile = std::make_unique<ProfileType>();
+    std::unique_ptr<ControllerListType> List = std::make_unique<ControllerListType>();
+
+    ControllerFileType& Layout() { return List->Layouts.front(); }
+    ControllerDataType& Controller() { return List->Controllers.front(); }
 };
 
 bool Load(const RenderOptions& options, Loaded& loaded, UserInterface& ui) {
     if (!options.Ini.empty()) ReadConfigurationFile(loaded.Config, ui, Absolute(options.Ini), "");
-    if (!ReadControllerFile(Absolute(options.Layout), *loaded.Layout, ui)) {
+    loaded.List->Layouts.emplace_back();
+    loaded.List->Controllers.emplace_back();
+    if (!ReadControllerFile(Absolute(options.Layout), loaded.Layout(), ui)) {
         std::fprintf(stderr, "velmora-cli render: %s: cannot open the layout\n", options.Layout.c_str());
         return false;
     }
-    if (!ReadProfile(Absolute(options.Profile), *loaded.Profile, loaded.Config, ui)) {
+    ProfileType& profile = loaded.Controller().Profile;
+    if (!ReadProfile(Absolute(options.Profile), profile, loaded.Config, ui)) {
         std::fprintf(stderr, "velmora-cli render: %s: cannot open the profile\n", options.Profile.c_str());
         return false;
     }
     // Opening a profile for this layout moves trigger assignments as the program does.
-    AdaptTriggers(*loaded.Profile, PlacedControls(*loaded.Layout));
-    loaded.Profile->CurrentSet = static_cast<std::uint8_t>(options.Set);
-    BuildThumbnail(*loaded.Layout, TabsFor(1));
+    AdaptTriggers(profile, PlacedControls(loaded.Layout()));
+    profile.CurrentSet = static_cast<std::uint8_t>(options.Set);
+    BuildThumbnail(loaded.Layout(), TabsFor(1));
+    loaded.Controller().EffectiveState = options.States;
+    loaded.List->Selected = 0;
+    loaded.List->NamesShown = options.Names;
     return true;
 }
 
-LayoutScene SceneFor(const RenderOptions& options, const Loaded& loaded) {
-    LayoutScene scene;
-    scene.Config = &loaded.Config;
-    scene.Controllers.push_back({loaded.Layout.get(), true});
-    scene.Selected = 0;
-    scene.Profile = loaded.Profile.get();
-    scene.DrawnStates = options.States;
-    scene.Status.NamesShown = options.Names;
-    scene.Status.LayoutShown = true;
-    scene.Status.AnimationDone = true;
-    return scene;
+LayoutScene SceneFor(const Loaded& loaded) {
+    MainWindowStatus status;
+    status.LayoutShown = true;
+    status.AnimationDone = true;
+    return SceneOf(*loaded.List, loaded.Config, status);
 }
 
 }  // namespace
@@ -143,7 +147,7 @@ int RunRender(const Arguments& args) {
     if (!Load(options, loaded, ui)) return 1;
     PictureType picture;
     const auto text = MakePixelFontTextDrawer();
-    DrawMainPicture(picture, SceneFor(options, loaded), *text);
+    DrawMainPicture(picture, SceneFor(loaded), *text);
     const std::vector<std::uint8_t> bytes = PictureBitmap(picture);
     if (!DefaultFileSystem().WriteFile(options.Out, std::string(bytes.begin(), bytes.end()))) {
         std::fprintf(stderr, "velmora-cli render: cannot write \"%s\"\n", options.Out.c_str());
