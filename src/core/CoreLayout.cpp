@@ -23,17 +23,19 @@ constexpr std::string_view ChangedLayoutHeadings[] = {
     "*Save controller changes before closing?*",
 };
 
-MessageDialog SaveLayoutQuestion(const ControllerDataType& c, const ControllerFileType& layout, SaveReason reason) {
+MessageDialog SaveLayoutQuestion(const ControllerDataType& c, const ControllerFileType& layout,
+                                 SaveReason reason) {
     const auto r = static_cast<std::size_t>(reason);
     const std::string& device = c.Identity.DeviceName;
     if (layout.FileName.empty())
-        return MakeMessage(
-            DialogKind::Confirmation, NewLayoutHeadings[r], {{"*Controller*", device}},
-            Translate("*The controller file for this controller will need to be created again if you do not save.*"),
-            SaveAsButtons);
+        return MakeMessage(DialogKind::Confirmation, NewLayoutHeadings[r], {{"*Controller*", device}},
+                           Translate("*The controller file for this controller will need to be created again "
+                                     "if you do not save.*"),
+                           SaveAsButtons);
     return MakeMessage(DialogKind::Confirmation, ChangedLayoutHeadings[r],
                        {{"*Controller*", device}, {"*Controller File*", layout.Name}},
-                       Translate("*Any controller file changes will be lost if you do not save.*"), SaveButtons);
+                       Translate("*Any controller file changes will be lost if you do not save.*"),
+                       SaveButtons);
 }
 
 FileDialog LayoutDialog(const ControllerDataType& c) {
@@ -69,7 +71,8 @@ bool AskSaveLayout(DeviceContext& context, std::size_t index, SaveReason reason)
     const bool neverSaved = layout.FileName.empty();
     switch (context.Ui.ShowMessageDialog(SaveLayoutQuestion(c, layout, reason))) {
         case 1:
-            return neverSaved ? SaveControllerFileAs(context, index) : WriteControllerFile(layout, context.Ui);
+            return neverSaved ? SaveControllerFileAs(context, index)
+                              : WriteControllerFile(layout, context.Ui);
         case 2:
             return true;
         default:
@@ -143,7 +146,8 @@ void LinkControllerFile(DeviceContext& context, std::size_t index) {
     const std::uint8_t before = c.KnownIndex;
     const ControllerIDType identity = c.Identity;
     const std::string& file = context.List.LayoutOf(c).FileName;
-    const bool changes = before == UnknownController || context.Config.KnownControllers[before].ControllerFile != file;
+    const bool changes =
+        before == UnknownController || context.Config.KnownControllers[before].ControllerFile != file;
     const std::uint8_t after = LinkControllerFile(context.Config, before, identity, file,
                                                   CountIdentity(context.List, identity), context.Ui);
     if (changes && after != UnknownController) context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);

@@ -29,7 +29,8 @@ std::string ChooseProfileToOpen(DeviceContext& context, const ControllerDataType
     dialog.Caption = Translate("*Profile*") + " [" + c.Name + "]";
     dialog.TypeName = Translate("*Profiles*");
     dialog.Extension = std::string(ProfileExtension);
-    std::string file = ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
+    std::string file =
+        ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
     context.Ui.RedrawLayout();
     return file;
 }
@@ -69,7 +70,8 @@ void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string
     CloseSettingsWindows(context.Ui);
     RequestedProfileType request =
         std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
-    if (context.List.Controllers[index].Profile.Changed && !AskToSaveProfile(context, index, SaveBeforeOpen)) {
+    if (context.List.Controllers[index].Profile.Changed &&
+        !AskToSaveProfile(context, index, SaveBeforeOpen)) {
         // The old profile stays; a program-made request plays the buttons' in animation here.
         pendingShortcut.clear();  // the program it would start expects the new profile
         return;

@@ -28,9 +28,10 @@ constexpr std::string_view ChangedProfileHeadings[] = {
 MessageDialog SaveProfileQuestion(const ControllerDataType& c, SaveReason reason) {
     const auto r = static_cast<std::size_t>(reason);
     if (c.Profile.FileName.empty())
-        return MakeMessage(DialogKind::Confirmation, NewProfileHeadings[r], {{"*Controller*", c.Name}},
-                           Translate("*The profile on this controller will need to be created again if you do not save.*"),
-                           SaveAsButtons);
+        return MakeMessage(
+            DialogKind::Confirmation, NewProfileHeadings[r], {{"*Controller*", c.Name}},
+            Translate("*The profile on this controller will need to be created again if you do not save.*"),
+            SaveAsButtons);
     return MakeMessage(DialogKind::Confirmation, ChangedProfileHeadings[r],
                        {{"*Profile Name*", FileTitle(c.Profile.FileName)}, {"*Controller Name*", c.Name}},
                        Translate("*Any profile changes will be lost if you do not save.*"), SaveButtons);
@@ -46,7 +47,8 @@ bool SaveProfileAs(DeviceContext& context, std::size_t index) {
     dialog.TypeName = Translate("*Profiles*");
     dialog.Extension = std::string(ProfileExtension);
     dialog.SuggestedName = Translate("*New Profile*");
-    const std::string file = ShowSaveDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
+    const std::string file =
+        ShowSaveDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
     if (file.empty()) return false;
     std::string oldFile = std::exchange(c.Profile.FileName, file);
     if (!WriteProfile(c.Profile, context.Ui)) {
@@ -75,7 +77,8 @@ bool AskToSaveProfile(DeviceContext& context, std::size_t index, SaveReason reas
 
 bool AskToSaveAllProfiles(DeviceContext& context, SaveReason reason) {
     for (std::size_t i = 0; i < context.List.Count(); ++i)
-        if (context.List.Controllers[i].Profile.Changed && !AskToSaveProfile(context, i, reason)) return false;
+        if (context.List.Controllers[i].Profile.Changed && !AskToSaveProfile(context, i, reason))
+            return false;
     return true;
 }
 

@@ -40,10 +40,10 @@ void FollowChosenFolder(ConfigurationType& config, std::string& folder, const st
 
 bool MayOverwrite(UserInterface& ui, const std::string& file) {
     if (!CurrentFilePlaces().FileExists(file)) return true;
-    const MessageDialog question =
-        MakeMessage(DialogKind::Confirmation, "*Overwrite existing file?*",
-                    {{"*Name*", FileTitle(file)}, {"*File Type*", FileExtension(file)}, {"*Location*", FileFolder(file)}},
-                    "", OverwriteButtons);
+    const MessageDialog question = MakeMessage(
+        DialogKind::Confirmation, "*Overwrite existing file?*",
+        {{"*Name*", FileTitle(file)}, {"*File Type*", FileExtension(file)}, {"*Location*", FileFolder(file)}},
+        "", OverwriteButtons);
     return ui.ShowMessageDialog(question) == 1;
 }
 
@@ -62,9 +62,12 @@ std::string FileDialogFilterName(const FileDialog& dialog) {
     return dialog.TypeName + " (" + FileDialogFilterPattern(dialog) + ")";
 }
 
-std::string FileDialogFilterPattern(const FileDialog& dialog) { return "*." + dialog.Extension; }
+std::string FileDialogFilterPattern(const FileDialog& dialog) {
+    return "*." + dialog.Extension;
+}
 
-std::string ShowOpenDialog(UserInterface& ui, ConfigurationType& config, std::string& folder, FileDialog dialog) {
+std::string ShowOpenDialog(UserInterface& ui, ConfigurationType& config, std::string& folder,
+                           FileDialog dialog) {
     dialog.SuggestedName.clear();  // the open dialog's name box starts empty
     dialog.Folder = StartingFolder(folder);
     std::string file = ui.ShowOpenDialog(dialog);
@@ -72,7 +75,8 @@ std::string ShowOpenDialog(UserInterface& ui, ConfigurationType& config, std::st
     return file;
 }
 
-std::string ShowSaveDialog(UserInterface& ui, ConfigurationType& config, std::string& folder, FileDialog dialog) {
+std::string ShowSaveDialog(UserInterface& ui, ConfigurationType& config, std::string& folder,
+                           FileDialog dialog) {
     dialog.SuggestedName = CleanFileName(dialog.SuggestedName);
     dialog.Folder = StartingFolder(folder);
     std::string file = ui.ShowSaveDialog(dialog);

@@ -31,11 +31,13 @@ std::string FileDialogFilterPattern(const FileDialog& dialog);
 // Shows the dialog starting in folder (or the documents folder when it does
 // not exist). A chosen file in another folder makes that folder the new
 // default and marks the configuration changed. Empty when cancelled.
-std::string ShowOpenDialog(UserInterface& ui, ConfigurationType& config, std::string& folder, FileDialog dialog);
+std::string ShowOpenDialog(UserInterface& ui, ConfigurationType& config, std::string& folder,
+                           FileDialog dialog);
 
 // As the open dialog, with the suggested name cleaned of characters a file
 // name cannot hold; choosing an existing file asks first, and only
 // "Overwrite" goes on.
-std::string ShowSaveDialog(UserInterface& ui, ConfigurationType& config, std::string& folder, FileDialog dialog);
+std::string ShowSaveDialog(UserInterface& ui, ConfigurationType& config, std::string& folder,
+                           FileDialog dialog);
 
 }  // namespace velmora

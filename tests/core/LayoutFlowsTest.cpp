@@ -7,6 +7,7 @@
 
 #include "core/CloseQuery.h"
 #include "core/CoreLayout.h"
+#include "core/FileDialogs.h"
 #include "core/ProfileFlowsWorld.h"
 
 namespace velmora::test {
@@ -47,6 +48,35 @@ TEST(LayoutFlows, SaveAsSuggestsMyDeviceNameWritesAndLinksTheModel) {
     EXPECT_EQ(w.Pad(0).KnownIndex, 0);
     EXPECT_EQ(w.Pad(1).KnownIndex, 0);
     EXPECT_EQ(w.Headings(), "Automatic controller file selection added|");
+}
+
+TEST(LayoutFlows, TheSaveDialogGetsACleanNameAndTheWindowsItsTitleAndFilter) {
+    ProfileFlowsWorld w;
+    ControllerDataType& pad = w.Add("Pad");
+    pad.Identity.DeviceName = "Pad: Pro/X";
+    EXPECT_FALSE(SaveControllerFileAs(w.Context, 0));
+    ASSERT_EQ(w.Ui.SaveDialogs.size(), 1u);
+    const FileDialog& dialog = w.Ui.SaveDialogs[0];
+    EXPECT_EQ(dialog.SuggestedName, "My Pad ProX");
+    EXPECT_EQ(FileDialogTitle(dialog, true), "Save Controller [Pad: Pro/X]");
+    EXPECT_EQ(FileDialogTitle(dialog, false), "Open Controller [Pad: Pro/X]");
+    EXPECT_EQ(FileDialogFilterName(dialog), "Controllers (*.velmoracontroller)");
+    EXPECT_EQ(FileDialogFilterPattern(dialog), "*.velmoracontroller");
+}
+
+TEST(LayoutFlows, DecliningTheOverwriteLeavesTheDefaultFolderAlone) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    TempFolder elsewhere;
+    const std::string taken = elsewhere.Write("Taken.velmoracontroller", "old bytes");
+    w.Ui.ChosenFiles = {taken, taken};
+    w.Ui.Answers = {DoNotSave, SaveAnswer};
+    EXPECT_FALSE(SaveControllerFileAs(w.Context, 0));
+    EXPECT_EQ(w.Config.DefaultControllerLocation, w.Folder.Folder());
+    EXPECT_FALSE(w.Config.ConfigurationChanged);
+    EXPECT_TRUE(SaveControllerFileAs(w.Context, 0));
+    EXPECT_EQ(w.Config.DefaultControllerLocation, elsewhere.Folder());
+    EXPECT_NE(ReadBytes(taken), "old bytes");
 }
 
 TEST(LayoutFlows, SavingAKnownModelUnderANewNameUpdatesItsEntry) {

@@ -13,7 +13,9 @@ namespace {
 
 constexpr int SaveAnswer = 1, DoNotSave = 2, Cancel = 3;
 
-std::uint8_t Code(std::string_view name) { return *FindSlotCode(name); }
+std::uint8_t Code(std::string_view name) {
+    return *FindSlotCode(name);
+}
 
 TEST(ProfileFlows, CancellingTheSaveQuestionKeepsTheOldProfileAndOpensNothing) {
     ProfileFlowsWorld w;

@@ -9,12 +9,12 @@
 #include "core/FileDialogs.h"
 #include "core/ProfileModel.h"
 #include "core/SlotCodes.h"
+#include "devices/DeviceRumble.h"
 #include "files/ControllerFiles.h"
 #include "files/FileTestSupport.h"
 #include "files/ProfileFiles.h"
 #include "support/FakeDeviceApi.h"
 #include "support/RecordingUserInterface.h"
-#include "devices/DeviceRumble.h"
 
 namespace velmora::test {
 
@@ -61,11 +61,13 @@ struct ProfileFlowsWorld {
 
     // Makes the controller's profile changed, its Button1 pressing the key.
     void Change(std::size_t k, std::string_view key = "B") {
-        SetSlot(Pad(k).Profile.Sets[0].Assignments[static_cast<std::size_t>(Button1)].Slots, 0, *FindSlotCode(key));
+        SetSlot(Pad(k).Profile.Sets[0].Assignments[static_cast<std::size_t>(Button1)].Slots, 0,
+                *FindSlotCode(key));
         Pad(k).Profile.Changed = true;
     }
     // Writes a profile file whose Button1 presses the key named.
-    std::string WriteProfileFile(const std::string& title, std::string_view key = "A", std::string name = {}) {
+    std::string WriteProfileFile(const std::string& title, std::string_view key = "A",
+                                 std::string name = {}) {
         ProfileType p;
         NewProfile(p, Config);
         p.FileName = Folder.File(title + ".velmoraprofile");
@@ -75,7 +77,9 @@ struct ProfileFlowsWorld {
         WriteProfile(p, quiet);
         return p.FileName;
     }
-    std::uint8_t Button1Code(std::size_t k) { return Pad(k).Profile.Sets[0].Assignments[static_cast<std::size_t>(Button1)].Slots.Codes[0]; }
+    std::uint8_t Button1Code(std::size_t k) {
+        return Pad(k).Profile.Sets[0].Assignments[static_cast<std::size_t>(Button1)].Slots.Codes[0];
+    }
     std::string Headings() const {
         std::string all;
         for (const MessageDialog& d : Ui.Dialogs) all += d.Heading + "|";
