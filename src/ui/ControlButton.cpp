@@ -200,6 +200,18 @@ void DrawAllControlButtons(PictureType& picture, const LayoutScene& scene, TextD
     for (int control = 0; control < ControlCount; ++control) DrawControlButton(picture, scene, text, control);
 }
 
+bool DrawChangedControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text,
+                               const std::array<std::uint8_t, ControlCount>& shown) {
+    bool changed = false;
+    for (int control = 0; control < ControlCount; ++control) {
+        if (scene.DrawnStates[static_cast<std::size_t>(control)] == shown[static_cast<std::size_t>(control)])
+            continue;
+        DrawControlButton(picture, scene, text, control);
+        changed = changed || ControlButtonShown(scene, control);
+    }
+    return changed;
+}
+
 void EraseAllControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {
     for (int control = 0; control < ControlCount; ++control)
         EraseControlButton(picture, scene, text, control);

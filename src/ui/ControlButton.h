@@ -20,6 +20,11 @@ void DrawControlButton(PictureType& picture, const LayoutScene& scene, TextDrawe
 // Restores the layout picture under the control's button.
 void EraseControlButton(PictureType& picture, const LayoutScene& scene, TextDrawer& text, int control);
 void DrawAllControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
+// What each pass does for the selected controller: redraws the buttons whose
+// state differs from what they show; true when any was redrawn, so that the
+// window is repainted once.
+bool DrawChangedControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text,
+                               const std::array<std::uint8_t, ControlCount>& shown);
 void EraseAllControlButtons(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
 
 }  // namespace velmora

@@ -192,5 +192,21 @@ TEST(ControlButton, ErasingRestoresThePictureUnderTheButton) {
     EXPECT_EQ(w.Picture.Bytes(), before.Bytes());
 }
 
+TEST(ControlButton, APassRedrawsOnlyButtonsWhoseStateChanged) {
+    ButtonWorld w;
+    w.Layout->Locations[Button1 + 1] = {100, 300};
+    w.Draw();
+    std::array<std::uint8_t, ControlCount> shown{};
+    w.Scene.DrawnStates[Button1] = DrawnActive;
+    w.Picture.Put(4 + 300 + 15, 177 + 1, palette::Blue);  // would be repainted if Button 2 were redrawn
+    EXPECT_TRUE(DrawChangedControlButtons(w.Picture, w.Scene, *w.Text, shown));
+    EXPECT_EQ(w.B(15, 1), palette::Green);
+    EXPECT_EQ(w.At(4 + 300 + 15, 177 + 1), palette::Blue);
+    shown = w.Scene.DrawnStates;
+    EXPECT_FALSE(DrawChangedControlButtons(w.Picture, w.Scene, *w.Text, shown));
+    shown[Button1 + 5] = DrawnActive;  // a control the layout does not place
+    EXPECT_FALSE(DrawChangedControlButtons(w.Picture, w.Scene, *w.Text, shown));
+}
+
 }  // namespace
 }  // namespace velmora
