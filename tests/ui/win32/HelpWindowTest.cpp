@@ -10,30 +10,16 @@
 #include "files/Configuration.h"
 #include "files/GlobalLanguage.h"
 #include "ui/win32/Win32UserInterface.h"
+#include "ui/win32/WindowTestSupport.h"
 
 namespace velmora {
 namespace {
 
-std::function<void(HWND)> pendingAction;
-
-void CALLBACK ActOnHelp(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND help = FindWindowW(L"VelmoraHelpWindow", nullptr);
-    if (!help || !IsWindowVisible(help)) return;
-    KillTimer(nullptr, timer);
-    pendingAction(help);
-}
+using testing::TextOf;
 
 void ShowAndAct(Win32UserInterface& ui, int topic, std::function<void(HWND)> action) {
-    pendingAction = std::move(action);
-    SetTimer(nullptr, 0, 20, ActOnHelp);
+    testing::ActWhenShown(L"VelmoraHelpWindow", std::move(action));
     ui.ShowHelp(topic);
-}
-
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    text.resize(text.size() - 1);
-    return text;
 }
 
 // The heading is the first child, the help text the second.
@@ -49,7 +35,10 @@ void ClickOk(HWND help) {
 
 class HelpWindow : public ::testing::Test {
 protected:
-    void SetUp() override { UseEnglish(); }
+    void SetUp() override {
+        if (!testing::CanCreateWindows()) GTEST_SKIP() << "no display to open windows on";
+        UseEnglish();
+    }
     Win32UserInterface ui;
 };
 
@@ -61,7 +50,7 @@ TEST_F(HelpWindow, ShowsTheTopicAndOkClosesIt) {
         heading = ChildText(help, 0);
         text = ChildText(help, 1);
         GetClientRect(help, &client);
-        if (getenv("VELMORA_DIALOG_SHOT")) Sleep(3000);  // a moment for a screenshot
+        testing::PauseForScreenshot();
         ClickOk(help);
     });
     EXPECT_EQ(caption, L"Help");
