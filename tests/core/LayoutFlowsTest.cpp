@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 
 #include "core/CloseQuery.h"
 #include "core/CoreLayout.h"
@@ -164,6 +165,18 @@ TEST(LayoutFlows, TheSaveQuestionNamesTheReasonAndTheFile) {
         EXPECT_EQ(w.Ui.Dialogs[1].Captions, "$Controller$#$Controller File$");
         EXPECT_EQ(w.Ui.Dialogs[1].Values, "Wheel#Wheel");
     }
+}
+
+TEST(LayoutFlows, AFullKnownListLinksNothingAndSaysNothing) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    for (std::uint8_t k = 0; k < MaxKnownControllers; ++k)
+        w.Config.KnownControllers[k].Identity = {"Other " + std::to_string(k), k};
+    w.Config.KnownCount = MaxKnownControllers;
+    w.Ui.ChosenFiles = {w.Folder.File("Pad.velmoracontroller")};
+    EXPECT_TRUE(SaveControllerFileAs(w.Context, 0));
+    EXPECT_TRUE(w.Ui.Dialogs.empty());
+    EXPECT_EQ(w.Pad(0).KnownIndex, UnknownController);
 }
 
 TEST(LayoutFlows, ASharedLayoutIsAskedAboutOnceWhenSaved) {

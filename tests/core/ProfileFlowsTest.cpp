@@ -90,6 +90,20 @@ TEST(ProfileFlows, SavingANewProfileFirstAsksForItsNameThenOpensTheChosenOne) {
     EXPECT_EQ(back.Sets[0].Assignments[static_cast<std::size_t>(Button1)].Slots.Codes[0], Code("B"));
 }
 
+TEST(ProfileFlows, CancellingTheSaveAsDialogOfTheQuestionAlsoKeepsTheOldProfile) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    w.Change(0, "B");
+    w.Pad(0).OpenProfileRequest = {OpenRecentProfile, w.WriteProfileFile("New", "A")};
+    w.Ui.Answers = {SaveAnswer};  // "Save As...", then the save dialog is cancelled
+    std::string shortcut = "game.lnk";
+    OpenRequestedProfile(w.Context, 0, shortcut);
+    EXPECT_EQ(w.Ui.SaveDialogs.size(), 1u);
+    EXPECT_EQ(w.Button1Code(0), Code("B"));
+    EXPECT_TRUE(w.Pad(0).Profile.Changed);
+    EXPECT_TRUE(shortcut.empty());
+}
+
 TEST(ProfileFlows, ACancelledOpenDialogChangesNothingAndKeepsTheShortcut) {
     ProfileFlowsWorld w;
     w.Add("Pad");
