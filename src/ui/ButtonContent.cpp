@@ -82,6 +82,37 @@ bool DrawSideBySide(ButtonWork& work, const std::vector<std::uint8_t>& codes, Co
     return true;
 }
 
+// The rows a glyph inks, first and one past the last.
+std::pair<int, int> InkRows(const GlyphBits& glyph) {
+    int first = GlyphSize, last = 0;
+    for (int y = 0; y < GlyphSize; ++y)
+        for (int x = 0; x < GlyphSize; ++x)
+            if (GlyphPixel(glyph, x, y)) {
+                first = std::min(first, y);
+                last = y + 1;
+            }
+    return {first, std::max(first, last)};
+}
+
+// Two wide glyphs, such as a modifier and a key, one above the other at full
+// size when their inked rows fit between the outline's rows (the marks of
+// turbo and toggle may cover their edges).
+bool DrawStacked(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink,
+                 ColourType shadow) {
+    if (codes.size() != 2) return false;
+    const auto [top0, end0] = InkRows(SlotCodeTable[codes[0]].Glyph);
+    const auto [top1, end1] = InkRows(SlotCodeTable[codes[1]].Glyph);
+    const int height = (end0 - top0) + 1 + (end1 - top1);
+    if (height > 28) return false;
+    const int y0 = 1 + (28 - height) / 2, y1 = y0 + (end0 - top0) + 1;
+    for (const auto& [code, at] :
+         {std::pair{codes[0], GlyphPlace{5, y0 - top0}}, std::pair{codes[1], GlyphPlace{5, y1 - top1}}}) {
+        DrawGlyph(work, SlotCodeTable[code].Glyph, at, false, shadow, 1);
+        DrawGlyph(work, SlotCodeTable[code].Glyph, at, false, ink, 0);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> CurrentStepCodes(const SlotType& slots) {
@@ -101,7 +132,7 @@ std::vector<std::uint8_t> CurrentStepCodes(const SlotType& slots) {
 void DrawStepGlyphs(ButtonWork& work, const std::vector<std::uint8_t>& codes, ColourType ink,
                     ColourType shadow) {
     if (codes.empty()) return;
-    if (DrawSideBySide(work, codes, ink, shadow)) return;
+    if (DrawSideBySide(work, codes, ink, shadow) || DrawStacked(work, codes, ink, shadow)) return;
     const auto& places = Places[codes.size() - 1];
     for (std::size_t i = 0; i < codes.size(); ++i) {
         const GlyphBits& glyph = SlotCodeTable[codes[i]].Glyph;
