@@ -138,6 +138,36 @@ TEST(ControlButton, OneGlyphSitsInTheMiddleInTheFirstTextColourWithItsShadow) {
     EXPECT_GT(ink, 20);
 }
 
+int InkOf(const char* name) {
+    int ink = 0;
+    for (int y = 0; y < GlyphSize; ++y)
+        for (int x = 0; x < GlyphSize; ++x) ink += GlyphPixel(SlotCodeTable[*FindSlotCode(name)].Glyph, x, y);
+    return ink;
+}
+
+int BlackInside(const ButtonWorld& w) {
+    int black = 0;
+    for (int r = 1; r <= 28; ++r)
+        for (int c = 2; c <= 27; ++c) black += w.B(c, r) == palette::Black;
+    return black;
+}
+
+TEST(ControlButton, TwoGlyphsKeepTheirFullSizeWhenTheyFitBesideOrAboveEachOther) {
+    ButtonWorld w;
+    w.Slots({"A", "B"});  // narrow: side by side
+    w.Draw();
+    EXPECT_EQ(BlackInside(w), InkOf("A") + InkOf("B"));
+    w.Button().Slots = {};
+    w.Slots({"Left Control", "C"});  // wide: one above the other
+    w.Draw();
+    EXPECT_EQ(BlackInside(w), InkOf("Left Control") + InkOf("C"));
+    w.Button().Slots = {};
+    w.Slots({"A", "B", "C"});  // three share the square at half size
+    w.Draw();
+    EXPECT_LT(BlackInside(w), InkOf("A") + InkOf("B") + InkOf("C"));
+    EXPECT_GT(BlackInside(w), 0);
+}
+
 TEST(ControlButton, DirectionsFollowTheirGroupsMode) {
     ButtonWorld w;
     w.Layout->Locations[Stick1Up] = {10, 100};
