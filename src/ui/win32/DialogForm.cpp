@@ -76,6 +76,13 @@ int TDialogForm::ShowModal() {
     return AnswerForTag(footerTag_);
 }
 
+// Enter clicks the button that has the focus; with the focus elsewhere, the third button.
+int TDialogForm::FocusedButton() const {
+    for (int i = 0; i < 3; ++i)
+        if (buttons_[static_cast<std::size_t>(i)] == GetFocus()) return i;
+    return 2;
+}
+
 void TDialogForm::ButtonClick(int index) {
     footerTag_ = tags_[static_cast<std::size_t>(index)];
     done_ = true;
@@ -104,7 +111,7 @@ LRESULT TDialogForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             const int id = LOWORD(wParam);
             if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);
             if (id == IDCANCEL) done_ = true;  // Escape: as the close box
-            if (id == IDOK) ButtonClick(2);
+            if (id == IDOK) ButtonClick(FocusedButton());
             return 0;
         }
         case WM_CLOSE:

@@ -27,6 +27,7 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void FormIsCreated(const MessageDialog& dialog);
     void ButtonClick(int index);
+    int FocusedButton() const;
 
     HWND owner_;
     HWND window_ = nullptr;

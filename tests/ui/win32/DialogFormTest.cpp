@@ -82,6 +82,20 @@ TEST_F(DialogForm, CloseBoxAnswersCancelAndZeroForTheOkSet) {
     EXPECT_EQ(ShowAndAct(notice, [](HWND d) { PostMessageW(DialogButton(d, 2), BM_CLICK, 0, 0); }), 0);
 }
 
+TEST_F(DialogForm, EscapeAnswersAsTheCloseBoxAndEnterClicksTheFocusedButton) {
+    const auto press = [](WPARAM key) {
+        return [key](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); };
+    };
+    EXPECT_EQ(ShowAndAct(SaveQuestion(), press(VK_ESCAPE)), 3);
+    EXPECT_EQ(ShowAndAct(SaveQuestion(), press(VK_RETURN)), 3);  // the focus starts on the third button
+    EXPECT_EQ(ShowAndAct(SaveQuestion(),
+                         [](HWND dialog) {
+                             SetFocus(DialogButton(dialog, 0));
+                             PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+                         }),
+              1);
+}
+
 TEST_F(DialogForm, ShowsCaptionButtonsAndFocusOnTheThirdButton) {
     std::wstring caption, first, third;
     bool firstVisible = false, focusOnThird = false;
