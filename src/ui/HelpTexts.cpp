@@ -78,7 +78,7 @@ std::string Assignments() {
 
 std::string Names() {
     return T("*The switch at the bottom left of the main window chooses what each control's button shows.*") +
-           "##$" + T("*Names on*") + "$ " + T("*each button shows the name of its assignment.*") + "#$" +
+           "##$" + T("*Names on*") + "$ " + T("*each button shows its assignment's name, when it has one.*") + "#$" +
            T("*Names off*") + "$ " + T("*each button shows the key or mouse action assigned.*") + "##" +
            T("*Give an assignment a name in the assignment window, such as Jump or Reload.*");
 }

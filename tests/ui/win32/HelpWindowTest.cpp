@@ -61,6 +61,18 @@ TEST_F(HelpWindow, ShowsTheTopicAndOkClosesIt) {
     EXPECT_FALSE(IsWindowVisible(FindWindowW(L"VelmoraHelpWindow", nullptr)));
 }
 
+TEST_F(HelpWindow, AboutShowsTheValuesOfTheRunningProgram) {
+    ui.Help() = {"Windows 7 (6.1.7601)", "1.0", "xinput1_3.dll"};
+    std::wstring text;
+    ShowAndAct(ui, 100, [&](HWND help) {
+        text = ChildText(help, 1);
+        testing::PauseForScreenshot();
+        ClickOk(help);
+    });
+    EXPECT_NE(text.find(L"Velmora 1.0"), std::wstring::npos);
+    EXPECT_NE(text.find(L"Windows 7 (6.1.7601)\r\nXInput xinput1_3.dll"), std::wstring::npos);
+}
+
 TEST_F(HelpWindow, UnknownTopicShowsTheWindowUnchanged) {
     ShowAndAct(ui, 103, ClickOk);
     std::wstring heading;
