@@ -58,7 +58,7 @@ TEST_F(HelpWindow, ShowsTheTopicAndOkClosesIt) {
     EXPECT_NE(text.find(L"/M start minimised."), std::wstring::npos);
     EXPECT_EQ(client.right, 457);
     EXPECT_EQ(client.bottom, 329);
-    EXPECT_FALSE(IsWindowVisible(FindWindowW(L"VelmoraHelpWindow", nullptr)));
+    EXPECT_FALSE(IsWindowVisible(testing::FindOwnWindow(L"VelmoraHelpWindow")));
 }
 
 TEST_F(HelpWindow, AboutShowsTheValuesOfTheRunningProgram) {

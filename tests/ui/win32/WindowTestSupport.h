@@ -29,8 +29,28 @@ inline PendingAction& Pending() {
     return pending;
 }
 
+// Only this thread's windows: tests running side by side open the same windows.
+inline HWND FindOwnWindow(const wchar_t* className) {
+    struct Search {
+        const wchar_t* ClassName;
+        HWND Found;
+    } search{className, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (lstrcmpW(name, s->ClassName) != 0) return TRUE;
+            s->Found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
 inline void CALLBACK ActOnOpenWindow(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND window = FindWindowW(Pending().ClassName, nullptr);
+    HWND window = FindOwnWindow(Pending().ClassName);
     if (!window || !IsWindowVisible(window)) return;
     KillTimer(nullptr, timer);
     Pending().Action(window);
