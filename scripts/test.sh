@@ -19,8 +19,9 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
 # shellcheck source=scripts/wine-env.sh
 source scripts/wine-env.sh
-velmora_wine_start
 trap velmora_wine_stop EXIT
+velmora_display_start
+velmora_wine_start
 ctest --preset windows -j "$jobs"
 
 echo "== Fuzzing every file reader for a short, bounded time (clang, sanitizers)"

@@ -13,10 +13,27 @@ velmora_wine_start() {
     wine wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
+  # The windows use Tahoma, which Wine finds only inside the prefix.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -p 600
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
 velmora_wine_stop() {
   wineserver -k 2>/dev/null || true
+  [ -z "${VELMORA_XVFB_PID:-}" ] || kill "$VELMORA_XVFB_PID" 2>/dev/null || true
+}
+
+# Windows need a display: without one, start a virtual one (Xvfb) for as
+# long as the Wine server runs.
+velmora_display_start() {
+  if [ -z "${DISPLAY:-}" ]; then
+    local n=97
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    VELMORA_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
 }
