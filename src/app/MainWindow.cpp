@@ -1,8 +1,5 @@
 #include "app/MainWindow.h"
 
-
-#include <string>
-
 #include "app/Application.h"
 #include "app/HandOver.h"
 #include "app/ShutDown.h"
@@ -14,26 +11,11 @@ Application* AppOf(HWND window) {
     return reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// A plain picture until the layout rendering arrives: the program's name and
-// how many controllers it sees.
+// The layout picture, drawn whole first if it is due.
 void Paint(Application& app, HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    RECT client;
-    GetClientRect(window, &client);
-    HBRUSH gray = CreateSolidBrush(RGB(191, 191, 191));
-    FillRect(dc, &client, gray);
-    DeleteObject(gray);
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const std::size_t count = app.Main.List.Count();
-    const std::wstring waiting =
-        L"Waiting for a controller" + std::wstring(1 + app.Shell.WaitingFrame(), L'.');
-    const std::wstring text =
-        L"Velmora\n\nControllers: " + std::to_wstring(count) + (count == 0 ? L"\n\n" + waiting : L"");
-    RECT box = client;
-    box.top = client.bottom / 2 - 30;
-    DrawTextW(dc, text.c_str(), -1, &box, DT_CENTER | DT_NOPREFIX);
+    app.Ui.Layout().Paint(dc);
     EndPaint(window, &paint);
 }
 
@@ -110,6 +92,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(Application& app) {
     if (!RegisterMainWindowClass(app.Instance)) return nullptr;
+    app.Ui.Layout().Attach(app.Main.List, app.Config);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, 0);

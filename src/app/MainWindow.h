@@ -1,7 +1,6 @@
 #pragma once
 // The main window "TVelmoraForm": its class, its creation with a 520 x 360
-// client area, its messages and, for now, a plain picture (the layout
-// picture comes with the rendering).
+// client area, its messages and the layout picture it shows.
 
 #include "core/win32/Windows.h"
 

@@ -10,6 +10,7 @@ namespace velmora {
 
 void ProgramShell::DrawWaitingFrame(int frame) {
     waitingFrame_ = frame;
+    app_.Ui.Layout().SetWaitingPhase(frame);
     app_.Ui.RedrawLayout();
 }
 

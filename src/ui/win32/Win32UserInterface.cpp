@@ -22,8 +22,4 @@ bool Win32UserInterface::MainWindowShowing() const {
     return owner_ && IsWindowVisible(owner_) && !IsIconic(owner_);
 }
 
-void Win32UserInterface::Repaint() const {
-    if (owner_) InvalidateRect(owner_, nullptr, FALSE);
-}
-
 }  // namespace velmora

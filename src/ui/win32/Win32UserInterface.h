@@ -6,6 +6,7 @@
 #include "core/win32/Windows.h"
 #include "ui/HelpTexts.h"
 #include "ui/win32/HelpWindow.h"
+#include "ui/win32/LayoutView.h"
 
 namespace velmora {
 
@@ -21,26 +22,27 @@ public:
     HelpValues& Help() { return helpValues_; }
     // While a dialog is on screen, hand-overs and the second-start toggle are ignored.
     bool DialogOpen() const { return dialogOpen_; }
+    // The main window's picture, which the two drawing calls below draw into.
+    LayoutView& Layout() { return layout_; }
 
     int ShowMessageDialog(const MessageDialog& dialog) override;
     bool IsWindowOpen(SettingsWindow) const override { return false; }
     void CloseWindow(SettingsWindow) override {}
     bool MainWindowShowing() const override;
-    void DrawControlButton(int) override { Repaint(); }
-    void RedrawLayout() override { Repaint(); }
+    void DrawControlButton(int control) override { layout_.DrawControlButton(control); }
+    void RedrawLayout() override { layout_.RedrawLayout(); }
     void RedrawSlotDisplays() override {}
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
     void ShowHelp(int topic);
 
 private:
-    void Repaint() const;
-
     HWND owner_ = nullptr;
     ConfigurationType* config_ = nullptr;
     HelpValues helpValues_;
     THelpForm helpForm_;
     bool dialogOpen_ = false;
+    LayoutView layout_;
 };
 
 }  // namespace velmora
