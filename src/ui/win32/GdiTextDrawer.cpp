@@ -69,11 +69,11 @@ public:
                   ClipBox clip) override {
         const std::wstring wide = Utf8ToWide(text);
         if (wide.empty()) return;
-        GdiFlush();
-        std::fill_n(s_.Pixels, ScratchWidth * ScratchHeight, 0u);
-        TextOutW(s_.Dc, 0, 0, wide.c_str(), static_cast<int>(wide.size()));
-        GdiFlush();
-        CopyInk(picture, x, y, colour, clip);
+        const int width = Render(wide);
+        // A glyph may overhang its advance by a pixel or two.
+        CopyInk(picture, x, y, colour,
+                ClipBox{std::max(clip.Left, x), std::max(clip.Top, y), std::min(clip.Right, x + width + 2),
+                        std::min(clip.Bottom, y + ScratchHeight)});
     }
 
     int TextWidth(std::string_view text) override {
@@ -84,14 +84,22 @@ public:
     }
 
 private:
+    // White text on black in the scratch bitmap; gives the text's width.
+    int Render(const std::wstring& wide) {
+        GdiFlush();
+        std::fill_n(s_.Pixels, ScratchWidth * ScratchHeight, 0u);
+        TextOutW(s_.Dc, 0, 0, wide.c_str(), static_cast<int>(wide.size()));
+        GdiFlush();
+        SIZE size{};
+        GetTextExtentPoint32W(s_.Dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    }
+
     void CopyInk(PictureType& picture, int x, int y, ColourType colour, ClipBox clip) const {
-        for (int row = 0; row < ScratchHeight; ++row)
-            for (int column = 0; column < ScratchWidth; ++column) {
-                if ((s_.Pixels[row * ScratchWidth + column] & 0xFFFFFFu) == 0) continue;
-                const int px = x + column, py = y + row;
-                if (px >= clip.Left && px < clip.Right && py >= clip.Top && py < clip.Bottom)
-                    picture.Put(px, py, colour);
-            }
+        const int right = std::min(clip.Right, x + ScratchWidth);
+        for (int py = clip.Top; py < clip.Bottom; ++py)
+            for (int px = clip.Left; px < right; ++px)
+                if ((s_.Pixels[(py - y) * ScratchWidth + (px - x)] & 0xFFFFFFu) != 0) picture.Put(px, py, colour);
     }
 
     Scratch s_;

@@ -39,10 +39,20 @@ void LayoutView::DrawControlButton(int control) {
     changed_ = true;
 }
 
-// The tabs' thumbnails follow the number of tabs, which a rescan may change.
-void LayoutView::DrawWhole() {
+// The tabs' thumbnails follow the number of tabs, which a rescan may change,
+// and the layouts' files. Building one costs a few milliseconds: they are
+// built again only when either changed.
+void LayoutView::BuildThumbnails() {
+    std::vector<std::string> key{std::to_string(list_->Count())};
+    for (const ControllerFileType& layout : list_->Layouts) key.push_back(layout.FileName + '\n' + layout.Name);
+    if (key == thumbnailsFor_ || list_->Count() == 0) return;
     const TabGeometry tabs = TabsFor(static_cast<int>(list_->Count()));
-    for (const ControllerDataType& c : list_->Controllers) BuildThumbnail(list_->LayoutOf(c), tabs);
+    for (ControllerFileType& layout : list_->Layouts) BuildThumbnail(layout, tabs);
+    thumbnailsFor_ = std::move(key);
+}
+
+void LayoutView::DrawWhole() {
+    BuildThumbnails();
     const LayoutScene scene = Scene();
     if (scene.Selected < 0) {
         velmora::RedrawLayout(picture_, scene, *text_);

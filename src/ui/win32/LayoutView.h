@@ -5,6 +5,8 @@
 // repaint a pass.
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/win32/Windows.h"
 #include "ui/Picture.h"
@@ -40,6 +42,7 @@ public:
 
 private:
     void DrawWhole();
+    void BuildThumbnails();
     LayoutScene Scene() const;
 
     ControllerListType* list_ = nullptr;
@@ -47,6 +50,8 @@ private:
     std::unique_ptr<TextDrawer> text_;
     PictureType picture_;
     int waitingPhase_ = 0;
+    // The tab count and the layouts' files the thumbnails were last built for.
+    std::vector<std::string> thumbnailsFor_;
     bool stale_ = true;     // the whole picture is to be drawn again
     bool changed_ = false;  // drawn since the last repaint request
 };
