@@ -121,9 +121,9 @@ GUID World::InstanceGuid(int device) {
     return g;
 }
 
-GUID World::ProductGuid(const DeviceSpec& spec) {
+GUID World::ProductGuid(const DeviceTraits& traits) {
     // The form Windows gives the product identifier of a USB device.
-    GUID g{static_cast<unsigned long>(spec.ProductId) << 16 | spec.Vendor, 0, 0, {0, 0, 'P', 'I', 'D', 'V', 'I', 'D'}};
+    GUID g{static_cast<unsigned long>(traits.ProductId) << 16 | traits.Vendor, 0, 0, {0, 0, 'P', 'I', 'D', 'V', 'I', 'D'}};
     return g;
 }
 
@@ -153,15 +153,15 @@ bool World::Live(int device, unsigned generation) {
 }
 
 void World::FillInstance(int device, DIDEVICEINSTANCEA& instance) const {
-    const DeviceSpec& spec = Spec(device);
+    const DeviceTraits& traits = Traits(device);
     DWORD size = instance.dwSize;
     instance = DIDEVICEINSTANCEA{};
     instance.dwSize = size;
     instance.guidInstance = InstanceGuid(device);
-    instance.guidProduct = ProductGuid(spec);
+    instance.guidProduct = ProductGuid(traits);
     instance.dwDevType = DI8DEVTYPE_GAMEPAD | DI8DEVTYPEGAMEPAD_STANDARD << 8 | DIDEVTYPE_HID;
-    lstrcpynA(instance.tszInstanceName, spec.Product.c_str(), MAX_PATH);
-    lstrcpynA(instance.tszProductName, spec.Product.c_str(), MAX_PATH);
+    lstrcpynA(instance.tszInstanceName, traits.Product.c_str(), MAX_PATH);
+    lstrcpynA(instance.tszProductName, traits.Product.c_str(), MAX_PATH);
     instance.wUsagePage = 1;
     instance.wUsage = 5;
 }
@@ -180,7 +180,7 @@ void World::CountRead(int device) {
         }
     }
     if (d.PendingSeen >= 0) {
-        Log("seen %s line %d read %u", Spec(device).Name.c_str(), d.PendingSeen, d.Reads);
+        Log("seen %s line %d read %u", Traits(device).Name.c_str(), d.PendingSeen, d.Reads);
         d.PendingSeen = -1;
     }
 }
@@ -207,7 +207,7 @@ bool World::ReadJoy(int device, unsigned generation, DIJOYSTATE& state) {
     CountRead(device);
     // The read may have run a group that pulled the device out: it fails then.
     if (!d.Plugged || d.Generation != generation) return false;
-    if (Spec(device).XInput) DeriveJoy(d, state);
+    if (Traits(device).XInput) DeriveJoy(d, state);
     else state = d.Joy;
     return true;
 }
@@ -271,7 +271,7 @@ void World::Apply(const Action& action) {
             break;
         default: {
             DeviceRuntime& d = devices_[static_cast<std::size_t>(action.Device)];
-            ApplyChange(action, d, Spec(action.Device).XInput);
+            ApplyChange(action, d, Traits(action.Device).XInput);
             ++d.Packet;
             if (d.Plugged) d.PendingSeen = scenario_.Steps[nextStep_].Line;
         }
@@ -320,13 +320,13 @@ void World::PlugDevice(int device, bool plug) {
     NeutralJoy(d.Joy);
     if (plug) {
         ++d.Generation;
-        for (int index = 0; index < 4 && Spec(device).XInput && d.PadIndex < 0; ++index) {
+        for (int index = 0; index < 4 && Traits(device).XInput && d.PadIndex < 0; ++index) {
             bool taken = false;
             for (const DeviceRuntime& other : devices_) taken = taken || (other.Plugged && other.PadIndex == index);
             if (!taken) d.PadIndex = index;
         }
     }
-    Log("%s %s pad %d", plug ? "plug" : "unplug", Spec(device).Name.c_str(), d.PadIndex);
+    Log("%s %s pad %d", plug ? "plug" : "unplug", Traits(device).Name.c_str(), d.PadIndex);
     PostToProgram(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED);
 }
 

@@ -36,7 +36,7 @@ public:
 
     // DirectInput side, each under the world's lock.
     std::vector<int> AttachedDevices();
-    const DeviceSpec& Spec(int device) const { return scenario_.Devices[static_cast<std::size_t>(device)]; }
+    const DeviceTraits& Traits(int device) const { return scenario_.Devices[static_cast<std::size_t>(device)]; }
     int FindInstance(const GUID& instance) const;
     unsigned Generation(int device);
     bool Live(int device, unsigned generation);  // plugged, and not since pulled out
@@ -50,7 +50,7 @@ public:
     void Log(const char* format, ...);
     static long long NowUs();
     static GUID InstanceGuid(int device);
-    static GUID ProductGuid(const DeviceSpec& spec);
+    static GUID ProductGuid(const DeviceTraits& traits);
 
 private:
     World();

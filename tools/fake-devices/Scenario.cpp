@@ -89,7 +89,7 @@ private:
     std::string Device(const Words& w) {
         if (w.size() < 3) return "expected: device NAME \"PRODUCT NAME\" [vid=HEX pid=HEX xinput ffb ...]";
         if (FindDevice(w[1]) >= 0) return "device \"" + w[1] + "\" declared twice";
-        DeviceSpec d;
+        DeviceTraits d;
         d.Name = w[1];
         d.Product = w[2];
         d.AxisMask = 1 << AxisX | 1 << AxisY | 1 << AxisRX | 1 << AxisRY;
@@ -108,7 +108,7 @@ private:
         return {};
     }
 
-    static std::string DeviceOption(DeviceSpec& d, const std::string& option) {
+    static std::string DeviceOption(DeviceTraits& d, const std::string& option) {
         std::size_t eq = option.find('=');
         std::string key = option.substr(0, eq);
         std::string value = eq == std::string::npos ? "" : option.substr(eq + 1);
@@ -124,7 +124,7 @@ private:
         return {};
     }
 
-    static std::string AxesOption(DeviceSpec& d, const std::string& list) {
+    static std::string AxesOption(DeviceTraits& d, const std::string& list) {
         d.AxisMask = 0;
         std::stringstream in(list);
         std::string name;
@@ -170,7 +170,7 @@ private:
     }
 
     std::string DeviceChange(int device, const Words& w) {
-        const DeviceSpec& d = scenario_.Devices[static_cast<std::size_t>(device)];
+        const DeviceTraits& d = scenario_.Devices[static_cast<std::size_t>(device)];
         Action a;
         a.Device = device;
         std::string what = w.size() > 1 ? w[1] : "";
@@ -185,7 +185,7 @@ private:
         return problem;
     }
 
-    static std::string ButtonChange(const DeviceSpec& d, const Words& w, Action& a) {
+    static std::string ButtonChange(const DeviceTraits& d, const Words& w, Action& a) {
         if (w.size() != 4 || (w[3] != "down" && w[3] != "up")) return "expected: DEVICE button B down|up";
         int button = -1;
         int count = d.XInput ? 10 : 32;
@@ -199,7 +199,7 @@ private:
         return {};
     }
 
-    static std::string AxisChange(const DeviceSpec& d, const Words& w, Action& a) {
+    static std::string AxisChange(const DeviceTraits& d, const Words& w, Action& a) {
         if (d.XInput) return "an XInput pad moves with stick and trigger";
         int axis = w.size() == 4 ? FindAxis(w[2]) : -1;
         if (axis < 0 || !ParseRange(w[3], 0, 65535, a.Value)) return "expected: DEVICE axis x|y|z|rx|ry|rz|s1|s2 0..65535";
@@ -233,7 +233,7 @@ private:
         return {};
     }
 
-    static std::string TriggerChange(const DeviceSpec& d, const Words& w, Action& a) {
+    static std::string TriggerChange(const DeviceTraits& d, const Words& w, Action& a) {
         if (!d.XInput) return "triggers belong to XInput pads; use axis on a DirectInput device";
         if (w.size() != 4 || (w[2] != "left" && w[2] != "right") || !ParseRange(w[3], 0, 255, a.Value))
             return "expected: DEVICE trigger left|right 0..255";

@@ -22,7 +22,7 @@ inline constexpr std::uint16_t PadDPadLeft = 0x0004;
 inline constexpr std::uint16_t PadDPadRight = 0x0008;
 inline constexpr std::uint16_t PadDPadMask = 0x000F;
 
-struct DeviceSpec {
+struct DeviceTraits {
     std::string Name;     // the scenario's own name for the device
     std::string Product;  // the product name that enumeration reports
     std::uint16_t Vendor = 0;
@@ -56,7 +56,7 @@ struct Step {
 };
 
 struct Scenario {
-    std::vector<DeviceSpec> Devices;
+    std::vector<DeviceTraits> Devices;
     std::vector<Step> Steps;  // Steps[0] waits for nothing: it runs when the fakes start
 };
 

@@ -29,29 +29,29 @@ bool FakeDevice::Live() const {
 
 HRESULT FakeDevice::GetCapabilities(LPDIDEVCAPS caps) {
     if (!caps || caps->dwSize < sizeof(DIDEVCAPS_DX3)) return DIERR_INVALIDPARAM;
-    const DeviceSpec& spec = World::Get().Spec(device_);
+    const DeviceTraits& traits = World::Get().Traits(device_);
     DWORD size = caps->dwSize;
     ZeroMemory(caps, size);
     caps->dwSize = size;
-    caps->dwFlags = DIDC_ATTACHED | (spec.ForceFeedback ? DIDC_FORCEFEEDBACK : 0);
+    caps->dwFlags = DIDC_ATTACHED | (traits.ForceFeedback ? DIDC_FORCEFEEDBACK : 0);
     caps->dwDevType = DI8DEVTYPE_GAMEPAD | DI8DEVTYPEGAMEPAD_STANDARD << 8 | DIDEVTYPE_HID;
     int axes = 0;
-    for (int a = 0; a < AxisCount; ++a) axes += (spec.AxisMask >> a) & 1;
+    for (int a = 0; a < AxisCount; ++a) axes += (traits.AxisMask >> a) & 1;
     caps->dwAxes = static_cast<DWORD>(axes);
-    caps->dwButtons = static_cast<DWORD>(spec.Buttons);
-    caps->dwPOVs = static_cast<DWORD>(spec.Povs);
+    caps->dwButtons = static_cast<DWORD>(traits.Buttons);
+    caps->dwPOVs = static_cast<DWORD>(traits.Povs);
     return Live() ? DI_OK : DIERR_INPUTLOST;
 }
 
 HRESULT FakeDevice::EnumAxes(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID ref) {
-    const DeviceSpec& spec = World::Get().Spec(device_);
+    const DeviceTraits& traits = World::Get().Traits(device_);
     for (int a = 0, instance = 0; a < AxisCount; ++a) {
-        if (!((spec.AxisMask >> a) & 1)) continue;
+        if (!((traits.AxisMask >> a) & 1)) continue;
         DIDEVICEOBJECTINSTANCEA object{};
         object.dwSize = sizeof object;
         object.guidType = *AxisGuids[a];
         object.dwOfs = AxisOffset(a);
-        bool actuator = spec.ForceFeedback && (a == AxisX || a == AxisY);
+        bool actuator = traits.ForceFeedback && (a == AxisX || a == AxisY);
         object.dwType = DIDFT_ABSAXIS | DIDFT_MAKEINSTANCE(instance++) | (actuator ? DIDFT_FFACTUATOR : 0);
         object.dwFlags = actuator ? DIDOI_FFACTUATOR : 0;
         lstrcpynA(object.tszName, "Axis", MAX_PATH);
@@ -61,10 +61,10 @@ HRESULT FakeDevice::EnumAxes(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID ref
 }
 
 HRESULT FakeDevice::EnumButtonsAndPovs(LPDIENUMDEVICEOBJECTSCALLBACKA callback, LPVOID ref, DWORD flags) {
-    const DeviceSpec& spec = World::Get().Spec(device_);
+    const DeviceTraits& traits = World::Get().Traits(device_);
     bool buttons = flags == DIDFT_ALL || (flags & DIDFT_BUTTON);
     bool povs = flags == DIDFT_ALL || (flags & DIDFT_POV);
-    for (int b = 0; buttons && b < spec.Buttons; ++b) {
+    for (int b = 0; buttons && b < traits.Buttons; ++b) {
         DIDEVICEOBJECTINSTANCEA object{};
         object.dwSize = sizeof object;
         object.guidType = GUID_Button;
@@ -72,7 +72,7 @@ HRESULT FakeDevice::EnumButtonsAndPovs(LPDIENUMDEVICEOBJECTSCALLBACKA callback, 
         object.dwType = DIDFT_PSHBUTTON | DIDFT_MAKEINSTANCE(b);
         if (callback(&object, ref) == DIENUM_STOP) return DI_OK;
     }
-    for (int p = 0; povs && p < spec.Povs; ++p) {
+    for (int p = 0; povs && p < traits.Povs; ++p) {
         DIDEVICEOBJECTINSTANCEA object{};
         object.dwSize = sizeof object;
         object.guidType = GUID_POV;
@@ -95,8 +95,8 @@ HRESULT FakeDevice::GetProperty(REFGUID property, LPDIPROPHEADER header) {
     if (header->dwSize != sizeof(DIPROPDWORD) || header->dwHeaderSize != sizeof(DIPROPHEADER) ||
         header->dwHow != DIPH_DEVICE)
         return DIERR_INVALIDPARAM;
-    const DeviceSpec& spec = World::Get().Spec(device_);
-    reinterpret_cast<DIPROPDWORD*>(header)->dwData = MAKELONG(spec.Vendor, spec.ProductId);
+    const DeviceTraits& traits = World::Get().Traits(device_);
+    reinterpret_cast<DIPROPDWORD*>(header)->dwData = MAKELONG(traits.Vendor, traits.ProductId);
     return DI_OK;
 }
 
@@ -109,7 +109,7 @@ HRESULT FakeDevice::GetDeviceState(DWORD size, LPVOID data) {
     if (size != sizeof(DIJOYSTATE) || !data) return DIERR_INVALIDPARAM;
     World& world = World::Get();
     if (!world.ReadJoy(device_, generation_, *static_cast<DIJOYSTATE*>(data))) {
-        if (!lostLogged_) world.Log("lost %s", world.Spec(device_).Name.c_str());
+        if (!lostLogged_) world.Log("lost %s", world.Traits(device_).Name.c_str());
         lostLogged_ = true;
         return DIERR_INPUTLOST;
     }
@@ -124,7 +124,7 @@ HRESULT FakeDevice::SetDataFormat(LPCDIDATAFORMAT format) {
 }
 
 HRESULT FakeDevice::SetCooperativeLevel(HWND window, DWORD flags) {
-    World::Get().Log("cooperative-level %s window %s flags %lu", World::Get().Spec(device_).Name.c_str(),
+    World::Get().Log("cooperative-level %s window %s flags %lu", World::Get().Traits(device_).Name.c_str(),
                      window ? "set" : "none", static_cast<unsigned long>(flags));
     return DI_OK;
 }
@@ -136,25 +136,25 @@ HRESULT FakeDevice::GetDeviceInfo(LPDIDEVICEINSTANCEA instance) {
 }
 
 HRESULT FakeDevice::RunControlPanel(HWND, DWORD) {
-    World::Get().Log("control-panel %s", World::Get().Spec(device_).Name.c_str());
+    World::Get().Log("control-panel %s", World::Get().Traits(device_).Name.c_str());
     return DI_OK;
 }
 
 HRESULT FakeDevice::CreateEffect(REFGUID type, LPCDIEFFECT, LPDIRECTINPUTEFFECT* out, LPUNKNOWN) {
     if (!out) return DIERR_INVALIDPARAM;
     *out = nullptr;
-    const DeviceSpec& spec = World::Get().Spec(device_);
-    if (!spec.ForceFeedback) return DIERR_UNSUPPORTED;
+    const DeviceTraits& traits = World::Get().Traits(device_);
+    if (!traits.ForceFeedback) return DIERR_UNSUPPORTED;
     if (!IsEqualGUID(type, GUID_ConstantForce)) return DIERR_DEVICENOTREG;
     *out = new FakeEffect(device_);
-    World::Get().Log("effect-created %s", spec.Name.c_str());
+    World::Get().Log("effect-created %s", traits.Name.c_str());
     return DI_OK;
 }
 
 HRESULT FakeDevice::SendForceFeedbackCommand(DWORD command) {
     World& world = World::Get();
-    if (command == DISFFC_STOPALL) world.Log("rumble stopall %s", world.Spec(device_).Name.c_str());
-    else world.Log("ffb-command %s %lu", world.Spec(device_).Name.c_str(), static_cast<unsigned long>(command));
+    if (command == DISFFC_STOPALL) world.Log("rumble stopall %s", world.Traits(device_).Name.c_str());
+    else world.Log("ffb-command %s %lu", world.Traits(device_).Name.c_str(), static_cast<unsigned long>(command));
     return Live() ? DI_OK : DIERR_INPUTLOST;
 }
 

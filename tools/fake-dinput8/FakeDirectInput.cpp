@@ -9,7 +9,7 @@ HRESULT FakeDirectInput::CreateDevice(REFGUID instance, LPDIRECTINPUTDEVICE8A* d
     int index = world.FindInstance(instance);
     if (index < 0 || GetDeviceStatus(instance) != DI_OK) return DIERR_DEVICENOTREG;
     *device = new FakeDevice(index, world.Generation(index));
-    world.Log("created %s", world.Spec(index).Name.c_str());
+    world.Log("created %s", world.Traits(index).Name.c_str());
     return DI_OK;
 }
 

@@ -20,20 +20,20 @@ HRESULT FakeEffect::SetParameters(LPCDIEFFECT effect, DWORD flags) {
 HRESULT FakeEffect::Start(DWORD iterations, DWORD flags) {
     World& world = World::Get();
     // The rumble as the device would feel it: the parameters last set.
-    world.Log("rumble effect %s %ld %ld", world.Spec(device_).Name.c_str(), static_cast<long>(magnitude_),
+    world.Log("rumble effect %s %ld %ld", world.Traits(device_).Name.c_str(), static_cast<long>(magnitude_),
               static_cast<long>(direction_));
-    world.Log("effect-start %s iterations %lu flags %lu", world.Spec(device_).Name.c_str(),
+    world.Log("effect-start %s iterations %lu flags %lu", world.Traits(device_).Name.c_str(),
               static_cast<unsigned long>(iterations), static_cast<unsigned long>(flags));
     return DI_OK;
 }
 
 HRESULT FakeEffect::Stop() {
-    World::Get().Log("effect-stop %s", World::Get().Spec(device_).Name.c_str());
+    World::Get().Log("effect-stop %s", World::Get().Traits(device_).Name.c_str());
     return DI_OK;
 }
 
 HRESULT FakeEffect::Unload() {
-    World::Get().Log("effect-unload %s", World::Get().Spec(device_).Name.c_str());
+    World::Get().Log("effect-unload %s", World::Get().Traits(device_).Name.c_str());
     return DI_OK;
 }
 

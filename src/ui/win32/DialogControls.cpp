@@ -84,6 +84,12 @@ HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text,
     return child;
 }
 
+LRESULT WhiteStaticColours(WPARAM deviceContext) {
+    SetTextColor(reinterpret_cast<HDC>(deviceContext), DialogNavy);
+    SetBkColor(reinterpret_cast<HDC>(deviceContext), RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+}
+
 void PaintDialogBack(HWND window, HICON icon) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);

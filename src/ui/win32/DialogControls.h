@@ -30,6 +30,20 @@ HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text,
 // Paints the white client area with the silver footer and a kind's icon.
 void PaintDialogBack(HWND window, HICON icon);
 
+// Static texts of the dialogs: navy on white.
+LRESULT WhiteStaticColours(WPARAM deviceContext);
+
+// The form object that rides in a window's user data, stored there when the
+// window is created (its creation parameter); null before that.
+template <class Form>
+Form* FormOfWindow(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    return reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // Centres the window on the desktop's work area.
 void CentreOnDesktop(HWND window);
 // A popup with a single border and a close box whose client area has this size.

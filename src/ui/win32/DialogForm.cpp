@@ -89,11 +89,7 @@ void TDialogForm::ButtonClick(int index) {
 }
 
 LRESULT CALLBACK TDialogForm::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<TDialogForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = FormOfWindow<TDialogForm>(window, message, lParam);
     if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);
 }
@@ -104,9 +100,7 @@ LRESULT TDialogForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintDialogBack(window_, icon_);
             return 0;
         case WM_CTLCOLORSTATIC:
-            SetTextColor(reinterpret_cast<HDC>(wParam), DialogNavy);
-            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+            return WhiteStaticColours(wParam);
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);

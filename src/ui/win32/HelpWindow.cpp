@@ -74,11 +74,7 @@ void THelpForm::StorePosition(ConfigurationType* config) const {
 }
 
 LRESULT CALLBACK THelpForm::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<THelpForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = FormOfWindow<THelpForm>(window, message, lParam);
     if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);
 }
@@ -89,9 +85,7 @@ LRESULT THelpForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             PaintDialogBack(window_, icon_);
             return 0;
         case WM_CTLCOLORSTATIC:
-            SetTextColor(reinterpret_cast<HDC>(wParam), DialogNavy);
-            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
-            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+            return WhiteStaticColours(wParam);
         case WM_COMMAND:
             if (LOWORD(wParam) == OkButtonId || LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
                 done_ = true;
