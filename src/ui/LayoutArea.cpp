@@ -62,9 +62,11 @@ ColourType LayoutBackgroundPixel(const LayoutScene& scene, int x, int y) {
     }
     if (scene.ThemeImage) return ThemePixel(scene, LayoutLeft + x, LayoutTop + y);
     const auto& b = scene.Config->Background;
-    // The ramp is kept with the configuration in the window; here it is cheap enough to build.
-    static thread_local RampType ramp;
-    static thread_local std::array<ColourType, 3> rampColours{};
+    // Built once for the configuration's colours and kept. Drawing runs on the
+    // user-interface thread only; a thread_local here cost an emulated-TLS call
+    // per pixel on Windows, about 9 ms for the area.
+    static RampType ramp;
+    static std::array<ColourType, 3> rampColours{};
     if (ramp.empty() || rampColours != b) {
         ramp = BuildRamp(ImageHeight, b[0], b[1], b[2]);
         rampColours = b;
