@@ -12,7 +12,8 @@ jobs=$(nproc)
 echo "== Native build (debug, sanitizers)"
 cmake --preset debug >/dev/null
 cmake --build --preset debug -j "$jobs"
-ctest --preset debug -j "$jobs"
+logs=$(mktemp -d)
+ctest --preset debug -j "$jobs" 2>&1 | tee "$logs/native.txt"
 
 echo "== Windows build (mingw-w64), tests under Wine"
 cmake --preset windows >/dev/null
@@ -22,7 +23,7 @@ source scripts/wine-env.sh
 trap velmora_wine_stop EXIT
 velmora_display_start
 velmora_wine_start
-ctest --preset windows -j "$jobs"
+ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"
 
 echo "== Fuzzing every file reader for a short, bounded time (clang, sanitizers)"
 bash scripts/fuzz.sh 10
@@ -33,3 +34,10 @@ cmake --build --preset release -j "$jobs" --target velmora_bench
 if [ -x build/release/velmora_bench ]; then
   build/release/velmora_bench --benchmark_min_time=0.2
 fi
+
+# Reached only when every suite passed (the script stops at the first failure).
+count() { sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$1" | tail -n 1; }
+native=$(count "$logs/native.txt")
+windows=$(count "$logs/windows.txt")
+echo "Native ${native:-0} tests, Windows under Wine ${windows:-0} tests, every fuzzer clean."
+echo "Tests: $(( ${native:-0} + ${windows:-0} )) passed, 0 failed"
