@@ -4,6 +4,7 @@
 // every call and answers questions.
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -59,6 +60,28 @@ enum class SettingsWindow : int {
 };
 inline constexpr int SettingsWindowCount = 11;
 
+// One item of a popup menu: a command (its Tag is what the menu answers), a
+// separator or a submenu. Captions are already translated.
+struct MenuItem {
+    std::string Caption;
+    int Tag = 0;
+    bool Enabled = true;
+    bool Checked = false;
+    bool Visible = true;
+    bool Separator = false;
+    std::vector<MenuItem> Items;  // a submenu when not empty
+};
+
+inline constexpr int NoMenuChoice = -1;
+
+// Where a popup menu opens: at a point of the main window's picture (just
+// below the button it belongs to) or at the mouse cursor (the tray's menu).
+struct MenuPlace {
+    int Left = 0;
+    int Top = 0;
+    bool AtCursor = false;
+};
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -78,6 +101,16 @@ public:
     virtual void RefreshWindow(SettingsWindow) {}
     // Opens a window as its menu command does (or brings it to the front).
     virtual void OpenWindow(SettingsWindow) {}
+    // Opens a window for one subject: the assignment window for a control,
+    // the stick, DPad and trigger windows for a group of the layout.
+    virtual void OpenWindowFor(SettingsWindow window, int /*subject*/) { OpenWindow(window); }
+    // The subject an open window works on (-1 when closed or without one).
+    virtual int WindowSubject(SettingsWindow) const { return -1; }
+
+    // A popup menu, modally: the Tag of the chosen item, or NoMenuChoice.
+    virtual int ShowPopupMenu(const std::vector<MenuItem>&, MenuPlace) { return NoMenuChoice; }
+    // The help window at a topic.
+    virtual void ShowHelp(int /*topic*/) {}
 
     // The file dialogs: the chosen file's full name, or empty when cancelled.
     virtual std::string ShowOpenDialog(const FileDialog&) { return {}; }

@@ -68,6 +68,32 @@ public:
         return file;
     }
 
+    std::array<int, SettingsWindowCount> Subjects{};
+    void OpenWindowFor(SettingsWindow w, int subject) override {
+        OpenWindow(w);
+        Subjects[static_cast<std::size_t>(w)] = subject;
+    }
+    int WindowSubject(SettingsWindow w) const override {
+        return IsWindowOpen(w) ? Subjects[static_cast<std::size_t>(w)] : -1;
+    }
+
+    // Every popup menu shown, and the tags to answer them with (none chosen when empty).
+    struct ShownMenu {
+        std::vector<MenuItem> Items;
+        MenuPlace Place;
+    };
+    std::vector<ShownMenu> Menus;
+    std::deque<int> MenuChoices;
+    int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override {
+        Menus.push_back({items, place});
+        if (MenuChoices.empty()) return NoMenuChoice;
+        const int tag = MenuChoices.front();
+        MenuChoices.pop_front();
+        return tag;
+    }
+    std::vector<int> HelpTopics;
+    void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
+
     void SetOpen(SettingsWindow w, bool open = true) { Open[static_cast<std::size_t>(w)] = open; }
 };
 

@@ -34,7 +34,7 @@ public:
     void RedrawSlotDisplays() override {}
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
-    void ShowHelp(int topic);
+    void ShowHelp(int topic) override;
 
 private:
     HWND owner_ = nullptr;
