@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/FileDialogs.h"
 #include "files/Configuration.h"
 #include "files/GlobalFileAccess.h"
 #include "files/GlobalLanguage.h"
@@ -28,20 +29,13 @@ const LanguagePair* FindPair(const LanguageDatabaseType& database, std::string_v
     return nullptr;
 }
 
-// A folder chosen in a file dialog becomes the default for the next one.
-void RememberFolder(ConfigurationType& config, const std::string& file) {
-    const std::string folder = FileFolder(file);
-    if (folder == config.DefaultLanguageLocation) return;
-    config.DefaultLanguageLocation = folder;
-    config.ConfigurationChanged = true;
-}
-
+// The language dialogs start in their own default folder, which follows the
+// user's choice; saving over an existing file asks first.
 std::string ChooseLanguageFile(ConfigurationType& config, UserInterface& ui, bool save, std::string suggested) {
-    FileDialog dialog{Translate("*Language*"), Translate("*Languages*"), std::string(LanguageFileExtension),
-                      std::move(suggested), config.DefaultLanguageLocation, false};
-    std::string file = save ? ui.ShowSaveDialog(dialog) : ui.ShowOpenDialog(dialog);
-    if (!file.empty()) RememberFolder(config, file);
-    return file;
+    const FileDialog dialog{Translate("*Language*"), Translate("*Languages*"), std::string(LanguageFileExtension),
+                            std::move(suggested), {}, false};
+    std::string& folder = config.DefaultLanguageLocation;
+    return save ? ShowSaveDialog(ui, config, folder, dialog) : ShowOpenDialog(ui, config, folder, dialog);
 }
 
 void ShowCreated(UserInterface& ui, std::string_view headingKey, const std::string& file, std::string_view messageKey) {
