@@ -13,11 +13,19 @@
 namespace velmora {
 namespace {
 
-void RefuseProfile(DeviceContext& context, ControllerDataType& c, const std::string& file,
+// The program's own request (code 1) came with the layout shown but its
+// buttons not yet dropped in: when it ends without a new profile they drop in now.
+void ButtonsInAfterProgramRequest(DeviceContext& context, std::size_t index, std::uint8_t requestCode) {
+    if (index == context.List.Selected && requestCode == OpenProfileFile && context.Ui.MainWindowShowing())
+        context.Ui.PlayAnimation(LayoutAnimation::ButtonsIn, true);
+}
+
+void RefuseProfile(DeviceContext& context, std::size_t index, const RequestedProfileType& request,
                    std::string& pendingShortcut) {
-    context.Ui.ShowMessageDialog(CannotOpenProfileMessage(file, c.Name));
-    if (c.KnownIndex != UnknownController) ForgetProfile(context.Config, c.KnownIndex, file);
-    // The buttons' in animation of the selected controller belongs to the layout rendering.
+    ControllerDataType& c = context.List.Controllers[index];
+    context.Ui.ShowMessageDialog(CannotOpenProfileMessage(request.Path, c.Name));
+    if (c.KnownIndex != UnknownController) ForgetProfile(context.Config, c.KnownIndex, request.Path);
+    ButtonsInAfterProgramRequest(context, index, request.Request);
     pendingShortcut.clear();  // the program it would start expects this profile
 }
 
@@ -43,18 +51,21 @@ bool HasNamedAssignment(const SetType& set) {
 }  // namespace
 
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
-                         const std::string& file) {
+                         const std::string& file, std::uint8_t requestCode) {
     ControllerDataType& c = context.List.Controllers[index];
     const bool selected = index == context.List.Selected;
+    const bool shown = selected && context.Ui.MainWindowShowing();
     if (selected && context.Config.ShowAnimations) {
         c.Profile.Name = "[" + Translate("*Opening profile*") + "]";
-        context.Ui.RedrawLayout();  // the buttons' out animation plays here (layout rendering)
+        context.Ui.RedrawLayout();
+        if (shown && requestCode != OpenProfileFile) context.Ui.PlayAnimation(LayoutAnimation::ButtonsOut, true);
     }
     c.Profile = std::move(loaded);
     AdaptTriggers(c.Profile, PlacedControls(context.List.LayoutOf(c)));
     c.Profile.CurrentSet = 0;
     c.Profile.RequestedSet = NoSet;
-    if (selected) context.Ui.RedrawLayout();  // the buttons' in animation plays here (layout rendering)
+    if (shown) context.Ui.PlayAnimation(LayoutAnimation::ButtonsIn, true);
+    if (selected) context.Ui.RedrawLayout();
     // A profile that names its assignments flips the names display, as the names switch does.
     if (HasNamedAssignment(c.Profile.Sets[0])) {
         context.List.NamesShown = !context.List.NamesShown;
@@ -72,7 +83,7 @@ void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string
         std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
     if (context.List.Controllers[index].Profile.Changed &&
         !AskToSaveProfile(context, index, SaveBeforeOpen)) {
-        // The old profile stays; a program-made request plays the buttons' in animation here.
+        ButtonsInAfterProgramRequest(context, index, request.Request);  // the old profile stays
         pendingShortcut.clear();  // the program it would start expects the new profile
         return;
     }
@@ -82,9 +93,9 @@ void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string
     auto scratch = std::make_unique<ProfileType>();
     NewProfile(*scratch, context.Config);
     if (ReadProfile(request.Path, *scratch, context.Config, context.Ui))
-        AttachLoadedProfile(context, index, std::move(*scratch), request.Path);
+        AttachLoadedProfile(context, index, std::move(*scratch), request.Path, request.Request);
     else
-        RefuseProfile(context, c, request.Path, pendingShortcut);
+        RefuseProfile(context, index, request, pendingShortcut);
 }
 
 }  // namespace velmora

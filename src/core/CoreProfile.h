@@ -22,9 +22,11 @@ enum SaveReason : int { SaveBeforeNew = 0, SaveBeforeOpen = 1, SaveBeforeClose =
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut);
 
 // The loaded profile replaces the controller's own, adapted to its layout's
-// triggers, starting in set 1, unchanged, and remembered as recent.
+// triggers, starting in set 1, unchanged, and remembered as recent. The old
+// buttons fall out first unless the program asked for it (request code 1,
+// when the buttons are not shown yet).
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
-                         const std::string& file);
+                         const std::string& file, std::uint8_t requestCode = OpenRecentProfile);
 
 // Asks for a file name and writes the profile there. A failed write keeps
 // the old file name. True when written.

@@ -88,9 +88,12 @@ void NewProfileCommand(DeviceContext& context) {
     ControllerDataType& c = context.List.Controllers[index];
     if (c.Profile.Changed && !AskToSaveProfile(context, index, SaveBeforeNew)) return;
     CloseSettingsWindows(context.Ui);
-    // With the main window shown, the buttons' out animation plays here (layout rendering).
+    const bool shown = context.Ui.MainWindowShowing();
+    if (shown) context.Ui.PlayAnimation(LayoutAnimation::ButtonsOut, true);
     NewProfile(c.Profile, context.Config);
-    if (context.Ui.MainWindowShowing()) context.Ui.RedrawLayout();  // then the in animation
+    if (!shown) return;
+    context.Ui.RedrawLayout();
+    context.Ui.PlayAnimation(LayoutAnimation::ButtonsIn, true);
 }
 
 }  // namespace velmora

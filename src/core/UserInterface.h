@@ -82,6 +82,14 @@ struct MenuPlace {
     bool AtCursor = false;
 };
 
+// The animations of the main window's layout picture.
+enum class LayoutAnimation : int {
+    ButtonsIn,   // the selected controller's buttons drop in
+    ButtonsOut,  // they fall out (before a profile is replaced)
+    ShowLayout,  // the controller picture slides in, then the buttons drop in
+    HideLayout,  // the buttons fall out, then the picture slides out
+};
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
@@ -95,6 +103,9 @@ public:
     // Redraw one control's button, or the whole layout picture.
     virtual void DrawControlButton(int control) = 0;
     virtual void RedrawLayout() = 0;
+    // Plays an animation of the selected controller's layout while the main
+    // window is shown; not animated, only its end is drawn.
+    virtual void PlayAnimation(LayoutAnimation, bool /*animated*/) {}
     // The assignment windows redraw their slot displays.
     virtual void RedrawSlotDisplays() = 0;
     // An open window refills itself from the model (a closed one does nothing).

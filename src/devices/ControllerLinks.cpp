@@ -97,9 +97,13 @@ void ControllerLost(DeviceContext& context, std::size_t index) {
         context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
     }
     DropRunningActions(c);
-    // Hiding the selected controller's layout picture belongs to the layout rendering.
-    if (index == context.List.Selected) CloseSettingsWindows(context.Ui);
-    context.Ui.RedrawLayout();
+    if (index == context.List.Selected) {
+        CloseSettingsWindows(context.Ui);
+        context.Ui.RedrawLayout();
+        context.Ui.PlayAnimation(LayoutAnimation::HideLayout, true);
+    } else {
+        context.Ui.RedrawLayout();
+    }
     ReleaseDevice(context, c);
 }
 
@@ -113,7 +117,9 @@ void ControllerReturned(DeviceContext& context, std::size_t index) {
         context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
     }
     UpdateCanRumble(context.List, c);
-    // Showing the selected controller's layout picture again belongs to the layout rendering.
+    context.Ui.RedrawLayout();
+    if (index != context.List.Selected) return;
+    context.Ui.PlayAnimation(LayoutAnimation::ShowLayout, true);
     context.Ui.RedrawLayout();
 }
 
@@ -122,17 +128,22 @@ void SelectController(DeviceContext& context, std::size_t index) {
     if (index == list.Selected || index >= list.Count()) return;
     CloseSettingsWindows(context.Ui);
     const std::uint8_t previous = list.Selected;
-    if (previous == NoSelection || !context.Config.ProcessNonSelectedControllers) {
-        if (previous != NoSelection) {
-            ControllerDataType& old = list.Controllers[previous];
-            if (old.RumbleNow[0] > 0 || old.RumbleNow[1] > 0) SetRumble(old, 0, 0, true, context.Rumble);
-            old.Processing = false;
-        }
+    // While every controller stays processed the switch is not animated:
+    // a pass would otherwise wait for the animations.
+    const bool stopOthers = previous == NoSelection || !context.Config.ProcessNonSelectedControllers;
+    if (stopOthers && previous != NoSelection) {
+        ControllerDataType& old = list.Controllers[previous];
+        if (old.RumbleNow[0] > 0 || old.RumbleNow[1] > 0) SetRumble(old, 0, 0, true, context.Rumble);
+        old.Processing = false;
     }
-    // Hiding and showing the layout picture (without animations when every
-    // controller stays processed) belongs to the layout rendering.
+    if (previous != NoSelection && list.Controllers[previous].Connection != Lost)
+        context.Ui.PlayAnimation(LayoutAnimation::HideLayout, stopOthers);
     list.Selected = static_cast<std::uint8_t>(index);
     context.Ui.RedrawLayout();
+    if (list.Controllers[index].Connection != Lost) {
+        context.Ui.PlayAnimation(LayoutAnimation::ShowLayout, stopOthers);
+        context.Ui.RedrawLayout();
+    }
     list.Controllers[index].Processing = true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -84,13 +85,22 @@ public:
     };
     std::vector<ShownMenu> Menus;
     std::deque<int> MenuChoices;
+    std::function<void()> WhileMenuShown;  // runs while each menu is up, to look at the window then
     int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override {
         Menus.push_back({items, place});
+        if (WhileMenuShown) WhileMenuShown();
         if (MenuChoices.empty()) return NoMenuChoice;
         const int tag = MenuChoices.front();
         MenuChoices.pop_front();
         return tag;
     }
+    struct PlayedAnimation {
+        LayoutAnimation Kind;
+        bool Animated;
+        friend bool operator==(const PlayedAnimation&, const PlayedAnimation&) = default;
+    };
+    std::vector<PlayedAnimation> Animations;
+    void PlayAnimation(LayoutAnimation kind, bool animated) override { Animations.push_back({kind, animated}); }
     std::vector<int> HelpTopics;
     void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
 
