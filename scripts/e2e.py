@@ -299,7 +299,7 @@ class Run:
             try:
                 program.wait(timeout=20)
             except subprocess.TimeoutExpired:
-                problems.append("Velmora.exe did not end within 20 s of WM_CLOSE")
+                problems.append("Velmora.exe did not end within 20 s of being closed")
                 self.kill_all()
         for child in self.children:
             try:

@@ -41,6 +41,13 @@ struct Application {
     std::unique_ptr<SendInputSink> Sink;
     ProgramShell Shell{*this};
 
+    // The window is restored rather than minimised (its minimise and restore
+    // events act only on a change of this).
+    bool WindowShown = true;
+    bool TrayIconAdded = false;
+    // Sent to every top-level window when the taskbar starts again: the tray icon is added anew.
+    UINT TaskbarCreated = 0;
+
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
     bool ShutDownDone = false;

@@ -51,14 +51,4 @@ void ReceiveHandOver(Application& app, const COPYDATASTRUCT& data) {
     if (!app.Main.List.Controllers.empty()) GiveProfileRequests(app);
 }
 
-void ToggleMainWindow(Application& app) {
-    if (app.Ui.DialogOpen()) return;
-    if (IsIconic(app.Window) || !IsWindowVisible(app.Window)) {
-        ShowWindow(app.Window, SW_RESTORE);
-        SetForegroundWindow(app.Window);
-    } else {
-        ShowWindow(app.Window, SW_MINIMIZE);
-    }
-}
-
 }  // namespace velmora

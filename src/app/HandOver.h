@@ -19,7 +19,4 @@ void HandOverToRunningInstance(const std::vector<std::string>& params, HWND ownW
 // The running instance's side of the copy-data message.
 void ReceiveHandOver(Application& app, const COPYDATASTRUCT& data);
 
-// The second-start toggle: minimised becomes restored and the other way round.
-void ToggleMainWindow(Application& app);
-
 }  // namespace velmora

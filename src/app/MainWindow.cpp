@@ -1,8 +1,15 @@
 #include "app/MainWindow.h"
 
+#include <windowsx.h>
+
 #include "app/Application.h"
 #include "app/HandOver.h"
 #include "app/ShutDown.h"
+#include "app/SystemQueries.h"
+#include "app/TrayIcon.h"
+#include "app/WindowStates.h"
+#include "ui/MainClicks.h"
+#include "ui/WindowPlacement.h"
 
 namespace velmora {
 namespace {
@@ -19,15 +26,16 @@ void Paint(Application& app, HWND window) {
     EndPaint(window, &paint);
 }
 
-void RequestQuit(Application& app) {
-    if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
+// Every command of the window is a mouse button released over its picture.
+void Click(Application& app, MouseButton button, LPARAM position) {
+    if (app.Main.ProgramState != ProgramRunning) return;
+    DeviceContext context = app.Context();
+    UserClicksLayout(context, app.Ui.Layout().Status(), button, GET_X_LPARAM(position), GET_Y_LPARAM(position));
 }
 
-// Closing asks to save what changed first. The option that minimises
-// instead of closing comes with the notification-area icon: until then
-// there would be no way back to a window minimised on close.
-void AskToQuit(Application& app) {
-    if (app.Main.ProgramState == ProgramRunning && app.Shell.CloseQuery()) RequestQuit(app);
+void Resized(Application& app, WPARAM kind) {
+    if (kind == SIZE_MINIMIZED) ApplicationMinimised(app);
+    if (kind == SIZE_RESTORED) ApplicationRestored(app);
 }
 
 LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,8 +45,17 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_LBUTTONUP:
+            Click(app, MouseButton::Left, lParam);
+            return 0;
+        case WM_RBUTTONUP:
+            Click(app, MouseButton::Right, lParam);
+            return 0;
+        case WM_MBUTTONUP:
+            Click(app, MouseButton::Middle, lParam);
+            return 0;
         case WM_CLOSE:
-            AskToQuit(app);
+            CloseMainWindow(app);
             return 0;
         case WM_QUERYENDSESSION:
             // Only the end of the session itself quits: another program may still refuse it.
@@ -46,12 +63,12 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
         case WM_ENDSESSION:
             // The process may end as soon as this returns: shut down here.
             if (wParam) {
-                RequestQuit(app);
+                if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
                 ShutDown(app);
             }
             return 0;
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED) app.Main.CommandLine.MinimizeSwitch = false;
+            Resized(app, wParam);
             return 0;
         case WM_DEVICECHANGE:
             app.Main.List.RescanFlag = true;
@@ -62,7 +79,14 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
         case SecondStartMessage:
             ToggleMainWindow(app);
             return 0;
+        case TrayCallbackMessage:
+            HandleTrayCallback(app, static_cast<UINT>(lParam));
+            return 0;
         default:
+            if (message == app.TaskbarCreated && app.TaskbarCreated != 0) {
+                if (app.Config.ShowIconInNotificationArea) AddTrayIcon(app);
+                return 0;
+            }
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -88,11 +112,18 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
+WindowSize FrameSize(HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 }  // namespace
 
 HWND CreateMainWindow(Application& app) {
     if (!RegisterMainWindowClass(app.Instance)) return nullptr;
     app.Ui.Layout().Attach(app.Main.List, app.Config);
+    app.TaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, ClientWidth, ClientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
@@ -102,16 +133,34 @@ HWND CreateMainWindow(Application& app) {
                            frame.bottom - frame.top, nullptr, nullptr, app.Instance, &app);
 }
 
-void PlaceMainWindow(Application& app, bool minimised) {
-    RECT frame;
-    GetWindowRect(app.Window, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(app.Window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(app.Window, minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+void PlaceMainWindow(Application& app) {
+    const DesktopSize desktop = QueryDesktopSize();
+    const WindowPoint place = MainWindowPlace(app.Config, FrameSize(app.Window), {desktop.Width, desktop.Height});
+    SetWindowPos(app.Window, nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ShowMainWindow(Application& app, bool minimised) {
+    if (minimised) {
+        ShowWindow(app.Window, SW_SHOWMINNOACTIVE);
+        return;
+    }
+    PlaceMainWindow(app);
+    ShowWindow(app.Window, SW_SHOWNORMAL);
     UpdateWindow(app.Window);
+}
+
+// The restored place, also while minimised; a window never placed keeps the saved one.
+void StoreMainWindowPosition(Application& app) {
+    if (!app.Config.RememberWindowPositions || !app.Window) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(app.Window, &placement)) return;
+    const RECT frame = placement.rcNormalPosition;
+    if (frame.top >= QueryDesktopSize().Height) return;
+    WindowPositionType& saved = app.Config.WindowPositions[MainWindowPosition];
+    if (saved.Left == frame.left && saved.Top == frame.top) return;
+    saved = {frame.left, frame.top};
+    app.Config.ConfigurationChanged = true;
 }
 
 }  // namespace velmora

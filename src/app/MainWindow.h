@@ -17,7 +17,11 @@ inline constexpr int ClientHeight = 334 + 26;  // the layout picture above the 2
 // so that nothing is seen until the first activation places it.
 HWND CreateMainWindow(Application& app);
 
-// Centres the window on the desktop and shows it (or minimises it).
-void PlaceMainWindow(Application& app, bool minimised);
+// Moves the window to its first place: centred, or where it was left.
+void PlaceMainWindow(Application& app);
+// At first activation: placed and shown, or minimised where it is.
+void ShowMainWindow(Application& app, bool minimised);
+// At shut-down, with RememberWindowPositions on: the restored window's place.
+void StoreMainWindowPosition(Application& app);
 
 }  // namespace velmora

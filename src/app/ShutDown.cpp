@@ -1,7 +1,9 @@
 #include "app/ShutDown.h"
 
 #include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/SystemQueries.h"
+#include "app/TrayIcon.h"
 #include "devices/DeviceScan.h"
 
 namespace velmora {
@@ -26,6 +28,7 @@ void ShutDown(Application& app) {
     app.ShutDownDone = true;
     ReleaseHeldInput(app);
     ReleaseDevices(app);
+    StoreMainWindowPosition(app);
     SaveConfigurationIfChanged(app.Config, app.Ui);
     app.Sink.reset();
     app.SendInput.SendInput = nullptr;
@@ -33,6 +36,7 @@ void ShutDown(Application& app) {
     app.Devices.FreeLibraries();
     if (app.PriorityRaised) SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
     if (app.SavedStickyKeys) WriteStickyKeys(*app.SavedStickyKeys);
+    RemoveTrayIcon(app);
     app.Main.ProgramState = ProgramFinished;
 }
 

@@ -4,6 +4,7 @@
 #include "app/HandOver.h"
 #include "app/MainWindow.h"
 #include "app/SystemQueries.h"
+#include "app/TrayIcon.h"
 #include "core/FileDialogs.h"
 #include "core/StartupGates.h"
 #include "core/WindowsVersion.h"
@@ -11,6 +12,7 @@
 #include "devices/DeviceLibraries.h"
 #include "files/GlobalFileAccess.h"
 #include "files/win32/WideText.h"
+#include "ui/ThemeImage.h"
 
 namespace velmora {
 namespace {
@@ -109,9 +111,10 @@ void FirstActivation(Application& app) {
     if (app.Main.ProgramState != ProgramCreated) return;
     CurrentFilePlaces().DocumentsFolder = DocumentsFolder();  // where file dialogs fall back to
     ReadConfiguration(app.Config, app.Ui, CurrentFilePlaces().DocumentsFolder);
-    const bool minimised = app.Main.CommandLine.MinimizeSwitch || app.Config.StartMinimized;
-    PlaceMainWindow(app, minimised);
-    if (minimised) app.Main.CommandLine.MinimizeSwitch = false;
+    if (auto theme = LoadConfiguredThemeImage(app.Config, app.Ui)) app.Ui.Layout().SetThemeImage(std::move(*theme));
+    // Minimising clears "/M" (the window's minimise event).
+    ShowMainWindow(app, app.Main.CommandLine.MinimizeSwitch || app.Config.StartMinimized);
+    if (app.Config.ShowIconInNotificationArea) AddTrayIcon(app);
     LoadXInputLibrary(app);
     app.Sink = std::make_unique<SendInputSink>(app.SendInput.SendInput);
 }

@@ -263,8 +263,9 @@ void World::Apply(const Action& action) {
             Log("action start-second %s", action.Text.c_str());
             break;
         case ActionKind::Close:
+            // The tray icon's middle click: the close box only minimises by default.
             Log("action close");
-            PostToProgram(WM_CLOSE, 0);
+            PostToProgram(WM_USER + 1, 0, WM_MBUTTONDOWN);
             break;
         case ActionKind::Mark:
             Log("mark %s", action.Text.c_str());
@@ -330,11 +331,11 @@ void World::PlugDevice(int device, bool plug) {
     PostToProgram(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED);
 }
 
-void World::PostToProgram(UINT message, WPARAM wParam) {
+void World::PostToProgram(UINT message, WPARAM wParam, LPARAM lParam) {
     // As Windows tells every top-level window; before the window exists the
     // program scans when its loop starts anyway.
     HWND window = FindWindowA("TVelmoraForm", nullptr);
-    if (window) PostMessageA(window, message, wParam, 0);
+    if (window) PostMessageA(window, message, wParam, lParam);
 }
 
 void World::TimerTick() {

@@ -63,7 +63,7 @@ private:
     void TimerTick();
     static DWORD WINAPI ClockThread(void* world);
     void DeriveJoy(const DeviceRuntime& device, DIJOYSTATE& state) const;
-    static void PostToProgram(UINT message, WPARAM wParam);
+    static void PostToProgram(UINT message, WPARAM wParam, LPARAM lParam = 0);
 
     CRITICAL_SECTION lock_;
     Scenario scenario_;

@@ -3,7 +3,11 @@
 // The text seam's DrawText, not <windows.h>'s name for DrawTextW.
 #undef DrawText
 
+#include <random>
+
 #include "devices/ControllerList.h"
+#include "files/Configuration.h"
+#include "ui/LayoutAnimations.h"
 #include "ui/ControlButton.h"
 #include "ui/ControllerScene.h"
 #include "ui/LayoutPicture.h"
@@ -11,6 +15,25 @@
 #include "ui/win32/GdiTextDrawer.h"
 
 namespace velmora {
+namespace {
+
+// The animations show each frame at once and wait between frames on the window's thread.
+class WindowAnimationHost : public AnimationHost {
+public:
+    explicit WindowAnimationHost(HWND window) : window_(window) {}
+    void Repaint(const PictureType&) override {
+        InvalidateRect(window_, nullptr, FALSE);
+        UpdateWindow(window_);
+    }
+    void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+    int Random(int count) override { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
+
+private:
+    HWND window_;
+    std::minstd_rand random_{GetTickCount()};
+};
+
+}  // namespace
 
 LayoutView::LayoutView() = default;
 LayoutView::~LayoutView() = default;
@@ -22,11 +45,14 @@ void LayoutView::Attach(ControllerListType& list, const ConfigurationType& confi
     stale_ = true;
 }
 
+// The layout is shown while its controller is there; a lost controller's picture slid out.
 LayoutScene LayoutView::Scene() const {
-    MainWindowStatus status;
-    status.LayoutShown = true;
+    MainWindowStatus status = status_;
+    status.LayoutShown = list_->Selected < list_->Count() && list_->Controllers[list_->Selected].Connection != Lost;
     status.AnimationDone = true;
-    return SceneOf(*list_, *config_, status);
+    LayoutScene scene = SceneOf(*list_, *config_, status);
+    if (!themeImage_.empty()) scene.ThemeImage = &themeImage_;
+    return scene;
 }
 
 // A button drawn just before a whole redraw would be drawn twice: it waits for it.
@@ -52,8 +78,11 @@ void LayoutView::BuildThumbnails() {
 }
 
 void LayoutView::DrawWhole() {
+    DrawWhole(Scene());
+}
+
+void LayoutView::DrawWhole(const LayoutScene& scene) {
     BuildThumbnails();
-    const LayoutScene scene = Scene();
     if (scene.Selected < 0) {
         velmora::RedrawLayout(picture_, scene, *text_);
         DrawNoControllerPicture(picture_, scene, waitingPhase_);
@@ -71,6 +100,31 @@ void LayoutView::EndPass(HWND window) {
     if (!changed_) return;
     changed_ = false;
     InvalidateRect(window, nullptr, FALSE);
+}
+
+void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
+    if (!list_ || list_->Selected >= list_->Count() || !IsWindowVisible(window) || IsIconic(window)) return;
+    ControllerDataType& controller = list_->Controllers[list_->Selected];
+    LayoutScene scene = Scene();
+    ConfigurationType unanimated = *config_;
+    unanimated.ShowAnimations = config_->ShowAnimations && animated;
+    scene.Config = &unanimated;
+    scene.Status.LayoutShown = kind != LayoutAnimation::ShowLayout;
+    if (stale_ || kind == LayoutAnimation::ShowLayout) DrawWhole(scene);
+    WindowAnimationHost host(window);
+    const AnimationTarget target{picture_, scene, list_->LayoutOf(controller), *text_, host};
+    switch (kind) {
+        case LayoutAnimation::ButtonsIn:
+            // The buttons drawn by the last whole redraw would stay under the falling ones.
+            EraseLayoutSettingsMarkers(picture_, scene);
+            EraseAllControlButtons(picture_, scene, *text_);
+            AnimateButtonsIn(target);
+            break;
+        case LayoutAnimation::ButtonsOut: AnimateButtonsOut(target); break;
+        case LayoutAnimation::ShowLayout: ShowLayout(target, controller.OpenProfileRequest.Request != 0); break;
+        case LayoutAnimation::HideLayout: HideLayout(target); break;
+    }
+    changed_ = true;
 }
 
 void LayoutView::Paint(HDC dc) {
