@@ -111,6 +111,9 @@ void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
     scene.Config = &unanimated;
     scene.Status.LayoutShown = kind != LayoutAnimation::ShowLayout;
     if (stale_ || kind == LayoutAnimation::ShowLayout) DrawWhole(scene);
+    // The buttons' animations switch the names off, as the names switch would.
+    const bool profileRequested = controller.OpenProfileRequest.Request != 0;
+    if (kind != LayoutAnimation::ShowLayout || !profileRequested) list_->NamesShown = false;
     WindowAnimationHost host(window);
     const AnimationTarget target{picture_, scene, list_->LayoutOf(controller), *text_, host};
     switch (kind) {
@@ -121,7 +124,7 @@ void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
             AnimateButtonsIn(target);
             break;
         case LayoutAnimation::ButtonsOut: AnimateButtonsOut(target); break;
-        case LayoutAnimation::ShowLayout: ShowLayout(target, controller.OpenProfileRequest.Request != 0); break;
+        case LayoutAnimation::ShowLayout: ShowLayout(target, profileRequested); break;
         case LayoutAnimation::HideLayout: HideLayout(target); break;
     }
     changed_ = true;
