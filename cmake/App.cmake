@@ -7,7 +7,7 @@
 file(GLOB_RECURSE VELMORA_WIN32_SOURCES CONFIGURE_DEPENDS
   src/core/win32/*.cpp src/files/win32/*.cpp src/devices/win32/*.cpp src/ui/win32/*.cpp)
 add_library(velmora_win32 STATIC ${VELMORA_WIN32_SOURCES})
-target_link_libraries(velmora_win32 PUBLIC velmora_core dinput8 dxguid winmm)
+target_link_libraries(velmora_win32 PUBLIC velmora_core dinput8 dxguid winmm comdlg32 shell32)
 target_compile_definitions(velmora_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 target_compile_options(velmora_win32 PRIVATE ${VELMORA_WARNINGS})
 

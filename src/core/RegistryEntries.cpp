@@ -39,7 +39,8 @@ std::vector<RegistryEntry> FileAssociationEntries(const std::string& programFile
         const std::string name = kind.ClassName;
         entries.push_back({kind.Extension, name});
         entries.push_back({name, kind.TypeName});
-        entries.push_back({name + "\\shell\\open\\command", kind.Opens ? Quoted(programFile) + " \"%1\"" : ""});
+        entries.push_back(
+            {name + "\\shell\\open\\command", kind.Opens ? Quoted(programFile) + " \"%1\"" : ""});
         entries.push_back({name + "\\DefaultIcon", programFile + kind.Icon});
     }
     return entries;
@@ -50,9 +51,10 @@ bool ShowOldRegistryNotice(RegistryAccess& registry, UserInterface& ui) {
     MessageDialog dialog;
     dialog.Kind = DialogKind::Information;
     dialog.Heading = Translate("*Old registry profiles found*");
-    dialog.Message = Translate("*Opening is no longer available for old registry profiles.*") + "#" +
-                     Translate("*To request the conversion/deletion tool (that you only need to be use once)*") +
-                     "#" + Translate("*send an email to*") + " " + std::string(AssistanceAddress);
+    dialog.Message =
+        Translate("*Opening is no longer available for old registry profiles.*") + "#" +
+        Translate("*To request the conversion/deletion tool (that you only need to be use once)*") + "#" +
+        Translate("*send an email to*") + " " + std::string(AssistanceAddress);
     ui.ShowMessageDialog(dialog);
     return true;
 }

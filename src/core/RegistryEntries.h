@@ -22,7 +22,8 @@ public:
     // missing or holds something else.
     virtual std::optional<std::string> ReadString(const std::string& key, const std::string& valueName) = 0;
     // Creates the key when needed.
-    virtual bool WriteString(const std::string& key, const std::string& valueName, const std::string& value) = 0;
+    virtual bool WriteString(const std::string& key, const std::string& valueName,
+                             const std::string& value) = 0;
     virtual bool DeleteValue(const std::string& key, const std::string& valueName) = 0;
     // How many values the key holds; nothing when it cannot be opened.
     virtual std::optional<int> ValueCount(const std::string& key) = 0;

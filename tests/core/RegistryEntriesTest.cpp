@@ -103,9 +103,11 @@ TEST_F(Registry, OnlyEntriesThatDifferAreWrittenAgain) {
 }
 
 TEST_F(Registry, FailedWritesAreReportedInTheResultAndShowNothing) {
-    for (const RegistryEntry& entry : FileAssociationEntries(Program)) registry.Refused.insert(Classes + entry.Key);
+    for (const RegistryEntry& entry : FileAssociationEntries(Program))
+        registry.Refused.insert(Classes + entry.Key);
     registry.Refused.insert(RunPath);
-    EXPECT_FALSE(ApplyRegistrySettings(registry, ui, Program, true)) << "nothing written, nothing to tell the shell";
+    EXPECT_FALSE(ApplyRegistrySettings(registry, ui, Program, true))
+        << "nothing written, nothing to tell the shell";
     const RegistryChanges changes = WriteFileAssociations(registry, Program);
     EXPECT_EQ(changes.Made, 0);
     EXPECT_EQ(changes.Failed, 12);
@@ -153,10 +155,11 @@ TEST_F(Registry, OldProfilesNoticeNeedsAtLeastOneValue) {
     ASSERT_EQ(ui.Dialogs.size(), 1u);
     EXPECT_EQ(ui.Dialogs[0].Kind, DialogKind::Information);
     EXPECT_EQ(ui.Dialogs[0].Heading, "Old registry profiles found");
-    EXPECT_EQ(ui.Dialogs[0].Message,
-              "Opening is no longer available for old registry profiles.#"
-              "To request the conversion/deletion tool (that you only need to be use once)#send an email to " +
-                  std::string(AssistanceAddress));
+    EXPECT_EQ(
+        ui.Dialogs[0].Message,
+        "Opening is no longer available for old registry profiles.#"
+        "To request the conversion/deletion tool (that you only need to be use once)#send an email to " +
+            std::string(AssistanceAddress));
     EXPECT_TRUE(registry.Writes.empty() && registry.Deletes.empty()) << "the old key is never changed";
 }
 

@@ -1,6 +1,7 @@
 #include "ui/win32/Win32UserInterface.h"
 
 #include "ui/win32/DialogForm.h"
+#include "ui/win32/FileDialogWindow.h"
 
 namespace velmora {
 
@@ -16,6 +17,21 @@ int Win32UserInterface::ShowMessageDialog(const MessageDialog& dialog) {
 void Win32UserInterface::ShowHelp(int topic) {
     SetForegroundWindow(owner_);
     helpForm_.ShowHelp(owner_, topic, helpValues_, config_);
+}
+
+// A file dialog counts as a dialog on screen: hand-overs wait for it too.
+std::string Win32UserInterface::ShowOpenDialog(const FileDialog& dialog) {
+    dialogOpen_ = true;
+    std::string file = ShowFileDialogWindow(owner_, dialog, false);
+    dialogOpen_ = false;
+    return file;
+}
+
+std::string Win32UserInterface::ShowSaveDialog(const FileDialog& dialog) {
+    dialogOpen_ = true;
+    std::string file = ShowFileDialogWindow(owner_, dialog, true);
+    dialogOpen_ = false;
+    return file;
 }
 
 bool Win32UserInterface::MainWindowShowing() const {

@@ -35,6 +35,9 @@ public:
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
     void ShowHelp(int topic) override;
+    // The system's file dialogs, modally over the main window.
+    std::string ShowOpenDialog(const FileDialog& dialog) override;
+    std::string ShowSaveDialog(const FileDialog& dialog) override;
 
 private:
     HWND owner_ = nullptr;
