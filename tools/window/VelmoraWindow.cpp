@@ -1,29 +1,142 @@
-// Small helper for the end-to-end runner: finds the program's main window
-// (class "TVelmoraForm") and asks it to close, as a user would.
+// Small helper for the end-to-end runners: finds the program's main window
+// (class "TVelmoraForm"), reports what is on screen and sends it what the
+// user, the tray icon or a second start would.
 //
-//   velmora-window find       exit 0 when the window exists, 1 otherwise
-//   velmora-window close      the tray icon's middle click, which closes the program
-//                             (after its save questions); exit 1 when there is no window
-//   velmora-window closebox   post WM_CLOSE, as the window's close box does (by
-//                             default that minimises the program)
+//   velmora-window find         exit 0 when the window exists, 1 otherwise
+//   velmora-window close        the tray icon's middle click, which closes the program
+//                               (after its save questions); exit 1 when there is no window
+//   velmora-window closebox     post WM_CLOSE, as the window's close box does (by
+//                               default that minimises the program)
+//   velmora-window origin       print "X Y": the screen point of the client area's top-left corner
+//   velmora-window state        print "shown", "minimised" or "hidden"
+//   velmora-window tray left|right|middle
+//                               post the tray icon's callback with that button's press
+//   velmora-window second       post the message a second start sends (toggles minimised)
+//   velmora-window menu         print "shown LEFT TOP RIGHT BOTTOM" for a visible popup menu,
+//                               or "none"
+//   velmora-window windows      print one line per visible top-level window of the program:
+//                               "CLASS|CAPTION|LEFT TOP RIGHT BOTTOM" (menus included)
+//
+// Exit status 1 means no main window; 2 a bad command line.
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
-// The tray icon's callback message and the mouse message it carries.
+// The tray icon's callback message and the second start's message.
 constexpr UINT TrayCallbackMessage = WM_USER + 1;
+constexpr UINT SecondStartMessage = WM_USER + 2;
+// The window class of every popup menu.
+constexpr const char* MenuClass = "#32768";
+
+std::string Utf8(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string out(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    out.pop_back();  // the terminating zero
+    return out;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string CaptionOf(HWND window) {
+    wchar_t caption[512] = {};
+    GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
+    return Utf8(caption);
+}
+
+void PrintRect(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+}
+
+// Menus belong to the desktop thread under some systems: they are listed
+// whatever their process, everything else only when it is the program's.
+struct WindowSearch {
+    DWORD Process = 0;
+    bool MenusOnly = false;
+    int Found = 0;
+};
+
+BOOL CALLBACK ListWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    if (!IsWindowVisible(window)) return TRUE;
+    const bool menu = ClassOf(window) == MenuClass;
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (search.MenusOnly ? !menu : (!menu && process != search.Process)) return TRUE;
+    ++search.Found;
+    if (search.MenusOnly) {
+        std::printf("shown ");
+    } else {
+        std::printf("%s|%s|", ClassOf(window).c_str(), CaptionOf(window).c_str());
+    }
+    PrintRect(window);
+    return !search.MenusOnly;  // one menu is enough: submenus are not opened by the checks
+}
+
+int ListWindows(HWND main, bool menusOnly) {
+    WindowSearch search;
+    GetWindowThreadProcessId(main, &search.Process);
+    search.MenusOnly = menusOnly;
+    EnumWindows(ListWindow, reinterpret_cast<LPARAM>(&search));
+    if (menusOnly && search.Found == 0) std::printf("none\n");
+    return 0;
+}
+
+int PrintOrigin(HWND window) {
+    POINT origin{0, 0};
+    if (!ClientToScreen(window, &origin)) return 1;
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+}
+
+int PrintState(HWND window) {
+    const char* state = !IsWindowVisible(window) ? "hidden" : IsIconic(window) ? "minimised" : "shown";
+    std::printf("%s\n", state);
+    return 0;
+}
+
+int PostTray(HWND window, const char* button) {
+    LPARAM mouse = 0;
+    if (std::strcmp(button, "left") == 0) mouse = WM_LBUTTONDOWN;
+    if (std::strcmp(button, "right") == 0) mouse = WM_RBUTTONDOWN;
+    if (std::strcmp(button, "middle") == 0) mouse = WM_MBUTTONDOWN;
+    if (mouse == 0) return 2;
+    return PostMessageA(window, TrayCallbackMessage, 0, mouse) ? 0 : 1;
+}
+
+int Run(HWND window, int argc, char** argv) {
+    const std::string command = argv[1];
+    if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
+    if (command == "find") return 0;
+    if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;
+    if (command == "closebox") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == "second") return PostMessageA(window, SecondStartMessage, 0, 0) ? 0 : 1;
+    if (command == "origin") return PrintOrigin(window);
+    if (command == "state") return PrintState(window);
+    if (command == "menu") return ListWindows(window, true);
+    if (command == "windows") return ListWindows(window, false);
+    return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) return 2;
+    if (argc < 2 || argc > 3) return 2;
     HWND window = FindWindowA("TVelmoraForm", nullptr);
     if (!window) return 1;
-    if (std::strcmp(argv[1], "close") == 0)
-        return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;
-    if (std::strcmp(argv[1], "closebox") == 0) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
-    return std::strcmp(argv[1], "find") == 0 ? 0 : 2;
+    const int status = Run(window, argc, argv);
+    std::fflush(stdout);
+    return status;
 }

@@ -1,0 +1,452 @@
+#!/usr/bin/env python3
+"""GUI checks: real clicks, keys, menus, the tray icon and dialogs of Velmora.exe under Wine.
+
+    e2e_gui.py [--build DIR] [CHECK...]     (also: e2e.py [--build DIR] gui)
+
+Starts Velmora.exe with the demo profile and a fake XInput pad on the virtual display of
+scripts/e2e.py, clicks its picture with xdotool, presses keys, reads the screen with ImageMagick's
+`import` and asks tools/window (velmora-window.exe) what is on screen. Prints "gui NAME: ok" or the
+problem for each check. Screenshots land in build/.../e2e/gui/*.png.
+Exit status: 0 passed, 1 failed, 77 skipped (no Velmora.exe yet).
+"""
+
+import argparse
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+import e2e
+
+DEMO = e2e.ROOT / "demo"
+# Regions of the 520 x 360 picture (left, top, width, height).
+LAYOUT = (4, 77, 512, 256)
+NAMES_SWITCH = (4, 337, 20, 20)
+HELP_BUTTON = (493, 12, 20, 20)
+PROFILE_BUTTON = (264, 52, 20, 20)
+PROFILE_NAME = (288, 52, 228, 20)
+SET_BUTTONS_LEFT, SET_BUTTON_PITCH, SET_BUTTONS_TOP = 342, 22, 337
+# The demo layout's button 1 ("Jump"): its Location, inside the layout picture.
+JUMP_BUTTON = (LAYOUT[0] + 357, LAYOUT[1] + 117, 30, 30)
+SAVED_NAME = "gui-saved"
+
+
+class Failed(Exception):
+    """A check's problem, as printed."""
+
+
+def wait_for(what, probe, timeout=5.0, interval=0.05):
+    """Polls probe() until it returns something true; that value, or Failed naming what."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failed(f"{what} within {timeout:g} s")
+        time.sleep(interval)
+
+
+def centre(region):
+    return region[0] + region[2] // 2, region[1] + region[3] // 2
+
+
+def set_button(index):
+    return (SET_BUTTONS_LEFT + SET_BUTTON_PITCH * index, SET_BUTTONS_TOP, 20, 20)
+
+
+# ---------------------------------------------------------------- the screen
+
+class Shot:
+    """One screenshot of the whole virtual display, 8-bit RGB."""
+
+    def __init__(self, data):
+        fields = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
+        self.width, self.height = int(fields.group(1)), int(fields.group(2))
+        self.pixels = data[fields.end():]
+        self.data = data
+
+    def crop(self, left, top, width, height):
+        rows = []
+        for y in range(top, top + height):
+            start = (y * self.width + left) * 3
+            rows.append(self.pixels[start:start + width * 3])
+        return b"".join(rows)
+
+    def save(self, path):
+        subprocess.run(["convert", "ppm:-", str(path)], input=self.data, check=True)
+
+
+# ---------------------------------------------------------------- one run of Velmora.exe
+
+class Session:
+    """Velmora.exe with the demo profile and a fake pad, seen and driven from outside."""
+
+    def __init__(self, env, name, scenario_text, shots):
+        self.env, self.shots = env, shots
+        folder = env.work / "gui-scenarios"
+        folder.mkdir(parents=True, exist_ok=True)
+        path = folder / f"{name}.scenario"
+        path.write_text(scenario_text)
+        self.run = e2e.Run(env, e2e.ScenarioFile(path))
+        self.dir, self.origin, self.program, self.recorder = self.run.dir, (0, 0), None, None
+        self.display_env = env.wine_env()
+
+    # Starting and ending.
+    def start(self, exe, ini_extra="", record=False, folders=()):
+        self.run.prepare(exe)
+        for folder in folders:
+            (self.dir / folder).mkdir()
+        ini = (DEMO / "Velmora.ini").read_text() + ini_extra
+        (self.dir / "Velmora.ini").write_text(ini)
+        if self.env.window_open():
+            self.run.kill_all()
+        if record:
+            self.recorder = self.run.start_recorder()
+        self.program = self.run.velmora(["demo.velmoraprofile"], "velmora")
+        wait_for("the fake pad read 30 times", lambda: "mark pad-read" in self.log(), timeout=30)
+        wait_for("the main window shown", lambda: self.state() == "shown", timeout=10)
+        self.origin = tuple(int(v) for v in self.tool("origin")[1].split())
+
+    def close(self):
+        """The tray's Close; with no changed profile there is no question to answer."""
+        if self.program.poll() is None:
+            self.tool("close")
+        try:
+            self.program.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.run.kill_all()
+            raise Failed("Velmora.exe did not end within 20 s of the tray's Close")
+
+    def stop(self):
+        """Whatever happened: no program and no recorder left running."""
+        if self.program and self.program.poll() is None:
+            self.run.kill_all()
+        if self.recorder:
+            self.run.stop.touch()
+            try:
+                self.recorder.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.recorder.kill()
+
+    def log(self):
+        return self.run.log.read_text(errors="replace")
+
+    def trace_keys(self):
+        """The injected key presses so far, as scan codes."""
+        lines = self.run.trace.read_text(errors="replace").splitlines() if self.run.trace.exists() else []
+        return [w[2] for t, w in e2e.events_of(lines) if w[:2] == ["key", "down"]]
+
+    # velmora-window.exe: what is on screen.
+    def tool(self, *args):
+        out = self.dir / "window.out"
+        with open(out, "wb") as stdout:
+            status = subprocess.run(["wine", str(self.env.tools / "velmora-window.exe"), *args],
+                                    env=self.display_env, stdout=stdout, stderr=subprocess.DEVNULL,
+                                    timeout=30).returncode
+        return status, out.read_text(errors="replace").strip()
+
+    def state(self):
+        status, text = self.tool("state")
+        return text if status == 0 else "gone"
+
+    def menu(self):
+        """The screen rectangle of a visible popup menu, or None."""
+        text = self.tool("menu")[1]
+        return tuple(int(v) for v in text.split()[1:]) if text.startswith("shown") else None
+
+    def windows(self):
+        """(class, caption, rectangle) of the program's visible top-level windows."""
+        result = []
+        for line in self.tool("windows")[1].splitlines():
+            parts = line.split("|")
+            if len(parts) == 3:
+                result.append((parts[0], parts[1], tuple(int(v) for v in parts[2].split())))
+        return result
+
+    def other_windows(self):
+        return [w for w in self.windows() if w[0] not in ("TVelmoraForm", "#32768")]
+
+    # Input: real X events on the virtual display.
+    def screen_point(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def click(self, region, button=1):
+        x, y = self.screen_point(*centre(region))
+        self.xdotool("mousemove", str(x), str(y), "click", str(button))
+
+    def keys(self, *names):
+        self.xdotool("key", "--delay", "80", *names)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.display_env, check=True, **e2e.QUIET)
+
+    # Output: screenshots.
+    def shot(self):
+        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], env=self.display_env,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True).stdout
+        return Shot(data)
+
+    def picture(self, region):
+        """A region of the window's picture, as pixels."""
+        x, y = self.screen_point(region[0], region[1])
+        return self.shot().crop(x, y, region[2], region[3])
+
+    def screen_region(self, rect):
+        """A region of the screen given as left, top, right, bottom, as pixels."""
+        return self.shot().crop(rect[0], rect[1], rect[2] - rect[0], rect[3] - rect[1])
+
+    def save(self, name):
+        self.shot().save(self.shots / f"{name}.png")
+
+    def settled(self, region, timeout=5.0, grab=None):
+        """The region once two screenshots 0.15 s apart agree (animations have ended)."""
+        grab = grab or self.picture
+        last = [grab(region)]
+
+        def same_again():
+            time.sleep(0.15)
+            now = grab(region)
+            stable, last[0] = now == last[0], now
+            return stable
+
+        wait_for("the picture to stop changing", same_again, timeout)
+        return last[0]
+
+    def wait_menu_below(self, region):
+        """The popup menu opened by a click on region: up, and at the region's bottom-left corner."""
+        rect = wait_for("a popup menu", self.menu)
+        want = self.screen_point(region[0], region[1] + region[3])
+        if abs(rect[0] - want[0]) > 1 or abs(rect[1] - want[1]) > 1:
+            raise Failed(f"the menu opened at {rect[0]},{rect[1]}, not below the button at {want[0]},{want[1]}")
+        return rect
+
+    def wait_menu_closed(self):
+        wait_for("the menu to close", lambda: self.menu() is None)
+
+    def recover(self):
+        """After a failed check: close what it may have left open."""
+        for _ in range(3):
+            if not self.menu() and not self.other_windows():
+                return
+            self.keys("Escape")
+            time.sleep(0.3)
+
+
+# ---------------------------------------------------------------- the checks
+
+def check_names_switch(s):
+    names = s.settled(LAYOUT)
+    s.click(NAMES_SWITCH)
+    wait_for("the layout to change after a click on the names switch", lambda: s.picture(LAYOUT) != names)
+    s.settled(LAYOUT)
+    s.save("names-switched")
+    s.click(NAMES_SWITCH)
+    wait_for("the first picture back after a second click", lambda: s.picture(LAYOUT) == names)
+
+
+def open_help_window(s):
+    if s.other_windows():
+        raise Failed(f"a window was open before the help window: {s.other_windows()}")
+    s.click(HELP_BUTTON)
+    s.wait_menu_below(HELP_BUTTON)
+    s.keys("Up", "Return")  # the last item, "About"
+    found = wait_for("a help window after choosing the last help item", s.other_windows)
+    return found[0]
+
+
+def check_help_menu(s):
+    before = s.settled(LAYOUT)
+    s.click(HELP_BUTTON)
+    s.wait_menu_below(HELP_BUTTON)
+    s.save("help-menu")
+    s.keys("Escape")
+    s.wait_menu_closed()
+    for closing_key in ("Return", "Escape"):
+        window = open_help_window(s)
+        s.save(f"help-window-{closing_key.lower()}")
+        s.keys(closing_key)
+        wait_for(f"{closing_key} to close the help window \"{window[1]}\"", lambda: not s.other_windows())
+    wait_for("the main picture to be drawn again after the help window",
+             lambda: s.picture(LAYOUT) == before)
+
+
+def check_assignment_menu(s):
+    before = s.settled(LAYOUT)
+    s.click(JUMP_BUTTON, button=3)
+    s.wait_menu_below(JUMP_BUTTON)
+    s.save("assignment-menu")
+    s.keys("Escape")
+    s.wait_menu_closed()
+    wait_for("the picture as before the menu", lambda: s.picture(LAYOUT) == before)
+
+
+def check_save_as(s):
+    saved = s.dir / "saved" / f"{SAVED_NAME}.velmoraprofile"
+    name_box = s.settled(PROFILE_NAME)
+    s.click(PROFILE_BUTTON)
+    s.wait_menu_below(PROFILE_BUTTON)
+    s.keys("Up", "Return")  # the last item, "Save As..."
+    dialogs = wait_for("a save dialog", lambda: [w for w in s.other_windows() if w[1].startswith("Save")],
+                       timeout=10)
+    s.settled(dialogs[0][2], grab=s.screen_region)  # drawn whole, ready for keys
+    s.save("save-dialog")
+    s.xdotool("type", "--delay", "30", SAVED_NAME)
+    s.keys("Return")
+    wait_for(f"{saved.name} in the folder the dialog started in", saved.exists, timeout=10)
+    wait_for(f"the dialog \"{dialogs[0][1]}\" to close", lambda: not s.other_windows())
+    if "Set1Button1Slots=Space" not in saved.read_text(errors="replace"):
+        raise Failed(f"{saved} does not hold the demo profile")
+    wait_for("the profile name box to show the new name", lambda: s.picture(PROFILE_NAME) != name_box)
+    s.settled(PROFILE_NAME)
+    s.save("saved-as")
+
+
+def expect_state(s, action, wanted):
+    wait_for(f"the window {'/'.join(wanted)} after {action}", lambda: s.state() in wanted)
+
+
+def check_tray_and_close_box(s):
+    shown = s.settled(LAYOUT)
+    s.tool("closebox")
+    expect_state(s, "the close box", ["hidden"])
+    s.tool("tray", "left")
+    expect_state(s, "a left click on the tray icon", ["shown"])
+    wait_for("the picture as before minimising", lambda: s.picture(LAYOUT) == shown)
+    s.save("restored")
+    s.tool("second")
+    expect_state(s, "a second start", ["hidden"])
+    s.tool("tray", "left")
+    expect_state(s, "a left click on the tray icon", ["shown"])
+    check_tray_menu(s)
+    s.close()
+
+
+def check_tray_menu(s):
+    """The tray's right click opens its menu at the pointer."""
+    x, y = s.screen_point(100, 200)
+    s.xdotool("mousemove", str(x), str(y))
+    s.tool("tray", "right")
+    rect = wait_for("the tray menu", s.menu)
+    if abs(rect[0] - x) > 1 or abs(rect[1] - y) > 1:
+        raise Failed(f"the tray menu opened at {rect[0]},{rect[1]}, not at the pointer {x},{y}")
+    s.save("tray-menu")
+    s.keys("Escape")
+    s.wait_menu_closed()
+
+
+def check_set_strip(s):
+    """Set 2 of the demo profile gives button A Enter instead of Space."""
+    wait_for("a press of A injecting Space (set 1)", lambda: "39" in s.trace_keys(), timeout=10)
+    button = set_button(1)
+    before = s.picture(button)
+    done = len(s.trace_keys())
+    s.click(button)
+    wait_for("set button 2 to look pressed", lambda: s.picture(button) != before)
+    s.save("set-2")
+    after = lambda: s.trace_keys()[done:]
+    wait_for("two presses of A injecting Enter (set 2)", lambda: after().count("1C") >= 2, timeout=10)
+    keys = after()
+    if "39" in keys[keys.index("1C"):]:
+        raise Failed(f"Space again after Enter: keys after the click {' '.join(keys)}")
+
+
+# ---------------------------------------------------------------- running them
+
+SCENARIO_HEAD = f"""device pad "Velmora Demo Pad" vid=1209 pid=0d00 xinput
+profile {DEMO / 'demo.velmoraprofile'}
+file {DEMO / 'demo.velmoracontroller'}
+plug pad
+wait pad 30
+mark pad-read
+"""
+
+
+def pressing_scenario(presses=60):
+    """Button A pressed for 3 passes in every 40, for about 24 s after the pad is read."""
+    lines = [SCENARIO_HEAD]
+    for _ in range(presses):
+        lines.append("wait pad 37\npad button a down\nwait pad 3\npad button a up\n")
+    return "".join(lines)
+
+
+def run_checks(session, checks):
+    failed = 0
+    for name, check in checks:
+        started = time.monotonic()
+        try:
+            check(session)
+            print(f"gui {name}: ok ({time.monotonic() - started:.1f} s)", flush=True)
+        except (Failed, subprocess.SubprocessError) as problem:
+            failed += 1
+            print(f"gui {name}: FAIL: {problem}", flush=True)
+            session.save(f"failed-{name}")
+            session.recover()
+    return failed
+
+
+def run_session(env, exe, shots, name, scenario, checks, **start):
+    """One Velmora.exe for some checks; closed at the end unless a check closed it."""
+    session = Session(env, name, scenario, shots)
+    try:
+        session.start(exe, **start)
+        session.save(f"{name}-started")
+        failed = run_checks(session, checks)
+        session.close()
+        return failed
+    except (Failed, subprocess.SubprocessError) as problem:
+        print(f"gui {name}: FAIL: {problem}  (files: {session.dir})", flush=True)
+        return 1
+    finally:
+        session.stop()
+
+
+def sessions(env):
+    """(name, scenario, checks, start options) of each run of Velmora.exe."""
+    # The save dialog starts in the profile folder of the configuration: one of the run's own.
+    saved = env.work / "gui-main" / "saved"
+    main = [("names-switch", check_names_switch), ("help-menu", check_help_menu),
+            ("assignment-menu", check_assignment_menu), ("save-as", check_save_as),
+            ("tray-and-close-box", check_tray_and_close_box)]
+    # A pad that keeps pressing a button would disturb the screenshots above: a run of its own.
+    return [("gui-main", SCENARIO_HEAD, main,
+             {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
+              "folders": ["saved"]}),
+            ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True})]
+
+
+def run_gui(env, only=None):
+    exe = env.velmora_exe()
+    if not exe:
+        print("e2e gui: no Velmora.exe in the Windows build yet: skipped")
+        return e2e.SKIP
+    shots = env.work / "gui"
+    shutil.rmtree(shots, ignore_errors=True)
+    shots.mkdir(parents=True)
+    started, failed = time.monotonic(), 0
+    for name, scenario, checks, start in sessions(env):
+        chosen = [c for c in checks if not only or c[0] in only]
+        if chosen:
+            failed += run_session(env, exe, shots, name, scenario, chosen, **start)
+    print(f"e2e gui: {'FAIL' if failed else 'ok'} in {time.monotonic() - started:.1f} s; screenshots in {shots}")
+    return 1 if failed else 0
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default=str(e2e.ROOT / "build/windows"))
+    parser.add_argument("only", nargs="*", help="names of the checks to run (default: all)")
+    args = parser.parse_args()
+    env = e2e.Environment(args.build)
+    started_here = env.setup()
+    try:
+        return run_gui(env, args.only)
+    finally:
+        if started_here:
+            env.cleanup()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
