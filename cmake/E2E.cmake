@@ -64,5 +64,9 @@ if(VELMORA_TESTS)
       set_tests_properties(e2e.${name} PROPERTIES
         FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 90 LABELS e2e SKIP_RETURN_CODE 77)
     endforeach()
+    # The main window driven as a user would: xdotool clicks and keys, screenshots.
+    add_test(NAME e2e.gui COMMAND ${VELMORA_E2E_DRIVER} gui)
+    set_tests_properties(e2e.gui PROPERTIES
+      FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 120 LABELS e2e SKIP_RETURN_CODE 77)
   endif()
 endif()

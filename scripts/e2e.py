@@ -7,6 +7,7 @@
     e2e.py [--build DIR] all              setup, probe, every scenario, cleanup, figures
     e2e.py [--build DIR] cleanup          stop what setup started
     e2e.py [--build DIR] demo             the demonstration of scripts/run.sh (prints keys live)
+    e2e.py [--build DIR] gui [CHECK...]   clicks, menus, tray and dialogs of the main window (e2e_gui.py)
 
 Builds nothing: it takes Velmora.exe and the tools from the Windows build
 (build/windows). Scenario and trace formats: tests/e2e/README.md.
@@ -478,7 +479,7 @@ def run_demo(env):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=str(ROOT / "build/windows"))
-    parser.add_argument("command", choices=["setup", "cleanup", "run", "probe", "all", "demo"])
+    parser.add_argument("command", choices=["setup", "cleanup", "run", "probe", "all", "demo", "gui"])
     parser.add_argument("scenarios", nargs="*")
     args = parser.parse_args()
     env = Environment(args.build)
@@ -496,6 +497,9 @@ def main():
             return run_probe(env)
         if args.command == "run":
             return run_scenarios(env, args.scenarios)
+        if args.command == "gui":
+            import e2e_gui  # it builds on this module
+            return e2e_gui.run_gui(env, args.scenarios)
         probe = run_probe(env)
         scenarios = sorted((ROOT / "tests/e2e/scenarios").glob("*.scenario"))
         status = run_scenarios(env, scenarios)
