@@ -11,6 +11,7 @@
 #include "core/win32/Windows.h"
 #include "devices/DeviceLibraries.h"
 #include "files/GlobalFileAccess.h"
+#include "files/win32/Win32Registry.h"
 #include "files/win32/WideText.h"
 #include "ui/ThemeImage.h"
 
@@ -115,6 +116,7 @@ void FirstActivation(Application& app) {
     // Minimising clears "/M" (the window's minimise event).
     ShowMainWindow(app, app.Main.CommandLine.MinimizeSwitch || app.Config.StartMinimized);
     if (app.Config.ShowIconInNotificationArea) AddTrayIcon(app);
+    ApplyUserRegistrySettings(app.Ui, ProgramFileName(), app.Config.StartWithWindows);
     LoadXInputLibrary(app);
     app.Sink = std::make_unique<SendInputSink>(app.SendInput.SendInput);
 }
