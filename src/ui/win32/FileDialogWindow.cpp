@@ -56,6 +56,13 @@ DialogTexts MakeTexts(const FileDialog& dialog, bool save) {
     return texts;
 }
 
+// The dialog keeps its folders in MAX_PATH buffers of its own (Wine's
+// crashes on a longer starting folder), so a longer one is left to the
+// dialog, which then starts where the user last was.
+bool StartsIn(const std::wstring& folder) {
+    return !folder.empty() && folder.size() < MAX_PATH;
+}
+
 OPENFILENAMEW MakeRequest(HWND owner, DialogTexts& texts, bool save, bool thumbnails) {
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
@@ -64,7 +71,7 @@ OPENFILENAMEW MakeRequest(HWND owner, DialogTexts& texts, bool save, bool thumbn
     request.nFilterIndex = 1;
     request.lpstrFile = texts.File.data();
     request.nMaxFile = LongestPath;
-    request.lpstrInitialDir = texts.Folder.empty() ? nullptr : texts.Folder.c_str();
+    request.lpstrInitialDir = StartsIn(texts.Folder) ? texts.Folder.c_str() : nullptr;
     request.lpstrTitle = texts.Title.c_str();
     request.lpstrDefExt = texts.Extension.empty() ? nullptr : texts.Extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |

@@ -229,6 +229,26 @@ TEST_F(FileDialogWindow, ThumbnailCommandGoesToTheViewOnEveryFolder) {
     EXPECT_EQ(ViewCommands(), (std::vector<WPARAM>{ThumbnailViewCommand, ThumbnailViewCommand}));
 }
 
+// Regression: Wine's dialog crashed the program when given a starting folder
+// longer than MAX_PATH; such a folder is left out and the dialog still answers.
+TEST_F(FileDialogWindow, StartingFolderTooLongForTheDialogIsLeftOut) {
+    std::vector<std::wstring> made;
+    std::wstring deep = folder;
+    for (int level = 0; level < 5; ++level) {
+        deep += L"\\" + std::wstring(60, L'x') + std::to_wstring(level);
+        if (CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr)) made.push_back(deep);
+    }
+    FileDialog dialog = Dialog();
+    dialog.Folder = WideToUtf8(deep);
+    dialog.SuggestedName = "Deep";
+    const std::string file = RunDialog([&] { return ShowFileDialogWindow(nullptr, dialog, true); },
+                                       [](HWND shown) { TypeAndPress(shown, nullptr, IDOK); });
+    for (auto it = made.rbegin(); it != made.rend(); ++it) RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    EXPECT_EQ(made.size(), 5u);
+    EXPECT_FALSE(WatchdogFired());
+    EXPECT_EQ(FileTitle(file) + "." + FileExtension(file), "Deep.velmoraprofile");
+}
+
 }  // namespace
 }  // namespace velmora
 
