@@ -57,8 +57,8 @@ DialogTexts MakeTexts(const FileDialog& dialog, bool save) {
 }
 
 // The dialog keeps its folders in MAX_PATH buffers of its own (Wine's
-// crashes on a longer starting folder), so a longer one is left to the
-// dialog, which then starts where the user last was.
+// crashes on a longer starting folder), so a longer one is left out and the
+// dialog starts in the last folder used or the working folder.
 bool StartsIn(const std::wstring& folder) {
     return !folder.empty() && folder.size() < MAX_PATH;
 }
