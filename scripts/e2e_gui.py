@@ -16,7 +16,6 @@ import shutil
 import subprocess
 import sys
 import time
-from pathlib import Path
 
 import e2e
 
@@ -37,7 +36,12 @@ class Failed(Exception):
     """A check's problem, as printed."""
 
 
-def wait_for(what, probe, timeout=5.0, interval=0.05):
+# Under Xvfb with no window manager, Wine waits 2 s for one whenever a window is hidden (a closed
+# dialog, a minimised main window), and the program's thread with it: waits allow for that.
+WAIT = 8.0
+
+
+def wait_for(what, probe, timeout=WAIT, interval=0.05):
     """Polls probe() until it returns something true; that value, or Failed naming what."""
     deadline = time.monotonic() + timeout
     while True:
@@ -45,7 +49,7 @@ def wait_for(what, probe, timeout=5.0, interval=0.05):
         if value:
             return value
         if time.monotonic() > deadline:
-            raise Failed(f"{what} within {timeout:g} s")
+            raise Failed(f"waited {timeout:g} s for {what}")
         time.sleep(interval)
 
 
@@ -201,7 +205,7 @@ class Session:
     def save(self, name):
         self.shot().save(self.shots / f"{name}.png")
 
-    def settled(self, region, timeout=5.0, grab=None):
+    def settled(self, region, timeout=WAIT, grab=None):
         """The region once two screenshots 0.15 s apart agree (animations have ended)."""
         grab = grab or self.picture
         last = [grab(region)]
@@ -305,21 +309,30 @@ def check_save_as(s):
 
 
 def expect_state(s, action, wanted):
-    wait_for(f"the window {'/'.join(wanted)} after {action}", lambda: s.state() in wanted)
+    seen = []
+
+    def probe():
+        seen.append(s.state())
+        return seen[-1] == wanted
+
+    try:
+        wait_for(f"the window {wanted} after {action}", probe)
+    except Failed as problem:
+        raise Failed(f"{problem}; it is {seen[-1]}") from None
 
 
 def check_tray_and_close_box(s):
     shown = s.settled(LAYOUT)
     s.tool("closebox")
-    expect_state(s, "the close box", ["hidden"])
+    expect_state(s, "the close box", "hidden")
     s.tool("tray", "left")
-    expect_state(s, "a left click on the tray icon", ["shown"])
+    expect_state(s, "a left click on the tray icon", "shown")
     wait_for("the picture as before minimising", lambda: s.picture(LAYOUT) == shown)
     s.save("restored")
     s.tool("second")
-    expect_state(s, "a second start", ["hidden"])
+    expect_state(s, "a second start", "hidden")
     s.tool("tray", "left")
-    expect_state(s, "a left click on the tray icon", ["shown"])
+    expect_state(s, "a left click on the tray icon", "shown")
     check_tray_menu(s)
     s.close()
 
