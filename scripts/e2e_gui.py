@@ -451,6 +451,10 @@ def run_gui(env, only=None):
     if not exe:
         print("e2e gui: no Velmora.exe in the Windows build yet: skipped")
         return e2e.SKIP
+    missing = [tool for tool in ("xdotool", "import", "convert") if not shutil.which(tool)]
+    if missing:
+        print(f"e2e gui: {', '.join(missing)} not installed (scripts/install-deps.sh): skipped")
+        return e2e.SKIP
     shots = env.work / "gui"
     shutil.rmtree(shots, ignore_errors=True)
     shots.mkdir(parents=True)
