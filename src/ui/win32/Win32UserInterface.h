@@ -32,14 +32,19 @@ public:
     void DrawControlButton(int control) override { layout_.DrawControlButton(control); }
     void RedrawLayout() override { layout_.RedrawLayout(); }
     void RedrawSlotDisplays() override {}
+    void PlayAnimation(LayoutAnimation kind, bool animated) override { layout_.Play(owner_, kind, animated); }
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
     void ShowHelp(int topic) override;
+    // The picture shows the pressed look of the button first; the menu opens below it.
+    int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override;
     // The system's file dialogs, modally over the main window.
     std::string ShowOpenDialog(const FileDialog& dialog) override;
     std::string ShowSaveDialog(const FileDialog& dialog) override;
 
 private:
+    void ShowPictureNow();
+
     HWND owner_ = nullptr;
     ConfigurationType* config_ = nullptr;
     HelpValues helpValues_;

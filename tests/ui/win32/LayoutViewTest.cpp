@@ -47,7 +47,9 @@ struct ViewWorld : ::testing::Test {
     PictureType Expected(int waitingPhase = 0) {
         if (List.Count() > 0) BuildThumbnail(List.Layouts[0], TabsFor(static_cast<int>(List.Count())));
         MainWindowStatus status;
-        status.LayoutShown = status.AnimationDone = true;
+        // A layout is on screen while its controller is there.
+        status.LayoutShown = List.Selected < List.Count() && List.Controllers[List.Selected].Connection != Lost;
+        status.AnimationDone = true;
         const LayoutScene scene = SceneOf(List, Config, status);
         const auto text = MakeGdiTextDrawer();
         PictureType picture;
