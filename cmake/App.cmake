@@ -17,7 +17,7 @@ target_link_libraries(Velmora PRIVATE velmora_win32 shell32 ole32)
 target_compile_options(Velmora PRIVATE ${VELMORA_WARNINGS})
 set_target_properties(Velmora PROPERTIES OUTPUT_NAME Velmora)
 set_source_files_properties(src/app/Velmora.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/Velmora.manifest")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/app/Velmora.manifest;${CMAKE_SOURCE_DIR}/src/app/icons/Velmora.ico;${CMAKE_SOURCE_DIR}/src/app/icons/Controller.ico;${CMAKE_SOURCE_DIR}/src/app/icons/Profile.ico;${CMAKE_SOURCE_DIR}/src/app/icons/Language.ico")
 
 # The Win32 seams' own tests (tests/**/win32) run in the same suite under Wine.
 if(TARGET velmora_tests)
