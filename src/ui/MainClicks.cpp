@@ -126,8 +126,9 @@ bool ClickOnLines(DeviceContext& context, MainWindowStatus& status, MouseButton 
         return RunProfileChoice(
             context, ShowButtonMenu(context.Ui, status.ProfileButtonPressed, items, ProfileButton));
     }
-    // A layout is shown while a controller is selected.
-    return SelectedController(context.List) && ClickOnLayoutArea(context, status, button, x, y);
+    // A layout is shown while the selected controller is there: a lost one's picture has slid out.
+    const ControllerDataType* selected = SelectedController(context.List);
+    return selected && selected->Connection != Lost && ClickOnLayoutArea(context, status, button, x, y);
 }
 
 }  // namespace

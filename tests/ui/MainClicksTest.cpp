@@ -166,6 +166,17 @@ TEST(MainClicks, NamesSwitchFlipsTheNamesAndRedrawsOnce) {
     EXPECT_FALSE(w.List->NamesShown);
 }
 
+TEST(MainClicks, ALostControllersLayoutIsNotOnScreenAndDoesNotAnswer) {
+    ClicksWorld w;
+    w.Add("Pad").Connection = Lost;
+    w.Click(10, 340);   // names switch
+    w.Click(350, 340);  // set strip
+    w.Click(300, 60);   // profile name box
+    EXPECT_FALSE(w.List->NamesShown);
+    EXPECT_EQ(w.Pad(0).Profile.RequestedSet, NoSet);
+    EXPECT_TRUE(w.NothingHappened());
+}
+
 TEST(MainClicks, ControlButtonsOpenAndCloseTheAssignmentWindowAndShowTheirMenu) {
     ClicksWorld w;
     w.Add("Pad");
