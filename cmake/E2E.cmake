@@ -34,6 +34,7 @@ velmora_e2e_tool(velmora_recorder)
 
 add_executable(velmora_window tools/window/VelmoraWindow.cpp)
 set_target_properties(velmora_window PROPERTIES OUTPUT_NAME velmora-window)
+target_link_libraries(velmora_window PRIVATE shell32)
 velmora_e2e_tool(velmora_window)
 
 # fake-probe.exe: uses the two fakes as the program does; the test of the fakes themselves.

@@ -194,6 +194,12 @@ class Session:
         half = int(fields["HEIGHT"]) // 2
         return int(fields["X"]) + half, int(fields["Y"]) + half
 
+    def tray_shown(self):
+        """Wine shows its tray window only while it holds an icon."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Wine System Tray"],
+                               env=self.display_env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        return bool(found.stdout.split())
+
     def click_tray_icon(self, button):
         x, y = self.tray_icon()
         self.xdotool("mousemove", str(x), str(y), "click", str(button))
@@ -355,6 +361,18 @@ def check_tray_and_close_box(s):
     s.close()
 
 
+def check_tray_recreated(s):
+    """A taskbar that starts again sends "TaskbarCreated": the icon comes back and works."""
+    s.tool("tray-remove")
+    wait_for("the tray icon gone", lambda: not s.tray_shown())
+    s.tool("taskbar-created")
+    wait_for("the tray icon added again", s.tray_shown)
+    s.tool("closebox")
+    expect_state(s, "the close box", "hidden")
+    s.click_tray_icon(1)
+    expect_state(s, "a left click on the tray icon added again", "shown")
+
+
 def check_tray_menu(s):
     """A right click on the tray icon opens the tray menu at the pointer."""
     x, y = s.click_tray_icon(3)
@@ -438,7 +456,7 @@ def sessions(env):
     saved = env.work / "gui-main" / "saved"
     main = [("names-switch", check_names_switch), ("help-menu", check_help_menu),
             ("assignment-menu", check_assignment_menu), ("save-as", check_save_as),
-            ("tray-and-close-box", check_tray_and_close_box)]
+            ("tray-recreated", check_tray_recreated), ("tray-and-close-box", check_tray_and_close_box)]
     # A pad that keeps pressing a button would disturb the screenshots above: a run of its own.
     return [("gui-main", SCENARIO_HEAD, main,
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",

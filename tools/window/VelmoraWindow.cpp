@@ -12,6 +12,9 @@
 //   velmora-window tray left|right|middle
 //                               post the tray icon's callback with that button's press
 //   velmora-window second       post the message a second start sends (toggles minimised)
+//   velmora-window tray-remove  remove the program's tray icon, as a taskbar that ends does
+//   velmora-window taskbar-created
+//                               post "TaskbarCreated", as a taskbar that starts again does
 //   velmora-window menu         print "shown LEFT TOP RIGHT BOTTOM" for a visible popup menu,
 //                               or "none"
 //   velmora-window windows      print one line per visible top-level window of the program:
@@ -20,6 +23,7 @@
 // Exit status 1 means no main window; 2 a bad command line.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstring>
@@ -116,6 +120,15 @@ int PostTray(HWND window, const char* button) {
     return PostMessageA(window, TrayCallbackMessage, 0, mouse) ? 0 : 1;
 }
 
+// The icon the program adds: its window, identifier 0.
+int RemoveTrayIcon(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = 0;
+    return Shell_NotifyIconW(NIM_DELETE, &data) ? 0 : 1;
+}
+
 int Run(HWND window, int argc, char** argv) {
     const std::string command = argv[1];
     if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
@@ -123,6 +136,9 @@ int Run(HWND window, int argc, char** argv) {
     if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;
     if (command == "closebox") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (command == "second") return PostMessageA(window, SecondStartMessage, 0, 0) ? 0 : 1;
+    if (command == "tray-remove") return RemoveTrayIcon(window);
+    if (command == "taskbar-created")
+        return PostMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
     if (command == "origin") return PrintOrigin(window);
     if (command == "state") return PrintState(window);
     if (command == "menu") return ListWindows(window, true);
