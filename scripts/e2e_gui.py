@@ -373,6 +373,21 @@ def check_tray_recreated(s):
     expect_state(s, "a left click on the tray icon added again", "shown")
 
 
+def check_remembered_place(s):
+    """A saved place past the desktop's corner is moved back onto it, and the place is kept at the end."""
+    rect = next((w[2] for w in s.windows() if w[0] == "TVelmoraForm"), None)
+    if not rect:
+        raise Failed("no main window listed")
+    width, height = rect[2] - rect[0], rect[3] - rect[1]
+    if (rect[0], rect[1]) != (1024 - width, 768 - height):
+        raise Failed(f"the window is at {rect[0]},{rect[1]}, not in the desktop's corner "
+                     f"{1024 - width},{768 - height}")
+    s.close()
+    ini = (s.dir / "Velmora.ini").read_text(errors="replace")
+    if f"MainWindowPosition={rect[0]},{rect[1]}" not in ini:
+        raise Failed(f"Velmora.ini does not keep the place {rect[0]},{rect[1]}")
+
+
 def check_tray_menu(s):
     """A right click on the tray icon opens the tray menu at the pointer."""
     x, y = s.click_tray_icon(3)
@@ -461,7 +476,10 @@ def sessions(env):
     return [("gui-main", SCENARIO_HEAD, main,
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
               "folders": ["saved"]}),
-            ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True})]
+            ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True}),
+            ("gui-place", SCENARIO_HEAD, [("remembered-place", check_remembered_place)],
+             {"ini_extra": "\n[Options]\nRememberWindowPositions=1\n"
+                           "[Window Positions]\nMainWindowPosition=900,700\n"})]
 
 
 def run_gui(env, only=None):
