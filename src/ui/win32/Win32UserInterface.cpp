@@ -43,18 +43,10 @@ int Win32UserInterface::ShowPopupMenu(const std::vector<MenuItem>& items, MenuPl
 }
 
 // A file dialog counts as a dialog on screen: hand-overs wait for it too.
-std::string Win32UserInterface::ShowOpenDialog(const FileDialog& dialog) {
+std::string Win32UserInterface::ShowFileDialog(const FileDialog& dialog, bool save) {
     ShowPictureNow();
     dialogOpen_ = true;
-    std::string file = ShowFileDialogWindow(owner_, dialog, false);
-    dialogOpen_ = false;
-    return file;
-}
-
-std::string Win32UserInterface::ShowSaveDialog(const FileDialog& dialog) {
-    ShowPictureNow();
-    dialogOpen_ = true;
-    std::string file = ShowFileDialogWindow(owner_, dialog, true);
+    std::string file = ShowFileDialogWindow(owner_, dialog, save);
     dialogOpen_ = false;
     return file;
 }

@@ -39,11 +39,12 @@ public:
     // The picture shows the pressed look of the button first; the menu opens below it.
     int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override;
     // The system's file dialogs, modally over the main window.
-    std::string ShowOpenDialog(const FileDialog& dialog) override;
-    std::string ShowSaveDialog(const FileDialog& dialog) override;
+    std::string ShowOpenDialog(const FileDialog& dialog) override { return ShowFileDialog(dialog, false); }
+    std::string ShowSaveDialog(const FileDialog& dialog) override { return ShowFileDialog(dialog, true); }
 
 private:
     void ShowPictureNow();
+    std::string ShowFileDialog(const FileDialog& dialog, bool save);
 
     HWND owner_ = nullptr;
     ConfigurationType* config_ = nullptr;
