@@ -99,7 +99,7 @@ class Session:
         self.display_env = env.wine_env()
 
     # Starting and ending.
-    def start(self, exe, ini_extra="", record=False, folders=()):
+    def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown"):
         self.run.prepare(exe)
         for folder in folders:
             (self.dir / folder).mkdir()
@@ -109,10 +109,11 @@ class Session:
             self.run.kill_all()
         if record:
             self.recorder = self.run.start_recorder()
-        self.program = self.run.velmora(["demo.velmoraprofile"], "velmora")
+        self.program = self.run.velmora(["demo.velmoraprofile", *args], "velmora")
         wait_for("the fake pad read 30 times", lambda: "mark pad-read" in self.log(), timeout=30)
-        wait_for("the main window shown", lambda: self.state() == "shown", timeout=10)
-        self.origin = tuple(int(v) for v in self.tool("origin")[1].split())
+        wait_for(f"the main window {shown}", lambda: self.state() == shown, timeout=10)
+        if shown == "shown":
+            self.origin = tuple(int(v) for v in self.tool("origin")[1].split())
 
     def close(self):
         """The tray's Close; with no changed profile there is no question to answer."""
@@ -388,6 +389,27 @@ def check_remembered_place(s):
         raise Failed(f"Velmora.ini does not keep the place {rect[0]},{rect[1]}")
 
 
+def check_minimised_start(s):
+    """Started with "/M" the window is hidden, and placed (centred) when the tray icon first shows it."""
+    s.click_tray_icon(1)
+    expect_state(s, "a left click on the tray icon", "shown")
+    rect = next((w[2] for w in s.windows() if w[0] == "TVelmoraForm"), None)
+    if not rect:
+        raise Failed("no main window listed")
+    width, height = rect[2] - rect[0], rect[3] - rect[1]
+    if (rect[0], rect[1]) != ((1024 - width) // 2, (768 - height) // 2):
+        raise Failed(f"the window shows at {rect[0]},{rect[1]}, not centred at "
+                     f"{(1024 - width) // 2},{(768 - height) // 2}")
+    s.origin = tuple(int(v) for v in s.tool("origin")[1].split())
+
+    def drawn():
+        pixels = s.picture(LAYOUT)
+        return len({pixels[i:i + 3] for i in range(0, len(pixels), 3 * 97)}) > 8
+
+    wait_for("the layout drawn in the restored window", drawn)
+    s.save("minimised-start-restored")
+
+
 def check_tray_menu(s):
     """A right click on the tray icon opens the tray menu at the pointer."""
     x, y = s.click_tray_icon(3)
@@ -477,6 +499,8 @@ def sessions(env):
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
               "folders": ["saved"]}),
             ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True}),
+            ("gui-minimised", SCENARIO_HEAD, [("minimised-start", check_minimised_start)],
+             {"args": ["/M"], "shown": "hidden"}),
             ("gui-place", SCENARIO_HEAD, [("remembered-place", check_remembered_place)],
              {"ini_extra": "\n[Options]\nRememberWindowPositions=1\n"
                            "[Window Positions]\nMainWindowPosition=900,700\n"})]

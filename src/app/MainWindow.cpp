@@ -112,12 +112,6 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return RegisterClassExW(&windowClass) != 0;
 }
 
-WindowSize FrameSize(HWND window) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
 }  // namespace
 
 HWND CreateMainWindow(Application& app) {
@@ -133,30 +127,25 @@ HWND CreateMainWindow(Application& app) {
                            frame.bottom - frame.top, nullptr, nullptr, app.Instance, &app);
 }
 
-void PlaceMainWindow(Application& app) {
-    const DesktopSize desktop = QueryDesktopSize();
-    const WindowPoint place = MainWindowPlace(app.Config, FrameSize(app.Window), {desktop.Width, desktop.Height});
-    SetWindowPos(app.Window, nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
+// A window that starts minimised is placed too: it restores to that place.
 void ShowMainWindow(Application& app, bool minimised) {
-    if (minimised) {
-        ShowWindow(app.Window, SW_SHOWMINNOACTIVE);
-        return;
-    }
-    PlaceMainWindow(app);
-    ShowWindow(app.Window, SW_SHOWNORMAL);
-    UpdateWindow(app.Window);
+    RECT frame{};
+    GetWindowRect(app.Window, &frame);
+    const DesktopSize desktop = QueryDesktopSize();
+    const WindowPoint place = MainWindowPlace(app.Config, {frame.right - frame.left, frame.bottom - frame.top},
+                                              {desktop.Width, desktop.Height});
+    SetWindowPos(app.Window, nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(app.Window, minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNORMAL);
+    if (!minimised) UpdateWindow(app.Window);
 }
 
-// The restored place, also while minimised; a window never placed keeps the saved one.
+// The restored place, also while minimised (the minimised window itself is off the desktop).
 void StoreMainWindowPosition(Application& app) {
     if (!app.Config.RememberWindowPositions || !app.Window) return;
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     if (!GetWindowPlacement(app.Window, &placement)) return;
     const RECT frame = placement.rcNormalPosition;
-    if (frame.top >= QueryDesktopSize().Height) return;
     WindowPositionType& saved = app.Config.WindowPositions[MainWindowPosition];
     if (saved.Left == frame.left && saved.Top == frame.top) return;
     saved = {frame.left, frame.top};

@@ -17,9 +17,7 @@ inline constexpr int ClientHeight = 334 + 26;  // the layout picture above the 2
 // so that nothing is seen until the first activation places it.
 HWND CreateMainWindow(Application& app);
 
-// Moves the window to its first place: centred, or where it was left.
-void PlaceMainWindow(Application& app);
-// At first activation: placed and shown, or minimised where it is.
+// At first activation: placed (centred, or where it was left) and shown or minimised.
 void ShowMainWindow(Application& app, bool minimised);
 // At shut-down, with RememberWindowPositions on: the restored window's place.
 void StoreMainWindowPosition(Application& app);

@@ -2,7 +2,6 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
-#include "app/SystemQueries.h"
 #include "devices/ControllerLinks.h"
 
 namespace velmora {
@@ -14,13 +13,6 @@ void RequestFirstSet(Application& app) {
     if (!app.Config.ReturnToSet1AfterMinimizeRestore || list.Selected >= list.Count()) return;
     ProfileType& profile = list.Controllers[list.Selected].Profile;
     if (profile.CurrentSet != 0) profile.RequestedSet = 0;
-}
-
-// A window minimised at start is still outside the desktop: it is placed on its first restore.
-bool NeverPlaced(const Application& app) {
-    RECT frame{};
-    GetWindowRect(app.Window, &frame);
-    return frame.top >= QueryDesktopSize().Height;
 }
 
 }  // namespace
@@ -62,7 +54,6 @@ void ApplicationRestored(Application& app) {
         app.Ui.RedrawLayout();
         RequestFirstSet(app);
     }
-    if (NeverPlaced(app)) PlaceMainWindow(app);
     CloseSettingsWindows(app.Ui);
     SetForegroundWindow(app.Window);
 }
