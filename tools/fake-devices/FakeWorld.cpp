@@ -2,6 +2,8 @@
 
 #include <dbt.h>
 
+#include "../common/MicrosecondClock.h"
+
 #include <cstdarg>
 #include <fstream>
 #include <sstream>
@@ -94,15 +96,7 @@ void World::Load() {
 }
 
 long long World::NowUs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    long long f = frequency.QuadPart;
-    return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
+    return MicrosecondClock();
 }
 
 void World::Log(const char* format, ...) {

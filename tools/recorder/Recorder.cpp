@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "../common/MicrosecondClock.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,18 +18,6 @@ namespace {
 
 FILE* trace = nullptr;
 POINT lastPoint{};
-
-long long NowUs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    long long f = frequency.QuadPart;
-    return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
-}
 
 void Write(long long time, const char* text) {
     std::fprintf(trace, "%lld %s\n", time, text);
@@ -48,7 +38,7 @@ void WriteKey(long long time, WPARAM message, const KBDLLHOOKSTRUCT& key) {
 }
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM message, LPARAM data) {
-    long long time = NowUs();
+    long long time = MicrosecondClock();
     const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(data);
     if (code == HC_ACTION && (key.flags & LLKHF_INJECTED)) WriteKey(time, message, key);
     return CallNextHookEx(nullptr, code, message, data);
@@ -85,7 +75,7 @@ void WriteMouse(long long time, WPARAM message, const MSLLHOOKSTRUCT& mouse) {
 }
 
 LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM data) {
-    long long time = NowUs();
+    long long time = MicrosecondClock();
     const auto& mouse = *reinterpret_cast<const MSLLHOOKSTRUCT*>(data);
     if (code == HC_ACTION && (mouse.flags & LLMHF_INJECTED)) WriteMouse(time, message, mouse);
     return CallNextHookEx(nullptr, code, message, data);
@@ -123,7 +113,7 @@ int main(int argc, char** argv) {
     HHOOK mouse = SetWindowsHookExA(WH_MOUSE_LL, MouseHook, GetModuleHandleA(nullptr), 0);
     if (!keyboard || !mouse) return 1;
     SetTimer(nullptr, 0, 20, nullptr);
-    long long start = NowUs();
+    long long start = MicrosecondClock();
     bool ready = false;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -133,7 +123,7 @@ int main(int argc, char** argv) {
             ready = true;
         }
         if (message.message == WM_TIMER &&
-            (GetFileAttributesA(stopFile) != INVALID_FILE_ATTRIBUTES || NowUs() - start > maxUs))
+            (GetFileAttributesA(stopFile) != INVALID_FILE_ATTRIBUTES || MicrosecondClock() - start > maxUs))
             break;
         DispatchMessageA(&message);
     }
