@@ -19,9 +19,7 @@ NOTIFYICONDATAW IconData(const Application& app) {
 }
 
 void ShowTrayMenu(Application& app) {
-    // Recent profiles whose files are gone leave the list before it is shown.
-    if (const ControllerDataType* c = SelectedController(app.Main.List); c && c->KnownIndex < app.Config.KnownCount)
-        PruneRecentProfiles(app.Config, c->KnownIndex);
+    PruneSelectedRecentProfiles(app.Main.List, app.Config);
     const std::vector<MenuItem> items = TrayPopupMenu(app.Main.List, app.Config, !MainWindowShown(app));
     const int tag = app.Ui.ShowPopupMenu(items, MenuPlace{0, 0, true});
     DeviceContext context = app.Context();

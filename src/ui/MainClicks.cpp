@@ -75,8 +75,7 @@ bool ClickOnTopBar(DeviceContext& context, MainWindowStatus& status, MouseButton
 // The profile name box lists the recent profiles; without any it goes
 // straight to the open dialog, which is what "[All...]" would do.
 bool ClickOnProfileName(DeviceContext& context, MainWindowStatus& status) {
-    const ControllerDataType* c = SelectedController(context.List);
-    if (c && c->KnownIndex < context.Config.KnownCount) PruneRecentProfiles(context.Config, c->KnownIndex);
+    PruneSelectedRecentProfiles(context.List, context.Config);
     const std::vector<MenuItem> items = ProfileOpenPopupMenu(context.List, context.Config);
     if (items.empty()) return RunProfileOpenChoice(context, OpenDialogTag);
     return RunProfileOpenChoice(context,

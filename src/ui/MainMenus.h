@@ -28,6 +28,8 @@ std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int contro
 std::vector<MenuItem> LayoutSettingsPopupMenu(const ProfileType& profile, int group);
 // The selected controller's recent profiles (Tag 10 + index), then "[All...]" (Tag 9);
 // empty when it has none.
+// Drops the selected controller's recent profiles whose files are gone, before a menu lists them.
+void PruneSelectedRecentProfiles(ControllerListType& list, ConfigurationType& config);
 std::vector<MenuItem> ProfileOpenPopupMenu(const ControllerListType& list, const ConfigurationType& config);
 
 enum class TrayCommand : std::uint8_t { None, Restore, Minimize, Close };

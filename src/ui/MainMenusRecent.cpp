@@ -27,6 +27,11 @@ std::string RecentProfileCaption(const std::string& file) {
     return name.substr(0, name.find('.'));
 }
 
+void PruneSelectedRecentProfiles(ControllerListType& list, ConfigurationType& config) {
+    const ControllerDataType* c = SelectedController(list);
+    if (c && c->KnownIndex < config.KnownCount) PruneRecentProfiles(config, c->KnownIndex);
+}
+
 std::vector<MenuItem> ProfileOpenPopupMenu(const ControllerListType& list, const ConfigurationType& config) {
     std::vector<MenuItem> items;
     const ControllerDataType* c = SelectedController(list);
