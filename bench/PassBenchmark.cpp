@@ -10,8 +10,8 @@
 
 #include <vector>
 
-#include "core/CoreLoop.h"
-#include "core/ProfileModel.h"
+#include "engine/Pass.h"
+#include "model/ProfileModel.h"
 
 namespace {
 

@@ -10,7 +10,7 @@ file(GLOB VELMORA_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/
 foreach(source IN LISTS VELMORA_FUZZ_SOURCES)
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE velmora_core)
+  target_link_libraries(${name} PRIVATE velmora_app)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/fuzz)
   target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)

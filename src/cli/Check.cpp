@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/Paths.h"
 #include "cli/CheckKinds.h"
 #include "cli/Commands.h"
-#include "files/Configuration.h"
-#include "files/GlobalFileAccess.h"
 #include "files/ProfileFiles.h"
+#include "model/Configuration.h"
 
 namespace velmora::cli {
 namespace {
@@ -114,9 +114,11 @@ int RunCheck(const Arguments& args) {
         return 2;
     }
     PrintingUserInterface printing;
-    if (const int status = CheckOtherKind(options.File, options.Out, printing); status != NotThisKind) return status;
+    if (const int status = CheckOtherKind(options.File, options.Out, printing); status != NotThisKind)
+        return status;
     if (!IsProfile(options.File)) {
-        std::fprintf(stderr, "velmora-cli check: %s: not a file kind that can be checked\n", options.File.c_str());
+        std::fprintf(stderr, "velmora-cli check: %s: not a file kind that can be checked\n",
+                     options.File.c_str());
         return 2;
     }
     return CheckProfile(options);

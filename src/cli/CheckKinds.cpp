@@ -6,10 +6,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "files/Configuration.h"
+#include "base/FileAccess.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/NumberText.h"
+#include "base/Paths.h"
+#include "files/ConfigurationFile.h"
 #include "files/ControllerFiles.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
+#include "files/LanguageFiles.h"
+#include "model/Configuration.h"
 
 namespace velmora::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace velmora::cli {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
+#include "base/FileAccess.h"
+#include "base/FileSystem.h"
 #include "cli/Commands.h"
-#include "core/SlotCodes.h"
-#include "files/FileSystem.h"
-#include "files/GlobalFileAccess.h"
+#include "model/SlotCodes.h"
 
 namespace velmora::cli {
 namespace {

@@ -7,13 +7,14 @@
 #include <memory>
 #include <string>
 
+#include "app/ControllerScene.h"
+#include "base/FileSystem.h"
 #include "cli/Commands.h"
-#include "core/ControllerLayout.h"
-#include "files/Configuration.h"
+#include "files/ConfigurationFile.h"
 #include "files/ControllerFiles.h"
-#include "files/FileSystem.h"
 #include "files/ProfileFiles.h"
-#include "ui/ControllerScene.h"
+#include "model/Configuration.h"
+#include "model/ControllerLayout.h"
 #include "ui/LayoutPicture.h"
 #include "ui/Tabs.h"
 #include "ui/TextDrawer.h"

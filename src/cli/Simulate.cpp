@@ -11,11 +11,11 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "core/ControllerLayout.h"
-#include "core/Simulation.h"
-#include "files/Configuration.h"
+#include "engine/Simulation.h"
 #include "files/ControllerFiles.h"
 #include "files/ProfileFiles.h"
+#include "model/Configuration.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora::cli {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/Controller.h"
-#include "core/ControllerLayout.h"
 #include "devices/DeviceApi.h"
+#include "model/Controller.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 

@@ -1,11 +1,12 @@
 #include <algorithm>
 
-#include "core/ProfileModel.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/Paths.h"
 #include "devices/ControllerLinks.h"
 #include "devices/DeviceScan.h"
 #include "files/ControllerFiles.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
+#include "model/ProfileModel.h"
 
 namespace velmora {
 namespace {

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "devices/RawState.h"
+#include "model/RawState.h"
 
 namespace velmora {
 

@@ -3,11 +3,11 @@
 // windows, the configuration (known controllers and options) and the rumble
 // output that stops a device's motors.
 
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 #include "devices/ControllerList.h"
 #include "devices/DeviceApi.h"
-#include "devices/Rumble.h"
-#include "files/Configuration.h"
+#include "engine/Rumble.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 

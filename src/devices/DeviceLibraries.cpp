@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 
 namespace velmora {
 namespace {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 #include "devices/DeviceApi.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "devices/RawState.h"
+#include "model/RawState.h"
 
 namespace velmora {
 namespace {

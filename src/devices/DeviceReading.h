@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "core/Controller.h"
-#include "core/ControllerLayout.h"
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 #include "devices/DeviceApi.h"
+#include "model/Controller.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 

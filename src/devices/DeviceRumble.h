@@ -3,7 +3,7 @@
 // other devices their constant-force effect with a magnitude and a direction.
 
 #include "devices/DeviceApi.h"
-#include "devices/Rumble.h"
+#include "engine/Rumble.h"
 
 namespace velmora {
 

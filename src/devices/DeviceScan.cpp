@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "core/Assistance.h"
+#include "base/Assistance.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
 #include "devices/ControllerLinks.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
 
 namespace velmora {
 namespace {

@@ -1,12 +1,14 @@
 #include "files/ControllerFileKeys.h"
 
-#include "files/GlobalFileAccess.h"
+#include "base/NumberText.h"
 
 namespace velmora {
 
 namespace {
 
-std::string Word(std::string_view word) { return std::string(word); }
+std::string Word(std::string_view word) {
+    return std::string(word);
+}
 
 bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -19,29 +21,50 @@ std::string LocationKey(int control) {
     if (control < Stick1Up) return "DPad" + Word(DirectionWords[control - DPadUp]) + "Location";
     if (control < TriggerLeft) {
         const int stick = (control - Stick1Up) / 4;
-        return "Stick" + std::to_string(stick + 1) + Word(DirectionWords[(control - Stick1Up) % 4]) + "Location";
+        return "Stick" + std::to_string(stick + 1) + Word(DirectionWords[(control - Stick1Up) % 4]) +
+               "Location";
     }
     return "Trigger" + Word(TriggerSideWords[control - TriggerLeft]) + "Location";
 }
 
-std::string DPadAccessKey(int direction) { return "DPad" + Word(DirectionWords[direction]) + "Access"; }
+std::string DPadAccessKey(int direction) {
+    return "DPad" + Word(DirectionWords[direction]) + "Access";
+}
 std::string StickAccessKey(int stick, int axis) {
     return "Stick" + std::to_string(stick + 1) + (axis == 0 ? "X" : "Y") + "Access";
 }
-std::string TriggerAccessKey(int side) { return "Trigger" + Word(TriggerSideWords[side]) + "Access"; }
-std::string ButtonNameKey(int button) { return "Button" + std::to_string(button + 1) + "Name"; }
-std::string DPadDirectionNameKey(int direction) { return "DPad" + Word(DirectionWords[direction]) + "Name"; }
-std::string StickNameKey(int stick) { return "Stick" + std::to_string(stick + 1) + "Name"; }
-std::string StickDirectionNameKey(int direction) { return "Stick" + Word(DirectionWords[direction]) + "Name"; }
-std::string TriggerNameKey(int side) { return "Trigger" + Word(TriggerSideWords[side]) + "Name"; }
-std::string ImageLineKey(int row) { return "ImageLine" + std::to_string(row + 1); }
+std::string TriggerAccessKey(int side) {
+    return "Trigger" + Word(TriggerSideWords[side]) + "Access";
+}
+std::string ButtonNameKey(int button) {
+    return "Button" + std::to_string(button + 1) + "Name";
+}
+std::string DPadDirectionNameKey(int direction) {
+    return "DPad" + Word(DirectionWords[direction]) + "Name";
+}
+std::string StickNameKey(int stick) {
+    return "Stick" + std::to_string(stick + 1) + "Name";
+}
+std::string StickDirectionNameKey(int direction) {
+    return "Stick" + Word(DirectionWords[direction]) + "Name";
+}
+std::string TriggerNameKey(int side) {
+    return "Trigger" + Word(TriggerSideWords[side]) + "Name";
+}
+std::string ImageLineKey(int row) {
+    return "ImageLine" + std::to_string(row + 1);
+}
 
 std::string DPadAccessText(const DPadDirectionAccess& access) {
     switch (access.Kind) {
-    case DPadKind::Axis: return access.Axis < AxisCount ? Word(AxisNames[access.Axis]) : std::string{};
-    case DPadKind::Button: return "Button " + std::to_string(access.Button + 1);
-    case DPadKind::POV: return "POV";
-    case DPadKind::None: break;
+        case DPadKind::Axis:
+            return access.Axis < AxisCount ? Word(AxisNames[access.Axis]) : std::string{};
+        case DPadKind::Button:
+            return "Button " + std::to_string(access.Button + 1);
+        case DPadKind::POV:
+            return "POV";
+        case DPadKind::None:
+            break;
     }
     return {};
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/ControllerLayout.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 

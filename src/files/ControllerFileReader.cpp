@@ -3,10 +3,13 @@
 
 #include <optional>
 
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/NumberText.h"
+#include "base/Paths.h"
 #include "files/ControllerFileKeys.h"
 #include "files/ControllerFileRows.h"
 #include "files/ControllerFiles.h"
-#include "files/GlobalLanguage.h"
 #include "files/OldControllerFiles.h"
 
 namespace velmora {
@@ -78,12 +81,15 @@ void ReadTriggerAccesses(FileAccess& file, const std::string& fileName, Controll
 }
 
 void ReadNames(FileAccess& file, ControllerFileType& layout) {
-    for (int button = 0; button < 32; ++button) layout.ButtonNames[button] = file.ReadString(ButtonNameKey(button), {});
+    for (int button = 0; button < 32; ++button)
+        layout.ButtonNames[button] = file.ReadString(ButtonNameKey(button), {});
     layout.DPadName = file.ReadString("DPadName", {});
     for (int d = 0; d < 4; ++d) layout.DPadDirectionNames[d] = file.ReadString(DPadDirectionNameKey(d), {});
-    for (int stick = 0; stick < 2; ++stick) layout.StickNames[stick] = file.ReadString(StickNameKey(stick), {});
+    for (int stick = 0; stick < 2; ++stick)
+        layout.StickNames[stick] = file.ReadString(StickNameKey(stick), {});
     for (int d = 0; d < 4; ++d) layout.StickDirectionNames[d] = file.ReadString(StickDirectionNameKey(d), {});
-    for (int side = 0; side < 2; ++side) layout.TriggerNames[side] = file.ReadString(TriggerNameKey(side), {});
+    for (int side = 0; side < 2; ++side)
+        layout.TriggerNames[side] = file.ReadString(TriggerNameKey(side), {});
 }
 
 void ReadImage(FileAccess& file, ControllerFileType& layout) {
@@ -121,9 +127,9 @@ bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout,
     if (!file.ReadWholeFile(fileName, true) || !ParseFile(file, fileName)) return false;
     // Version strings are year "." two-digit month, so text order is time order.
     if (file.ReadString("Version", FirstTextControllerVersion) > VersionString()) {
-        ui.ShowMessageDialog(
-            MakeMessage(DialogKind::Error, "*Cannot open newer controller file*", ControllerFileDetails(fileName),
-                        Translate("*This controller file was saved by a newer version and cannot be opened.*")));
+        ui.ShowMessageDialog(MakeMessage(
+            DialogKind::Error, "*Cannot open newer controller file*", ControllerFileDetails(fileName),
+            Translate("*This controller file was saved by a newer version and cannot be opened.*")));
         return false;
     }
     ReadControllerEntries(file, fileName, layout);

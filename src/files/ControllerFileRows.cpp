@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/ControllerLayout.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 
@@ -16,7 +16,8 @@ std::uint32_t FindMarker(std::span<const std::uint32_t> row) {
     return static_cast<std::uint32_t>(std::find(seen.begin(), seen.end(), false) - seen.begin());
 }
 
-void AppendRun(std::vector<std::uint32_t>& items, std::uint32_t marker, std::uint32_t value, std::size_t length) {
+void AppendRun(std::vector<std::uint32_t>& items, std::uint32_t marker, std::uint32_t value,
+               std::size_t length) {
     if (length > 3) {
         items.insert(items.end(), {marker, value, static_cast<std::uint32_t>(length)});
         return;
@@ -51,7 +52,8 @@ std::vector<std::uint32_t> DecodeRow(std::span<const std::int32_t> items) {
             if (i + 2 >= items.size()) continue;  // a marker too near the end is skipped
             const std::int32_t length = items[i + 2];
             if (length > 0 && pixels.size() + static_cast<std::size_t>(length) <= RowPixels)
-                pixels.insert(pixels.end(), static_cast<std::size_t>(length), static_cast<std::uint32_t>(items[i + 1]));
+                pixels.insert(pixels.end(), static_cast<std::size_t>(length),
+                              static_cast<std::uint32_t>(items[i + 1]));
             i += 2;
         }
     }

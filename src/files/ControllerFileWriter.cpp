@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/NumberText.h"
 #include "files/ControllerFileKeys.h"
 #include "files/ControllerFileRows.h"
 #include "files/ControllerFiles.h"
@@ -52,7 +53,8 @@ void AddName(FileAccess& file, std::string key, const std::string& name) {
 
 void AddNames(FileAccess& file, const ControllerFileType& layout) {
     file.AddSection("Names");
-    for (int button = 0; button < 32; ++button) AddName(file, ButtonNameKey(button), layout.ButtonNames[button]);
+    for (int button = 0; button < 32; ++button)
+        AddName(file, ButtonNameKey(button), layout.ButtonNames[button]);
     AddName(file, "DPadName", layout.DPadName);
     for (int d = 0; d < 4; ++d) AddName(file, DPadDirectionNameKey(d), layout.DPadDirectionNames[d]);
     for (int stick = 0; stick < 2; ++stick) AddName(file, StickNameKey(stick), layout.StickNames[stick]);

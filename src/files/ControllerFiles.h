@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "core/ControllerLayout.h"
-#include "core/UserInterface.h"
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
+#include "base/UserInterface.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 

@@ -7,9 +7,11 @@
 
 #include <array>
 
-#include "core/ControllerLayout.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/Paths.h"
 #include "files/ControllerFiles.h"
-#include "files/GlobalLanguage.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 
@@ -40,7 +42,8 @@ void UpgradeFromVersion0(std::string& bytes) {
     }
     for (std::size_t at = StickOffset; at < TriggerOffset; ++at) {
         const std::uint8_t value = ByteAt(bytes, at);
-        if (value != NotSet) SetByteAt(bytes, at, static_cast<std::uint8_t>((value & 7) | ((value >> 7) << 3)));
+        if (value != NotSet)
+            SetByteAt(bytes, at, static_cast<std::uint8_t>((value & 7) | ((value >> 7) << 3)));
     }
 }
 
@@ -51,7 +54,8 @@ void UpgradeFromVersion1(std::string& bytes) {
     const std::uint8_t right = ByteAt(bytes, TriggerOffset + 1);
     if (left == NotSet) return;
     SetByteAt(bytes, TriggerOffset, static_cast<std::uint8_t>(left | 8));
-    if (right != NotSet && right != left) SetByteAt(bytes, TriggerOffset + 1, static_cast<std::uint8_t>(right | 8));
+    if (right != NotSet && right != left)
+        SetByteAt(bytes, TriggerOffset + 1, static_cast<std::uint8_t>(right | 8));
 }
 
 void ReadPicture(FileAccess& file, ControllerFileType& layout) {
@@ -116,10 +120,10 @@ bool ImportOldControllerFile(FileAccess& file, const std::string& fileName) {
     file.Position = VersionOffset;
     const std::uint16_t version = file.ReadWord();
     if (version > 2) {
-        file.Ui().ShowMessageDialog(MakeMessage(
-            DialogKind::Error, "*Invalid binary controller version number*",
-            {{"*Controller File*", FileTitle(fileName)}, {"*Location*", FileFolder(fileName)}},
-            Translate("*This controller file cannot be opened.*")));
+        file.Ui().ShowMessageDialog(
+            MakeMessage(DialogKind::Error, "*Invalid binary controller version number*",
+                        {{"*Controller File*", FileTitle(fileName)}, {"*Location*", FileFolder(fileName)}},
+                        Translate("*This controller file cannot be opened.*")));
         return false;
     }
     if (version == 0) UpgradeFromVersion0(file.Buffer);

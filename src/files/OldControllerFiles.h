@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
 
 namespace velmora {
 

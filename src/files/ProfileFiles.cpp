@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "base/NumberText.h"
+
 namespace velmora {
 namespace {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "core/Profile.h"
-#include "core/UserInterface.h"
-#include "files/Configuration.h"
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
+#include "base/UserInterface.h"
+#include "model/Configuration.h"
+#include "model/Profile.h"
 
 namespace velmora {
 

@@ -4,10 +4,13 @@
 #include <array>
 #include <utility>
 
-#include "core/ProfileModel.h"
-#include "files/GlobalLanguage.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/NumberText.h"
+#include "base/Paths.h"
+#include "base/TextEncoding.h"
 #include "files/ProfileFiles.h"
-#include "files/TextEncoding.h"
+#include "model/ProfileModel.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/SlotCodes.h"
+#include "model/SlotCodes.h"
 #include "ui/Ramps.h"
 #include "ui/TextDrawer.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/Profile.h"
+#include "model/Profile.h"
 #include "ui/Picture.h"
 
 namespace velmora {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 #include "ui/HelpTextsWindows.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 
 namespace velmora {
 // Each language key stays one literal, so that the build's key list finds it whole.

@@ -2,7 +2,7 @@
 // layout picture, the controller line, the picture background and the
 // bottom strip with the names switch and the set buttons.
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 #include "ui/ButtonGlyphs.h"
 #include "ui/LayoutBackground.h"
 #include "ui/Ramps.h"

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/ControllerLayout.h"
-#include "core/Profile.h"
-#include "files/Configuration.h"
+#include "model/Configuration.h"
+#include "model/ControllerLayout.h"
+#include "model/Profile.h"
 
 namespace velmora {
 

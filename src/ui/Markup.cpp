@@ -1,6 +1,6 @@
 #include "ui/Markup.h"
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 
 namespace velmora {
 namespace {

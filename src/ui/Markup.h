@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
 
 namespace velmora {
 

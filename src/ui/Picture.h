@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "files/Configuration.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string>
 
-#include "core/PixelFont.h"
+#include "model/PixelFont.h"
 #include "ui/Picture.h"
 #include "ui/TextDrawer.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "files/Configuration.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 

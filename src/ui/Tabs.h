@@ -1,7 +1,7 @@
 #pragma once
 // The tab of each controller in the top bar and the reduced layout picture it shows.
 
-#include "core/ControllerLayout.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 

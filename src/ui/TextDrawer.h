@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "files/Configuration.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 

@@ -1,9 +1,9 @@
 #include "ui/ThemeImage.h"
 
-#include "core/UserInterface.h"
-#include "files/Configuration.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
+#include "base/FileAccess.h"
+#include "base/Language.h"
+#include "base/UserInterface.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 namespace {
@@ -23,7 +23,8 @@ std::vector<std::uint8_t> DecodeRows(std::string_view file, std::size_t start, b
     for (std::size_t y = 0; y < ThemeHeight; ++y) {
         const std::size_t row = start + (ThemeHeight - 1 - y) * ThemeWidth * bytesPerPixel;
         for (std::size_t x = 0; x < ThemeWidth; ++x) {
-            const std::size_t source = palette ? PixelsStart + 4 * std::size_t{Byte(file, row + x)} : row + 3 * x;
+            const std::size_t source =
+                palette ? PixelsStart + 4 * std::size_t{Byte(file, row + x)} : row + 3 * x;
             for (std::size_t c = 0; c < 3; ++c) pixels[(y * ThemeWidth + x) * 3 + c] = Byte(file, source + c);
         }
     }
@@ -55,7 +56,8 @@ std::optional<std::vector<std::uint8_t>> LoadThemeImage(const std::string& path,
     return image;
 }
 
-std::optional<std::vector<std::uint8_t>> LoadConfiguredThemeImage(ConfigurationType& config, UserInterface& ui) {
+std::optional<std::vector<std::uint8_t>> LoadConfiguredThemeImage(ConfigurationType& config,
+                                                                  UserInterface& ui) {
     if (config.ThemeImage.empty()) return std::nullopt;
     std::optional<std::vector<std::uint8_t>> image = LoadThemeImage(config.ThemeImage, ui);
     if (!image) {

@@ -2,7 +2,7 @@
 // Where the main window is placed when it first shows: centred, or where it
 // was left, kept on the desktop.
 
-#include "files/Configuration.h"
+#include "model/Configuration.h"
 
 namespace velmora {
 

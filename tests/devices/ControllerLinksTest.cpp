@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "devices/DeviceScan.h"
-#include "devices/DeviceWorld.h"
+#include "support/DeviceWorld.h"
 
 namespace velmora::test {
 namespace {

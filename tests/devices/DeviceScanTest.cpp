@@ -2,7 +2,7 @@
 
 #include "devices/DeviceLibraries.h"
 #include "devices/DeviceScan.h"
-#include "devices/DeviceWorld.h"
+#include "support/DeviceWorld.h"
 
 namespace velmora::test {
 namespace {

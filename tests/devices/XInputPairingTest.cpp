@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "devices/DeviceWorld.h"
+#include "support/DeviceWorld.h"
 #include "devices/XInputPairing.h"
 
 namespace velmora::test {

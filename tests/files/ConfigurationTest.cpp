@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "files/Configuration.h"
-#include "files/GlobalFileAccess.h"
-#include "files/FileTestSupport.h"
+#include "base/Paths.h"
+#include "files/ConfigurationFile.h"
+#include "support/FileTestSupport.h"
+#include "model/Configuration.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
-using test::RecordingUserInterface;
 using test::ReadBytes;
+using test::RecordingUserInterface;
 using test::TempFolder;
 
 class Configuration : public ::testing::Test {
@@ -48,8 +49,9 @@ TEST_F(Configuration, MissingFileGivesDefaultsAndIsCreatedAtTheEnd) {
     SaveConfigurationIfChanged(config, ui);
     EXPECT_FALSE(config.ConfigurationChanged);
     const std::string text = ReadBytes(folder.File("Velmora.ini"));
-    EXPECT_TRUE(text.starts_with(";----------------------------\r\n; Velmora Configuration File\r\n"
-                                 ";----------------------------\r\n\r\n[Default Locations]\r\n"));
+    EXPECT_TRUE(
+        text.starts_with(";----------------------------\r\n; Velmora Configuration File\r\n"
+                         ";----------------------------\r\n\r\n[Default Locations]\r\n"));
     ReadConfiguration(config, ui, documents.Folder());
     EXPECT_FALSE(config.ConfigurationChanged);
 }
@@ -70,11 +72,14 @@ TEST_F(Configuration, EveryFieldSurvivesWritingAndReading) {
     config.ThemeImage = folder.File("theme.bmp");
     config.ThemeButtons = GradientButtons;
     config.KnownCount = 2;
-    config.KnownControllers[0] = {{"Pad", 0x046DC216}, folder.File("Pad.velmoracontroller"),
-                                  {folder.File("a.velmoraprofile"), documents.File("b.velmoraprofile"), "", ""}};
+    config.KnownControllers[0] = {
+        {"Pad", 0x046DC216},
+        folder.File("Pad.velmoracontroller"),
+        {folder.File("a.velmoraprofile"), documents.File("b.velmoraprofile"), "", ""}};
     config.KnownControllers[1] = {{"Stick", 0xFFFFFFFF}, documents.File("Stick.velmoracontroller"), {}};
     const std::string text = Written();
-    EXPECT_NE(text.find("DefaultControllerLocation=Layouts\r\nDefaultProfileLocation=\r\n"), std::string::npos);
+    EXPECT_NE(text.find("DefaultControllerLocation=Layouts\r\nDefaultProfileLocation=\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("Controller1ID=4,109,194,22\r\nController1File=Pad.velmoracontroller\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("ThemeButtons=Gradient\r\n"), std::string::npos);
@@ -102,9 +107,10 @@ TEST_F(Configuration, EveryFieldSurvivesWritingAndReading) {
 }
 
 TEST_F(Configuration, BadValuesTakeTheirDefaults) {
-    ReadFrom("Interface1=10\nBackground2=1,x,3\nThemeButtons=Shiny\nDefaultStickDeadZone=0\n"
-             "DefaultTriggerDeadZone=256\nStartWithWindows=yes\nAutoOpenLastProfile=0\n"
-             "MainWindowPosition=100\nDefaultImageLocation=\n");
+    ReadFrom(
+        "Interface1=10\nBackground2=1,x,3\nThemeButtons=Shiny\nDefaultStickDeadZone=0\n"
+        "DefaultTriggerDeadZone=256\nStartWithWindows=yes\nAutoOpenLastProfile=0\n"
+        "MainWindowPosition=100\nDefaultImageLocation=\n");
     EXPECT_EQ(config.Interface[0], (ColourType{10, 15, 63}));
     EXPECT_EQ(config.Background[1], (ColourType{1, 0, 3}));
     EXPECT_EQ(config.ThemeButtons, VistaButtons);
@@ -118,12 +124,13 @@ TEST_F(Configuration, BadValuesTakeTheirDefaults) {
 }
 
 TEST_F(Configuration, KnownListClosesGapsAndDropsDuplicates) {
-    ReadFrom("Controller1Name=Pad\nController1ID=0,0,0,1\nController1File=\n"
-             "Controller2Name=Pad\nController2ID=0,0,0,1\nController2File=pad.velmoracontroller\n"
-             "Controller2Recent1=A\nController2Recent3=A\nController2Recent4=B\n"
-             "Controller3Name=Pad\nController3ID=0,0,0,1\nController3File=other.velmoracontroller\n"
-             "Controller4Name=  \nController4File=x.velmoracontroller\n"
-             "Controller5Name=pad\nController5ID=0,0,0,1\nController5File=lower.velmoracontroller\n");
+    ReadFrom(
+        "Controller1Name=Pad\nController1ID=0,0,0,1\nController1File=\n"
+        "Controller2Name=Pad\nController2ID=0,0,0,1\nController2File=pad.velmoracontroller\n"
+        "Controller2Recent1=A\nController2Recent3=A\nController2Recent4=B\n"
+        "Controller3Name=Pad\nController3ID=0,0,0,1\nController3File=other.velmoracontroller\n"
+        "Controller4Name=  \nController4File=x.velmoracontroller\n"
+        "Controller5Name=pad\nController5ID=0,0,0,1\nController5File=lower.velmoracontroller\n");
     ASSERT_EQ(config.KnownCount, 2);
     const KnownControllerDataType& first = config.KnownControllers[0];
     EXPECT_EQ(first.ControllerFile, folder.File("pad.velmoracontroller"));

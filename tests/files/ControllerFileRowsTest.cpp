@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "core/ControllerLayout.h"
-#include "files/ControllerFileRows.h"
 #include "files/ControllerFileKeys.h"
+#include "files/ControllerFileRows.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 namespace {

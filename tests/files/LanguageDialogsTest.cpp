@@ -2,11 +2,12 @@
 // the folder they start in and the question before replacing a file.
 #include <gtest/gtest.h>
 
-#include "core/FileDialogs.h"
-#include "files/Configuration.h"
-#include "files/FileTestSupport.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
+#include "base/Paths.h"
+#include "files/FileDialogs.h"
+#include "support/FileTestSupport.h"
+#include "files/LanguageFiles.h"
+#include "model/Configuration.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "files/ControllerFiles.h"
-#include "files/FileTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {

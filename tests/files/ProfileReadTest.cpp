@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ProfileModel.h"
-#include "files/ProfileTestSupport.h"
+#include "support/ProfileTestSupport.h"
+#include "model/ProfileModel.h"
 
 namespace velmora {
 namespace {

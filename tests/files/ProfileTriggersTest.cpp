@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ProfileModel.h"
 #include "files/ProfileFiles.h"
+#include "model/ProfileModel.h"
 
 namespace velmora {
 namespace {

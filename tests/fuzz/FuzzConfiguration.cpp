@@ -1,8 +1,9 @@
 // The configuration file, read and written back.
 
 #include "FuzzSupport.h"
-#include "files/Configuration.h"
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
+#include "files/ConfigurationFile.h"
+#include "model/Configuration.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;

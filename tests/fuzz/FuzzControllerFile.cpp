@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "FuzzSupport.h"
+#include "base/NumberText.h"
 #include "files/ControllerFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,8 +1,9 @@
 // Language files, read and compared with the program's key list.
 
 #include "FuzzSupport.h"
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
+#include "base/FileAccess.h"
+#include "base/Language.h"
+#include "files/LanguageFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;

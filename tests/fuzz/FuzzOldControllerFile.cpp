@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "FuzzSupport.h"
-#include "core/ControllerLayout.h"
 #include "files/ControllerFiles.h"
 #include "files/OldControllerFiles.h"
+#include "model/ControllerLayout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "core/UserInterface.h"
-#include "files/FileSystem.h"
-#include "files/GlobalLanguage.h"
+#include "base/FileSystem.h"
+#include "base/Language.h"
+#include "base/UserInterface.h"
 
 namespace velmora::fuzz {
 
@@ -23,6 +23,7 @@ public:
         return Bytes.substr(0, maxBytes);
     }
     bool WriteFile(const std::string&, std::string_view) override { return true; }
+    std::vector<std::string> ListFiles(const std::string&) override { return {}; }
 };
 
 // Installs the input as the file every reader sees.

@@ -1,7 +1,7 @@
 // Text file access: cutting lines, the entry table and every typed reader.
 
 #include "FuzzSupport.h"
-#include "files/GlobalFileAccess.h"
+#include "base/FileAccess.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;

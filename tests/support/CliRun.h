@@ -8,7 +8,7 @@
 #include <sys/wait.h>
 #endif
 
-#include "files/FileTestSupport.h"
+#include "support/FileTestSupport.h"
 
 namespace velmora::test {
 

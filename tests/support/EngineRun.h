@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CoreLoop.h"
-#include "core/ProfileModel.h"
+#include "engine/Pass.h"
+#include "model/ProfileModel.h"
 #include "support/RecordingInputSink.h"
 #include "support/RecordingUserInterface.h"
 

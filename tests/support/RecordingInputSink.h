@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/InputSink.h"
-#include "core/SimulationTrace.h"
+#include "engine/InputSink.h"
+#include "engine/SimulationTrace.h"
 
 namespace velmora::test {
 

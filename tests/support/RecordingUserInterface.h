@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/UserInterface.h"
+#include "base/UserInterface.h"
 
 namespace velmora::test {
 
@@ -100,7 +100,9 @@ public:
         friend bool operator==(const PlayedAnimation&, const PlayedAnimation&) = default;
     };
     std::vector<PlayedAnimation> Animations;
-    void PlayAnimation(LayoutAnimation kind, bool animated) override { Animations.push_back({kind, animated}); }
+    void PlayAnimation(LayoutAnimation kind, bool animated) override {
+        Animations.push_back({kind, animated});
+    }
     std::vector<int> HelpTopics;
     void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
 

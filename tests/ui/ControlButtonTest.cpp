@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ProfileModel.h"
-#include "core/SlotCodes.h"
+#include "model/ProfileModel.h"
+#include "model/SlotCodes.h"
 #include "ui/ControlButton.h"
-#include "ui/PictureWorld.h"
+#include "support/PictureWorld.h"
 #include "ui/Ramps.h"
 
 namespace velmora {

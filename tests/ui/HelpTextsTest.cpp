@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 #include "ui/HelpTexts.h"
 #include "ui/Markup.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/LayoutAnimations.h"
-#include "ui/PictureWorld.h"
+#include "support/PictureWorld.h"
 
 namespace velmora {
 namespace {

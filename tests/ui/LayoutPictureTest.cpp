@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/PictureWorld.h"
+#include "support/PictureWorld.h"
 #include "ui/Ramps.h"
 #include "ui/Tabs.h"
 

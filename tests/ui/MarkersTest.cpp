@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/ButtonGlyphs.h"
-#include "ui/PictureWorld.h"
+#include "support/PictureWorld.h"
 
 namespace velmora {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/GlobalLanguage.h"
+#include "base/Language.h"
 #include "ui/Markup.h"
 
 namespace velmora {

@@ -1,10 +1,9 @@
-#include "ui/ThemeImage.h"
-
 #include <gtest/gtest.h>
 
-#include "files/Configuration.h"
-#include "files/FileTestSupport.h"
+#include "support/FileTestSupport.h"
+#include "model/Configuration.h"
 #include "support/RecordingUserInterface.h"
+#include "ui/ThemeImage.h"
 
 namespace velmora {
 namespace {
@@ -32,7 +31,9 @@ std::string PaletteFile() {
     return file;
 }
 
-std::size_t At(std::size_t x, std::size_t y) { return (y * Width + x) * 3; }
+std::size_t At(std::size_t x, std::size_t y) {
+    return (y * Width + x) * 3;
+}
 
 TEST(ThemeImageTest, DecodesBothFormsTopRowFirst) {
     const std::string colour = ColourFile();

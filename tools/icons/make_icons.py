@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws Velmora's four icons and writes them as .ico files (16 and 32 pixels,
-32-bit with alpha) into src/app/icons: the program (a game pad), and its three
+32-bit with alpha) into src/app/win32/icons: the program (a game pad), and its three
 file kinds, each a page with a sign: a controller layout (a small pad), a
 profile (a key cap) and a language file (a speech bubble).
 
@@ -12,7 +12,7 @@ import math
 import struct
 from pathlib import Path
 
-OUT = Path(__file__).resolve().parents[2] / "src/app/icons"
+OUT = Path(__file__).resolve().parents[2] / "src/app/win32/icons"
 SAMPLES = 8
 
 BLUE = (38, 84, 160)

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "files/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace velmora {
 namespace {

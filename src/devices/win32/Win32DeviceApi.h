@@ -10,8 +10,8 @@
 
 #include <array>
 
-#include "core/win32/Library.h"
-#include "core/win32/Windows.h"
+#include "base/win32/Library.h"
+#include "base/win32/Windows.h"
 #include "devices/DeviceApi.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 
 #include <richedit.h>
 
-#include "files/win32/WideText.h"
+#include "base/win32/WideText.h"
 #include "ui/Markup.h"
 
 namespace velmora {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/win32/Windows.h"
+#include "base/win32/Windows.h"
 
 namespace velmora {
 

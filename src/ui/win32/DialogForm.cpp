@@ -1,6 +1,6 @@
 #include "ui/win32/DialogForm.h"
 
-#include "files/win32/WideText.h"
+#include "base/win32/WideText.h"
 #include "ui/Markup.h"
 #include "ui/win32/DialogControls.h"
 

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "core/UserInterface.h"
-#include "core/win32/Windows.h"
+#include "base/UserInterface.h"
+#include "base/win32/Windows.h"
 
 namespace velmora {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/FileDialogs.h"
-#include "files/GlobalFileAccess.h"
-#include "files/win32/WideText.h"
+#include "base/Paths.h"
+#include "base/win32/WideText.h"
+#include "files/FileDialogs.h"
 // <commdlg.h> needs <windows.h> first; WIN32_LEAN_AND_MEAN leaves it out.
 #include <commdlg.h>
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "core/UserInterface.h"
-#include "core/win32/Windows.h"
+#include "base/UserInterface.h"
+#include "base/win32/Windows.h"
 
 namespace velmora {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/win32/Windows.h"
-#include "files/win32/WideText.h"
+#include "base/win32/WideText.h"
+#include "base/win32/Windows.h"
 #include "ui/Picture.h"
 
 // <windows.h> names DrawTextW DrawText; here it is the seam's own function.
@@ -45,8 +45,9 @@ bool MakeBitmap(Scratch& s) {
 
 // Plain (not smoothed) glyphs: each pixel is either the text's colour or untouched.
 HFONT MakeFont() {
-    return CreateFontW(FontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
+    return CreateFontW(FontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, L"Tahoma");
 }
 
 class GdiTextDrawer final : public TextDrawer {
@@ -99,7 +100,8 @@ private:
         const int right = std::min(clip.Right, x + ScratchWidth);
         for (int py = clip.Top; py < clip.Bottom; ++py)
             for (int px = clip.Left; px < right; ++px)
-                if ((s_.Pixels[(py - y) * ScratchWidth + (px - x)] & 0xFFFFFFu) != 0) picture.Put(px, py, colour);
+                if ((s_.Pixels[(py - y) * ScratchWidth + (px - x)] & 0xFFFFFFu) != 0)
+                    picture.Put(px, py, colour);
     }
 
     Scratch s_;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "files/Configuration.h"
-#include "files/GlobalLanguage.h"
-#include "files/win32/WideText.h"
+#include "base/Language.h"
+#include "base/win32/WideText.h"
+#include "model/Configuration.h"
 #include "ui/win32/DialogControls.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 // The help window: one topic at a time, chosen by its number. Created on
 // first use and kept for the run.
 
-#include "core/win32/Windows.h"
+#include "base/win32/Windows.h"
 #include "ui/HelpTexts.h"
 
 namespace velmora {

@@ -1,6 +1,6 @@
 #include "ui/win32/PopupMenus.h"
 
-#include "files/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace velmora {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "core/UserInterface.h"
-#include "core/win32/Windows.h"
+#include "base/UserInterface.h"
+#include "base/win32/Windows.h"
 
 namespace velmora {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "files/GlobalLanguage.h"
-#include "ui/win32/Win32UserInterface.h"
-#include "ui/win32/WindowTestSupport.h"
+#include "app/win32/Win32UserInterface.h"
+#include "base/Language.h"
+#include "support/win32/WindowTestSupport.h"
 
 namespace velmora {
 namespace {

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "files/GlobalFileAccess.h"
-#include "files/GlobalLanguage.h"
-#include "files/win32/WideText.h"
+#include "app/win32/Win32UserInterface.h"
+#include "base/Language.h"
+#include "base/Paths.h"
+#include "base/win32/WideText.h"
 #include "ui/win32/FileDialogWindow.h"
-#include "ui/win32/Win32UserInterface.h"
-#include "ui/win32/WindowTestSupport.h"
+#include "support/win32/WindowTestSupport.h"
 // These need <windows.h> first.
 #include <commctrl.h>
 #include <commdlg.h>

@@ -7,10 +7,10 @@
 #include <functional>
 #include <string>
 
-#include "files/Configuration.h"
-#include "files/GlobalLanguage.h"
-#include "ui/win32/Win32UserInterface.h"
-#include "ui/win32/WindowTestSupport.h"
+#include "app/win32/Win32UserInterface.h"
+#include "base/Language.h"
+#include "model/Configuration.h"
+#include "support/win32/WindowTestSupport.h"
 
 namespace velmora {
 namespace {

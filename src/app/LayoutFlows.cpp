@@ -1,0 +1,162 @@
+#include "app/LayoutFlows.h"
+
+#include <memory>
+#include <utility>
+
+#include "base/FileMessages.h"
+#include "base/Language.h"
+#include "base/Paths.h"
+#include "devices/ControllerLinks.h"
+#include "files/ControllerFiles.h"
+#include "files/FileDialogs.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view NewLayoutHeadings[] = {
+    "*Save new controller before creating a new controller?*",
+    "*Save new controller before opening another controller?*",
+    "*Save new controller before closing?*",
+};
+constexpr std::string_view ChangedLayoutHeadings[] = {
+    "*Save controller changes before creating a new controller?*",
+    "*Save controller changes before opening another controller?*",
+    "*Save controller changes before closing?*",
+};
+
+MessageDialog SaveLayoutQuestion(const ControllerDataType& c, const ControllerFileType& layout,
+                                 SaveReason reason) {
+    const auto r = static_cast<std::size_t>(reason);
+    const std::string& device = c.Identity.DeviceName;
+    if (layout.FileName.empty())
+        return MakeMessage(DialogKind::Confirmation, NewLayoutHeadings[r], {{"*Controller*", device}},
+                           Translate("*The controller file for this controller will need to be created again "
+                                     "if you do not save.*"),
+                           SaveAsButtons);
+    return MakeMessage(DialogKind::Confirmation, ChangedLayoutHeadings[r],
+                       {{"*Controller*", device}, {"*Controller File*", layout.Name}},
+                       Translate("*Any controller file changes will be lost if you do not save.*"),
+                       SaveButtons);
+}
+
+FileDialog LayoutDialog(const ControllerDataType& c) {
+    FileDialog dialog;
+    dialog.Caption = Translate("*Controller*") + " [" + c.Identity.DeviceName + "]";
+    dialog.TypeName = Translate("*Controllers*");
+    dialog.Extension = std::string(ControllerFileExtension);
+    return dialog;
+}
+
+// A command on the selected controller's changed layout asks first; it stops
+// unless the answer went on or the layout got saved on the way.
+bool MayDropLayout(DeviceContext& context, std::size_t index, SaveReason reason) {
+    const ControllerDataType& c = context.List.Controllers[index];
+    if (!context.List.LayoutOf(c).Changed) return true;
+    return AskSaveLayout(context, index, reason) || !context.List.LayoutOf(c).Changed;
+}
+
+IdentityCounts CountIdentity(const ControllerListType& list, const ControllerIDType& identity) {
+    IdentityCounts counts;
+    for (const ControllerDataType& c : list.Controllers) {
+        if (!(c.Identity == identity)) continue;
+        ++(c.Connection == Connected ? counts.Connected : counts.Lost);
+    }
+    return counts;
+}
+
+}  // namespace
+
+bool AskSaveLayout(DeviceContext& context, std::size_t index, SaveReason reason) {
+    const ControllerDataType& c = context.List.Controllers[index];
+    ControllerFileType& layout = context.List.LayoutOf(c);
+    const bool neverSaved = layout.FileName.empty();
+    switch (context.Ui.ShowMessageDialog(SaveLayoutQuestion(c, layout, reason))) {
+        case 1:
+            return neverSaved ? SaveControllerFileAs(context, index)
+                              : WriteControllerFile(layout, context.Ui);
+        case 2:
+            return true;
+        default:
+            return false;  // "Cancel", or the dialog closed
+    }
+}
+
+bool SaveChangedLayouts(DeviceContext& context, SaveReason reason) {
+    for (std::size_t i = 0; i < context.List.Count(); ++i)
+        if (context.List.LayoutOf(context.List.Controllers[i]).Changed && !AskSaveLayout(context, i, reason))
+            return false;
+    return true;
+}
+
+void NewControllerFile(DeviceContext& context) {
+    const std::size_t index = context.List.Selected;
+    if (index >= context.List.Count() || !MayDropLayout(context, index, SaveBeforeNew)) return;
+    const ControllerDataType& c = context.List.Controllers[index];
+    CloseSettingsWindows(context.Ui);
+    // A connected controller's layout is hidden here and shown again below (layout rendering).
+    ResetLayout(context.List.LayoutOf(c));
+    if (c.Connection == Connected) context.Ui.RedrawLayout();
+    context.Ui.OpenWindow(SettingsWindow::ControllerSettings);  // a blank layout is made there
+}
+
+void OpenControllerFile(DeviceContext& context) {
+    const std::size_t index = context.List.Selected;
+    if (index >= context.List.Count() || !MayDropLayout(context, index, SaveBeforeOpen)) return;
+    const ControllerDataType& c = context.List.Controllers[index];
+    const std::string file =
+        ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultControllerLocation, LayoutDialog(c));
+    if (file.empty()) return;
+    auto fresh = std::make_unique<ControllerFileType>();
+    if (!ReadControllerFile(file, *fresh, context.Ui)) return;  // the controller keeps its layout
+    // The shown layout is hidden here and shown again after the redraw (layout rendering).
+    ControllerFileType& shared = context.List.LayoutOf(c);
+    fresh->Identity = shared.Identity;
+    shared = std::move(*fresh);  // every controller sharing the old layout now shares this one
+    // The tab's thumbnail of the new picture is built by the layout rendering.
+    context.Ui.RedrawLayout();
+    LinkControllerFile(context, index);
+}
+
+bool SaveControllerFile(DeviceContext& context) {
+    const std::size_t index = context.List.Selected;
+    if (index >= context.List.Count()) return false;
+    return WriteControllerFile(context.List.LayoutOf(context.List.Controllers[index]), context.Ui);
+}
+
+bool SaveControllerFileAs(DeviceContext& context, std::size_t index) {
+    const ControllerDataType& c = context.List.Controllers[index];
+    ControllerFileType& layout = context.List.LayoutOf(c);
+    FileDialog dialog = LayoutDialog(c);
+    dialog.SuggestedName = layout.Name.empty() ? "My " + c.Identity.DeviceName : layout.Name;
+    const std::string file =
+        ShowSaveDialog(context.Ui, context.Config, context.Config.DefaultControllerLocation, dialog);
+    if (file.empty()) return false;
+    std::string oldFile = std::exchange(layout.FileName, file);
+    if (!WriteControllerFile(layout, context.Ui)) {
+        layout.FileName = std::move(oldFile);
+        return false;
+    }
+    layout.Name = FileTitle(file);
+    if (index == context.List.Selected) context.Ui.RedrawLayout();
+    LinkControllerFile(context, index);
+    return true;
+}
+
+void LinkControllerFile(DeviceContext& context, std::size_t index) {
+    const ControllerDataType& c = context.List.Controllers[index];
+    const std::uint8_t before = c.KnownIndex;
+    const ControllerIDType identity = c.Identity;
+    const std::string& file = context.List.LayoutOf(c).FileName;
+    const bool changes =
+        before == UnknownController || context.Config.KnownControllers[before].ControllerFile != file;
+    const std::uint8_t after = LinkControllerFile(context.Config, before, identity, file,
+                                                  CountIdentity(context.List, identity), context.Ui);
+    if (changes && after != UnknownController) context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
+    if (before != UnknownController || after == UnknownController) return;
+    for (ControllerDataType& other : context.List.Controllers)
+        if (other.Identity == identity) other.KnownIndex = after;
+    SortControllers(context.List);
+    context.Ui.RedrawLayout();
+}
+
+}  // namespace velmora

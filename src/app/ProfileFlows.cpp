@@ -1,0 +1,102 @@
+#include "app/ProfileFlows.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+#include "base/Language.h"
+#include "devices/ControllerLinks.h"
+#include "files/FileDialogs.h"
+#include "files/ProfileFiles.h"
+#include "model/ProfileModel.h"
+
+namespace velmora {
+namespace {
+
+// The program's own request (code 1) came with the layout shown but its
+// buttons not yet dropped in: when it ends without a new profile they drop in now.
+void ButtonsInAfterProgramRequest(DeviceContext& context, std::size_t index, std::uint8_t requestCode) {
+    if (index == context.List.Selected && requestCode == OpenProfileFile && context.Ui.MainWindowShowing())
+        context.Ui.PlayAnimation(LayoutAnimation::ButtonsIn, true);
+}
+
+void RefuseProfile(DeviceContext& context, std::size_t index, const RequestedProfileType& request,
+                   std::string& pendingShortcut) {
+    ControllerDataType& c = context.List.Controllers[index];
+    context.Ui.ShowMessageDialog(CannotOpenProfileMessage(request.Path, c.Name));
+    if (c.KnownIndex != UnknownController) ForgetProfile(context.Config, c.KnownIndex, request.Path);
+    ButtonsInAfterProgramRequest(context, index, request.Request);
+    pendingShortcut.clear();  // the program it would start expects this profile
+}
+
+// Request 2: the user picks the file. While the dialog is up the profile box
+// shows its pressed look, which the layout rendering draws.
+std::string ChooseProfileToOpen(DeviceContext& context, const ControllerDataType& c) {
+    context.Ui.RedrawLayout();
+    FileDialog dialog;
+    dialog.Caption = Translate("*Profile*") + " [" + c.Name + "]";
+    dialog.TypeName = Translate("*Profiles*");
+    dialog.Extension = std::string(ProfileExtension);
+    std::string file =
+        ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
+    context.Ui.RedrawLayout();
+    return file;
+}
+
+bool HasNamedAssignment(const SetType& set) {
+    return std::any_of(set.Assignments.begin(), set.Assignments.end(),
+                       [](const AssignmentType& a) { return !a.Name.empty(); });
+}
+
+}  // namespace
+
+void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
+                         const std::string& file, std::uint8_t requestCode) {
+    ControllerDataType& c = context.List.Controllers[index];
+    const bool selected = index == context.List.Selected;
+    const bool shown = selected && context.Ui.MainWindowShowing();
+    if (selected && context.Config.ShowAnimations) {
+        c.Profile.Name = "[" + Translate("*Opening profile*") + "]";
+        context.Ui.RedrawLayout();
+        if (shown && requestCode != OpenProfileFile)
+            context.Ui.PlayAnimation(LayoutAnimation::ButtonsOut, true);
+    }
+    c.Profile = std::move(loaded);
+    AdaptTriggers(c.Profile, PlacedControls(context.List.LayoutOf(c)));
+    c.Profile.CurrentSet = 0;
+    c.Profile.RequestedSet = NoSet;
+    if (shown) context.Ui.PlayAnimation(LayoutAnimation::ButtonsIn, true);
+    if (selected) context.Ui.RedrawLayout();
+    // A profile that names its assignments flips the names display, as the names switch does.
+    if (HasNamedAssignment(c.Profile.Sets[0])) {
+        context.List.NamesShown = !context.List.NamesShown;
+        if (selected) context.Ui.RedrawLayout();
+    }
+    CloseSettingsWindows(context.Ui);
+    c.Profile.Changed = false;
+    RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
+    // AutoMinimizeOnOpenProfile: minimising the program belongs to the shell.
+}
+
+void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut) {
+    CloseSettingsWindows(context.Ui);
+    RequestedProfileType request =
+        std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
+    if (context.List.Controllers[index].Profile.Changed &&
+        !AskToSaveProfile(context, index, SaveBeforeOpen)) {
+        ButtonsInAfterProgramRequest(context, index, request.Request);  // the old profile stays
+        pendingShortcut.clear();  // the program it would start expects the new profile
+        return;
+    }
+    ControllerDataType& c = context.List.Controllers[index];
+    if (request.Request == ChooseProfileFile) request.Path = ChooseProfileToOpen(context, c);
+    if (request.Path.empty()) return;
+    auto scratch = std::make_unique<ProfileType>();
+    NewProfile(*scratch, context.Config);
+    if (ReadProfile(request.Path, *scratch, context.Config, context.Ui))
+        AttachLoadedProfile(context, index, std::move(*scratch), request.Path, request.Request);
+    else
+        RefuseProfile(context, index, request, pendingShortcut);
+}
+
+}  // namespace velmora

@@ -1,0 +1,64 @@
+#pragma once
+// Everything the running program keeps: the window, the program state, the
+// command line, the configuration, the controllers and their devices, the
+// input sink and the engine state of the main loop. One object, created by
+// WinMain and reached by the window procedure through the window.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "app/CommandLine.h"
+#include "app/MainPass.h"
+#include "app/win32/ProgramShell.h"
+#include "app/win32/Win32UserInterface.h"
+#include "base/win32/Win32FileSystem.h"
+#include "base/win32/Windows.h"
+#include "devices/ControllerList.h"
+#include "devices/DeviceContext.h"
+#include "devices/DeviceRumble.h"
+#include "devices/win32/Win32DeviceApi.h"
+#include "engine/Pass.h"
+#include "engine/ProgramState.h"
+#include "engine/win32/SendInputSink.h"
+#include "model/Configuration.h"
+
+namespace velmora {
+
+struct Application {
+    HINSTANCE Instance = nullptr;
+    HWND Window = nullptr;
+    HANDLE InstanceMutex = nullptr;
+
+    Win32FileSystem Files;
+    Win32UserInterface Ui;
+    ConfigurationType Config;
+    // The program state, the controllers, the command line and the engine.
+    MainLoopState Main = StartingState();
+    Win32DeviceApi Devices;
+    DeviceRumble Rumble{Devices};
+    SendInputEntry SendInput;
+    std::unique_ptr<SendInputSink> Sink;
+    ProgramShell Shell{*this};
+
+    // The window is restored rather than minimised (its minimise and restore
+    // events act only on a change of this).
+    bool WindowShown = true;
+    bool TrayIconAdded = false;
+    // Sent to every top-level window when the taskbar starts again: the tray icon is added anew.
+    UINT TaskbarCreated = 0;
+
+    bool PriorityRaised = false;
+    std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
+    bool ShutDownDone = false;
+
+    DeviceContext Context() { return {Main.List, Devices, Ui, Config, Rumble}; }
+
+    static MainLoopState StartingState() {
+        MainLoopState state;
+        state.ProgramState = ProgramStarting;
+        return state;
+    }
+};
+
+}  // namespace velmora

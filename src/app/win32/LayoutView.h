@@ -1,0 +1,74 @@
+#pragma once
+// The main window's picture as the program keeps it: one 520 x 360 buffer,
+// redrawn whole when the controllers, the selection or the layout change and
+// button by button when a control's drawn state changes, then shown with one
+// repaint a pass.
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/UserInterface.h"
+#include "base/win32/Windows.h"
+#include "ui/LayoutScene.h"
+#include "ui/Picture.h"
+
+namespace velmora {
+
+struct ControllerListType;
+struct ConfigurationType;
+class TextDrawer;
+
+class LayoutView {
+public:
+    LayoutView();
+    ~LayoutView();
+    LayoutView(const LayoutView&) = delete;
+    LayoutView& operator=(const LayoutView&) = delete;
+
+    // The list and configuration the picture shows; nothing is drawn before.
+    void Attach(ControllerListType& list, const ConfigurationType& config);
+    // The theme image's pixels, or none.
+    void SetThemeImage(std::vector<std::uint8_t> image) {
+        themeImage_ = std::move(image);
+        stale_ = true;
+    }
+    // The phase of the picture shown while no controller is present.
+    void SetWaitingPhase(int phase) { waitingPhase_ = phase; }
+
+    // A whole redraw is only noted here and done once, at the end of the pass.
+    void RedrawLayout() { stale_ = true; }
+    void DrawControlButton(int control);
+    // Draws what is pending and asks the window for one repaint if anything was drawn.
+    void EndPass(HWND window);
+    // Plays an animation of the selected controller's layout in the window,
+    // blocking while it runs; nothing while the window is hidden or minimised.
+    void Play(HWND window, LayoutAnimation kind, bool animated);
+    // WM_PAINT: the picture at the client area's top-left corner.
+    void Paint(HDC dc);
+
+    const PictureType& Picture() const { return picture_; }
+    // The window's flags the picture shows: the pressed looks of its buttons.
+    MainWindowStatus& Status() { return status_; }
+
+private:
+    void DrawWhole();
+    void DrawWhole(const LayoutScene& scene);
+    void BuildThumbnails();
+    LayoutScene Scene() const;
+
+    ControllerListType* list_ = nullptr;
+    const ConfigurationType* config_ = nullptr;
+    std::unique_ptr<TextDrawer> text_;
+    PictureType picture_;
+    int waitingPhase_ = 0;
+    MainWindowStatus status_;
+    std::vector<std::uint8_t> themeImage_;
+    // The tab count and the layouts' files the thumbnails were last built for.
+    std::vector<std::string> thumbnailsFor_;
+    bool stale_ = true;     // the whole picture is to be drawn again
+    bool changed_ = false;  // drawn since the last repaint request
+};
+
+}  // namespace velmora

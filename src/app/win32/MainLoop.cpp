@@ -1,0 +1,38 @@
+#include "app/win32/MainLoop.h"
+
+#include "app/win32/Application.h"
+#include "engine/win32/PassTimer.h"
+
+namespace velmora {
+
+inline constexpr std::int64_t PassPeriodMicroseconds = 10000;
+
+void PumpMessages(Application& app) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+void RunMainLoop(Application& app) {
+    app.Main.Loop = CoreLoopState{};
+    app.Main.List.RescanFlag = true;  // the first pass scans for controllers
+    app.Main.ProgramState = ProgramRunning;
+    PassTimer timer(PassPeriodMicroseconds);
+    const auto pump = [&app] { PumpMessages(app); };
+    for (;;) {
+        timer.PassStarts();
+        pump();
+        if (app.ShutDownDone) break;  // the Windows session ended inside the pump
+        RunProgramPass(app);
+        if (app.Main.ProgramState != ProgramRunning) break;
+        timer.WaitForNextPass(pump);
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,35 @@
+#include "app/win32/ProgramShell.h"
+
+#include "app/CloseQuery.h"
+#include "app/win32/Application.h"
+#include "base/win32/WideText.h"
+#include "base/win32/Windows.h"
+
+namespace velmora {
+
+void ProgramShell::DrawWaitingFrame(int frame) {
+    waitingFrame_ = frame;
+    app_.Ui.Layout().SetWaitingPhase(frame);
+    app_.Ui.RedrawLayout();
+}
+
+// The window reports the minimised state (WM_SIZE), which clears "/M".
+void ProgramShell::MinimizeProgram() {
+    ShowWindow(app_.Window, SW_MINIMIZE);
+}
+
+bool ProgramShell::CloseQuery() {
+    DeviceContext context = app_.Context();
+    return velmora::CloseQuery(context, app_.Main.CommandLine);
+}
+
+void ProgramShell::ShowHelp() {
+    constexpr int AdvancedStartingTopic = 110;
+    app_.Ui.ShowHelp(AdvancedStartingTopic);
+}
+
+void ProgramShell::LaunchShortcut(const std::string& path) {
+    ShellExecuteW(app_.Window, L"open", Utf8ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace velmora

@@ -1,0 +1,44 @@
+#include "app/win32/ShutDown.h"
+
+#include "app/win32/Application.h"
+#include "app/win32/MainWindow.h"
+#include "app/win32/SystemQueries.h"
+#include "app/win32/TrayIcon.h"
+#include "devices/DeviceScan.h"
+#include "files/ConfigurationFile.h"
+
+namespace velmora {
+namespace {
+
+// Keys the engine holds would otherwise stay pressed in whatever program
+// has the focus after Velmora is gone.
+void ReleaseHeldInput(Application& app) {
+    if (app.Sink) ReleaseEverything(app.Main.Loop, *app.Sink);
+}
+
+void ReleaseDevices(Application& app) {
+    DeviceContext context = app.Context();
+    for (ControllerDataType& controller : app.Main.List.Controllers)
+        if (controller.Connection == Connected) ReleaseDevice(context, controller);
+}
+
+}  // namespace
+
+void ShutDown(Application& app) {
+    if (app.ShutDownDone || app.Main.ProgramState == ProgramStarting) return;
+    app.ShutDownDone = true;
+    ReleaseHeldInput(app);
+    ReleaseDevices(app);
+    StoreMainWindowPosition(app);
+    SaveConfigurationIfChanged(app.Config, app.Ui);
+    app.Sink.reset();
+    app.SendInput.SendInput = nullptr;
+    app.SendInput.Library.Free();
+    app.Devices.FreeLibraries();
+    if (app.PriorityRaised) SetPriorityClass(GetCurrentProcess(), NORMAL_PRIORITY_CLASS);
+    if (app.SavedStickyKeys) WriteStickyKeys(*app.SavedStickyKeys);
+    RemoveTrayIcon(app);
+    app.Main.ProgramState = ProgramFinished;
+}
+
+}  // namespace velmora

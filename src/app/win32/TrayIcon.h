@@ -1,0 +1,19 @@
+#pragma once
+// The notification-area icon: added at first activation when the option is
+// on, added again when the taskbar is re-created, removed at shut-down. Its
+// clicks minimise and restore the window, open its menu, or close.
+
+#include "base/win32/Windows.h"
+
+namespace velmora {
+
+struct Application;
+
+inline constexpr UINT TrayCallbackMessage = WM_USER + 1;
+
+void AddTrayIcon(Application& app);
+void RemoveTrayIcon(Application& app);
+// The icon's callback message; mouseMessage is its second argument.
+void HandleTrayCallback(Application& app, UINT mouseMessage);
+
+}  // namespace velmora

@@ -1,0 +1,57 @@
+#pragma once
+// The user-interface seam over the real windows: the message dialog and the
+// help window. There are no settings windows yet, so none is ever open.
+
+#include "app/win32/LayoutView.h"
+#include "base/UserInterface.h"
+#include "base/win32/Windows.h"
+#include "ui/HelpTexts.h"
+#include "ui/win32/HelpWindow.h"
+
+namespace velmora {
+
+struct ConfigurationType;
+
+class Win32UserInterface : public UserInterface {
+public:
+    // The window that owns the dialogs (none during the start-up gates).
+    void SetOwner(HWND owner) { owner_ = owner; }
+    // Where the help window keeps its position (none: always centred).
+    void SetConfiguration(ConfigurationType* config) { config_ = config; }
+    // What the about topic shows of the running program.
+    HelpValues& Help() { return helpValues_; }
+    // While a dialog is on screen, hand-overs and the second-start toggle are ignored.
+    bool DialogOpen() const { return dialogOpen_; }
+    // The main window's picture, which the two drawing calls below draw into.
+    LayoutView& Layout() { return layout_; }
+
+    int ShowMessageDialog(const MessageDialog& dialog) override;
+    bool IsWindowOpen(SettingsWindow) const override { return false; }
+    void CloseWindow(SettingsWindow) override {}
+    bool MainWindowShowing() const override;
+    void DrawControlButton(int control) override { layout_.DrawControlButton(control); }
+    void RedrawLayout() override { layout_.RedrawLayout(); }
+    void RedrawSlotDisplays() override {}
+    void PlayAnimation(LayoutAnimation kind, bool animated) override { layout_.Play(owner_, kind, animated); }
+
+    // The help window at a topic, modally; an unknown topic shows it unchanged.
+    void ShowHelp(int topic) override;
+    // The picture shows the pressed look of the button first; the menu opens below it.
+    int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override;
+    // The system's file dialogs, modally over the main window.
+    std::string ShowOpenDialog(const FileDialog& dialog) override { return ShowFileDialog(dialog, false); }
+    std::string ShowSaveDialog(const FileDialog& dialog) override { return ShowFileDialog(dialog, true); }
+
+private:
+    void ShowPictureNow();
+    std::string ShowFileDialog(const FileDialog& dialog, bool save);
+
+    HWND owner_ = nullptr;
+    ConfigurationType* config_ = nullptr;
+    HelpValues helpValues_;
+    THelpForm helpForm_;
+    bool dialogOpen_ = false;
+    LayoutView layout_;
+};
+
+}  // namespace velmora

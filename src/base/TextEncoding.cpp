@@ -1,0 +1,124 @@
+#include "base/TextEncoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace velmora {
+namespace {
+
+// Windows-1252 0x80..0x9F; the five unassigned bytes keep their own value, as
+// the system's own conversion does.
+constexpr std::array<char16_t, 32> High1252{0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the sequence a lead byte opens, 0 when it opens none.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// The second byte's range rules out overlong forms, surrogates and code
+// points above U+10FFFF.
+bool SecondByteFits(unsigned char lead, unsigned char second) {
+    if (lead == 0xE0) return second >= 0xA0 && second <= 0xBF;
+    if (lead == 0xED) return second >= 0x80 && second <= 0x9F;
+    if (lead == 0xF0) return second >= 0x90 && second <= 0xBF;
+    if (lead == 0xF4) return second >= 0x80 && second <= 0x8F;
+    return IsContinuation(second);
+}
+
+// The number of valid bytes of the sequence starting at i (its full length
+// when complete), or 0 when it is invalid.
+std::size_t CheckSequence(std::string_view bytes, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = SequenceLength(lead);
+    if (length <= 1) return length;
+    std::size_t k = 1;
+    for (; k < length && i + k < bytes.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(bytes[i + k]);
+        if (k == 1 ? !SecondByteFits(lead, byte) : !IsContinuation(byte)) return 0;
+    }
+    return k;
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// The length of the valid UTF-8 text at the start of bytes; a cut sequence at
+// the end counts as invalid unless allowed.
+std::size_t ValidPrefix(std::string_view bytes, bool allowCutEnd) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t length = SequenceLength(static_cast<unsigned char>(bytes[i]));
+        const std::size_t valid = CheckSequence(bytes, i);
+        if (valid == 0) return i;
+        if (valid < length) return allowCutEnd && i + valid == bytes.size() ? bytes.size() : i;
+        i += valid;
+    }
+    return i;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view bytes, bool allowCutEnd) {
+    return ValidPrefix(bytes, allowCutEnd) == bytes.size();
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (byte >= 0x80 && byte < 0xA0)
+            AppendUtf8(out, High1252[byte - 0x80]);
+        else
+            AppendUtf8(out, byte);
+    }
+    return out;
+}
+
+std::string FileTextToUtf8(std::string_view bytes, bool readInPart) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    if (readInPart && IsValidUtf8(bytes, true)) {
+        std::size_t end = bytes.size();
+        while (end > 0 && IsContinuation(static_cast<unsigned char>(bytes[end - 1]))) --end;
+        return std::string(bytes.substr(0, end > 0 ? end - 1 : 0));
+    }
+    return Windows1252ToUtf8(bytes);
+}
+
+std::size_t Utf8Length(std::string_view text) {
+    std::size_t count = 0;
+    for (const char ch : text)
+        if (!IsContinuation(static_cast<unsigned char>(ch))) ++count;
+    return count;
+}
+
+std::string Utf8Prefix(std::string_view text, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t seen = 0; i < text.size(); ++i) {
+        if (!IsContinuation(static_cast<unsigned char>(text[i])) && seen++ == count) break;
+    }
+    return std::string(text.substr(0, i));
+}
+
+}  // namespace velmora

@@ -1,0 +1,58 @@
+#pragma once
+// The rhythm of the main loop: one pass every 10 ms. Sleep(10) lasts about
+// 15.6 ms at the default timer resolution, which would make every pause,
+// turbo and repeat half as slow again as profiles say. So the loop waits on
+// a high-resolution waitable timer armed for absolute deadlines (one period
+// apart, so that the time a pass takes does not add up), pumping messages
+// while it waits. Where the high-resolution timer is missing (before
+// Windows 10 1803) a normal waitable timer with a 1 ms system timer
+// resolution takes its place. Power throttling of timer resolution is
+// turned off so that the rhythm holds while the window is minimised or
+// hidden. Everything changed here is restored when the timer goes.
+//
+// VELMORA_PASS_LOG=path: every pass appends one line to that file: the time
+// of the start of the pass in microseconds since the loop began. Tests and
+// measurements read the period from it.
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+
+#include "base/win32/Windows.h"
+
+namespace velmora {
+
+class PassTimer {
+public:
+    explicit PassTimer(std::int64_t periodMicroseconds);
+    ~PassTimer();
+    PassTimer(const PassTimer&) = delete;
+    PassTimer& operator=(const PassTimer&) = delete;
+
+    // Called when a pass begins: writes the pass log line.
+    void PassStarts();
+    // Waits for the next deadline, calling pump whenever messages arrive. A
+    // pass that overran by more than a period re-bases the deadlines, so a
+    // stall is followed by one pass, not by a burst of them.
+    void WaitForNextPass(const std::function<void()>& pump);
+
+    bool HighResolution() const { return highResolution_; }
+
+private:
+    std::int64_t Now() const;  // in counter ticks
+    void Arm(std::int64_t ticksAhead);
+    void OpenLog();
+
+    std::int64_t frequency_ = 1;
+    std::int64_t period_ = 0;  // ticks
+    std::int64_t start_ = 0;
+    std::int64_t deadline_ = 0;
+    HANDLE timer_ = nullptr;
+    bool highResolution_ = false;
+    bool timerPeriodRaised_ = false;
+    bool throttlingChanged_ = false;
+    std::FILE* log_ = nullptr;
+    std::uint32_t logged_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,141 @@
+// The main window's picture under Wine: whole redraws wait for the end of the
+// pass, a changed button is drawn alone, and the window is asked for a repaint
+// only in a pass that drew something.
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include "app/win32/LayoutView.h"
+#include "devices/ControllerList.h"
+#undef DrawText
+#include "app/ControllerScene.h"
+#include "ui/LayoutPicture.h"
+#include "ui/Tabs.h"
+#include "ui/win32/GdiTextDrawer.h"
+#include "support/win32/WindowTestSupport.h"
+
+namespace velmora {
+namespace {
+
+struct ViewWorld : ::testing::Test {
+    ControllerListType List;
+    ConfigurationType Config;
+    LayoutView View;
+    HWND Window = nullptr;
+
+    void SetUp() override {
+        if (!testing::CanCreateWindows()) GTEST_SKIP() << "no display";
+        Config.ThemeButtons = SolidButtons;
+        List.Layouts.resize(1);
+        List.Layouts[0].Name = "pad";
+        List.Layouts[0].Locations[Button1] = {100, 200};  // its square starts at (204, 177)
+        List.Controllers.resize(1);
+        List.Selected = 0;
+        Window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, PictureWidth, PictureHeight,
+                                 nullptr, nullptr, nullptr, nullptr);
+        View.Attach(List, Config);
+    }
+    void TearDown() override {
+        if (Window) DestroyWindow(Window);
+    }
+    bool RepaintRequested() const { return GetUpdateRect(Window, nullptr, FALSE) != FALSE; }
+    void EndPassFresh() {
+        ValidateRect(Window, nullptr);
+        View.EndPass(Window);
+    }
+    // The picture as the portable code draws it from the list as it is now.
+    PictureType Expected(int waitingPhase = 0) {
+        if (List.Count() > 0) BuildThumbnail(List.Layouts[0], TabsFor(static_cast<int>(List.Count())));
+        MainWindowStatus status;
+        // A layout is on screen while its controller is there.
+        status.LayoutShown =
+            List.Selected < List.Count() && List.Controllers[List.Selected].Connection != Lost;
+        status.AnimationDone = true;
+        const LayoutScene scene = SceneOf(List, Config, status);
+        const auto text = MakeGdiTextDrawer();
+        PictureType picture;
+        DrawMainPicture(picture, scene, *text);
+        if (scene.Selected < 0) DrawNoControllerPicture(picture, scene, waitingPhase);
+        return picture;
+    }
+};
+
+TEST_F(ViewWorld, WholeRedrawsAreDoneOnceAtTheEndOfThePassWithOneRepaint) {
+    const PictureType blank;
+    View.RedrawLayout();
+    View.RedrawLayout();
+    EXPECT_TRUE(View.Picture().Bytes() == blank.Bytes()) << "nothing is drawn before the pass ends";
+    EndPassFresh();
+    EXPECT_TRUE(RepaintRequested());
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+    EndPassFresh();
+    EXPECT_FALSE(RepaintRequested()) << "a pass that drew nothing asks for no repaint";
+}
+
+TEST_F(ViewWorld, AChangedButtonIsDrawnAloneAndWaitsWhileAWholeRedrawIsDue) {
+    EndPassFresh();
+    List.Controllers[0].EffectiveState[Button1] = DrawnActive;
+    View.RedrawLayout();
+    View.DrawControlButton(Button1);
+    EXPECT_NE(View.Picture().Get(204 + 15, 177 + 28), palette::Green) << "the whole redraw will draw it";
+    EndPassFresh();
+    List.Controllers[0].EffectiveState[Button1] = DrawnOff;
+    View.DrawControlButton(Button1);
+    EXPECT_EQ(View.Picture().Get(204 + 15, 177 + 28), palette::White);
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+    EndPassFresh();
+    EXPECT_TRUE(RepaintRequested());
+}
+
+TEST_F(ViewWorld, ThumbnailsFollowTheNumberOfTabs) {
+    EndPassFresh();
+    List.Controllers.resize(8);  // tabs narrower than for one controller
+    View.RedrawLayout();
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+}
+
+TEST_F(ViewWorld, AHiddenWindowIsDrawnWhenItPaints) {
+    const PictureType blank;
+    ShowWindow(Window, SW_HIDE);
+    View.RedrawLayout();
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == blank.Bytes());
+    HDC dc = GetDC(Window);
+    View.Paint(dc);
+    ReleaseDC(Window, dc);
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+}
+
+TEST_F(ViewWorld, WithoutControllersTheWaitingPictureShowsItsPhase) {
+    List.Controllers.clear();
+    List.Selected = NoSelection;
+    View.SetWaitingPhase(3);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected(3).Bytes());
+    EXPECT_TRUE(View.Picture().Bytes() != Expected(0).Bytes());
+}
+
+TEST(GdiTextDrawer, InkInTheColourOnlyInsideTheClipAndWidthsGrow) {
+    const auto text = MakeGdiTextDrawer();
+    EXPECT_GT(text->TextWidth("WW"), text->TextWidth("W"));
+    EXPECT_GT(text->TextWidth("W"), 0);
+    PictureType picture;
+    picture.Fill(0, 0, PictureWidth, PictureHeight, palette::White);
+    text->DrawText(picture, 10, 10, "MMMM", palette::Blue, ClipBox{10, 10, 20, 30});
+    int inside = 0, outside = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 80; ++x) {
+            const ColourType c = picture.Get(x, y);
+            if (c == palette::White) continue;
+            EXPECT_EQ(c, palette::Blue);
+            (x >= 10 && x < 20 && y >= 10 && y < 30 ? inside : outside) += 1;
+        }
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+}
+
+}  // namespace
+}  // namespace velmora
+
+#endif

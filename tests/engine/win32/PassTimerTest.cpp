@@ -1,0 +1,71 @@
+// The main loop's rhythm, run under Wine in the Windows build. A wait can
+// end late on a busy machine but never before its deadline, so the bounds
+// below hold however loaded the machine is.
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+
+#include "base/win32/Windows.h"
+#include "engine/win32/PassTimer.h"
+
+namespace velmora {
+namespace {
+
+double Milliseconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+TEST(PassTimer, PassesAreNeverCloserThanThePeriodOnAverage) {
+    PassTimer timer(10000);
+    RecordProperty("HighResolution", timer.HighResolution() ? "yes" : "no");
+    const double start = Milliseconds();
+    for (int i = 0; i < 20; ++i) timer.WaitForNextPass([] {});
+    EXPECT_GE(Milliseconds() - start, 199.0);
+}
+
+// Sleep(10) would give about 15.6 ms per pass at the default timer
+// resolution; the deadlines do not drift with the time a pass takes.
+TEST(PassTimer, APassThatTakesTimeDoesNotLengthenThePeriod) {
+    PassTimer timer(10000);
+    timer.WaitForNextPass([] {});
+    const double start = Milliseconds();
+    for (int i = 0; i < 10; ++i) {
+        Sleep(4);  // the pass's own work
+        timer.WaitForNextPass([] {});
+    }
+    const double elapsed = Milliseconds() - start;
+    EXPECT_GE(elapsed, 99.0);
+    RecordProperty("TenPassesMs", static_cast<int>(elapsed));
+}
+
+TEST(PassTimer, AStallIsFollowedByOnePassNotABurst) {
+    PassTimer timer(10000);
+    timer.WaitForNextPass([] {});
+    Sleep(60);  // six periods late
+    int quick = 0;
+    for (int i = 0; i < 4; ++i) {
+        const double before = Milliseconds();
+        timer.WaitForNextPass([] {});
+        if (Milliseconds() - before < 5.0) ++quick;
+    }
+    EXPECT_LE(quick, 1);
+}
+
+TEST(PassTimer, MessagesArePumpedWhileWaiting) {
+    PassTimer timer(10000);
+    int pumped = 0;
+    PostThreadMessageW(GetCurrentThreadId(), WM_USER, 0, 0);
+    timer.WaitForNextPass([&pumped] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ++pumped;
+    });
+    EXPECT_EQ(pumped, 1);
+}
+
+}  // namespace
+}  // namespace velmora
+
+#endif

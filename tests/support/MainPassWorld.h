@@ -1,0 +1,82 @@
+#pragma once
+// The whole portable pass over fake devices: controllers are plugged and
+// unplugged, the pass runs, and the test reads the injected records, the
+// dialogs and what the shell was asked to do.
+
+#include <memory>
+
+#include "app/MainPass.h"
+#include "support/FileTestSupport.h"
+#include "files/ProfileFiles.h"
+#include "model/ProfileModel.h"
+#include "support/FakeDeviceApi.h"
+#include "support/RecordingInputSink.h"
+#include "support/RecordingUserInterface.h"
+
+namespace velmora::test {
+
+class RecordingShell : public ShellRequests {
+public:
+    std::vector<int> Frames;
+    std::vector<std::string> Launched;
+    int Minimizes = 0, Helps = 0, CloseQueries = 0;
+    bool AllowClose = true;
+
+    void DrawWaitingFrame(int frame) override { Frames.push_back(frame); }
+    void MinimizeProgram() override { ++Minimizes; }
+    void ShowHelp() override { ++Helps; }
+    bool CloseQuery() override {
+        ++CloseQueries;
+        return AllowClose;
+    }
+    void LaunchShortcut(const std::string& path) override { Launched.push_back(path); }
+};
+
+struct MainPassWorld {
+    FakeDeviceApi Api;
+    RecordingInputSink Sink;
+    RecordingUserInterface Ui;
+    ConfigurationType Config;
+    RecordingShell Shell;
+    std::unique_ptr<MainLoopState> State = std::make_unique<MainLoopState>();
+    MainPassSeams Seams{Api, Sink, Ui, Config, Shell};
+    TempFolder Folder;
+
+    MainPassWorld() { Ui.Showing = true; }
+
+    bool Run(int passes = 1) {
+        bool going = true;
+        for (int i = 0; i < passes; ++i) {
+            Sink.Pass = static_cast<int>(State->Loop.TotalPasses());
+            going = RunMainPass(*State, Seams);
+        }
+        return going;
+    }
+    void Rescan(int passes = 1) {
+        State->List.RescanFlag = true;
+        Run(passes);
+    }
+    ControllerListType& List() { return State->List; }
+    ControllerDataType& Pad(std::size_t k) { return State->List.Controllers[k]; }
+    ControllerDataType* Named(const std::string& name) {
+        for (ControllerDataType& c : State->List.Controllers)
+            if (c.Identity.DeviceName == name) return &c;
+        return nullptr;
+    }
+    // Writes a profile whose Button1 presses the key named.
+    std::string WriteProfileFile(const std::string& title, std::string_view key = "A",
+                                 int control = Button1) {
+        ProfileType p;
+        NewProfile(p, Config);
+        p.FileName = Folder.File(title + ".velmoraprofile");
+        SetSlot(p.Sets[0].Assignments[static_cast<std::size_t>(control)].Slots, 0, *FindSlotCode(key));
+        RecordingUserInterface quiet;
+        WriteProfile(p, quiet);
+        return p.FileName;
+    }
+    static void Press(FakeDevice& d, int button, bool down = true) {
+        d.State.Buttons[static_cast<std::size_t>(button)] = down ? 0x80 : 0;
+    }
+};
+
+}  // namespace velmora::test
