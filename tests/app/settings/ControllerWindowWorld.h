@@ -16,7 +16,7 @@ protected:
         UseEnglish();
         ShowControllerWindow(window, raw);
     }
-    // Runs passes until the wait for release is over with the current state.
+    // One pass of detection against the current raw state.
     bool Tick() { return DetectionTick(window, layout, ui, raw); }
     const Location& At(int index) const { return layout.Locations[static_cast<std::size_t>(index)]; }
 
