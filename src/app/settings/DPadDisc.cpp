@@ -36,7 +36,7 @@ constexpr std::uint16_t SecondColour[6] = {
 };
 
 int ModeRow(std::uint8_t mode) {
-    return mode <= Vertical ? mode : Standard;  // a mode no window offers draws as Standard
+    return mode <= Vertical ? int{mode} : int{Standard};  // a mode no window offers draws as Standard
 }
 
 std::uint8_t StateOf(const StickDirectionStates& states, int control) {

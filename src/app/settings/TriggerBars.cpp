@@ -6,7 +6,7 @@ namespace velmora {
 
 BarPart BarColumn(int column, std::uint8_t value, std::uint8_t threshold) {
     if (value < column) return BarPart::Empty;
-    return column < threshold ? BarPart::BelowThreshold : BarPart::Active;
+    return column < threshold ? BarPart::BelowThreshold : BarPart::AboveThreshold;
 }
 
 ColourType BarColour(BarPart part, int row) {

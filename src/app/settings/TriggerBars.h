@@ -14,7 +14,7 @@ inline constexpr int TriggerBarWidth = 255;
 inline constexpr int TriggerBarHeight = 16;
 inline constexpr int TriggerBarGap = 4;  // between the two bars of the rendered pair
 
-enum class BarPart : std::uint8_t { Empty, BelowThreshold, Active };
+enum class BarPart : std::uint8_t { Empty, BelowThreshold, AboveThreshold };
 
 // What column c (1..255) of a bar shows.
 BarPart BarColumn(int column, std::uint8_t value, std::uint8_t threshold);
