@@ -14,8 +14,8 @@
 #include "app/settings/TriggerBars.h"
 #include "app/settings/TriggerWindow.h"
 #include "cli/Commands.h"
-#include "files/GlobalFileAccess.h"
 #include "files/FileSystem.h"
+#include "files/GlobalFileAccess.h"
 #include "files/ProfileFiles.h"
 
 namespace velmora::cli {
@@ -55,9 +55,11 @@ bool ParseDPad(const std::string& text, std::uint8_t& bits) {
     while (start <= text.size()) {
         const std::size_t plus = std::min(text.find('+', start), text.size());
         const std::string word = text.substr(start, plus - start);
-        const int bit = word == "up" ? DPadUpBit : word == "right" ? DPadRightBit : word == "down" ? DPadDownBit
-                                                                    : word == "left"                ? DPadLeftBit
-                                                                                                    : 0;
+        const int bit = word == "up"      ? DPadUpBit
+                        : word == "right" ? DPadRightBit
+                        : word == "down"  ? DPadDownBit
+                        : word == "left"  ? DPadLeftBit
+                                          : 0;
         if (!bit) return false;
         bits = static_cast<std::uint8_t>(bits | bit);
         start = plus + 1;
@@ -73,7 +75,8 @@ bool Take(const Arguments& args, std::size_t& i, std::string& value) {
 
 bool TakeNumbers(const Arguments& args, std::size_t& i, int low, int high, int& a, int& b) {
     std::string first, second;
-    return Take(args, i, first) && Take(args, i, second) && Number(first, low, high, a) && Number(second, low, high, b);
+    return Take(args, i, first) && Take(args, i, second) && Number(first, low, high, a) &&
+           Number(second, low, high, b);
 }
 
 bool ParseOption(const Arguments& args, std::size_t& i, WindowOptions& o) {
@@ -171,10 +174,11 @@ bool IsSettingsWindowRender(const Arguments& args) {
 int RunRenderSettings(const Arguments& args) {
     WindowOptions options;
     if (!ParseOptions(args, options)) {
-        std::fputs("usage: velmora-cli render --window stick1|stick2|dpad|triggers|mouse --profile P [--set N] "
-                   "[--ini FILE] [--stick X Y] [--dpad up|right|down|left|up+right|...|none] [--trigger LEFT RIGHT] "
-                   "[--target CONTROL|DPad|Stick1|Stick2] --out FILE.bmp\n",
-                   stderr);
+        std::fputs(
+            "usage: velmora-cli render --window stick1|stick2|dpad|triggers|mouse --profile P [--set N] "
+            "[--ini FILE] [--stick X Y] [--dpad up|right|down|left|up+right|...|none] [--trigger LEFT RIGHT] "
+            "[--target CONTROL|DPad|Stick1|Stick2] --out FILE.bmp\n",
+            stderr);
         return 2;
     }
     StderrUserInterface ui;

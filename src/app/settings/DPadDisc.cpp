@@ -18,8 +18,8 @@ constexpr int Owners[6][DPadSectorCount] = {
     {Up, Up, Right, Right, Right, Right, Down, Down, Down, Down, Left, Left, Left, Left, Up, Up},
     {UpRight, UpRight, UpRight, UpRight, DownRight, DownRight, DownRight, DownRight, DownLeft, DownLeft,
      DownLeft, DownLeft, UpLeft, UpLeft, UpLeft, UpLeft},
-    {Up, UpRight, UpRight, Right, Right, DownRight, DownRight, Down, Down, DownLeft, DownLeft, Left, Left, UpLeft,
-     UpLeft, Up},
+    {Up, UpRight, UpRight, Right, Right, DownRight, DownRight, Down, Down, DownLeft, DownLeft, Left, Left,
+     UpLeft, UpLeft, Up},
     {Up, Right, Right, Right, Right, Right, Right, Down, Down, Left, Left, Left, Left, Left, Left, Up},
     {Up, Up, Up, Right, Right, Down, Down, Down, Down, Down, Down, Left, Left, Up, Up, Up},
 };
@@ -31,8 +31,12 @@ constexpr std::uint16_t Bits(std::initializer_list<int> sectors) {
     return bits;
 }
 constexpr std::uint16_t SecondColour[6] = {
-    Bits({1, 2, 5, 6, 9, 10, 13, 14}), Bits({2, 3, 4, 5, 10, 11, 12, 13}), Bits({4, 5, 6, 7, 12, 13, 14, 15}),
-    Bits({1, 2, 5, 6, 9, 10, 13, 14}), Bits({0, 7, 8, 15}),                Bits({3, 4, 11, 12}),
+    Bits({1, 2, 5, 6, 9, 10, 13, 14}),
+    Bits({2, 3, 4, 5, 10, 11, 12, 13}),
+    Bits({4, 5, 6, 7, 12, 13, 14, 15}),
+    Bits({1, 2, 5, 6, 9, 10, 13, 14}),
+    Bits({0, 7, 8, 15}),
+    Bits({3, 4, 11, 12}),
 };
 
 int ModeRow(std::uint8_t mode) {
@@ -63,7 +67,8 @@ DiscColours MakeDiscColours(const ConfigurationType& config) {
     return {config.Interface[2], palette::Silver, palette::Red, palette::Green, config.Background[0]};
 }
 
-ColourType SectorColour(std::uint8_t mode, int sector, const StickDirectionStates& states, const DiscColours& c) {
+ColourType SectorColour(std::uint8_t mode, int sector, const StickDirectionStates& states,
+                        const DiscColours& c) {
     const int control = SectorControl(mode, sector);
     const std::uint8_t state = control == None ? Inactive : StateOf(states, control);
     if (state == Active) return c.Active;

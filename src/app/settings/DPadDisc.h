@@ -33,7 +33,8 @@ struct DiscColours {
 DiscColours MakeDiscColours(const ConfigurationType& config);
 
 // The colour of one sector under the resolved DPad states.
-ColourType SectorColour(std::uint8_t mode, int sector, const StickDirectionStates& states, const DiscColours& colours);
+ColourType SectorColour(std::uint8_t mode, int sector, const StickDirectionStates& states,
+                        const DiscColours& colours);
 
 // The disc for the held DPad bits, top-left corner at (left, top).
 void DrawDPadDisc(PictureType& picture, int left, int top, std::uint8_t mode, std::uint8_t bits,

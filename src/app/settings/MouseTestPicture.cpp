@@ -46,7 +46,8 @@ void AddTestPoint(MouseTestTrail& trail, const MouseState& mouse, std::uint8_t m
     if (trail.Count < TestTrailLength) ++trail.Count;
 }
 
-void DrawMouseTestPicture(PictureType& picture, int left, int top, const MouseTestTrail& trail, std::uint8_t mode) {
+void DrawMouseTestPicture(PictureType& picture, int left, int top, const MouseTestTrail& trail,
+                          std::uint8_t mode) {
     DrawField(picture, left, top, mode);
     if (trail.Count == 0) return;
     const RampType fade = BuildLinearRamp(TestTrailLength, palette::LightBlue, palette::Navy);
@@ -56,7 +57,8 @@ void DrawMouseTestPicture(PictureType& picture, int left, int top, const MouseTe
         const ColourType colour = fade[static_cast<std::size_t>(TestTrailLength - trail.Count + i)];
         picture.Fill(left + p.X - 1, top + p.Y - 1, 3, 3, colour);
     }
-    const TestPoint& newest = trail.Points[static_cast<std::size_t>((trail.Next + TestTrailLength - 1) % TestTrailLength)];
+    const TestPoint& newest =
+        trail.Points[static_cast<std::size_t>((trail.Next + TestTrailLength - 1) % TestTrailLength)];
     DrawPointer(picture, left + newest.X, top + newest.Y);
 }
 

@@ -35,6 +35,7 @@ TestPoint TestPlace(const MouseState& mouse, std::uint8_t mode);
 void AddTestPoint(MouseTestTrail& trail, const MouseState& mouse, std::uint8_t mode);
 
 // The field, the trail from faint (old) to dark (new) and the pointer.
-void DrawMouseTestPicture(PictureType& picture, int left, int top, const MouseTestTrail& trail, std::uint8_t mode);
+void DrawMouseTestPicture(PictureType& picture, int left, int top, const MouseTestTrail& trail,
+                          std::uint8_t mode);
 
 }  // namespace velmora

@@ -37,7 +37,8 @@ SliderView SpeedSlider(const MouseWindowState& state, const ProfileType& profile
 
 std::string GroupName(const ControllerFileType& layout, int group) {
     static constexpr std::string_view Defaults[] = {"*DPad*", "*Stick 1*", "*Stick 2*"};
-    const std::string& name = group == DPadGroup ? layout.DPadName : layout.StickNames[static_cast<std::size_t>(group - 1)];
+    const std::string& name =
+        group == DPadGroup ? layout.DPadName : layout.StickNames[static_cast<std::size_t>(group - 1)];
     return name.empty() ? Translate(Defaults[group]) : name;
 }
 
@@ -55,8 +56,10 @@ std::vector<ChoiceButton> MouseModeButtons(std::uint8_t mode) {
 }
 
 std::vector<ChoiceButton> MouseAutoAssignButtons(std::uint8_t detected) {
-    std::vector<ChoiceButton> buttons{{Translate("*Normal*"), 2},       {Translate("*Inverted Y*"), 3},
-                                      {Translate("*Inverted X*"), 4},   {Translate("*Inverted Y+X*"), 5},
+    std::vector<ChoiceButton> buttons{{Translate("*Normal*"), 2},
+                                      {Translate("*Inverted Y*"), 3},
+                                      {Translate("*Inverted X*"), 4},
+                                      {Translate("*Inverted Y+X*"), 5},
                                       {Translate("*None*"), 7}};
     for (ChoiceButton& b : buttons) b.Marked = b.Value == detected;
     return buttons;
@@ -96,7 +99,8 @@ std::uint8_t TargetMode(const MouseWindowState& state, const ProfileType& profil
     return profile.Current(control).MouseMode;
 }
 
-MouseWindowView MouseView(const MouseWindowState& state, const ProfileType& profile, const ControllerFileType& layout) {
+MouseWindowView MouseView(const MouseWindowState& state, const ProfileType& profile,
+                          const ControllerFileType& layout) {
     MouseWindowView view;
     view.Caption = WindowCaption("*Mouse Settings*", TargetName(layout, state.Target), profile.CurrentSet);
     view.SpeedX = SpeedSlider(state, profile, MouseAxis::X);
@@ -133,12 +137,14 @@ void PressMouseMode(const MouseWindowState& state, ProfileType& profile, int mod
     profile.Changed = true;
 }
 
-void PressMouseAutoAssign(const MouseWindowState& state, ProfileType& profile, int choice, UserInterface& ui) {
+void PressMouseAutoAssign(const MouseWindowState& state, ProfileType& profile, int choice,
+                          UserInterface& ui) {
     if (IsGroupTarget(state.Target)) AutoAssign(profile, state.Target - FirstGroupTarget, choice, ui);
 }
 
 std::vector<std::string> MouseStatusLines(const MouseState& mouse) {
-    return {StatusLine("X: ", mouse.PositionX, mouse.SpeedX), StatusLine("Y: ", mouse.PositionY, mouse.SpeedY)};
+    return {StatusLine("X: ", mouse.PositionX, mouse.SpeedX),
+            StatusLine("Y: ", mouse.PositionY, mouse.SpeedY)};
 }
 
 SpeedCurves CurvesOf(const MouseWindowView& view) {

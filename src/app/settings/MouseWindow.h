@@ -40,7 +40,8 @@ bool IsGroupTarget(int target);
 // The controls a target edits: one, or the group's Up, Right, Down, Left.
 std::vector<int> TargetControls(int target);
 
-MouseWindowView MouseView(const MouseWindowState& state, const ProfileType& profile, const ControllerFileType& layout);
+MouseWindowView MouseView(const MouseWindowState& state, const ProfileType& profile,
+                          const ControllerFileType& layout);
 
 // Fills the window with the refreshing flag set while show runs.
 void RefreshMouseWindow(MouseWindowState& state, const ProfileType& profile, const ControllerFileType& layout,

@@ -19,13 +19,14 @@ int LivePercent(int value) {
 }
 
 std::string WindowCaption(std::string_view titleKey, const std::string& name, int currentSet) {
-    return Translate(titleKey) + ": " + name + " [" + Translate("*Set*") + " " + std::to_string(currentSet + 1) +
-           "]";
+    return Translate(titleKey) + ": " + name + " [" + Translate("*Set*") + " " +
+           std::to_string(currentSet + 1) + "]";
 }
 
 std::vector<ChoiceButton> ModeButtons(std::uint8_t mode) {
-    static constexpr std::string_view Keys[] = {"*Standard*", "*4-Way Standard*", "*4-Way Diagonal*",
-                                                "*8-Way*", "*Prioritize Horizontal*", "*Prioritize Vertical*"};
+    static constexpr std::string_view Keys[] = {
+        "*Standard*", "*4-Way Standard*",        "*4-Way Diagonal*",
+        "*8-Way*",    "*Prioritize Horizontal*", "*Prioritize Vertical*"};
     std::vector<ChoiceButton> buttons;
     for (int m = 0; m < 6; ++m) buttons.push_back({Translate(Keys[m]), m, m == mode});
     return buttons;
@@ -34,8 +35,10 @@ std::vector<ChoiceButton> ModeButtons(std::uint8_t mode) {
 std::vector<ChoiceButton> GroupAutoAssignButtons(std::uint8_t detected) {
     // The inverted mouse choices belong to the mouse window; here they count as "Mouse".
     const int shown = detected >= 2 && detected <= 5 ? 2 : detected;
-    std::vector<ChoiceButton> buttons{{Translate("*W,S,A,D*"), 0}, {Translate("*Arrows*"), 1},
-                                      {Translate("*Mouse*"), 2},   {Translate("*NumPad*"), 6},
+    std::vector<ChoiceButton> buttons{{Translate("*W,S,A,D*"), 0},
+                                      {Translate("*Arrows*"), 1},
+                                      {Translate("*Mouse*"), 2},
+                                      {Translate("*NumPad*"), 6},
                                       {Translate("*None*"), 7}};
     for (ChoiceButton& b : buttons) b.Marked = b.Value == shown;
     return buttons;
@@ -56,8 +59,8 @@ WindowPoint KeptOnDesktop(WindowPoint place, WindowSize window, WindowSize deskt
     return place;
 }
 
-WindowPoint SettingsWindowPlace(const ConfigurationType& config, WindowPositionIndex position, WindowSize window,
-                                WindowSize desktop) {
+WindowPoint SettingsWindowPlace(const ConfigurationType& config, WindowPositionIndex position,
+                                WindowSize window, WindowSize desktop) {
     const WindowPositionType saved = config.WindowPositions[static_cast<std::size_t>(position)];
     if (!config.RememberWindowPositions || (saved.Left == NoWindowPosition && saved.Top == NoWindowPosition))
         return CentredPlace(window, desktop);

@@ -40,7 +40,9 @@ struct RefreshingFlag {
 // so a refresh inside a refresh does not clear the flag early.
 class RefreshGuard {
 public:
-    explicit RefreshGuard(RefreshingFlag& flag) : flag_(flag), previous_(flag.Refreshing) { flag.Refreshing = true; }
+    explicit RefreshGuard(RefreshingFlag& flag) : flag_(flag), previous_(flag.Refreshing) {
+        flag.Refreshing = true;
+    }
     ~RefreshGuard() { flag_.Refreshing = previous_; }
     RefreshGuard(const RefreshGuard&) = delete;
     RefreshGuard& operator=(const RefreshGuard&) = delete;
@@ -78,7 +80,7 @@ WindowPoint KeptOnDesktop(WindowPoint place, WindowSize window, WindowSize deskt
 
 // With RememberWindowPositions and a saved place, that place kept on the
 // desktop; otherwise centred.
-WindowPoint SettingsWindowPlace(const ConfigurationType& config, WindowPositionIndex position, WindowSize window,
-                                WindowSize desktop);
+WindowPoint SettingsWindowPlace(const ConfigurationType& config, WindowPositionIndex position,
+                                WindowSize window, WindowSize desktop);
 
 }  // namespace velmora

@@ -15,11 +15,14 @@ std::uint16_t Entry(const SpeedTable& table, int speed, int magnitude) {
 
 void DrawGrid(PictureType& picture, int left, int top) {
     picture.Fill(left, top, SpeedGraphWidth, SpeedGraphHeight, GraphBackground);
-    for (int x = 1; x < SpeedGraphWidth; x += GridStep) picture.Fill(left + x, top, 1, SpeedGraphHeight, GridColour);
-    for (int y = SpeedGraphHeight - 4; y >= 0; y -= GridStep) picture.Fill(left, top + y, SpeedGraphWidth, 1, GridColour);
+    for (int x = 1; x < SpeedGraphWidth; x += GridStep)
+        picture.Fill(left + x, top, 1, SpeedGraphHeight, GridColour);
+    for (int y = SpeedGraphHeight - 4; y >= 0; y -= GridStep)
+        picture.Fill(left, top + y, SpeedGraphWidth, 1, GridColour);
 }
 
-void DrawCurve(PictureType& picture, int left, int top, int speed, const SpeedTable& table, ColourType colour) {
+void DrawCurve(PictureType& picture, int left, int top, int speed, const SpeedTable& table,
+               ColourType colour) {
     for (int step = 0; step < SpeedGraphSteps; ++step) {
         const int row = CurveRow(table, speed, step);
         picture.Fill(left + StepColumn(step), top + row - 1, 1, 3, colour);
@@ -40,7 +43,8 @@ int StepColumn(int step) {
     return step + 1;  // one column of margin each side
 }
 
-void DrawSpeedGraph(PictureType& picture, int left, int top, const SpeedCurves& curves, const SpeedTable& table) {
+void DrawSpeedGraph(PictureType& picture, int left, int top, const SpeedCurves& curves,
+                    const SpeedTable& table) {
     DrawGrid(picture, left, top);
     // Green first, so that where both curves lie the horizontal one shows.
     if (curves.ShowY) DrawCurve(picture, left, top, curves.SpeedY, table, palette::Green);

@@ -27,6 +27,7 @@ int CurveRow(const SpeedTable& table, int speed, int step);
 // The picture column of a step.
 int StepColumn(int step);
 
-void DrawSpeedGraph(PictureType& picture, int left, int top, const SpeedCurves& curves, const SpeedTable& table);
+void DrawSpeedGraph(PictureType& picture, int left, int top, const SpeedCurves& curves,
+                    const SpeedTable& table);
 
 }  // namespace velmora

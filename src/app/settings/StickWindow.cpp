@@ -23,7 +23,8 @@ std::string StickName(const ControllerFileType& layout, int stick) {
 }
 
 SliderView DeadZoneSlider(std::uint8_t value) {
-    return {1, 255, value, Translate("*More Responsive*"), Translate("*Less Responsive*"), PercentLabel(value)};
+    return {
+        1, 255, value, Translate("*More Responsive*"), Translate("*Less Responsive*"), PercentLabel(value)};
 }
 
 SliderView DiagonalSlider(std::uint8_t value, std::uint8_t mode) {
@@ -35,7 +36,8 @@ SliderView DiagonalSlider(std::uint8_t value, std::uint8_t mode) {
 
 }  // namespace
 
-StickWindowView StickView(const StickWindowState& state, const ProfileType& profile, const ControllerFileType& layout) {
+StickWindowView StickView(const StickWindowState& state, const ProfileType& profile,
+                          const ControllerFileType& layout) {
     const SetType& set = profile.Sets[profile.CurrentSet];
     const std::uint8_t mode = set.StickModes[Index(state)];
     StickWindowView view;
@@ -58,7 +60,8 @@ void RefreshStickWindow(StickWindowState& state, const ProfileType& profile, con
 
 bool ChangeStickDeadZone(const StickWindowState& state, ProfileType& profile, int position) {
     if (state.Flag.Refreshing) return false;
-    profile.Sets[profile.CurrentSet].StickDeadZones[Index(state)] = static_cast<std::uint8_t>(std::clamp(position, 1, 255));
+    profile.Sets[profile.CurrentSet].StickDeadZones[Index(state)] =
+        static_cast<std::uint8_t>(std::clamp(position, 1, 255));
     profile.Changed = true;
     return true;
 }
@@ -75,19 +78,23 @@ void PressStickMode(const StickWindowState& state, ProfileType& profile, int mod
     SetGroupMode(profile, GroupOf(state), static_cast<std::uint8_t>(std::clamp(mode, 0, 5)), ui);
 }
 
-void PressStickAutoAssign(const StickWindowState& state, ProfileType& profile, int choice, UserInterface& ui) {
+void PressStickAutoAssign(const StickWindowState& state, ProfileType& profile, int choice,
+                          UserInterface& ui) {
     AutoAssign(profile, GroupOf(state), choice, ui);
 }
 
 std::vector<std::string> StickLiveLines(const StickLive& live) {
-    return {": " + std::to_string(LivePercent(live.X)) + "%", ": " + std::to_string(LivePercent(live.Y)) + "%",
-            ": " + std::to_string(LivePercent(live.Distance)) + "%", ": " + std::to_string(live.Bearing) + "\xC2\xB0"};
+    return {": " + std::to_string(LivePercent(live.X)) + "%",
+            ": " + std::to_string(LivePercent(live.Y)) + "%",
+            ": " + std::to_string(LivePercent(live.Distance)) + "%",
+            ": " + std::to_string(live.Bearing) + "\xC2\xB0"};
 }
 
 void DrawStickStatus(PictureType& picture, int left, int top, const SetType& set, int stick, int x, int y,
                      const ConfigurationType& config) {
     const auto s = static_cast<std::size_t>(stick);
-    DrawStickZoneMap(picture, left, top, set.StickDeadZones[s], set.StickModes[s], set.StickDiagonalSizes[s], config);
+    DrawStickZoneMap(picture, left, top, set.StickDeadZones[s], set.StickModes[s], set.StickDiagonalSizes[s],
+                     config);
     DrawStickDot(picture, left, top, MeasureStickLive(x, y));
 }
 
@@ -97,13 +104,16 @@ void PrepareStickWindowOpening(UserInterface& ui) {
 
 WindowPoint StickWindowPlace(const ConfigurationType& config, const ControllerFileType& layout, int stick,
                              WindowPoint mainPicture, WindowSize window, WindowSize desktop) {
-    if (config.RememberWindowPositions) return SettingsWindowPlace(config, StickSettingsWindowPosition, window, desktop);
+    if (config.RememberWindowPositions)
+        return SettingsWindowPlace(config, StickSettingsWindowPosition, window, desktop);
     // The stick's settings marker when the layout has one, else its Up button.
     const IndicatorBox& marker = layout.Indicators[static_cast<std::size_t>(Stick1Indicator + stick)];
     const Location up = layout.Locations[static_cast<std::size_t>(stick == 0 ? Stick1Up : Stick2Up)];
-    const WindowPoint inPicture = marker.Present ? WindowPoint{marker.Left, marker.Top} : WindowPoint{up.Left, up.Top};
-    return KeptOnDesktop({mainPicture.Left + LayoutLeft + inPicture.Left, mainPicture.Top + LayoutTop + inPicture.Top},
-                         window, desktop);
+    const WindowPoint inPicture =
+        marker.Present ? WindowPoint{marker.Left, marker.Top} : WindowPoint{up.Left, up.Top};
+    return KeptOnDesktop(
+        {mainPicture.Left + LayoutLeft + inPicture.Left, mainPicture.Top + LayoutTop + inPicture.Top}, window,
+        desktop);
 }
 
 }  // namespace velmora

@@ -32,7 +32,8 @@ struct StickWindowView {
 };
 
 // What the window shows for the current set of the profile.
-StickWindowView StickView(const StickWindowState& state, const ProfileType& profile, const ControllerFileType& layout);
+StickWindowView StickView(const StickWindowState& state, const ProfileType& profile,
+                          const ControllerFileType& layout);
 
 // Fills the window: show runs with the refreshing flag set, so the change
 // handlers its control updates provoke write nothing.

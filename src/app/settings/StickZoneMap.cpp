@@ -39,8 +39,8 @@ ZoneRamp RampOf(const StickDirectionStates& s, std::uint8_t mode) {
             if (Any(s.Diagonal)) return ZoneRamp::Second;
             return Any(s.Straight) ? ZoneRamp::First : ZoneRamp::None;
         default: {  // Standard: where two straight zones overlap is the diagonal band
-            const int count = (s.Straight[0] != 0) + (s.Straight[1] != 0) + (s.Straight[2] != 0) +
-                              (s.Straight[3] != 0);
+            const int count =
+                (s.Straight[0] != 0) + (s.Straight[1] != 0) + (s.Straight[2] != 0) + (s.Straight[3] != 0);
             if (count == 0) return ZoneRamp::None;
             return count > 1 ? ZoneRamp::Second : ZoneRamp::First;
         }
@@ -48,13 +48,15 @@ ZoneRamp RampOf(const StickDirectionStates& s, std::uint8_t mode) {
 }
 
 ColourType Mix(ColourType a, ColourType b) {
-    return {static_cast<std::uint8_t>((a.Red + b.Red) / 2), static_cast<std::uint8_t>((a.Green + b.Green) / 2),
+    return {static_cast<std::uint8_t>((a.Red + b.Red) / 2),
+            static_cast<std::uint8_t>((a.Green + b.Green) / 2),
             static_cast<std::uint8_t>((a.Blue + b.Blue) / 2)};
 }
 
 }  // namespace
 
-ZonePoint ClassifyStickPoint(int x, int y, std::uint8_t deadZone, std::uint8_t mode, std::uint8_t diagonalSize) {
+ZonePoint ClassifyStickPoint(int x, int y, std::uint8_t deadZone, std::uint8_t mode,
+                             std::uint8_t diagonalSize) {
     if (x * x + y * y > 255 * 255) return {};
     const StickGeometry geometry = MeasureStick(x, y, deadZone);
     const StickDirectionStates states = ResolveStick(x, y, geometry, mode, diagonalSize);
@@ -97,11 +99,14 @@ void DrawStickZoneMap(PictureType& picture, int left, int top, std::uint8_t dead
 
 StickLive MeasureStickLive(int x, int y) {
     const double degrees = 180.0 / std::numbers::pi;
-    const int a = y != 0 ? static_cast<int>(std::lround(std::atan(std::abs(x) / double(std::abs(y))) * degrees))
-                         : (x != 0 ? 90 : 0);
+    const int a = y != 0
+                      ? static_cast<int>(std::lround(std::atan(std::abs(x) / double(std::abs(y))) * degrees))
+                      : (x != 0 ? 90 : 0);
     StickLive live{x, y, static_cast<int>(std::sqrt(double(x * x + y * y))), 0};
-    if (y >= 0) live.Bearing = x >= 0 ? a : (a == 0 ? 0 : 360 - a);
-    else live.Bearing = x >= 0 ? 180 - a : 180 + a;
+    if (y >= 0)
+        live.Bearing = x >= 0 ? a : (a == 0 ? 0 : 360 - a);
+    else
+        live.Bearing = x >= 0 ? 180 - a : 180 + a;
     if (live.Distance > 255) {
         // Past the rim (a square gate's corner): the dot stays on the circle.
         live.X = static_cast<int>(std::sin(a / degrees) * 255) * (x < 0 ? -1 : 1);

@@ -27,7 +27,8 @@ struct ZonePoint {
 
 // The zone of stick position (x, y) under the stick's settings; points
 // farther than 255 from the centre are in no zone.
-ZonePoint ClassifyStickPoint(int x, int y, std::uint8_t deadZone, std::uint8_t mode, std::uint8_t diagonalSize);
+ZonePoint ClassifyStickPoint(int x, int y, std::uint8_t deadZone, std::uint8_t mode,
+                             std::uint8_t diagonalSize);
 
 // The two ramps, each with a variant for points inside the dead zone and
 // one for points outside it, made from the configured interface colours.

@@ -13,8 +13,10 @@ ColourType BarColour(BarPart part, int row) {
     // The same three stops as the pressed buttons of the main picture, so red
     // and green mean what they mean there.
     static const RampType Empty = BuildRamp(TriggerBarHeight, palette::White, palette::Silver, palette::Grey);
-    static const RampType Red = BuildRamp(TriggerBarHeight, palette::LightRed, palette::DarkRed, palette::Red);
-    static const RampType Green = BuildRamp(TriggerBarHeight, palette::LightGreen, palette::DarkGreen, palette::Green);
+    static const RampType Red =
+        BuildRamp(TriggerBarHeight, palette::LightRed, palette::DarkRed, palette::Red);
+    static const RampType Green =
+        BuildRamp(TriggerBarHeight, palette::LightGreen, palette::DarkGreen, palette::Green);
     const RampType& ramp = part == BarPart::Empty ? Empty : (part == BarPart::BelowThreshold ? Red : Green);
     return ramp[static_cast<std::size_t>(row)];
 }

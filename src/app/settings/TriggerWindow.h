@@ -25,7 +25,8 @@ struct TriggerWindowView {
 TriggerWindowView TriggerView(const ProfileType& profile, const ControllerFileType& layout);
 
 // Fills the window with the refreshing flag set while show runs.
-void RefreshTriggerWindow(TriggerWindowState& state, const ProfileType& profile, const ControllerFileType& layout,
+void RefreshTriggerWindow(TriggerWindowState& state, const ProfileType& profile,
+                          const ControllerFileType& layout,
                           const std::function<void(const TriggerWindowView&)>& show);
 
 // A threshold slider (trigger 0 or 1) moved to 1..255: stored and the

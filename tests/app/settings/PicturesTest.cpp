@@ -32,24 +32,30 @@ TEST(DPadDisc, SectorsAreNumberedClockwiseFromStraightUp) {
 }
 
 TEST(DPadDisc, StandardLightsBothDirectionsButNotTheSectorsBetween) {
-    EXPECT_EQ(SectorStates(Standard, DPadUpBit | DPadRightBit), (S{2, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
+    EXPECT_EQ(SectorStates(Standard, DPadUpBit | DPadRightBit),
+              (S{2, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
 }
 
 TEST(DPadDisc, FourWayStandardGivesEachDirectionAQuarter) {
     EXPECT_EQ(SectorStates(FourWay, DPadRightBit), (S{0, 0, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     // Pressed diagonally both directions are held back.
-    EXPECT_EQ(SectorStates(FourWay, DPadUpBit | DPadRightBit), (S{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(SectorStates(FourWay, DPadUpBit | DPadRightBit),
+              (S{1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1}));
 }
 
 TEST(DPadDisc, DiagonalModesLightTheDiagonalSectors) {
-    EXPECT_EQ(SectorStates(Diagonal, DPadDownBit | DPadLeftBit), (S{0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0}));
-    EXPECT_EQ(SectorStates(EightWay, DPadUpBit | DPadRightBit), (S{0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(SectorStates(Diagonal, DPadDownBit | DPadLeftBit),
+              (S{0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 0, 0, 0, 0}));
+    EXPECT_EQ(SectorStates(EightWay, DPadUpBit | DPadRightBit),
+              (S{0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(SectorStates(EightWay, DPadLeftBit), (S{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 0, 0, 0}));
 }
 
 TEST(DPadDisc, PrioritizedModesWidenTheFavouredDirections) {
-    EXPECT_EQ(SectorStates(Horizontal, DPadUpBit | DPadRightBit), (S{1, 2, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(SectorStates(Vertical, DPadDownBit | DPadLeftBit), (S{0, 0, 0, 0, 0, 2, 2, 2, 2, 2, 2, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(SectorStates(Horizontal, DPadUpBit | DPadRightBit),
+              (S{1, 2, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(SectorStates(Vertical, DPadDownBit | DPadLeftBit),
+              (S{0, 0, 0, 0, 0, 2, 2, 2, 2, 2, 2, 1, 1, 0, 0, 0}));
 }
 
 TEST(DPadDisc, NeighbouringSectorsOfDifferentControlsDifferInBaseColourInEveryMode) {
@@ -118,7 +124,8 @@ TEST(SpeedGraph, CurvesAreThreePixelsThickAndOnlyForShownSliders) {
     EXPECT_TRUE(RedAt(picture, x, 38) && RedAt(picture, x, 39) && RedAt(picture, x, 40));
     EXPECT_FALSE(RedAt(picture, x, 41));
     for (int y = 0; y < SpeedGraphHeight; ++y)
-        for (int column = 0; column < SpeedGraphWidth; ++column) ASSERT_NE(picture.Get(column, y), palette::Green);
+        for (int column = 0; column < SpeedGraphWidth; ++column)
+            ASSERT_NE(picture.Get(column, y), palette::Green);
     DrawSpeedGraph(picture, 0, 0, {false, 100, true, 255}, SharedSpeedTable());
     EXPECT_EQ(picture.Get(x, 2), palette::Green);
     EXPECT_FALSE(RedAt(picture, x, 39));

@@ -41,8 +41,8 @@ TEST(RenderSettingsCommand, TriggersAreTwoPaddedBarsOfTheirOwnSize) {
 TEST(RenderSettingsCommand, StickMapHasTheDotWhereTheStickIs) {
     test::TempFolder folder;
     const std::string out = folder.File("s.bmp");
-    const auto run = test::RunCli(folder, "render --window stick2 --profile " + DemoProfile +
-                                              " --stick -255 0 --out \"" + out + "\"");
+    const auto run = test::RunCli(
+        folder, "render --window stick2 --profile " + DemoProfile + " --stick -255 0 --out \"" + out + "\"");
     ASSERT_EQ(run.Status, 0) << run.Err;
     const std::string bmp = test::ReadBytes(out);
     EXPECT_EQ(Field(bmp, 18), 127u);
@@ -53,9 +53,16 @@ TEST(RenderSettingsCommand, StickMapHasTheDotWhereTheStickIs) {
 TEST(RenderSettingsCommand, BadValuesGiveTheUsage) {
     test::TempFolder folder;
     const std::string out = " --out \"" + folder.File("x.bmp") + "\"";
-    EXPECT_EQ(test::RunCli(folder, "render --window stick1 --profile " + DemoProfile + " --stick 256 0" + out).Status, 2);
-    EXPECT_EQ(test::RunCli(folder, "render --window dpad --profile " + DemoProfile + " --dpad up+sideways" + out).Status, 2);
-    EXPECT_EQ(test::RunCli(folder, "render --window mouse --profile " + DemoProfile + " --target Nose" + out).Status, 2);
+    EXPECT_EQ(test::RunCli(folder, "render --window stick1 --profile " + DemoProfile + " --stick 256 0" + out)
+                  .Status,
+              2);
+    EXPECT_EQ(
+        test::RunCli(folder, "render --window dpad --profile " + DemoProfile + " --dpad up+sideways" + out)
+            .Status,
+        2);
+    EXPECT_EQ(test::RunCli(folder, "render --window mouse --profile " + DemoProfile + " --target Nose" + out)
+                  .Status,
+              2);
     EXPECT_EQ(test::RunCli(folder, "render --window wheel --profile " + DemoProfile + out).Status, 2);
 }
 

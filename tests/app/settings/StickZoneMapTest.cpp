@@ -36,8 +36,8 @@ TEST(StickZoneMap, TestPointsHaveTheAnglesTheBordersNeed) {
 }
 
 TEST(StickZoneMap, StandardGivesTheOverlapOfTwoDirectionsTheSecondRamp) {
-    EXPECT_EQ(RampAt(At44, Standard, 1), ZoneRamp::First);  // up only
-    EXPECT_EQ(RampAt(At45, Standard, 1), ZoneRamp::First);  // right only
+    EXPECT_EQ(RampAt(At44, Standard, 1), ZoneRamp::First);   // up only
+    EXPECT_EQ(RampAt(At45, Standard, 1), ZoneRamp::First);   // right only
     EXPECT_EQ(RampAt(At45, Standard, 2), ZoneRamp::Second);  // both: the diagonal band
     EXPECT_EQ(RampAt(At22, Standard, 45), ZoneRamp::First);
     EXPECT_EQ(RampAt(At30, Standard, 45), ZoneRamp::Second);
@@ -46,7 +46,7 @@ TEST(StickZoneMap, StandardGivesTheOverlapOfTwoDirectionsTheSecondRamp) {
 TEST(StickZoneMap, FourWayStandardTellsVerticalFromHorizontalAt45Degrees) {
     EXPECT_EQ(RampAt(At44, FourWay, 45), ZoneRamp::First);
     EXPECT_EQ(RampAt(At45, FourWay, 45), ZoneRamp::Second);
-    EXPECT_EQ(RampAt({At44.X, -At44.Y}, FourWay, 45), ZoneRamp::First);  // down
+    EXPECT_EQ(RampAt({At44.X, -At44.Y}, FourWay, 45), ZoneRamp::First);   // down
     EXPECT_EQ(RampAt({-At45.X, At45.Y}, FourWay, 45), ZoneRamp::Second);  // left
 }
 

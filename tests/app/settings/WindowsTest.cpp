@@ -38,7 +38,8 @@ TEST(SettingsLabels, LiveValuesAreTruncatedTowardZero) {
 
 TEST(SettingsButtons, EveryMouseChoiceMarksMouseAndNoneMarksNothing) {
     for (int choice = 2; choice <= 5; ++choice)
-        EXPECT_EQ(MarkedValues(GroupAutoAssignButtons(static_cast<std::uint8_t>(choice))), std::vector<int>{2});
+        EXPECT_EQ(MarkedValues(GroupAutoAssignButtons(static_cast<std::uint8_t>(choice))),
+                  std::vector<int>{2});
     EXPECT_EQ(MarkedValues(GroupAutoAssignButtons(6)), std::vector<int>{6});
     EXPECT_TRUE(MarkedValues(GroupAutoAssignButtons(NoAutoAssignChoice)).empty());
     EXPECT_EQ(MarkedValues(ModeButtons(Vertical)), std::vector<int>{Vertical});
@@ -102,7 +103,8 @@ TEST(StickWindow, MouseGivesStick1FourMouseSlotsStandardModeAndIsMarked) {
     PressStickMode(state, profile, EightWay, ui);
     PressStickAutoAssign(state, profile, 2, ui);
     const std::uint8_t expected[4] = {2, 3, 4, 5};  // mouse up, right, down, left
-    for (int d = 0; d < 4; ++d) EXPECT_EQ(profile.Current(Stick1Up + d).Slots.Codes, std::vector<std::uint8_t>{expected[d]});
+    for (int d = 0; d < 4; ++d)
+        EXPECT_EQ(profile.Current(Stick1Up + d).Slots.Codes, std::vector<std::uint8_t>{expected[d]});
     EXPECT_EQ(profile.Sets[0].StickModes[0], Standard);
     EXPECT_TRUE(profile.Current(Stick2Up).Slots.Codes.empty());
     const StickWindowView view = StickView(state, profile, ControllerFileType{});
@@ -171,7 +173,8 @@ ProfileType MouseStick(std::array<std::uint8_t, 4> speeds) {
     ProfileType profile;
     RecordingUserInterface ui;
     AutoAssign(profile, Stick1Group, 2, ui);
-    for (int d = 0; d < 4; ++d) profile.Current(Stick1Up + d).MouseSpeed = speeds[static_cast<std::size_t>(d)];
+    for (int d = 0; d < 4; ++d)
+        profile.Current(Stick1Up + d).MouseSpeed = speeds[static_cast<std::size_t>(d)];
     profile.Changed = false;
     return profile;
 }
