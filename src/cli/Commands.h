@@ -16,5 +16,8 @@ int RunCheck(const Arguments& args);  // check [--out FILE] FILE
 int RunSimulate(const Arguments& args);  // simulate [--vk] PROFILE SCRIPT
 
 int RunRender(const Arguments& args);  // render --profile P --layout L [...] --out FILE.bmp
+// render --window stick1|stick2|dpad|triggers|mouse --profile P [...] --out FILE.bmp
+bool IsSettingsWindowRender(const Arguments& args);
+int RunRenderSettings(const Arguments& args);
 
 }  // namespace velmora::cli

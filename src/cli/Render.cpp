@@ -135,6 +135,7 @@ LayoutScene SceneFor(const Loaded& loaded) {
 }  // namespace
 
 int RunRender(const Arguments& args) {
+    if (IsSettingsWindowRender(args)) return RunRenderSettings(args);
     RenderOptions options;
     if (!ParseOptions(args, options)) {
         std::fputs(
