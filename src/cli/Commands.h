@@ -15,7 +15,7 @@ int RunCheck(const Arguments& args);  // check [--out FILE] FILE
 
 int RunSimulate(const Arguments& args);  // simulate [--vk] PROFILE SCRIPT
 
-int RunRender(const Arguments& args);  // render --profile P --layout L [...] --out FILE.bmp
+int RunRender(const Arguments& args);            // render --profile P --layout L [...] --out FILE.bmp
 int RunRenderAssignment(const Arguments& args);  // render --window assignment ... --out FILE.bmp
 
 }  // namespace velmora::cli

@@ -35,7 +35,8 @@ public:
 };
 
 bool ParseNumber(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
     value = std::stoi(text);
     return value >= low && value <= high;
 }
@@ -58,7 +59,8 @@ bool ParseOption(const Arguments& args, std::size_t& i, AssignmentRenderOptions&
 bool ParseOptions(const Arguments& args, AssignmentRenderOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i)
         if (!ParseOption(args, i, options)) return false;
-    return !options.Profile.empty() && !options.Layout.empty() && !options.Out.empty() && options.Control >= 0;
+    return !options.Profile.empty() && !options.Layout.empty() && !options.Out.empty() &&
+           options.Control >= 0;
 }
 
 std::string Absolute(const std::string& path) {
@@ -89,7 +91,8 @@ int RunRenderAssignment(const Arguments& args) {
     AssignmentRenderOptions options;
     if (!ParseOptions(args, options)) {
         std::fputs(
-            "usage: velmora-cli render --window assignment --profile P --layout L --control CONTROL [--set N] "
+            "usage: velmora-cli render --window assignment --profile P --layout L --control CONTROL [--set "
+            "N] "
             "[--desktop-width W] [--ini FILE] --out FILE.bmp\n",
             stderr);
         return 2;
@@ -99,8 +102,8 @@ int RunRenderAssignment(const Arguments& args) {
     auto profile = std::make_unique<ProfileType>();
     if (!Load(options, config, *profile, ui)) return 1;
     const KeyStates states = ComputeKeyStates(profile->Sets[profile->CurrentSet], options.Control);
-    const PictureType picture = DrawKeyboardPicture(states, TableGlyphs(), KeyboardGeometryFor(options.DesktopWidth),
-                                                    config.ThemeButtons);
+    const PictureType picture = DrawKeyboardPicture(
+        states, TableGlyphs(), KeyboardGeometryFor(options.DesktopWidth), config.ThemeButtons);
     const std::vector<std::uint8_t> bytes = PictureBitmap(picture);
     if (!DefaultFileSystem().WriteFile(options.Out, std::string(bytes.begin(), bytes.end()))) {
         std::fprintf(stderr, "velmora-cli render: cannot write \"%s\"\n", options.Out.c_str());

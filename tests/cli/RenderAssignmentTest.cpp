@@ -32,7 +32,9 @@ struct Rendered {
     }
     // The middle row of a key of the 24-pixel picture, left of its glyph:
     // with the default Vista buttons the ramp's middle entry is the key's base colour.
-    std::array<int, 3> KeyFill(int cellX, int cellY) const { return Pixel(4 + cellX * 12 + 2, 4 + cellY * 12 + 11); }
+    std::array<int, 3> KeyFill(int cellX, int cellY) const {
+        return Pixel(4 + cellX * 12 + 2, 4 + cellY * 12 + 11);
+    }
 };
 
 Rendered Render(const test::TempFolder& folder, const std::string& options) {
@@ -88,22 +90,25 @@ TEST(RenderAssignmentCommand, NarrowDesktopsGetTheSmallerPicture) {
 
 TEST(RenderAssignmentCommand, WrongOptionsGiveTheUsageAndStatusTwo) {
     test::TempFolder folder;
-    for (const std::string options : {"", "--control Button99", "--control Button1 --set 9",
-                                      "--control Button1 --desktop-width wide", "--control Button1 --frobnicate 1"}) {
+    for (const std::string options :
+         {"", "--control Button99", "--control Button1 --set 9", "--control Button1 --desktop-width wide",
+          "--control Button1 --frobnicate 1"}) {
         const Rendered r = Render(folder, options);
         EXPECT_EQ(r.Run.Status, 2) << options;
-        EXPECT_NE(r.Run.Err.find("usage: velmora-cli render --window assignment"), std::string::npos) << options;
+        EXPECT_NE(r.Run.Err.find("usage: velmora-cli render --window assignment"), std::string::npos)
+            << options;
     }
-    const test::CliRun other = test::RunCli(folder, "render --window stick --profile a --layout b --control Button1 --out c");
+    const test::CliRun other =
+        test::RunCli(folder, "render --window stick --profile a --layout b --control Button1 --out c");
     EXPECT_EQ(other.Status, 2);
 }
 
 TEST(RenderAssignmentCommand, AMissingProfileIsStatusOne) {
     test::TempFolder folder;
     const test::CliRun run =
-        test::RunCli(folder, "render --window assignment --profile " + Quoted(folder.File("none.velmoraprofile")) +
-                                 " --layout " + Quoted(Layout) + " --control Button1 --out " +
-                                 Quoted(folder.File("x.bmp")));
+        test::RunCli(folder, "render --window assignment --profile " +
+                                 Quoted(folder.File("none.velmoraprofile")) + " --layout " + Quoted(Layout) +
+                                 " --control Button1 --out " + Quoted(folder.File("x.bmp")));
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("cannot open the profile"), std::string::npos);
 }

@@ -25,7 +25,9 @@ std::uint8_t OtherSet(int n, std::uint8_t currentSet) {
 
 }  // namespace
 
-std::string PauseLabel(int length) { return Translate("*Pause*") + " " + Seconds(length) + "s"; }
+std::string PauseLabel(int length) {
+    return Translate("*Pause*") + " " + Seconds(length) + "s";
+}
 
 std::string TurboDelayLabel(int delay) {
     return Translate("*Delay*") + ": " + Seconds(delay) + " " + Translate("*seconds*");
@@ -79,7 +81,8 @@ RumblePageView ViewRumblePage(const AssignmentType& assignment, const Controller
             view.CheckBoxShown = true;
             break;
         case RumblePageKind::Undetermined:
-            view.Label = Translate("*Rumble availability undetermined. Press a button, trigger or DPad direction*");
+            view.Label =
+                Translate("*Rumble availability undetermined. Press a button, trigger or DPad direction*");
             break;
         case RumblePageKind::Unavailable:
             view.Label = Translate("*Rumble unavailable. Click the Help button for more information*");
@@ -102,9 +105,11 @@ void SetRumbleStrengths(ProfileType& profile, int control, std::uint8_t left, st
 std::vector<std::string> SetSelectorItems(std::uint8_t currentSet) {
     std::vector<std::string> items{Translate("*No*")};
     const std::string selects = Translate("*Selects Set*");
-    for (int n = 0; n < OtherSetCount; ++n) items.push_back(selects + " " + std::to_string(OtherSet(n, currentSet) + 1));
     for (int n = 0; n < OtherSetCount; ++n)
-        items.push_back(selects + " " + std::to_string(OtherSet(n, currentSet) + 1) + " " + Translate("*while held*"));
+        items.push_back(selects + " " + std::to_string(OtherSet(n, currentSet) + 1));
+    for (int n = 0; n < OtherSetCount; ++n)
+        items.push_back(selects + " " + std::to_string(OtherSet(n, currentSet) + 1) + " " +
+                        Translate("*while held*"));
     return items;
 }
 

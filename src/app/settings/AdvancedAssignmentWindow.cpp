@@ -50,7 +50,8 @@ void SetSlotEverywhere(ProfileType& profile, int control, std::int32_t index, st
     AssignmentType& assignment = profile.Current(control);
     SetSlot(assignment.Slots, index, code);
     if (assignment.SetSelect != NoSet)
-        SetSlot(profile.Sets[assignment.SetSelect].Assignments[static_cast<std::size_t>(control)].Slots, index, code);
+        SetSlot(profile.Sets[assignment.SetSelect].Assignments[static_cast<std::size_t>(control)].Slots,
+                index, code);
 }
 
 }  // namespace
@@ -62,7 +63,8 @@ void ShowAdvancedAssignmentWindow(AssignmentWindowState& state, UserInterface& u
     ui.RedrawSlotDisplays();
 }
 
-void CloseAdvancedAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config, WindowPoint place) {
+void CloseAdvancedAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config,
+                                   WindowPoint place) {
     if (config.RememberWindowPositions) {
         config.WindowPositions[AssignmentAdvancedSettingsWindowPosition] = {place.Left, place.Top};
         config.ConfigurationChanged = true;
@@ -116,7 +118,9 @@ PictureType DrawSlotStrip(const SlotType& slots, const AssignmentEditState& edit
     return picture;
 }
 
-bool SliderShown(std::int32_t count) { return count > VisibleSlotCount; }
+bool SliderShown(std::int32_t count) {
+    return count > VisibleSlotCount;
+}
 
 void PressSlider(AssignmentWindowState& state, int x, std::int32_t count) {
     if (!SliderShown(count)) return;
@@ -137,7 +141,9 @@ void MoveSlider(AssignmentWindowState& state, int x, std::int32_t count) {
     KeepSelectedShown(state.Edit);
 }
 
-void ReleaseSlider(AssignmentWindowState& state) { state.SliderDragOffset = -1; }
+void ReleaseSlider(AssignmentWindowState& state) {
+    state.SliderDragOffset = -1;
+}
 
 PictureType DrawSlotSlider(std::int32_t count, std::int32_t firstShown) {
     PictureType picture(SlotSliderWidth, SlotSliderHeight);

@@ -25,7 +25,8 @@ inline constexpr int SlotTop = 6;   // and 6 pixels down
 
 // The show step: Auto-Add Sequence Pauses and the test box unticked.
 void ShowAdvancedAssignmentWindow(AssignmentWindowState& state, UserInterface& ui);
-void CloseAdvancedAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config, WindowPoint place);
+void CloseAdvancedAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config,
+                                   WindowPoint place);
 
 // The slot index under a point of the strip: x 2..385, y 6..29; indexes up to
 // the slot count (the empty place) count, later ones do not.

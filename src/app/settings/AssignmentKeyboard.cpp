@@ -27,7 +27,8 @@ bool ScaledPixel(const GlyphBits& glyph, int x, int y, int size) {
     return false;
 }
 
-void DrawKeyGlyph(PictureType& picture, const GlyphBits& glyph, KeyRectangle key, int size, KeyColours colours) {
+void DrawKeyGlyph(PictureType& picture, const GlyphBits& glyph, KeyRectangle key, int size,
+                  KeyColours colours) {
     const int left = key.Left + (key.Width - KeyGap - size) / 2;
     const int top = key.Top + (key.Height - KeyGap - size) / 2;
     for (int pass = 0; pass < 2; ++pass) {
@@ -48,7 +49,8 @@ void DrawKeyBody(PictureType& picture, KeyRectangle key, ColourType base, std::u
         for (int x = 0; x < width; ++x) {
             const bool edgeColumn = x == 0 || x == width - 1;
             if (edgeRow && edgeColumn) continue;
-            const ColourType colour = edgeRow || edgeColumn ? palette::Grey : ramp[static_cast<std::size_t>(y)];
+            const ColourType colour =
+                edgeRow || edgeColumn ? palette::Grey : ramp[static_cast<std::size_t>(y)];
             picture.Put(key.Left + x, key.Top + y, colour);
         }
     }
@@ -84,13 +86,13 @@ KeyStates ComputeKeyStates(const SetType& set, int control) {
     for (std::size_t c = 0; c < slots.Cycles.size(); ++c) {
         if (c == current) continue;
         for (const SlotRange& step : slots.Cycles[c].Steps)
-            MarkCodes(states, slots.Codes, static_cast<std::size_t>(step.First), static_cast<std::size_t>(step.Last),
-                      KeyState::OtherCycle);
+            MarkCodes(states, slots.Codes, static_cast<std::size_t>(step.First),
+                      static_cast<std::size_t>(step.Last), KeyState::OtherCycle);
     }
     if (current < slots.Cycles.size())
         for (const SlotRange& step : slots.Cycles[current].Steps)
-            MarkCodes(states, slots.Codes, static_cast<std::size_t>(step.First), static_cast<std::size_t>(step.Last),
-                      KeyState::CurrentCycle);
+            MarkCodes(states, slots.Codes, static_cast<std::size_t>(step.First),
+                      static_cast<std::size_t>(step.Last), KeyState::CurrentCycle);
     return states;
 }
 

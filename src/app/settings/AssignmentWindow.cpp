@@ -15,7 +15,8 @@ std::string Joined(const std::string& group, const std::string& direction) {
     return group + " " + direction;
 }
 
-std::string DiagonalName(const std::string& group, const std::array<std::string, 4>& directions, int diagonal) {
+std::string DiagonalName(const std::string& group, const std::array<std::string, 4>& directions,
+                         int diagonal) {
     const auto* pair = DiagonalDirections[diagonal];
     const std::string& first = directions[static_cast<std::size_t>(pair[0])];
     const std::string& second = directions[static_cast<std::size_t>(pair[1])];
@@ -39,7 +40,9 @@ WindowPoint KeptOnDesktop(WindowPoint place, WindowSize window, WindowSize deskt
     return place;
 }
 
-void StopRumbleTest(RumbleTestRequest& rumbleTest) { rumbleTest.Passes = 0; }
+void StopRumbleTest(RumbleTestRequest& rumbleTest) {
+    rumbleTest.Passes = 0;
+}
 
 }  // namespace
 
@@ -72,7 +75,9 @@ std::string KeyboardHoverCaption(const std::string& caption, std::int32_t slotPo
     return text + " - " + Translate("*Press any key or click to assign*") + " \"" + std::string(name) + "\"";
 }
 
-bool KeyAssignable(std::uint8_t code) { return !SlotCodeTable[code].Name.empty(); }
+bool KeyAssignable(std::uint8_t code) {
+    return !SlotCodeTable[code].Name.empty();
+}
 
 WindowPoint AssignmentWindowPlace(const ConfigurationType& config, WindowSize window, WindowSize desktop,
                                   WindowPoint pictureScreen, const Location& control) {
@@ -94,7 +99,8 @@ void OpenAssignmentWindow(AssignmentWindowState& state, int control, RumbleTestR
     if (state.Open || ui.IsWindowOpen(SettingsWindow::Assignment)) ui.CloseWindow(SettingsWindow::Assignment);
     state.Edit.Control = control;
     for (int w = 0; w < SettingsWindowCount; ++w)
-        if (w != static_cast<int>(SettingsWindow::Assignment) && ui.IsWindowOpen(static_cast<SettingsWindow>(w)))
+        if (w != static_cast<int>(SettingsWindow::Assignment) &&
+            ui.IsWindowOpen(static_cast<SettingsWindow>(w)))
             ui.CloseWindow(static_cast<SettingsWindow>(w));
     ShowAssignmentWindow(state, ui);
 }
@@ -109,7 +115,8 @@ void ShowAssignmentWindow(AssignmentWindowState& state, UserInterface& ui) {
 
 void CloseAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config, WindowPoint place,
                            RumbleTestRequest& rumbleTest, UserInterface& ui) {
-    if (ui.IsWindowOpen(SettingsWindow::AdvancedAssignment)) ui.CloseWindow(SettingsWindow::AdvancedAssignment);
+    if (ui.IsWindowOpen(SettingsWindow::AdvancedAssignment))
+        ui.CloseWindow(SettingsWindow::AdvancedAssignment);
     state.AdvancedOpen = false;
     if (config.RememberWindowPositions) {
         config.WindowPositions[AssignmentSettingsWindowPosition] = {place.Left, place.Top};
@@ -176,7 +183,8 @@ void SetAssignmentName(AssignmentWindowState& state, ProfileType& profile, const
     ui.DrawControlButton(state.Edit.Control);
 }
 
-void ClickKeyboard(AssignmentWindowState& state, ProfileType& profile, int x, int y, int unit, UserInterface& ui) {
+void ClickKeyboard(AssignmentWindowState& state, ProfileType& profile, int x, int y, int unit,
+                   UserInterface& ui) {
     const auto key = KeyAt(x, y, unit);
     if (key && KeyAssignable(*key)) AssignSlot(profile, state.Edit, *key, ui);
 }

@@ -22,10 +22,10 @@ namespace velmora {
 struct AssignmentWindowState {
     bool Open = false;
     bool AdvancedOpen = false;
-    AssignmentEditState Edit;           // the control, the slot position, the first shown slot, pauses
-    std::uint8_t LastCaptured = 255;    // the key captured last; 255 none
-    bool Refreshing = false;            // the form fills its controls: their change events do nothing
-    int SliderDragOffset = -1;          // the advanced window's slot slider; -1 not dragging
+    AssignmentEditState Edit;         // the control, the slot position, the first shown slot, pauses
+    std::uint8_t LastCaptured = 255;  // the key captured last; 255 none
+    bool Refreshing = false;          // the form fills its controls: their change events do nothing
+    int SliderDragOffset = -1;        // the advanced window's slot slider; -1 not dragging
 };
 
 // The client area: 737 x 273, or 594 x 229 with the smaller picture on
@@ -94,6 +94,7 @@ void SetAssignmentName(AssignmentWindowState& state, ProfileType& profile, const
                        UserInterface& ui);
 
 // A mouse-button release over the keyboard picture.
-void ClickKeyboard(AssignmentWindowState& state, ProfileType& profile, int x, int y, int unit, UserInterface& ui);
+void ClickKeyboard(AssignmentWindowState& state, ProfileType& profile, int x, int y, int unit,
+                   UserInterface& ui);
 
 }  // namespace velmora

@@ -22,13 +22,13 @@ struct CaptureGuards {
     bool AdvancedWindowActive = false;    // or the advanced window is
     bool NameBoxFocused = false;          // typing goes into the name
     bool AdvancedOpen = false;
-    bool TestBoxFocused = false;          // the advanced window's test memo
-    bool LegacyWindows = false;           // Windows 98 and Me: left and right modifiers look the same
+    bool TestBoxFocused = false;  // the advanced window's test memo
+    bool LegacyWindows = false;   // Windows 98 and Me: left and right modifiers look the same
 };
 
 struct CaptureResult {
-    bool TakeFocus = false;                // a key is down: no control of the windows may type it
-    std::optional<std::uint8_t> Assign;    // the slot code to pass to AssignSlot
+    bool TakeFocus = false;              // a key is down: no control of the windows may type it
+    std::optional<std::uint8_t> Assign;  // the slot code to pass to AssignSlot
 };
 
 // One check. lastCaptured is the code remembered from the previous check

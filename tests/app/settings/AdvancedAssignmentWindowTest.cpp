@@ -25,7 +25,8 @@ struct AdvancedWorld {
     }
     SlotType& Slots() { return Profile->Current(State.Edit.Control).Slots; }
     void Fill(int count) {
-        for (int i = 0; i < count; ++i) SetSlot(Slots(), Slots().CodeCount(), static_cast<std::uint8_t>(A + i % 26));
+        for (int i = 0; i < count; ++i)
+            SetSlot(Slots(), Slots().CodeCount(), static_cast<std::uint8_t>(A + i % 26));
     }
 };
 
@@ -82,7 +83,8 @@ TEST(InsertSlot, TheSetSelectorMirrorTakesTheSameInsert) {
     ChooseSetSelector(*world.Profile, 0, 2, true, world.Ui);
     world.State.Edit.SlotPosition = 0;
     InsertSlot(*world.Profile, world.State.Edit, world.Ui);
-    EXPECT_EQ(world.Profile->Sets[2].Assignments[0].Slots.Codes, (std::vector<std::uint8_t>{UnknownCode, A, B}));
+    EXPECT_EQ(world.Profile->Sets[2].Assignments[0].Slots.Codes,
+              (std::vector<std::uint8_t>{UnknownCode, A, B}));
 }
 
 TEST(DeleteAndCycleStop, GoThroughTheSelectedSlot) {
@@ -129,7 +131,8 @@ TEST(SlotHitTest, StripBoundsAndTheEmptyPlace) {
 }
 
 TEST(SlotHoverCaption, SaysSelectedOrClickToSelect) {
-    EXPECT_EQ(SlotHoverCaption("Cross: Advanced Settings", 2, 2), "Cross: Advanced Settings - Slot 3 selected");
+    EXPECT_EQ(SlotHoverCaption("Cross: Advanced Settings", 2, 2),
+              "Cross: Advanced Settings - Slot 3 selected");
     EXPECT_EQ(SlotHoverCaption("Cross: Advanced Settings", 0, 2),
               "Cross: Advanced Settings - Click to select Slot 1");
     EXPECT_EQ(SlotHoverCaption("Cross: Advanced Settings", std::nullopt, 2), "Cross: Advanced Settings");
@@ -205,10 +208,10 @@ TEST(SlotStrip, MarksTheSelectedSlotAndDrawsTheEmptyPlaceAfterTheLast) {
     const PictureType strip = DrawSlotStrip(world.Slots(), world.State.Edit);
     EXPECT_EQ(strip.Width(), SlotImageWidth);
     const auto fill = [&](int slot) { return strip.Get(SlotLeft + slot * SlotSize + 21, SlotTop + 21); };
-    EXPECT_EQ(fill(0).Blue, 255);  // White
-    EXPECT_EQ(fill(1).Blue, 0);    // Yellow: selected
-    EXPECT_EQ(strip.Get(SlotLeft + 2 * SlotSize, SlotTop).Red, 128);   // the empty place's outline
-    EXPECT_EQ(strip.Get(SlotLeft + 3 * SlotSize, SlotTop).Red, 255);   // nothing after it
+    EXPECT_EQ(fill(0).Blue, 255);                                     // White
+    EXPECT_EQ(fill(1).Blue, 0);                                       // Yellow: selected
+    EXPECT_EQ(strip.Get(SlotLeft + 2 * SlotSize, SlotTop).Red, 128);  // the empty place's outline
+    EXPECT_EQ(strip.Get(SlotLeft + 3 * SlotSize, SlotTop).Red, 255);  // nothing after it
 }
 
 }  // namespace

@@ -23,7 +23,9 @@ std::unique_ptr<SetType> SetWith(std::initializer_list<std::pair<int, std::vecto
     return set;
 }
 
-bool Same(ColourType a, ColourType b) { return a.Red == b.Red && a.Green == b.Green && a.Blue == b.Blue; }
+bool Same(ColourType a, ColourType b) {
+    return a.Red == b.Red && a.Green == b.Green && a.Blue == b.Blue;
+}
 
 TEST(KeyColours, EachStateHasItsFillCaptionAndShadow) {
     const struct {
@@ -136,11 +138,12 @@ TEST(KeyboardPicture, KeysAreFilledInTheirStateColour) {
 
 TEST(KeyboardPicture, TheFillRunsDownTheGradientRampOverTheKeyHeight) {
     const auto set = SetWith({{0, {Space}}});
-    const PictureType picture = DrawKeyboardPicture(ComputeKeyStates(*set, 0), KeyGlyphs{}, {}, GradientButtons);
+    const PictureType picture =
+        DrawKeyboardPicture(ComputeKeyStates(*set, 0), KeyGlyphs{}, {}, GradientButtons);
     const KeyRectangle key = *KeyRectangleOf(Space, 12);
     // Yellow's gradient starts LightYellow at the top and passes Yellow in the middle.
-    EXPECT_TRUE(Same(picture.Get(key.Left + 2, key.Top + 1), BuildRamp(23, palette::LightYellow, palette::Yellow,
-                                                                          palette::Olive)[1]));
+    EXPECT_TRUE(Same(picture.Get(key.Left + 2, key.Top + 1),
+                     BuildRamp(23, palette::LightYellow, palette::Yellow, palette::Olive)[1]));
     EXPECT_FALSE(Same(picture.Get(key.Left + 2, key.Top + 1), picture.Get(key.Left + 2, key.Top + 20)));
     // The gap after each key is the window's White.
     EXPECT_TRUE(Same(picture.Get(key.Left + key.Width - 1, key.Top + 5), palette::White));
@@ -152,19 +155,23 @@ TEST(KeyboardPicture, GlyphsAreDrawnInTheCaptionColourOverTheShadow) {
     const auto set = SetWith({{1, {Tab}}});
     const PictureType picture = DrawKeyboardPicture(ComputeKeyStates(*set, 0), glyphs, {}, SolidButtons);
     const KeyRectangle key = *KeyRectangleOf(Tab, 12);
-    const int left = key.Left + (key.Width - 1 - GlyphSize) / 2, top = key.Top + (key.Height - 1 - GlyphSize) / 2;
-    EXPECT_TRUE(Same(picture.Get(left, top), palette::White));           // a Blue key's caption
-    EXPECT_TRUE(Same(picture.Get(left + 1, top + 1), palette::Grey));    // and its shadow
-    EXPECT_TRUE(Same(picture.Get(left + 2, top + 2), palette::Blue));    // the fill around them
+    const int left = key.Left + (key.Width - 1 - GlyphSize) / 2,
+              top = key.Top + (key.Height - 1 - GlyphSize) / 2;
+    EXPECT_TRUE(Same(picture.Get(left, top), palette::White));         // a Blue key's caption
+    EXPECT_TRUE(Same(picture.Get(left + 1, top + 1), palette::Grey));  // and its shadow
+    EXPECT_TRUE(Same(picture.Get(left + 2, top + 2), palette::Blue));  // the fill around them
 }
 
 TEST(KeyboardPicture, SmallKeysScaleTheGlyphWithoutLosingThinStrokes) {
     KeyGlyphs glyphs{};
     glyphs[Tab][0] = 0x40;  // one pixel in the glyph's second column
-    const PictureType picture = DrawKeyboardPicture(KeyStates{}, glyphs, KeyboardGeometryFor(640), SolidButtons);
+    const PictureType picture =
+        DrawKeyboardPicture(KeyStates{}, glyphs, KeyboardGeometryFor(640), SolidButtons);
     const KeyRectangle key = *KeyRectangleOf(Tab, 10);
-    const int size = 16, left = key.Left + (key.Width - 1 - size) / 2, top = key.Top + (key.Height - 1 - size) / 2;
-    EXPECT_TRUE(Same(picture.Get(left + 0, top), palette::Black) || Same(picture.Get(left + 1, top), palette::Black));
+    const int size = 16, left = key.Left + (key.Width - 1 - size) / 2,
+              top = key.Top + (key.Height - 1 - size) / 2;
+    EXPECT_TRUE(Same(picture.Get(left + 0, top), palette::Black) ||
+                Same(picture.Get(left + 1, top), palette::Black));
     EXPECT_EQ(picture.Width(), 596);
 }
 

@@ -30,7 +30,8 @@ struct WindowWorld {
         KeyboardStateType keyboard{};
         keyboard[virtualKey] = 0x80;
         for (const KeyboardStateType& pass : {keyboard, KeyboardStateType{}}) {
-            const CaptureResult result = CaptureKeyboard(pass, {.AssignmentWindowActive = true}, State.LastCaptured);
+            const CaptureResult result =
+                CaptureKeyboard(pass, {.AssignmentWindowActive = true}, State.LastCaptured);
             if (result.Assign) AssignSlot(*Profile, State.Edit, *result.Assign, Ui);
         }
     }
@@ -95,7 +96,8 @@ TEST(OpenAssignmentWindow, ReopensForTheNewControlClosesOthersAndStopsTheRumbleT
     world.State.LastCaptured = A;
     world.RumbleTest = {0, 20, {100, 100}};
     OpenAssignmentWindow(world.State, 7, world.RumbleTest, world.Ui);
-    EXPECT_EQ(world.Ui.Closed, (std::vector<SettingsWindow>{SettingsWindow::Assignment, SettingsWindow::Stick}));
+    EXPECT_EQ(world.Ui.Closed,
+              (std::vector<SettingsWindow>{SettingsWindow::Assignment, SettingsWindow::Stick}));
     EXPECT_EQ(world.State.Edit.Control, 7);
     EXPECT_TRUE(world.State.Open);
     EXPECT_EQ(world.State.Edit.SlotPosition, 0);
@@ -126,23 +128,28 @@ TEST(AssignmentOptions, SwitchingOnResetsTheRunStateAndRumbleOffStopsTheTest) {
     AssignmentType& assignment = world.Profile->Current(0);
     assignment.ToggleState = 1;
     assignment.TurboCounter = 4;
-    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Toggle, true, world.RumbleTest, world.Ui);
-    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Turbo, true, world.RumbleTest, world.Ui);
+    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Toggle, true, world.RumbleTest,
+                        world.Ui);
+    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Turbo, true, world.RumbleTest,
+                        world.Ui);
     EXPECT_TRUE(assignment.Toggle && assignment.Turbo);
     EXPECT_EQ(assignment.ToggleState, 0);
     EXPECT_EQ(assignment.TurboCounter, 0);
     EXPECT_TRUE(world.Profile->Changed);
     world.RumbleTest.Passes = 25;
-    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Rumble, true, world.RumbleTest, world.Ui);
+    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Rumble, true, world.RumbleTest,
+                        world.Ui);
     EXPECT_EQ(world.RumbleTest.Passes, 25u);
-    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Rumble, false, world.RumbleTest, world.Ui);
+    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Rumble, false, world.RumbleTest,
+                        world.Ui);
     EXPECT_EQ(world.RumbleTest.Passes, 0u);
 }
 
 TEST(AssignmentOptions, NothingChangesWhileTheWindowRefreshesItself) {
     WindowWorld world;
     world.State.Refreshing = true;
-    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Toggle, true, world.RumbleTest, world.Ui);
+    SetAssignmentOption(world.State, *world.Profile, AssignmentOption::Toggle, true, world.RumbleTest,
+                        world.Ui);
     SetAssignmentName(world.State, *world.Profile, "Jump", world.Ui);
     EXPECT_FALSE(world.Profile->Current(0).Toggle);
     EXPECT_EQ(world.Profile->Current(0).Name, "");
@@ -151,7 +158,8 @@ TEST(AssignmentOptions, NothingChangesWhileTheWindowRefreshesItself) {
 
 TEST(AssignmentOptions, TheRumbleIconDoesNothingForAControllerThatCannotRumble) {
     AssignmentType assignment;
-    EXPECT_EQ(ClickOptionIcon(ViewAssignmentWindow(assignment, false), AssignmentOption::Rumble), std::nullopt);
+    EXPECT_EQ(ClickOptionIcon(ViewAssignmentWindow(assignment, false), AssignmentOption::Rumble),
+              std::nullopt);
     EXPECT_EQ(ClickOptionIcon(ViewAssignmentWindow(assignment, true), AssignmentOption::Rumble), true);
     assignment.Toggle = true;
     EXPECT_EQ(ClickOptionIcon(ViewAssignmentWindow(assignment, false), AssignmentOption::Toggle), false);

@@ -31,7 +31,8 @@ TEST(LayoutCaptions, AUsLayoutChangesNoCaption) {
         EXPECT_EQ(LayoutKeyCaption(static_cast<std::uint8_t>(code), us), "") << code;
     const KeyGlyphs glyphs = LayoutGlyphs(us);
     for (int code = 0; code < SlotCodeCount; ++code)
-        EXPECT_EQ(glyphs[static_cast<std::size_t>(code)], SlotCodeTable[static_cast<std::size_t>(code)].Glyph);
+        EXPECT_EQ(glyphs[static_cast<std::size_t>(code)],
+                  SlotCodeTable[static_cast<std::size_t>(code)].Glyph);
 }
 
 TEST(LayoutCaptions, AFrenchKeyboardSwapsAQZWAndMovesM) {
