@@ -130,4 +130,25 @@ void ChooseSetSelectorItem(ProfileType& profile, int control, int item, UserInte
     ChooseSetSelector(profile, control, OtherSet(n, profile.CurrentSet), latching, ui);
 }
 
+AdvancedAssignmentView ViewAdvancedAssignmentWindow(const ProfileType& profile,
+                                                    const AssignmentEditState& edit,
+                                                    const ControllerDataType& controller, bool testTicked) {
+    const AssignmentType& assignment = profile.Current(edit.Control);
+    AdvancedAssignmentView view;
+    view.Toggle = assignment.Toggle;
+    view.Turbo = assignment.Turbo;
+    view.PauseLength = edit.PauseLength;
+    view.PauseText = PauseLabel(edit.PauseLength);
+    view.TurboRate = assignment.TurboRate;
+    view.TurboDelayText = TurboDelayLabel(assignment.TurboRate);
+    view.TurboRateText = TurboRateLabel(assignment.TurboRate);
+    view.Rumble = ViewRumblePage(assignment, controller);
+    view.Strengths = assignment.RumbleStrengths;
+    view.SetSelectorList = SetSelectorItems(profile.CurrentSet);
+    view.SetSelectorItem = SetSelectorItemOf(assignment, profile.CurrentSet);
+    view.InsertEnabled = edit.SlotPosition >= 0 && edit.SlotPosition < assignment.Slots.CodeCount();
+    view.MemoEnabled = testTicked;
+    return view;
+}
+
 }  // namespace velmora

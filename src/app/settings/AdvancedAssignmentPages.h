@@ -11,6 +11,7 @@
 #include "core/AssignmentExecution.h"
 #include "core/Controller.h"
 #include "core/Profile.h"
+#include "core/ProfileModel.h"
 #include "core/UserInterface.h"
 #include "files/Configuration.h"
 
@@ -71,5 +72,25 @@ int SetSelectorItemOf(const AssignmentType& assignment, std::uint8_t currentSet)
 // A choice from the list (not while refreshing): the old target's assignment
 // is emptied, then the target, Toggle and the mirror in the target set.
 void ChooseSetSelectorItem(ProfileType& profile, int control, int item, UserInterface& ui);
+
+// Everything the window's refresh puts into its controls.
+struct AdvancedAssignmentView {
+    bool Toggle = false;
+    bool Turbo = false;
+    int PauseLength = 10;
+    std::string PauseText;
+    int TurboRate = 10;
+    std::string TurboDelayText;
+    std::string TurboRateText;
+    RumblePageView Rumble;
+    std::array<std::uint8_t, 2> Strengths{};
+    std::vector<std::string> SetSelectorList;
+    int SetSelectorItem = 0;
+    bool InsertEnabled = false;  // the selected slot lies inside the list
+    bool MemoEnabled = false;    // the test memo, while "Enable" is ticked
+};
+AdvancedAssignmentView ViewAdvancedAssignmentWindow(const ProfileType& profile,
+                                                    const AssignmentEditState& edit,
+                                                    const ControllerDataType& controller, bool testTicked);
 
 }  // namespace velmora

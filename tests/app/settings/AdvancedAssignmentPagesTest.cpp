@@ -141,5 +141,32 @@ TEST(SetSelectorList, WhileHeldThenAnotherTargetEmptiesTheOldMirror) {
     EXPECT_EQ(SetSelectorItemOf(profile->Current(0), 2), 0);
 }
 
+TEST(AdvancedWindowView, RefillsEveryControlFromTheAssignment) {
+    auto profile = std::make_unique<ProfileType>();
+    profile->CurrentSet = 2;
+    AssignmentType& assignment = profile->Current(1);
+    assignment.Turbo = true;
+    assignment.TurboRate = 3;
+    assignment.SetSelect = 0;
+    SetSlot(assignment.Slots, 0, A);
+    AssignmentEditState edit;
+    edit.Control = 1;
+    edit.PauseLength = 37;
+    ControllerDataType controller;
+    AdvancedAssignmentView view = ViewAdvancedAssignmentWindow(*profile, edit, controller, false);
+    EXPECT_TRUE(view.Turbo);
+    EXPECT_EQ(view.PauseText, "Pause 0.37s");
+    EXPECT_EQ(view.TurboRateText, "Rate: 33.3 per second");
+    EXPECT_EQ(view.SetSelectorList[static_cast<std::size_t>(view.SetSelectorItem)],
+              "Selects Set 1 while held");
+    EXPECT_EQ(view.Rumble.Kind, RumblePageKind::Unavailable);
+    EXPECT_TRUE(view.InsertEnabled);
+    EXPECT_FALSE(view.MemoEnabled);
+    edit.SlotPosition = 1;  // the empty place
+    view = ViewAdvancedAssignmentWindow(*profile, edit, controller, true);
+    EXPECT_FALSE(view.InsertEnabled);
+    EXPECT_TRUE(view.MemoEnabled);
+}
+
 }  // namespace
 }  // namespace velmora

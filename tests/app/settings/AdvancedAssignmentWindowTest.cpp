@@ -1,5 +1,6 @@
 // The advanced window's slot strip: hover, selection and its scrolling, the
-// slider, and the buttons that edit the slot list.
+// slider, and the buttons that edit the slot list. (Add Pause's split is the
+// model's and is tested with it.)
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@ namespace velmora {
 namespace {
 
 constexpr std::uint8_t A = 16, B = 17, C = 18;
-constexpr std::uint8_t Pause001 = 7, Pause005 = 8, Pause010 = 9, Pause050 = 10, Pause100 = 11;
 
 struct AdvancedWorld {
     std::unique_ptr<ProfileType> Profile = std::make_unique<ProfileType>();
@@ -29,30 +29,6 @@ struct AdvancedWorld {
             SetSlot(Slots(), Slots().CodeCount(), static_cast<std::uint8_t>(A + i % 26));
     }
 };
-
-TEST(AddPause, ThirtySevenHundredthsAreThreeTenthsAFiveAndTwoOnes) {
-    AdvancedWorld world;
-    SetPauseLength(world.State.Edit, 37);
-    AddPause(*world.Profile, world.State.Edit, world.Ui);
-    EXPECT_EQ(world.Slots().Codes,
-              (std::vector<std::uint8_t>{Pause010, Pause010, Pause010, Pause005, Pause001, Pause001}));
-    EXPECT_EQ(world.State.Edit.SlotPosition, 6);
-}
-
-TEST(AddPause, TwoHundredFiftyAreTwoSecondsAndAHalf) {
-    AdvancedWorld world;
-    SetPauseLength(world.State.Edit, 250);
-    AddPause(*world.Profile, world.State.Edit, world.Ui);
-    EXPECT_EQ(world.Slots().Codes, (std::vector<std::uint8_t>{Pause100, Pause100, Pause050}));
-}
-
-TEST(PauseLength, IsKeptBetweenOneAndTwoHundredFifty) {
-    AssignmentEditState edit;
-    SetPauseLength(edit, 0);
-    EXPECT_EQ(edit.PauseLength, 1);
-    SetPauseLength(edit, 251);
-    EXPECT_EQ(edit.PauseLength, 250);
-}
 
 TEST(InsertSlot, PutsUnknownAtTheSelectedSlotAndKeepsThePositions) {
     AdvancedWorld world;

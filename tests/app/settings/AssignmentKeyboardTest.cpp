@@ -165,14 +165,18 @@ TEST(KeyboardPicture, GlyphsAreDrawnInTheCaptionColourOverTheShadow) {
 TEST(KeyboardPicture, SmallKeysScaleTheGlyphWithoutLosingThinStrokes) {
     KeyGlyphs glyphs{};
     glyphs[Tab][0] = 0x40;  // one pixel in the glyph's second column
-    const PictureType picture =
-        DrawKeyboardPicture(KeyStates{}, glyphs, KeyboardGeometryFor(640), SolidButtons);
-    const KeyRectangle key = *KeyRectangleOf(Tab, 10);
+    const KeyboardGeometry small = KeyboardGeometryFor(640);
+    const PictureType picture = DrawKeyboardPicture(KeyStates{}, glyphs, small, SolidButtons);
+    EXPECT_EQ(picture.Width(), small.Width);
+    // On 20-pixel keys the glyph is 16 pixels: a source pixel inks every scaled
+    // pixel that covers part of it (columns 0 and 1 here), and nothing further.
+    const KeyRectangle key = *KeyRectangleOf(Tab, small.Unit);
     const int size = 16, left = key.Left + (key.Width - 1 - size) / 2,
               top = key.Top + (key.Height - 1 - size) / 2;
-    EXPECT_TRUE(Same(picture.Get(left + 0, top), palette::Black) ||
-                Same(picture.Get(left + 1, top), palette::Black));
-    EXPECT_EQ(picture.Width(), 596);
+    EXPECT_TRUE(Same(picture.Get(left, top), palette::Black));
+    EXPECT_TRUE(Same(picture.Get(left + 1, top + 1), palette::Silver));
+    EXPECT_TRUE(Same(picture.Get(left + 3, top), palette::White));
+    EXPECT_TRUE(Same(picture.Get(left, top + 2), palette::White));
 }
 
 }  // namespace

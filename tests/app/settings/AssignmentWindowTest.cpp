@@ -194,16 +194,5 @@ TEST(AssignmentWindow, ClickingANamedKeyAssignsItAndAnUnnamedOneNothing) {
     EXPECT_EQ(world.Codes(), (std::vector<std::uint8_t>{B}));
 }
 
-TEST(AssignmentWindow, ASequenceCannotBeChangedFromThisWindowAlone) {
-    WindowWorld world;
-    SetSlot(world.Profile->Current(0).Slots, 0, A);
-    SetSlot(world.Profile->Current(0).Slots, 1, 9);  // "PAUSE 0.10s"
-    SetSlot(world.Profile->Current(0).Slots, 2, B);
-    world.Press(0x43);
-    EXPECT_EQ(world.Codes(), (std::vector<std::uint8_t>{A, 9, B}));
-    ASSERT_EQ(world.Ui.Dialogs.size(), 1u);
-    EXPECT_EQ(world.Ui.Dialogs[0].Heading, "Cannot alter sequences or cycles with this window only");
-}
-
 }  // namespace
 }  // namespace velmora
