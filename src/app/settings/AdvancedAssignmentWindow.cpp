@@ -59,7 +59,10 @@ void SetSlotEverywhere(ProfileType& profile, int control, std::int32_t index, st
 void ShowAdvancedAssignmentWindow(AssignmentWindowState& state, UserInterface& ui) {
     state.AdvancedOpen = true;
     state.Edit.AutoAddPauses = false;
+    state.TestTicked = false;
     state.SliderDragOffset = -1;
+    // The lamp starts from its resting look, whatever it showed when the window last closed.
+    for (int i = 0; i < 32; ++i) AdvanceTurboLamp(state.TurboLamp, false);
     ui.RedrawSlotDisplays();
 }
 

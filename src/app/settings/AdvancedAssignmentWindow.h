@@ -23,7 +23,8 @@ inline constexpr int SlotSize = 24;
 inline constexpr int SlotLeft = 2;  // the first slot starts 2 pixels in
 inline constexpr int SlotTop = 6;   // and 6 pixels down
 
-// The show step: Auto-Add Sequence Pauses and the test box unticked.
+// The show step: Auto-Add Sequence Pauses and the test box unticked, the
+// turbo lamp advanced 32 times (dark), the slot strip drawn.
 void ShowAdvancedAssignmentWindow(AssignmentWindowState& state, UserInterface& ui);
 void CloseAdvancedAssignmentWindow(AssignmentWindowState& state, ConfigurationType& config,
                                    WindowPoint place);

@@ -107,7 +107,7 @@ void OpenAssignmentWindow(AssignmentWindowState& state, int control, RumbleTestR
 
 void ShowAssignmentWindow(AssignmentWindowState& state, UserInterface& ui) {
     state.Open = true;
-    state.LastCaptured = 255;
+    state.LastCaptured = NoCapturedKey;
     state.Edit.SlotPosition = 0;
     state.Edit.FirstVisibleSlot = 0;
     ui.DrawControlButton(state.Edit.Control);

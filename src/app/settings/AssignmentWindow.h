@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "app/settings/AdvancedAssignmentPages.h"
 #include "app/settings/AssignmentKeyboard.h"
+#include "app/settings/KeyboardCapture.h"
 #include "core/AssignmentExecution.h"
 #include "core/ControllerLayout.h"
 #include "core/Profile.h"
@@ -22,10 +24,12 @@ namespace velmora {
 struct AssignmentWindowState {
     bool Open = false;
     bool AdvancedOpen = false;
-    AssignmentEditState Edit;         // the control, the slot position, the first shown slot, pauses
-    std::uint8_t LastCaptured = 255;  // the key captured last; 255 none
-    bool Refreshing = false;          // the form fills its controls: their change events do nothing
-    int SliderDragOffset = -1;        // the advanced window's slot slider; -1 not dragging
+    AssignmentEditState Edit;  // the control, the slot position, the first shown slot, pauses
+    std::uint8_t LastCaptured = NoCapturedKey;  // the key captured last
+    bool Refreshing = false;                    // the form fills its controls: their change events do nothing
+    int SliderDragOffset = -1;                  // the advanced window's slot slider; -1 not dragging
+    bool TestTicked = false;                    // the advanced window's test box: its memo takes keys
+    TurboLampState TurboLamp;
 };
 
 // The client area: 737 x 273, or 594 x 229 with the smaller picture on

@@ -30,6 +30,19 @@ struct AdvancedWorld {
     }
 };
 
+TEST(ShowAdvancedAssignmentWindow, UnticksAutoPausesAndTheTestBoxAndDarkensTheLamp) {
+    AdvancedWorld world;
+    world.State.Edit.AutoAddPauses = true;
+    world.State.TestTicked = true;
+    world.State.TurboLamp.Glow = TurboLampFull;
+    ShowAdvancedAssignmentWindow(world.State, world.Ui);
+    EXPECT_TRUE(world.State.AdvancedOpen);
+    EXPECT_FALSE(world.State.Edit.AutoAddPauses);
+    EXPECT_FALSE(world.State.TestTicked);
+    EXPECT_EQ(world.State.TurboLamp.Glow, 0);
+    EXPECT_EQ(world.Ui.SlotDisplayRedraws, 1);
+}
+
 TEST(InsertSlot, PutsUnknownAtTheSelectedSlotAndKeepsThePositions) {
     AdvancedWorld world;
     world.Fill(3);  // A, B, C
