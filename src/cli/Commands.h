@@ -19,5 +19,6 @@ int RunRender(const Arguments& args);  // render --profile P --layout L [...] --
 // render --window stick1|stick2|dpad|triggers|mouse --profile P [...] --out FILE.bmp
 bool IsSettingsWindowRender(const Arguments& args);
 int RunRenderSettings(const Arguments& args);
+int RunRenderAssignment(const Arguments& args);  // render --window assignment ... --out FILE.bmp
 
 }  // namespace velmora::cli

@@ -2,6 +2,7 @@
 // with one controller connected and selected and the animations finished,
 // as a 24-bit 520 x 360 BMP. The format is described in docs/velmora-cli-render.md.
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -136,6 +137,7 @@ LayoutScene SceneFor(const Loaded& loaded) {
 
 int RunRender(const Arguments& args) {
     if (IsSettingsWindowRender(args)) return RunRenderSettings(args);
+    if (std::find(args.begin(), args.end(), "--window") != args.end()) return RunRenderAssignment(args);
     RenderOptions options;
     if (!ParseOptions(args, options)) {
         std::fputs(

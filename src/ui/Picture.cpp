@@ -6,26 +6,33 @@
 
 namespace velmora {
 
-PictureType::PictureType() : pixels_(std::size_t{PictureWidth} * PictureHeight * 3, 0) {
+PictureType::PictureType() : PictureType(PictureWidth, PictureHeight) {}
+
+PictureType::PictureType(int width, int height)
+    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height * 3, 0) {
     MakeRows();
 }
 
-PictureType::PictureType(const PictureType& other) : pixels_(other.pixels_) {
+PictureType::PictureType(const PictureType& other)
+    : width_(other.width_), height_(other.height_), pixels_(other.pixels_) {
     MakeRows();
 }
 
 PictureType& PictureType::operator=(const PictureType& other) {
+    width_ = other.width_;
+    height_ = other.height_;
     pixels_ = other.pixels_;
     MakeRows();
     return *this;
 }
 
 void PictureType::MakeRows() {
-    for (std::size_t y = 0; y < rows_.size(); ++y) rows_[y] = pixels_.data() + y * PictureWidth * 3;
+    rows_.resize(static_cast<std::size_t>(height_));
+    for (std::size_t y = 0; y < rows_.size(); ++y) rows_[y] = pixels_.data() + y * width_ * 3;
 }
 
 void PictureType::Put(int x, int y, ColourType colour) {
-    if (x < 0 || y < 0 || x >= PictureWidth || y >= PictureHeight) return;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
     std::uint8_t* pixel = rows_[static_cast<std::size_t>(y)] + x * 3;
     pixel[0] = colour.Blue;
     pixel[1] = colour.Green;
@@ -33,7 +40,7 @@ void PictureType::Put(int x, int y, ColourType colour) {
 }
 
 ColourType PictureType::Get(int x, int y) const {
-    if (x < 0 || y < 0 || x >= PictureWidth || y >= PictureHeight) return {};
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return {};
     const std::uint8_t* pixel = rows_[static_cast<std::size_t>(y)] + x * 3;
     return {pixel[2], pixel[1], pixel[0]};
 }
@@ -45,9 +52,10 @@ void PictureType::Fill(int x, int y, int width, int height, ColourType colour) {
 
 std::vector<std::uint8_t> PictureBitmap(const PictureType& picture) {
     std::string bytes;
-    WriteBitmapHeader(bytes, PictureWidth, PictureHeight);
-    const std::size_t stride = std::size_t{PictureWidth} * 3;  // 1560: a multiple of 4, no padding
-    for (int y = PictureHeight - 1; y >= 0; --y) {
+    const int width = picture.Width();
+    WriteBitmapHeader(bytes, static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(picture.Height()));
+    const std::size_t stride = static_cast<std::size_t>(width) * 3;  // 1560 for the main picture: no padding
+    for (int y = picture.Height() - 1; y >= 0; --y) {
         const auto* row = picture.Bytes().data() + static_cast<std::size_t>(y) * stride;
         bytes.append(reinterpret_cast<const char*>(row), stride);
     }

@@ -41,9 +41,13 @@ inline constexpr ColourType Teal{0, 128, 128};
 inline constexpr ColourType Magenta{255, 0, 255};
 }  // namespace palette
 
+// The main window's picture by default; the settings windows draw pictures of
+// other sizes (a width that makes rows of a multiple of four bytes keeps
+// their bitmaps without padding).
 class PictureType {
 public:
     PictureType();
+    PictureType(int width, int height);
     PictureType(const PictureType& other);
     PictureType& operator=(const PictureType& other);
 
@@ -52,11 +56,15 @@ public:
     ColourType Get(int x, int y) const;
     void Fill(int x, int y, int width, int height, ColourType colour);
     const std::vector<std::uint8_t>& Bytes() const { return pixels_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
 
 private:
     void MakeRows();
+    int width_ = PictureWidth;
+    int height_ = PictureHeight;
     std::vector<std::uint8_t> pixels_;
-    std::array<std::uint8_t*, PictureHeight> rows_{};
+    std::vector<std::uint8_t*> rows_;
 };
 
 // A 24-bit BMP file of the picture, rows bottom-up.
