@@ -1,5 +1,7 @@
 #include "app/settings/GlobalSettingsTheme.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "app/settings/GlobalSettingsWindow.h"

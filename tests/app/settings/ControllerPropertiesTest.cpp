@@ -128,13 +128,6 @@ TEST(PropertiesPanels, BarsFillInProportionAndNeverPastTheirWidth) {
     EXPECT_EQ(BarLength({"", -5, 255}, 100), 0);
 }
 
-TEST(PropertiesPanels, AreRefreshedOnEveryFifthPass) {
-    std::vector<std::uint32_t> due;
-    for (std::uint32_t pass = 0; pass < 12; ++pass)
-        if (PropertiesRefreshDue(pass)) due.push_back(pass);
-    EXPECT_EQ(due, (std::vector<std::uint32_t>{0, 5, 10}));
-}
-
 TEST(ControlPanel, RunsOnTheControllersOwnDeviceWithItsOwnerAndNotForALostController) {
     DeviceWorld w;
     w.Api.Plug(MakeFakeDevice("First", 1, 1));
