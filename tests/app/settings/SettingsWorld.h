@@ -31,7 +31,7 @@ public:
     std::optional<int> ValueCount(const std::string&) override { return static_cast<int>(Values.size()); }
 };
 
-class RecordingShell : public GlobalSettingsShell {
+class RecordingSettingsShell : public GlobalSettingsShell {
 public:
     std::vector<bool> TrayIcon;  // every add (true) and removal (false)
     std::vector<std::optional<std::vector<std::uint8_t>>> ThemeImages;
@@ -44,7 +44,7 @@ public:
 
 struct SettingsWorld : DeviceWorld {
     MemoryRegistry Registry;
-    RecordingShell Shell;
+    RecordingSettingsShell Shell;
     GlobalSettingsContext Settings{Config, List, Ui, Rumble, Registry, Shell, "C:\\Velmora\\Velmora.exe"};
 
     std::optional<std::string> RunValue() { return Registry.ReadString(RunKey, RunValueName); }
