@@ -396,7 +396,8 @@ def run_probe(env):
     # Pass numbers after a wait in milliseconds depend on the machine: compare without them.
     strip = lambda lines: [re.sub(r"^\d+ ", "", l) for l in lines if l.strip()]
     got = strip(output.splitlines())
-    rumble = [" ".join(w) for t, w in events_of(log.read_text().splitlines()) if w[:1] == ["rumble"]]
+    rumble = [" ".join(w) for t, w in events_of(log.read_text().splitlines())
+              if w[:1] in (["rumble"], ["control-panel"])]
     want = strip(PROBE_EXPECTED.read_text().splitlines())
     actual = got + rumble
     if actual == want:

@@ -96,6 +96,11 @@ public:
     virtual void UnloadEffect(DeviceSlot slot) = 0;    // Unload and release the effect
     virtual void ReleaseDevice(DeviceSlot slot) = 0;   // release the device interface
 
+    // RunControlPanel with flags 0: the device's own settings dialog, owned by
+    // the window whose native handle is given (0: the program's window).
+    // False when the slot holds no device or the device refuses.
+    virtual bool RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) = 0;
+
     // XInput, for user indexes 0..3.
     virtual XInputStatusValue XInputStatus() const = 0;
     bool XInputIsLoaded() const { return XInputStatus() == XInputLoaded; }

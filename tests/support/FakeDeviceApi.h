@@ -42,7 +42,7 @@ public:
     EnumerationResult Enumeration = EnumerationResult::Ok;
     XInputStatusValue Status = XInputLoaded;
     std::array<std::optional<RawXInputState>, 4> Pads{};  // connected pads
-    std::vector<std::string> Calls;                       // motor, release and unacquire commands, in order
+    std::vector<std::string> Calls;  // motor, release, unacquire and control-panel commands, in order
     int CreatedEffects = 0;
 
     FakeDevice& Plug(FakeDevice device) {
@@ -112,6 +112,11 @@ public:
     void ReleaseDevice(DeviceSlot slot) override {
         Record("Release", slot);
         slots_[slot] = -1;
+    }
+    bool RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) override {
+        if (!InSlot(slot)) return false;
+        Calls.push_back("ControlPanel " + std::to_string(slot) + " owner " + std::to_string(ownerWindow));
+        return true;
     }
     XInputStatusValue XInputStatus() const override { return Status; }
     bool XInputGetState(std::uint8_t index, RawXInputState& state) override {

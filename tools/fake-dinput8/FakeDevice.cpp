@@ -135,9 +135,11 @@ HRESULT FakeDevice::GetDeviceInfo(LPDIDEVICEINSTANCEA instance) {
     return DI_OK;
 }
 
-HRESULT FakeDevice::RunControlPanel(HWND, DWORD) {
-    World::Get().Log("control-panel %s", World::Get().Traits(device_).Name.c_str());
-    return DI_OK;
+// No dialog opens: the log line is what an end-to-end check looks for.
+HRESULT FakeDevice::RunControlPanel(HWND owner, DWORD flags) {
+    World::Get().Log("control-panel %s owner %s flags %lu", World::Get().Traits(device_).Name.c_str(),
+                     owner ? "set" : "none", static_cast<unsigned long>(flags));
+    return Live() ? DI_OK : DIERR_INPUTLOST;
 }
 
 HRESULT FakeDevice::CreateEffect(REFGUID type, LPCDIEFFECT, LPDIRECTINPUTEFFECT* out, LPUNKNOWN) {

@@ -94,6 +94,7 @@ void Open(IDirectInput8A* input, const DIDEVICEINSTANCEA& instance, std::vector<
                 property == DI_OK ? "ok" : "failed", vidpid.dwData, axes, caps.dwButtons, caps.dwPOVs,
                 (caps.dwFlags & DIDC_FORCEFEEDBACK) ? 1 : 0);
     if (caps.dwFlags & DIDC_FORCEFEEDBACK) CreateRumble(o);
+    o.Device->RunControlPanel(nullptr, 0);  // the fake only logs it
     opened.push_back(o);
 }
 

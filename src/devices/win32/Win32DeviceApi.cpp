@@ -236,6 +236,12 @@ void Win32DeviceApi::ReleaseDevice(DeviceSlot slot) {
     Release(devices_[slot]);
 }
 
+bool Win32DeviceApi::RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) {
+    IDirectInputDevice8A* device = Device(slot);
+    const HWND owner = ownerWindow ? reinterpret_cast<HWND>(ownerWindow) : window_;
+    return device && SUCCEEDED(device->RunControlPanel(owner, 0));
+}
+
 bool Win32DeviceApi::XInputGetState(std::uint8_t userIndex, RawXInputState& state) {
     XINPUT_STATE read{};
     if (!xinputGetState_ || xinputGetState_(userIndex, &read) != ERROR_SUCCESS) return false;

@@ -53,6 +53,7 @@ public:
     void StopAllEffects(DeviceSlot slot) override;
     void UnloadEffect(DeviceSlot slot) override;
     void ReleaseDevice(DeviceSlot slot) override;
+    bool RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) override;
 
     XInputStatusValue XInputStatus() const override { return xinputStatus_; }
     bool XInputGetState(std::uint8_t userIndex, RawXInputState& state) override;
