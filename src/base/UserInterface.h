@@ -34,7 +34,7 @@ struct MessageDialog {
 // An open or save file dialog. The title is the translated "*Open*" or
 // "*Save*", a space and the caption; one filter shows the type name and
 // "*." + extension. The save dialog asks before overwriting an existing file.
-// core/FileDialogs.h builds the title and the filter texts, picks the
+// files/FileDialogs.h builds the title and the filter texts, picks the
 // folder to start in and asks the overwrite question.
 struct FileDialog {
     std::string Caption;        // translated
@@ -117,6 +117,19 @@ public:
     virtual void OpenWindowFor(SettingsWindow window, int /*subject*/) { OpenWindow(window); }
     // The subject an open window works on (-1 when closed or without one).
     virtual int WindowSubject(SettingsWindow) const { return -1; }
+
+    // The settings windows' share of the selected controller's pass, called
+    // by the main loop while the main window shows:
+    // every pass while the assignment window is open, its keyboard capture
+    // (which waits while keyEmitting: the program's own key presses);
+    virtual void CaptureKeyboard(bool /*keyEmitting*/) {}
+    // every fifth pass, an open window's live display (values, pictures);
+    virtual void UpdateLiveDisplay(SettingsWindow) {}
+    // every pass while the advanced assignment window is open, whether its
+    // turbo demonstration is lit;
+    virtual void ShowTurboDemonstration(bool /*lit*/) {}
+    // every pass while the controller settings window is open, its detection.
+    virtual void DetectionTick() {}
 
     // A popup menu, modally: the Tag of the chosen item, or NoMenuChoice.
     virtual int ShowPopupMenu(const std::vector<MenuItem>&, MenuPlace) { return NoMenuChoice; }

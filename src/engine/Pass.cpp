@@ -1,5 +1,7 @@
 #include "engine/Pass.h"
 
+#include <array>
+
 #include "engine/ControlResolution.h"
 
 namespace velmora {
@@ -12,6 +14,34 @@ void LoseController(ControllerDataType& c) {
     c.Input = NormalisedInput{};
     for (SetType& set : c.Profile.Sets)
         for (AssignmentType& a : set.Assignments) a.ToggleState = 0;
+}
+
+// The windows whose live displays follow the selected controller, in the
+// order they are refreshed on every fifth pass.
+constexpr std::array LiveWindows{SettingsWindow::DPad,
+                                 SettingsWindow::Stick,
+                                 SettingsWindow::Trigger,
+                                 SettingsWindow::Mouse,
+                                 SettingsWindow::ControllerProperties,
+                                 SettingsWindow::ControllerSettings};
+
+// The turbo demonstration is lit on the passes where that assignment's turbo fires.
+bool TurboDemonstrationLit(const CoreLoopState& state, const ControllerDataType& c, int control) {
+    if (control < 0 || control >= ControlCount) return false;
+    const AssignmentType& a = c.Profile.Current(control);
+    return a.Turbo && a.TurboRate > 0 && state.TotalPasses() % a.TurboRate == 0;
+}
+
+// The settings windows' share of the selected controller's pass.
+void RunWindowSteps(const CoreLoopState& state, const ControllerDataType& c, UserInterface& ui) {
+    if (ui.IsWindowOpen(SettingsWindow::Assignment)) ui.CaptureKeyboard(state.KeyEmitting);
+    if (state.PassCounter % 5 == 0)
+        for (const SettingsWindow window : LiveWindows)
+            if (ui.IsWindowOpen(window)) ui.UpdateLiveDisplay(window);
+    if (ui.IsWindowOpen(SettingsWindow::AdvancedAssignment))
+        ui.ShowTurboDemonstration(
+            TurboDemonstrationLit(state, c, ui.WindowSubject(SettingsWindow::AdvancedAssignment)));
+    if (ui.IsWindowOpen(SettingsWindow::ControllerSettings)) ui.DetectionTick();
 }
 
 void RunController(CoreLoopState& state, ControllerDataType& c, int index, int selected, PassSeams& seams) {
@@ -31,6 +61,7 @@ void RunController(CoreLoopState& state, ControllerDataType& c, int index, int s
                               showsLayout ? &state.RedrawCache : nullptr,
                               seams.SetChanges};
     RunAssignments(c, context);
+    if (showsLayout) RunWindowSteps(state, c, seams.Ui);
 }
 
 void AdvancePassCounter(CoreLoopState& state) {

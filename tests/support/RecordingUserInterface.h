@@ -106,6 +106,19 @@ public:
     std::vector<int> HelpTopics;
     void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
 
+    // The main loop's window steps, one line each: "capture 0|1", "live N", "turbo 0|1", "detect".
+    std::vector<std::string> WindowSteps;
+    void CaptureKeyboard(bool keyEmitting) override {
+        WindowSteps.push_back(std::string("capture ") + (keyEmitting ? "1" : "0"));
+    }
+    void UpdateLiveDisplay(SettingsWindow w) override {
+        WindowSteps.push_back("live " + std::to_string(static_cast<int>(w)));
+    }
+    void ShowTurboDemonstration(bool lit) override {
+        WindowSteps.push_back(std::string("turbo ") + (lit ? "1" : "0"));
+    }
+    void DetectionTick() override { WindowSteps.push_back("detect"); }
+
     void SetOpen(SettingsWindow w, bool open = true) { Open[static_cast<std::size_t>(w)] = open; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "app/win32/Application.h"
 #include "engine/win32/PassTimer.h"
+#include "ui/win32/Form.h"
 
 namespace velmora {
 
@@ -14,6 +15,7 @@ void PumpMessages(Application& app) {
             if (app.Main.ProgramState == ProgramRunning) app.Main.ProgramState = ProgramQuitting;
             continue;
         }
+        if (ForwardToForm(message)) continue;  // Tab, arrows, Enter, Escape in a settings window
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

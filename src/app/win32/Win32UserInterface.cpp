@@ -1,5 +1,6 @@
 #include "app/win32/Win32UserInterface.h"
 
+#include "app/settings/SettingsWindows.h"
 #include "ui/win32/DialogForm.h"
 #include "ui/win32/FileDialogWindow.h"
 #include "ui/win32/PopupMenus.h"
@@ -19,7 +20,7 @@ int Win32UserInterface::ShowMessageDialog(const MessageDialog& dialog) {
     // Tray clicks and hand-overs from a second start wait while the user reads.
     dialogOpen_ = true;
     TDialogForm form(owner_, dialog);
-    const int answer = form.ShowModal();
+    const int answer = form.Ask();
     dialogOpen_ = false;
     return answer;
 }
@@ -49,6 +50,69 @@ std::string Win32UserInterface::ShowFileDialog(const FileDialog& dialog, bool sa
     std::string file = ShowFileDialogWindow(owner_, dialog, save);
     dialogOpen_ = false;
     return file;
+}
+
+void Win32UserInterface::RegisterForm(SettingsWindow window, TSettingsForm& form) {
+    forms_[static_cast<std::size_t>(window)] = &form;
+}
+
+TSettingsForm* Win32UserInterface::OpenForm(SettingsWindow window) const {
+    TSettingsForm* form = forms_[static_cast<std::size_t>(window)];
+    return form && form->IsOpen() ? form : nullptr;
+}
+
+bool Win32UserInterface::IsWindowOpen(SettingsWindow window) const {
+    return OpenForm(window) != nullptr;
+}
+
+void Win32UserInterface::CloseWindow(SettingsWindow window) {
+    if (TSettingsForm* form = OpenForm(window)) form->Close();
+}
+
+void Win32UserInterface::OpenWindowFor(SettingsWindow window, int subject) {
+    TSettingsForm* form = forms_[static_cast<std::size_t>(window)];
+    if (!form) return;
+    for (int i = 0; i < SettingsWindowCount; ++i)
+        if (ClosesWhenOpening(window, static_cast<SettingsWindow>(i)))
+            CloseWindow(static_cast<SettingsWindow>(i));
+    form->RememberPositionIn(config_, SettingsWindowInfo(window).PositionIndex);
+    if (form->Create(owner_)) form->OpenFor(subject);
+}
+
+int Win32UserInterface::WindowSubject(SettingsWindow window) const {
+    const TSettingsForm* form = OpenForm(window);
+    return form ? form->Subject() : -1;
+}
+
+void Win32UserInterface::RefreshWindow(SettingsWindow window) {
+    if (TSettingsForm* form = OpenForm(window)) form->Refresh();
+}
+
+void Win32UserInterface::UpdateLiveDisplay(SettingsWindow window) {
+    if (TSettingsForm* form = OpenForm(window)) form->UpdateLiveDisplay();
+}
+
+// One capture serves both assignment windows: the assignment window's form
+// knows whether either of them is the active window.
+void Win32UserInterface::CaptureKeyboard(bool keyEmitting) {
+    if (TSettingsForm* form = OpenForm(SettingsWindow::Assignment)) form->CaptureKeyboard(keyEmitting);
+}
+
+void Win32UserInterface::ShowTurboDemonstration(bool lit) {
+    if (TSettingsForm* form = OpenForm(SettingsWindow::AdvancedAssignment)) form->ShowTurboDemonstration(lit);
+}
+
+void Win32UserInterface::DetectionTick() {
+    if (TSettingsForm* form = OpenForm(SettingsWindow::ControllerSettings)) form->DetectionTick();
+}
+
+void Win32UserInterface::RedrawSlotDisplays() {
+    for (const SettingsWindow window : {SettingsWindow::Assignment, SettingsWindow::AdvancedAssignment})
+        if (TSettingsForm* form = OpenForm(window)) form->RedrawSlotDisplay();
+}
+
+void Win32UserInterface::CloseAllWindows() {
+    for (int i = 0; i < SettingsWindowCount; ++i) CloseWindow(static_cast<SettingsWindow>(i));
 }
 
 bool Win32UserInterface::MainWindowShowing() const {

@@ -1,12 +1,16 @@
 #pragma once
-// The user-interface seam over the real windows: the message dialog and the
-// help window. There are no settings windows yet, so none is ever open.
+// The user-interface seam over the real windows: the main window's picture,
+// the message dialog, the help window, popup menus, file dialogs and the
+// settings windows, each registered here by its form.
+
+#include <array>
 
 #include "app/win32/LayoutView.h"
 #include "base/UserInterface.h"
 #include "base/win32/Windows.h"
 #include "ui/HelpTexts.h"
 #include "ui/win32/HelpWindow.h"
+#include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
@@ -25,13 +29,28 @@ public:
     // The main window's picture, which the two drawing calls below draw into.
     LayoutView& Layout() { return layout_; }
 
+    // The form that shows a settings window (kept by the caller for the run).
+    void RegisterForm(SettingsWindow window, TSettingsForm& form);
+
     int ShowMessageDialog(const MessageDialog& dialog) override;
-    bool IsWindowOpen(SettingsWindow) const override { return false; }
-    void CloseWindow(SettingsWindow) override {}
+    bool IsWindowOpen(SettingsWindow window) const override;
+    void CloseWindow(SettingsWindow window) override;
+    // Opening a settings window closes the others first (but the window it
+    // opens beside); an open window shows its new subject.
+    void OpenWindow(SettingsWindow window) override { OpenWindowFor(window, -1); }
+    void OpenWindowFor(SettingsWindow window, int subject) override;
+    int WindowSubject(SettingsWindow window) const override;
+    void RefreshWindow(SettingsWindow window) override;
+    void UpdateLiveDisplay(SettingsWindow window) override;
+    void CaptureKeyboard(bool keyEmitting) override;
+    void ShowTurboDemonstration(bool lit) override;
+    void DetectionTick() override;
+    // Closes every settings window (minimising, a profile change, the end of the run).
+    void CloseAllWindows();
     bool MainWindowShowing() const override;
     void DrawControlButton(int control) override { layout_.DrawControlButton(control); }
     void RedrawLayout() override { layout_.RedrawLayout(); }
-    void RedrawSlotDisplays() override {}
+    void RedrawSlotDisplays() override;
     void PlayAnimation(LayoutAnimation kind, bool animated) override { layout_.Play(owner_, kind, animated); }
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
@@ -45,6 +64,8 @@ public:
 private:
     void ShowPictureNow();
     std::string ShowFileDialog(const FileDialog& dialog, bool save);
+    // The registered form of a window that is open, else null.
+    TSettingsForm* OpenForm(SettingsWindow window) const;
 
     HWND owner_ = nullptr;
     ConfigurationType* config_ = nullptr;
@@ -52,6 +73,7 @@ private:
     THelpForm helpForm_;
     bool dialogOpen_ = false;
     LayoutView layout_;
+    std::array<TSettingsForm*, SettingsWindowCount> forms_{};
 };
 
 }  // namespace velmora

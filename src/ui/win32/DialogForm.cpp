@@ -31,48 +31,45 @@ int LinesHeight(std::string_view markup) {
 
 }  // namespace
 
-TDialogForm::TDialogForm(HWND owner, const MessageDialog& dialog) : owner_(owner) {
-    window_ = CreateDialogWindow(L"VelmoraMessageDialog", Procedure, owner, ClientWidth, ClientHeight, this);
-    if (window_) FormIsCreated(dialog);
+TDialogForm::TDialogForm(HWND owner, const MessageDialog& dialog)
+    : TForm(L"VelmoraMessageDialog", ClientWidth, ClientHeight), dialog_(dialog) {
+    Create(owner);
 }
 
-TDialogForm::~TDialogForm() {
-    if (window_) DestroyWindow(window_);
-}
-
-void TDialogForm::FormIsCreated(const MessageDialog& dialog) {
-    SetWindowTextW(window_, Utf8ToWide(DialogCaption(dialog.Kind)).c_str());
+void TDialogForm::FormIsCreated() {
+    const MessageDialog& dialog = dialog_;
+    const HWND window = Handle();
+    SetWindowTextW(window, Utf8ToWide(DialogCaption(dialog.Kind)).c_str());
     icon_ = KindIcon(dialog.Kind);
-    heading_ = CreateChild(window_, L"STATIC", dialog.Heading, SS_LEFT | SS_NOPREFIX, {48, 16, 425, 18}, 0);
+    heading_ = CreateChild(window, L"STATIC", dialog.Heading, SS_LEFT | SS_NOPREFIX, {48, 16, 425, 18}, 0);
     SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(13, true)), FALSE);
     const int footerTop = ClientHeight - FooterHeight;
     if (!dialog.Captions.empty()) {
-        FillRichText(CreateRichText(window_, 48, 48, 121, LinesHeight(dialog.Captions), false),
+        FillRichText(CreateRichText(window, 48, 48, 121, LinesHeight(dialog.Captions), false),
                      dialog.Captions);
-        FillRichText(CreateRichText(window_, 168, 48, 305, LinesHeight(dialog.Captions), false),
+        FillRichText(CreateRichText(window, 168, 48, 305, LinesHeight(dialog.Captions), false),
                      dialog.Values);
     }
     const int top = MessageTop(dialog.Captions);
-    FillRichText(CreateRichText(window_, 48, top, 425, footerTop - top - 4, false), dialog.Message);
+    FillRichText(CreateRichText(window, 48, top, 425, footerTop - top - 4, false), dialog.Message);
     const std::array<std::string, 3> captions = ButtonCaptions(dialog.Buttons);
     for (int i = 0; i < 3; ++i) {
         const auto index = static_cast<std::size_t>(i);
         const DWORD style = WS_TABSTOP | (i == 2 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        buttons_[index] = CreateChild(window_, L"BUTTON", captions[index], style,
+        buttons_[index] = CreateChild(window, L"BUTTON", captions[index], style,
                                       {ButtonLefts[index], footerTop + 8, 97, 25}, FirstButtonId + i);
         tags_[index] = ButtonTag(dialog.Buttons, i);
         if (captions[index].empty()) ShowWindow(buttons_[index], SW_HIDE);
     }
     footerTag_ = tags_[2];
-    CentreOnDesktop(window_);
 }
 
-int TDialogForm::ShowModal() {
-    if (!window_) return AnswerForTag(footerTag_);
-    if (owner_ && IsIconic(owner_)) ShowWindow(owner_, SW_RESTORE);
-    SetForegroundWindow(window_);
+int TDialogForm::Ask() {
+    if (!Handle()) return AnswerForTag(footerTag_);
+    if (Owner() && IsIconic(Owner())) ShowWindow(Owner(), SW_RESTORE);
+    SetForegroundWindow(Handle());
     SetFocus(buttons_[2]);
-    RunModal(window_, owner_, done_);
+    ShowModal();
     return AnswerForTag(footerTag_);
 }
 
@@ -85,35 +82,27 @@ int TDialogForm::FocusedButton() const {
 
 void TDialogForm::ButtonClick(int index) {
     footerTag_ = tags_[static_cast<std::size_t>(index)];
-    done_ = true;
+    Close();
 }
 
-LRESULT CALLBACK TDialogForm::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = FormOfWindow<TDialogForm>(window, message, lParam);
-    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
-}
-
-LRESULT TDialogForm::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TDialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            PaintDialogBack(window_, icon_);
+            PaintDialogBack(Handle(), icon_);
             return 0;
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);
-            if (id == IDCANCEL) done_ = true;  // Escape: as the close box
             if (id == IDOK) ButtonClick(FocusedButton());
+            if (id == IDCANCEL) break;  // Escape: as the close box, which keeps Button2's Tag
             return 0;
         }
-        case WM_CLOSE:
-            done_ = true;  // the footer keeps Button2's Tag
-            return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            break;
     }
+    return TForm::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

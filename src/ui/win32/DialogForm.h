@@ -7,36 +7,32 @@
 
 #include "base/UserInterface.h"
 #include "base/win32/Windows.h"
+#include "ui/win32/Form.h"
 
 namespace velmora {
 
-class TDialogForm {
+class TDialogForm : public TForm {
 public:
     TDialogForm(HWND owner, const MessageDialog& dialog);
-    ~TDialogForm();
-    TDialogForm(const TDialogForm&) = delete;
-    TDialogForm& operator=(const TDialogForm&) = delete;
 
     // Shows the dialog modally and gives the answer of the button clicked.
-    int ShowModal();
-    HWND Handle() const { return window_; }
+    int Ask();
     HWND Button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
 
+protected:
+    void FormIsCreated() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void FormIsCreated(const MessageDialog& dialog);
     void ButtonClick(int index);
     int FocusedButton() const;
 
-    HWND owner_;
-    HWND window_ = nullptr;
+    const MessageDialog& dialog_;
     HWND heading_ = nullptr;
     std::array<HWND, 3> buttons_{};
     std::array<int, 3> tags_{};
     HICON icon_ = nullptr;
     int footerTag_ = 3;  // the answer so far: Button2's Tag until a button is clicked
-    bool done_ = false;
 };
 
 }  // namespace velmora

@@ -1,0 +1,122 @@
+#include "ui/win32/Form.h"
+
+#include "ui/win32/DialogControls.h"
+
+namespace velmora {
+namespace {
+
+// Marks a form's window, so that the message pump can tell it from others.
+constexpr wchar_t FormProperty[] = L"VelmoraForm";
+
+}  // namespace
+
+TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight)
+    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+
+TForm::~TForm() {
+    if (!window_) return;
+    RemovePropW(window_, FormProperty);
+    DestroyWindow(window_);
+}
+
+bool TForm::Create(HWND owner) {
+    if (window_) return true;
+    owner_ = owner;
+    window_ = CreateDialogWindow(className_, Procedure, owner, clientWidth_, clientHeight_, this);
+    if (!window_) return false;
+    SetPropW(window_, FormProperty, reinterpret_cast<HANDLE>(this));
+    FormIsCreated();
+    return true;
+}
+
+void TForm::RememberPositionIn(ConfigurationType* config, int positionIndex) {
+    config_ = config;
+    positionIndex_ = positionIndex;
+}
+
+WindowSize TForm::Size() const {
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void TForm::Place(std::optional<WindowPoint> own) {
+    const DesktopArea desktop = WorkArea();
+    const WindowSize size = Size();
+    const WindowPoint fallback = own.value_or(CentredOn(size, desktop));
+    const WindowPoint place = config_ && positionIndex_ >= 0
+                                  ? SettingsWindowPlace(*config_, positionIndex_, size, desktop, fallback)
+                                  : KeptOnDesktop(fallback, size, desktop);
+    SetWindowPos(window_, nullptr, place.Left, place.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TForm::Show(std::optional<WindowPoint> own) {
+    if (!window_) return;
+    Place(own);
+    open_ = true;
+    closed_ = false;
+    FormIsShown();
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+}
+
+void TForm::ShowModal(std::optional<WindowPoint> own) {
+    if (!window_) return;
+    Place(own);
+    open_ = true;
+    closed_ = false;
+    FormIsShown();
+    RunModal(window_, owner_, closed_);
+    if (open_) Close();  // the program ended the modal loop
+}
+
+void TForm::Close() {
+    if (!open_) return;
+    open_ = false;
+    FormIsClosed();
+    if (config_ && positionIndex_ >= 0) {
+        RECT frame{};
+        GetWindowRect(window_, &frame);
+        StoreWindowPlace(*config_, positionIndex_, {frame.left, frame.top});
+    }
+    closed_ = true;
+    ShowWindow(window_, SW_HIDE);
+}
+
+LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL) {
+                Close();
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TForm::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = FormOfWindow<TForm>(window, message, lParam);
+    if (!self || !self->window_) return DefWindowProcW(window, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+DesktopArea WorkArea() {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left, work.top, work.right - work.left, work.bottom - work.top};
+}
+
+bool ForwardToForm(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (!root || !GetPropW(root, FormProperty)) return false;
+    return IsDialogMessageW(root, &message) != 0;
+}
+
+}  // namespace velmora
