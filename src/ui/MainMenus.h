@@ -22,7 +22,7 @@ std::vector<MenuItem> ControllerPopupMenu(const ControllerListType& list);
 std::vector<MenuItem> HelpPopupMenu();
 // The current set checked.
 std::vector<MenuItem> SetPopupMenu(const ProfileType& profile);
-// Toggle, Turbo and Rumble checked as the control's assignment in the current set has them.
+// Toggle, Turbo and Rumble marked " [ON]" while the control's assignment in the current set has them.
 std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int control);
 // For an indicator of the layout (IndicatorIndex: DPad, Stick 1, Stick 2, Triggers).
 std::vector<MenuItem> LayoutSettingsPopupMenu(const ProfileType& profile, int group);
