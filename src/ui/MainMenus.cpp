@@ -39,7 +39,7 @@ std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list) {
     settings.Visible = false;  // the profile settings window is not offered yet
     return {
         WindowItem("*New*", 1, connected),
-        WindowItem("*Open*", 2, connected),
+        WindowItem("*Open*", ProfileOpenTag, connected),
         settings,
         CommandItem("*Save*", 3, c && c->Profile.Changed && !c->Profile.FileName.empty()),
         WindowItem("*Save As*", 4, c != nullptr),

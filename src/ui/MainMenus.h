@@ -16,6 +16,8 @@ namespace velmora {
 // Tags shared by the recent-profile menus: the open dialog, and the first recent profile.
 inline constexpr int OpenDialogTag = 9;
 inline constexpr int FirstRecentProfileTag = 10;
+// The profile menu's Open, which leads on to the recent-profile menu.
+inline constexpr int ProfileOpenTag = 2;
 
 std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list);
 std::vector<MenuItem> ControllerPopupMenu(const ControllerListType& list);
@@ -40,7 +42,8 @@ std::vector<MenuItem> TrayPopupMenu(const ControllerListType& list, const Config
 TrayCommand RunTrayChoice(DeviceContext& context, int tag);
 
 // The commands of the main window's menus, given the chosen Tag (NoMenuChoice
-// does nothing). True when something was done.
+// does nothing). True when something was done. The profile menu's Open
+// (ProfileOpenTag) is not run here: the click shows the recent-profile menu.
 bool RunProfileChoice(DeviceContext& context, int tag);
 bool RunControllerChoice(DeviceContext& context, int tag);
 bool RunHelpChoice(DeviceContext& context, int tag);
