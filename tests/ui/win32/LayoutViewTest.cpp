@@ -94,6 +94,15 @@ TEST_F(ViewWorld, ThumbnailsFollowTheNumberOfTabs) {
     EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
 }
 
+TEST_F(ViewWorld, ThumbnailsFollowAChangedPictureUnderTheSameName) {
+    EndPassFresh();
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) SetPixel(List.Layouts[0], y, x, 0);  // a dark corner in the tab
+    View.RedrawLayout();
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+}
+
 TEST_F(ViewWorld, AHiddenWindowIsDrawnWhenItPaints) {
     const PictureType blank;
     ShowWindow(Window, SW_HIDE);
