@@ -121,8 +121,10 @@ bool ClickOnLines(DeviceContext& context, MainWindowStatus& status, MouseButton 
     }
     if (Inside(ProfileButton, x, y)) {
         const auto items = ProfilePopupMenu(context.List);
-        return RunProfileChoice(
-            context, ShowButtonMenu(context.Ui, status.ProfileButtonPressed, items, ProfileButton));
+        const int tag = ShowButtonMenu(context.Ui, status.ProfileButtonPressed, items, ProfileButton);
+        // Open goes on to the name box's recent-profile list, which leads to the open dialog.
+        if (tag == ProfileOpenTag) return ClickOnProfileName(context, status);
+        return RunProfileChoice(context, tag);
     }
     // A layout is shown while the selected controller is there: a lost one's picture has slid out.
     const ControllerDataType* selected = SelectedController(context.List);

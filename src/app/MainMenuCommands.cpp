@@ -15,8 +15,6 @@ bool RunProfileChoice(DeviceContext& context, int tag) {
         case 1:
             NewProfileCommand(context);
             return true;
-        case 2:
-            return RunProfileOpenChoice(context, OpenDialogTag);  // as the recent menu's "[All...]"
         case 3:
             WriteProfile(c->Profile, context.Ui);
             return true;

@@ -39,7 +39,7 @@ std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list) {
     settings.Visible = false;  // the profile settings window is not offered yet
     return {
         WindowItem("*New*", 1, connected),
-        WindowItem("*Open*", 2, connected),
+        WindowItem("*Open*", ProfileOpenTag, connected),
         settings,
         CommandItem("*Save*", 3, c && c->Profile.Changed && !c->Profile.FileName.empty()),
         WindowItem("*Save As*", 4, c != nullptr),
@@ -88,14 +88,25 @@ std::vector<MenuItem> SetPopupMenu(const ProfileType& profile) {
     return items;
 }
 
+namespace {
+
+// An assignment option says in words that it is on: "Turbo [ON]".
+MenuItem OptionItem(std::string_view key, int tag, bool on) {
+    MenuItem item = CommandItem(key, tag);
+    if (on) item.Caption += " [" + Translate("*ON*") + "]";
+    return item;
+}
+
+}  // namespace
+
 std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int control) {
     const AssignmentType& assignment = profile.Current(control);
     return {
         WindowItem("*Assignment*", 0),
         SeparatorItem(),
-        CheckItem("*Toggle*", 1, assignment.Toggle),
-        CheckItem("*Turbo*", 2, assignment.Turbo),
-        CheckItem("*Rumble*", 3, assignment.Rumble),
+        OptionItem("*Toggle*", 1, assignment.Toggle),
+        OptionItem("*Turbo*", 2, assignment.Turbo),
+        OptionItem("*Rumble*", 3, assignment.Rumble),
         SeparatorItem(),
         CommandItem("*Clear (Middle Mouse Button/Wheel Click)*", 4),
     };

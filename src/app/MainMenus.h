@@ -16,13 +16,15 @@ namespace velmora {
 // Tags shared by the recent-profile menus: the open dialog, and the first recent profile.
 inline constexpr int OpenDialogTag = 9;
 inline constexpr int FirstRecentProfileTag = 10;
+// The profile menu's Open, which leads on to the recent-profile menu.
+inline constexpr int ProfileOpenTag = 2;
 
 std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list);
 std::vector<MenuItem> ControllerPopupMenu(const ControllerListType& list);
 std::vector<MenuItem> HelpPopupMenu();
 // The current set checked.
 std::vector<MenuItem> SetPopupMenu(const ProfileType& profile);
-// Toggle, Turbo and Rumble checked as the control's assignment in the current set has them.
+// Toggle, Turbo and Rumble marked " [ON]" while the control's assignment in the current set has them.
 std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int control);
 // For an indicator of the layout (IndicatorIndex: DPad, Stick 1, Stick 2, Triggers).
 std::vector<MenuItem> LayoutSettingsPopupMenu(const ProfileType& profile, int group);
@@ -40,7 +42,8 @@ std::vector<MenuItem> TrayPopupMenu(const ControllerListType& list, const Config
 TrayCommand RunTrayChoice(DeviceContext& context, int tag);
 
 // The commands of the main window's menus, given the chosen Tag (NoMenuChoice
-// does nothing). True when something was done.
+// does nothing). True when something was done. The profile menu's Open
+// (ProfileOpenTag) is not run here: the click shows the recent-profile menu.
 bool RunProfileChoice(DeviceContext& context, int tag);
 bool RunControllerChoice(DeviceContext& context, int tag);
 bool RunHelpChoice(DeviceContext& context, int tag);

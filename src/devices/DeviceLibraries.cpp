@@ -1,5 +1,7 @@
 #include "devices/DeviceLibraries.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 #include "base/Language.h"
@@ -21,6 +23,10 @@ std::string_view LastDirectXFor(std::uint8_t windowsVersion) {
             return {};
     }
 }
+
+// The exception codes of C++ throws as the compilers raise them: GCC's
+// throw, unwind and forced unwind ("GCC" in the low bytes), and MSVC's.
+constexpr std::array<std::uint32_t, 4> CxxExceptionCodes{0x20474343, 0x21474343, 0x22474343, 0xE06D7363};
 
 }  // namespace
 
@@ -51,6 +57,11 @@ bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& l
     if (loadAndCreate()) return true;
     ui.ShowMessageDialog(DirectXIncompatibleMessage(windowsVersion));
     return false;
+}
+
+bool IsDebugDirectInputException(std::uint32_t exceptionCode) {
+    return std::find(CxxExceptionCodes.begin(), CxxExceptionCodes.end(), exceptionCode) ==
+           CxxExceptionCodes.end();
 }
 
 }  // namespace velmora

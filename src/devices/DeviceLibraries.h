@@ -51,4 +51,11 @@ bool LoadDirectInput(std::uint8_t windowsVersion, const std::function<bool()>& l
 // The "*DirectX incompatible*" message for a Windows version.
 MessageDialog DirectXIncompatibleMessage(std::uint8_t windowsVersion);
 
+// A debug DirectInput raises an exception inside its enumeration (a
+// breakpoint, a failed check) where the release library answers. Whether an
+// exception with this code, raised while DirectInput enumerates, is such a
+// one: any exception but a C++ exception out of the program's own callback,
+// which goes on to its handler.
+bool IsDebugDirectInputException(std::uint32_t exceptionCode);
+
 }  // namespace velmora

@@ -7,15 +7,6 @@
 namespace velmora {
 namespace {
 
-// A lost controller cannot give the press that would undo a toggle, so its
-// toggled actions are dropped with its input: no key stays down while the
-// controller is away.
-void LoseController(ControllerDataType& c) {
-    c.Input = NormalisedInput{};
-    for (SetType& set : c.Profile.Sets)
-        for (AssignmentType& a : set.Assignments) a.ToggleState = 0;
-}
-
 // The windows whose live displays follow the selected controller, in the
 // order they are refreshed on every fifth pass.
 constexpr std::array LiveWindows{SettingsWindow::DPad,
@@ -47,7 +38,10 @@ void RunWindowSteps(const CoreLoopState& state, const ControllerDataType& c, Use
 void RunController(CoreLoopState& state, ControllerDataType& c, int index, int selected, PassSeams& seams) {
     if (seams.Prepare) seams.Prepare->PrepareController(static_cast<std::size_t>(index));
     if (!c.Processing) return;
-    if (c.Connection == Lost) LoseController(c);
+    // The neutral input releases what a lost controller held; its current
+    // set's toggles were dropped once, when it was lost, and the other sets
+    // keep theirs for its return.
+    if (c.Connection == Lost) c.Input = NormalisedInput{};
     ResolveControls(c);
     const bool showsLayout = index == selected && seams.Ui.MainWindowShowing();
     AssignmentContext context{index,

@@ -60,6 +60,7 @@ void UpgradeFromVersion1(std::string& bytes) {
 
 void ReadPicture(FileAccess& file, ControllerFileType& layout) {
     for (std::size_t at = 0; at < ImageBytes; ++at) layout.Image[at] = file.ReadByte();
+    PictureChanged(layout);
 }
 
 void ReadLocations(FileAccess& file, ControllerFileType& layout) {

@@ -1,6 +1,7 @@
 #include "model/ControllerLayout.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace velmora {
 
@@ -33,6 +34,14 @@ void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t val
     layout.Image[at] = static_cast<std::uint8_t>(value >> 16);
     layout.Image[at + 1] = static_cast<std::uint8_t>(value >> 8);
     layout.Image[at + 2] = static_cast<std::uint8_t>(value);
+    PictureChanged(layout);
+}
+
+// One counter for every layout of the program; atomic so that no two threads
+// could ever be handed one number, though pictures change on the window's thread.
+void PictureChanged(ControllerFileType& layout) {
+    static std::atomic<std::uint64_t> last{0};
+    layout.PictureVersion = last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 std::vector<std::uint8_t> MagentaPixels(std::size_t pixels) {
@@ -113,6 +122,7 @@ std::int32_t ClampCoordinate(std::int32_t value, std::int32_t limit) {
 
 void ResetLayout(ControllerFileType& layout) {
     layout.Image = MagentaPixels(std::size_t{ImageWidth} * ImageHeight);
+    PictureChanged(layout);
     // A reduced all-magenta picture is all magenta at any tab size.
     FillMagenta(layout.Thumbnail);
     layout.Name.clear();

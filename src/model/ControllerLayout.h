@@ -109,6 +109,11 @@ struct ControllerFileType {
     std::array<std::string, 2> TriggerNames;
     // 256 rows of 512 pixels, top row first; each pixel blue, green, red.
     std::vector<std::uint8_t> Image = MagentaPixels(std::size_t{ImageWidth} * ImageHeight);
+    // Changes with every change of Image, each time to a number that no
+    // picture had before, so a layout read from a file and put in place of
+    // another is told apart too. What is drawn from the picture (the tabs'
+    // thumbnails) is drawn again when it moves. 0: the blank new picture.
+    std::uint64_t PictureVersion = 0;
     // A reduced copy of the picture at the current tab size; derived, never stored.
     std::vector<std::uint8_t> Thumbnail;
     int ThumbnailWidth = 0;
@@ -123,6 +128,9 @@ inline std::size_t PixelOffset(int row, int column) {
 // A pixel as blue * 65536 + green * 256 + red, and back.
 std::uint32_t PixelValue(const ControllerFileType& layout, int row, int column);
 void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t value);
+// Gives the layout a new PictureVersion. SetPixel and ResetLayout do it; code
+// that writes Image otherwise calls it after.
+void PictureChanged(ControllerFileType& layout);
 
 // A group is placed when its first direction (or the left trigger) has Left != 0.
 bool DPadPlaced(const ControllerFileType& layout);

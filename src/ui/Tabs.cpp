@@ -40,4 +40,23 @@ void BuildThumbnail(ControllerFileType& layout, const TabGeometry& tabs) {
     layout.ThumbnailHeight = h;
 }
 
+// Building a thumbnail goes over the whole picture, a few milliseconds: the
+// view asks at every whole redraw, so only what changed is built.
+int UpdateThumbnails(std::span<ControllerFileType> layouts, int tabCount, ThumbnailsKey& built) {
+    const TabGeometry tabs = TabsFor(tabCount);
+    const bool allStale = built.Tabs != tabCount;
+    const std::size_t known = built.Pictures.size();  // layouts added since are built
+    built.Tabs = tabCount;
+    built.Pictures.resize(layouts.size());
+    int count = 0;
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const std::uint64_t version = layouts[i].PictureVersion;
+        if (!allStale && i < known && built.Pictures[i] == version) continue;
+        BuildThumbnail(layouts[i], tabs);
+        built.Pictures[i] = version;
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace velmora

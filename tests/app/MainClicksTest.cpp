@@ -270,6 +270,41 @@ TEST(MainClicks, ProfileNameBoxListsTheRecentProfilesThatStillExist) {
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, ChooseProfileFile);
 }
 
+TEST(MainClicks, ProfileMenusOpenListsTheRecentProfilesWhoseAllItemLeadsToTheOpenDialog) {
+    ClicksWorld w;
+    w.Add("Pad").KnownIndex = 0;
+    w.Config.KnownCount = 1;
+    const std::string racing = w.WriteProfileFile("Racing");
+    w.Config.KnownControllers[0].RecentProfiles = {racing, w.Folder.File("Gone.velmoraprofile"), "", ""};
+    std::vector<int> namePressedWhileShown;
+    w.Ui.WhileMenuShown = [&] { namePressedWhileShown.push_back(w.Status.ProfileNamePressed); };
+    w.Ui.MenuChoices = {2, 10};
+    w.Click(270, 60);
+    ASSERT_EQ(w.Ui.Menus.size(), 2u);
+    ASSERT_EQ(w.Ui.Menus[1].Items.size(), 2u);  // the file that is gone is not offered
+    EXPECT_EQ(w.Ui.Menus[1].Items[0].Caption, "Racing");
+    EXPECT_EQ(w.Ui.Menus[1].Items[1].Caption, "[All...]");
+    // The list is the profile name box's own menu, in its place.
+    EXPECT_EQ(w.Ui.Menus[1].Place.Left, 288);
+    EXPECT_EQ(w.Ui.Menus[1].Place.Top, 72);
+    EXPECT_EQ(namePressedWhileShown, (std::vector{0, 1}));
+    EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, OpenRecentProfile);
+    EXPECT_EQ(w.Pad(0).OpenProfileRequest.Path, racing);
+
+    w.Pad(0).OpenProfileRequest = {};
+    w.Ui.MenuChoices = {2, OpenDialogTag};
+    w.Click(270, 60);
+    EXPECT_EQ(w.Ui.Menus.size(), 4u);
+    EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, ChooseProfileFile);
+
+    // Nothing chosen from the list: nothing is requested.
+    w.Pad(0).OpenProfileRequest = {};
+    w.Ui.MenuChoices = {2};
+    w.Click(270, 60);
+    EXPECT_EQ(w.Ui.Menus.size(), 6u);
+    EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, NoProfileRequest);
+}
+
 TEST(MainClicks, ProfileMenuCommands) {
     ClicksWorld w;
     w.Add("Pad");
@@ -283,7 +318,7 @@ TEST(MainClicks, ProfileMenuCommands) {
     w.Change(0, "C");
     w.Click(270, 60);  // Save
     EXPECT_FALSE(w.Pad(0).Profile.Changed);
-    w.Click(270, 60);  // Open: the open dialog, at the next pass
+    w.Click(270, 60);  // Open, without recent profiles: the open dialog, at the next pass
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, ChooseProfileFile);
 }
 

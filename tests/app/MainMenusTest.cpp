@@ -8,8 +8,11 @@
 
 #include "app/MainMenus.h"
 #include "app/ProfileFlows.h"  // ProfileFlowsWorld.h needs the device context first
-#include "support/ProfileFlowsWorld.h"
+#include "base/Language.h"
+#include "base/Paths.h"
 #include "model/AutoAssign.h"
+#include "support/FileTestSupport.h"
+#include "support/ProfileFlowsWorld.h"
 
 namespace velmora::test {
 namespace {
@@ -67,8 +70,27 @@ TEST(MainMenus, HelpSetAndAssignmentMenus) {
     profile.Sets[2].Assignments[5].Turbo = true;
     profile.Sets[2].Assignments[5].Rumble = true;
     profile.Sets[0].Assignments[5].Toggle = true;  // another set: not shown
-    EXPECT_EQ(Describe(AssignmentPopupMenu(profile, 5)),
-              "Assignment...:0 - Toggle:1 *Turbo:2 *Rumble:3 - Clear (Middle Mouse Button/Wheel Click):4");
+    // An option that is on says so in its caption; no check mark.
+    EXPECT_EQ(
+        Describe(AssignmentPopupMenu(profile, 5)),
+        "Assignment...:0 - Toggle:1 Turbo [ON]:2 Rumble [ON]:3 - Clear (Middle Mouse Button/Wheel Click):4");
+}
+
+TEST(MainMenus, AssignmentMenuMarksAnOptionThatIsOnWithTheTranslatedOn) {
+    // A language file in the program's folder, forgotten again at the end so
+    // that no other test sees it.
+    TempFolder folder;
+    folder.Write("German.velmoralanguage", "Toggle=Umschalten\r\nON=AN\r\n");
+    const std::string savedFolder = ProgramFolder();
+    SetProgramFolder(folder.Folder());
+    ResetLanguage();
+    ProfileType profile;
+    profile.Sets[0].Assignments[Button1].Toggle = true;
+    const std::vector<MenuItem> items = AssignmentPopupMenu(profile, Button1);
+    EXPECT_EQ(items[2].Caption, "Umschalten [AN]");
+    EXPECT_FALSE(items[2].Checked);
+    SetProgramFolder(savedFolder);
+    ResetLanguage();
 }
 
 TEST(MainMenus, LayoutSettingsMenuShowsTheGroupsKeysAndMode) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/MainPassWorld.h"
 #include "devices/ControllerLinks.h"
 #include "devices/DeviceRumble.h"
 #include "files/ControllerFiles.h"
+#include "support/MainPassWorld.h"
 
 namespace velmora::test {
 namespace {
@@ -44,6 +44,35 @@ TEST(MainPass, UnpluggingMidPressReleasesTheKeyInTheSamePassAndReplugRestoresThe
     EXPECT_EQ(pad->Connection, Connected);
     EXPECT_EQ(Button1Of(*pad).Slots.Codes, std::vector<std::uint8_t>{*FindSlotCode("A")});
     EXPECT_EQ(w.Sink.Lines.size(), 1u);  // the held button presses the key again
+}
+
+TEST(MainPass, UnpluggingReleasesAToggledKeyAndDropsOnlyTheCurrentSetsLatches) {
+    MainPassWorld w;
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Run();
+    AssignmentType& current = Button1Of(w.Pad(0));
+    SetSlot(current.Slots, 0, *FindSlotCode("A"));
+    current.Toggle = true;
+    MainPassWorld::Press(w.Api.Device(0), 0);
+    w.Run();
+    MainPassWorld::Press(w.Api.Device(0), 0, false);
+    w.Run(2);
+    ASSERT_EQ(current.ToggleState, 1);
+    ASSERT_EQ(w.Sink.Lines.size(), 1u);  // latched down
+    AssignmentType& other = w.Pad(0).Profile.Sets[1].Assignments[Button1];
+    other.Toggle = true;
+    other.ToggleState = 1;  // a latch the other set keeps until it is current again
+    w.Sink.Clear();
+
+    w.Api.Unplug(0);
+    const std::string lostPass = std::to_string(w.State->Loop.TotalPasses());
+    w.Run(3);
+    ASSERT_EQ(w.Pad(0).Connection, Lost);
+    ASSERT_EQ(w.Sink.Lines.size(), 1u);
+    EXPECT_EQ(w.Sink.Lines[0].substr(0, w.Sink.Lines[0].find(' ')), lostPass);
+    EXPECT_NE(w.Sink.Lines[0].find("key up"), std::string::npos);
+    EXPECT_EQ(current.ToggleState, 0);
+    EXPECT_EQ(other.ToggleState, 1);
 }
 
 TEST(MainPass, WithoutControllersTheWaitingAnimationStepsEvery25PassesAndNothingIsSent) {

@@ -126,6 +126,26 @@ TEST(DeviceScan, EnumerationFailuresAreReported) {
     EXPECT_NE(w.Ui.Dialogs[1].Message.find("debug version of DINPUT"), std::string::npos);
 }
 
+TEST(DeviceScan, ADebugDirectInputBreakingOffMidwayOpensNothingAndSaysSoAtEveryScan) {
+    DeviceWorld w;
+    for (std::uint8_t i = 0; i < 3; ++i) w.Api.Plug(MakeFakeDevice("Pad " + std::to_string(i), i, 1));
+    w.Api.RaisesAfter = 2;
+    w.Rescan();
+    w.Rescan();
+    EXPECT_EQ(w.List.Count(), 0u);  // not even the two enumerated before the exception
+    EXPECT_EQ(w.Api.InSlot(0), nullptr);
+    ASSERT_EQ(w.Ui.Dialogs.size(), 2u);
+    EXPECT_EQ(w.Ui.Dialogs[1].Heading, "DirectInput Error");
+    EXPECT_EQ(w.Ui.Dialogs[1].Message,
+              "A debug version of DINPUT has been detected.#Search for and rename \"dinputd.dll\" as "
+              "\"_dinputd.dll\".");
+    // Once the debug library is renamed, the next scan finds them all.
+    w.Api.RaisesAfter = -1;
+    w.Rescan();
+    EXPECT_EQ(w.List.Count(), 3u);
+    EXPECT_EQ(w.Ui.Dialogs.size(), 2u);
+}
+
 TEST(DeviceScan, OnlySixteenDevicesAreSeen) {
     DeviceWorld w;
     for (std::uint8_t i = 0; i < 18; ++i) w.Api.Plug(MakeFakeDevice("Pad " + std::to_string(i), i, 1));
@@ -175,6 +195,15 @@ TEST(DeviceLibraries, XInputIsNotLoadedOnWindows2000OrWhenScanningIsOff) {
     EXPECT_EQ(LoadXInput(true, 4, any).Status, XInputUnsupported);
     EXPECT_EQ(LoadXInput(false, 7, any).Status, XInputDisabled);
     EXPECT_EQ(tries, 0);
+}
+
+TEST(DeviceLibraries, AnyExceptionInsideTheEnumerationButACxxThrowIsADebugDirectInput) {
+    // A breakpoint, an access violation, an exception of the library's own.
+    for (const std::uint32_t code : {0x80000003u, 0xC0000005u, 0xE0000001u})
+        EXPECT_TRUE(IsDebugDirectInputException(code)) << std::hex << code;
+    // C++ throws out of the program's callback: GCC's throw, unwind and forced unwind, MSVC's.
+    for (const std::uint32_t code : {0x20474343u, 0x21474343u, 0x22474343u, 0xE06D7363u})
+        EXPECT_FALSE(IsDebugDirectInputException(code)) << std::hex << code;
 }
 
 TEST(DeviceLibraries, DirectXMessageNamesTheLastVersionForOldWindows) {

@@ -273,18 +273,6 @@ TEST(RunPass, ALostControllerGetsTheNeutralInputAndReleasesItsKeys) {
     EXPECT_EQ(e.Sink.Lines, (Lines{"0 key down 1E", "2 key up 1E"}));
 }
 
-TEST(RunPass, ALostControllerDropsItsToggledKeys) {
-    EngineRun e;
-    e.Assign(Button1, {"A"}).Toggle = true;
-    e.Tap(Button1, 1);
-    e.Run(2);
-    e.Pad().Connection = Lost;
-    e.Run();
-    e.Pad().Connection = Connected;
-    e.Run();
-    EXPECT_EQ(e.Sink.Lines, (Lines{"0 key down 1E", "3 key up 1E"}));
-}
-
 TEST(RunPass, TwoControllersWantingOneKeyPressItOnceAndReleaseItWhenNeitherDoes) {
     EngineRun e(2);
     e.Assign(Button1, {"A"}, 0, 0);

@@ -40,6 +40,9 @@ class FakeDeviceApi : public DeviceApi {
 public:
     std::vector<FakeDevice> Devices;  // in the order enumeration reports them
     EnumerationResult Enumeration = EnumerationResult::Ok;
+    // A debug DirectInput: the enumeration breaks off with an exception after
+    // visiting this many devices, which the backend reports as DebugDirectInput.
+    int RaisesAfter = -1;
     XInputStatusValue Status = XInputLoaded;
     std::array<std::optional<RawXInputState>, 4> Pads{};  // connected pads
     std::vector<std::string> Calls;  // motor, release, unacquire and control-panel commands, in order
@@ -61,9 +64,12 @@ public:
     EnumerationResult EnumerateControllers(
         const std::function<bool(const DeviceInstanceRecord&)>& visit) override {
         if (Enumeration != EnumerationResult::Ok) return Enumeration;
-        for (const FakeDevice& d : Devices)
-            if (d.Attached && !visit(d.Record)) break;
-        return EnumerationResult::Ok;
+        int visits = 0;
+        for (const FakeDevice& d : Devices) {
+            if (!d.Attached) continue;
+            if (visits++ == RaisesAfter || !visit(d.Record)) break;
+        }
+        return RaisesAfter >= 0 ? EnumerationResult::DebugDirectInput : EnumerationResult::Ok;
     }
     bool CreateDevice(DeviceSlot slot, const DeviceGuid& instance) override {
         for (std::size_t i = 0; i < Devices.size(); ++i) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "files/ControllerFiles.h"
+#include "support/FileTestSupport.h"
 #include "support/PictureWorld.h"
+#include "support/RecordingUserInterface.h"
 #include "ui/Ramps.h"
 #include "ui/Tabs.h"
 
@@ -37,6 +40,59 @@ TEST(Thumbnail, AveragesEachCellAndCountsMagentaAsWhite) {
     EXPECT_EQ(layout.Thumbnail[(5 * 64 + 63) * 3], 255);
     // Cell 32 gathers columns 252..259 (x * 64 / 512 rounds to 32): four black, four white.
     EXPECT_EQ(layout.Thumbnail[(5 * 64 + 32) * 3 + 1], 127);
+}
+
+// A picture whose top-left corner is black, so that the tab's first cell is dark.
+void PaintCorner(ControllerFileType& layout) {
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) SetPixel(layout, y, x, 0);
+}
+
+TEST(Thumbnails, FollowEveryPictureChangeAndTheTabCountAndNothingElse) {
+    std::vector<ControllerFileType> layouts(2);
+    ThumbnailsKey built;
+    EXPECT_EQ(UpdateThumbnails(layouts, 2, built), 2);
+    EXPECT_EQ(UpdateThumbnails(layouts, 2, built), 0);
+    layouts[1].Name = "Renamed";  // the name is not in the picture
+    layouts[1].Locations[Button1] = {10, 10};
+    EXPECT_EQ(UpdateThumbnails(layouts, 2, built), 0);
+
+    PaintCorner(layouts[1]);
+    EXPECT_EQ(UpdateThumbnails(layouts, 2, built), 1);
+    EXPECT_EQ(layouts[1].Thumbnail[0], 0);
+    EXPECT_EQ(layouts[0].Thumbnail[0], 255);
+    ResetLayout(layouts[1]);
+    EXPECT_EQ(UpdateThumbnails(layouts, 2, built), 1);
+    EXPECT_EQ(layouts[1].Thumbnail[0], 255);
+
+    EXPECT_EQ(UpdateThumbnails(layouts, 3, built), 2);
+    EXPECT_EQ(layouts[0].ThumbnailWidth, TabsFor(3).Width);
+    layouts.emplace_back();  // the layout of a new identity
+    EXPECT_EQ(UpdateThumbnails(layouts, 3, built), 1);
+    EXPECT_EQ(layouts[2].ThumbnailWidth, TabsFor(3).Width);
+}
+
+TEST(Thumbnails, ALayoutFileOpenedAgainShowsItsNewPictureInTheTab) {
+    test::TempFolder folder;
+    test::RecordingUserInterface ui;
+    ControllerFileType saved;
+    saved.FileName = folder.File("Pad.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(saved, ui));
+    std::vector<ControllerFileType> layouts(1);
+    ASSERT_TRUE(ReadControllerFile(saved.FileName, layouts[0], ui));
+    ThumbnailsKey built;
+    UpdateThumbnails(layouts, 1, built);
+    ASSERT_EQ(layouts[0].Thumbnail[0], 255);
+
+    // The same file saved with another picture elsewhere, then opened again
+    // over the shown layout, the way the controller menu's Open replaces it.
+    PaintCorner(saved);
+    ASSERT_TRUE(WriteControllerFile(saved, ui));
+    ControllerFileType fresh;
+    ASSERT_TRUE(ReadControllerFile(saved.FileName, fresh, ui));
+    layouts[0] = std::move(fresh);
+    EXPECT_EQ(UpdateThumbnails(layouts, 1, built), 1);
+    EXPECT_EQ(layouts[0].Thumbnail[0], 0);
 }
 
 TEST(MainPicture, BarsAndStripFollowTheInterfaceColours) {

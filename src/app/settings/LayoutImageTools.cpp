@@ -143,6 +143,7 @@ bool OpenLayoutImage(ControllerWindowState& window, ControllerFileType& layout, 
         return false;
     }
     layout.Image = std::move(*image);
+    PictureChanged(layout);  // the tab's thumbnail follows the new picture
     window.Drawing.Mode = DrawMode::None;
     MarkLayoutEdited(layout, ui);
     return true;
@@ -157,6 +158,7 @@ bool ExportLayoutImage(const ControllerFileType& layout, UserInterface& ui, Conf
 
 void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui) {
     layout.Image = MagentaPixels(std::size_t{ImageWidth} * ImageHeight);
+    PictureChanged(layout);
     MarkLayoutEdited(layout, ui);
 }
 

@@ -67,16 +67,10 @@ void LayoutView::DrawControlButton(int control) {
 }
 
 // The tabs' thumbnails follow the number of tabs, which a rescan may change,
-// and the layouts' files. Building one costs a few milliseconds: they are
-// built again only when either changed.
+// and the layouts' pictures (a layout opened again, an edited image).
 void LayoutView::BuildThumbnails() {
-    std::vector<std::string> key{std::to_string(list_->Count())};
-    for (const ControllerFileType& layout : list_->Layouts)
-        key.push_back(layout.FileName + '\n' + layout.Name);
-    if (key == thumbnailsFor_ || list_->Count() == 0) return;
-    const TabGeometry tabs = TabsFor(static_cast<int>(list_->Count()));
-    for (ControllerFileType& layout : list_->Layouts) BuildThumbnail(layout, tabs);
-    thumbnailsFor_ = std::move(key);
+    const int tabs = static_cast<int>(list_->Count());
+    if (tabs > 0) UpdateThumbnails(list_->Layouts, tabs, thumbnailsFor_);
 }
 
 void LayoutView::DrawWhole() {

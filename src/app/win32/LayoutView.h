@@ -5,7 +5,6 @@
 // repaint a pass.
 
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "base/win32/Windows.h"
 #include "ui/LayoutScene.h"
 #include "ui/Picture.h"
+#include "ui/Tabs.h"
 
 namespace velmora {
 
@@ -65,8 +65,8 @@ private:
     int waitingPhase_ = 0;
     MainWindowStatus status_;
     std::vector<std::uint8_t> themeImage_;
-    // The tab count and the layouts' files the thumbnails were last built for.
-    std::vector<std::string> thumbnailsFor_;
+    // The tab count and the layouts' pictures the thumbnails were last built for.
+    ThumbnailsKey thumbnailsFor_;
     bool stale_ = true;     // the whole picture is to be drawn again
     bool changed_ = false;  // drawn since the last repaint request
 };

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/win32/WideText.h"
+#include "devices/DeviceLibraries.h"
 
 namespace velmora {
 namespace {
@@ -56,6 +57,51 @@ BOOL CALLBACK EnumerateAxis(LPCDIDEVICEOBJECTINSTANCEA object, LPVOID context) {
 template <typename T>
 void Release(T*& object) {
     if (object) std::exchange(object, nullptr)->Release();
+}
+
+// The code of the exception that broke off the guarded enumeration, 0 while none did.
+thread_local DWORD enumerationException = 0;
+
+}  // namespace
+
+// The filter of the guard below, called by the system's C exception handler
+// for an exception that reaches the guarded call: DirectInput's own
+// exceptions end the call there, the program's C++ exceptions go on.
+extern "C" LONG VelmoraEnumerationFilter(EXCEPTION_POINTERS* pointers, void*) {
+    const DWORD code = pointers->ExceptionRecord->ExceptionCode;
+    if (!IsDebugDirectInputException(code)) return EXCEPTION_CONTINUE_SEARCH;
+    enumerationException = code;
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+namespace {
+
+// EnumDevices inside a guard. GCC has no __try, so the guard is written the
+// way mingw-w64's __try1 writes it: a scope entry for the system's C handler
+// in this function's unwind data, from the start label to the end label,
+// whose filter is the one above and whose target is the end label. The
+// system unwinds DirectInput's frames and goes on at the end label; the
+// answer is kept in memory because the jump there skips its assignment. The
+// labels are unique, so the function is never inlined or cloned, and it has
+// a section of its own to come back to after the unwind data.
+__attribute__((noinline, noclone, section(".text$velmora_enumeration"))) HRESULT GuardedEnumDevices(
+    IDirectInput8A& input, EnumerationVisit& context, DWORD& exception) {
+    volatile HRESULT result = E_FAIL;
+    enumerationException = 0;
+    __asm__ __volatile__(
+        ".Lvelmora_enumeration_start:\n"
+        "\t.seh_handler __C_specific_handler, @except\n"
+        "\t.seh_handlerdata\n"
+        "\t.long 1\n"
+        "\t.rva .Lvelmora_enumeration_start, .Lvelmora_enumeration_end, VelmoraEnumerationFilter, "
+        ".Lvelmora_enumeration_end\n"
+        "\t.section .text$velmora_enumeration,\"x\"\n" ::
+            : "memory");
+    result = input.EnumDevices(DI8DEVCLASS_GAMECTRL, EnumerateDevice, &context, DIEDFL_ATTACHEDONLY);
+    // The nop keeps the call's return address inside the guarded range.
+    __asm__ __volatile__("\tnop\n.Lvelmora_enumeration_end:\n\tnop\n" ::: "memory");
+    exception = enumerationException;
+    return result;
 }
 
 }  // namespace
@@ -118,13 +164,18 @@ void Win32DeviceApi::FreeLibraries() {
     xinputLibrary_.Free();
 }
 
+EnumerationResult EnumerateGameControllers(IDirectInput8A& input,
+                                           const std::function<bool(const DeviceInstanceRecord&)>& visit) {
+    EnumerationVisit context{&visit};
+    DWORD exception = 0;
+    const HRESULT result = GuardedEnumDevices(input, context, exception);
+    if (exception != 0) return EnumerationResult::DebugDirectInput;
+    return SUCCEEDED(result) ? EnumerationResult::Ok : EnumerationResult::Error;
+}
+
 EnumerationResult Win32DeviceApi::EnumerateControllers(
     const std::function<bool(const DeviceInstanceRecord&)>& visit) {
-    if (!directInput_) return EnumerationResult::Error;
-    EnumerationVisit context{&visit};
-    const HRESULT result =
-        directInput_->EnumDevices(DI8DEVCLASS_GAMECTRL, EnumerateDevice, &context, DIEDFL_ATTACHEDONLY);
-    return SUCCEEDED(result) ? EnumerationResult::Ok : EnumerationResult::Error;
+    return directInput_ ? EnumerateGameControllers(*directInput_, visit) : EnumerationResult::Error;
 }
 
 bool Win32DeviceApi::CreateDevice(DeviceSlot slot, const DeviceGuid& instance) {

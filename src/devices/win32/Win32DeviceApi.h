@@ -16,6 +16,13 @@
 
 namespace velmora {
 
+// EnumDevices over the attached game controllers of a DirectInput object,
+// answered as EnumerateControllers answers it: an exception that DirectInput
+// raises inside (a debug DirectInput does) ends it as DebugDirectInput; one
+// thrown by visit goes on to the caller.
+EnumerationResult EnumerateGameControllers(IDirectInput8A& input,
+                                           const std::function<bool(const DeviceInstanceRecord&)>& visit);
+
 class Win32DeviceApi : public DeviceApi {
 public:
     Win32DeviceApi();

@@ -108,8 +108,10 @@ TEST_F(ImageTabTest, OpenRefusesAFileOfAnotherSizeAndChangesNothing) {
 TEST_F(ImageTabTest, OpenLoadsAnAcceptedFileAndStopsDrawing) {
     ui.ChosenFiles.push_back(WriteTemporary(TwentyFourBitFile()));
     window.Drawing.Mode = DrawMode::Fill;
+    const auto version = layout.PictureVersion;
     EXPECT_TRUE(OpenLayoutImage(window, layout, ui, config));
     EXPECT_EQ(layout.Image[PixelOffset(9, 0)], 9);
+    EXPECT_NE(layout.PictureVersion, version);  // so the tab's thumbnail is rebuilt
     EXPECT_EQ(layout.Changed, 1);
     EXPECT_EQ(window.Drawing.Mode, DrawMode::None);
     ASSERT_EQ(ui.OpenDialogs.size(), 1u);
@@ -118,8 +120,10 @@ TEST_F(ImageTabTest, OpenLoadsAnAcceptedFileAndStopsDrawing) {
 
 TEST_F(ImageTabTest, ClearMakesThePictureTransparent) {
     SetPixel(layout, 100, 100, Red);
+    const auto version = layout.PictureVersion;
     ClearLayoutImage(layout, ui);
     EXPECT_EQ(CountPixels(layout, Magenta), ImageWidth * ImageHeight);
+    EXPECT_NE(layout.PictureVersion, version);
     EXPECT_EQ(ui.LayoutRedraws, 1);
 }
 

@@ -9,10 +9,10 @@
 #include "devices/ControllerList.h"
 #undef DrawText
 #include "app/ControllerScene.h"
+#include "support/win32/WindowTestSupport.h"
 #include "ui/LayoutPicture.h"
 #include "ui/Tabs.h"
 #include "ui/win32/GdiTextDrawer.h"
-#include "support/win32/WindowTestSupport.h"
 
 namespace velmora {
 namespace {
@@ -90,6 +90,15 @@ TEST_F(ViewWorld, AChangedButtonIsDrawnAloneAndWaitsWhileAWholeRedrawIsDue) {
 TEST_F(ViewWorld, ThumbnailsFollowTheNumberOfTabs) {
     EndPassFresh();
     List.Controllers.resize(8);  // tabs narrower than for one controller
+    View.RedrawLayout();
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+}
+
+TEST_F(ViewWorld, ThumbnailsFollowAChangedPictureUnderTheSameName) {
+    EndPassFresh();
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) SetPixel(List.Layouts[0], y, x, 0);  // a dark corner in the tab
     View.RedrawLayout();
     EndPassFresh();
     EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
