@@ -5,16 +5,8 @@
 namespace velmora {
 namespace {
 
-std::uint32_t EffectiveLevel(ProcessLevel level, std::uint32_t fallback) {
-    switch (level.Kind) {
-        case ProcessLevel::Known:
-            return level.Value;
-        case ProcessLevel::Denied:
-            return HighLevel;
-        case ProcessLevel::Unknown:
-            break;
-    }
-    return fallback;
+std::uint32_t EffectiveLevel(ProcessLevel level) {
+    return level.Kind == ProcessLevel::Denied ? HighLevel : level.Value;
 }
 
 void CheckForeground(ElevationWatch& watch, ForegroundSeam& seam) {
@@ -40,8 +32,8 @@ bool TakeBalloon(ElevationWatch& watch) {
 }  // namespace
 
 bool InputBlocked(ProcessLevel target, ProcessLevel own) {
-    if (target.Kind == ProcessLevel::Unknown) return false;
-    return EffectiveLevel(target, 0) > EffectiveLevel(own, MediumLevel);
+    if (target.Kind == ProcessLevel::Unknown || own.Kind == ProcessLevel::Unknown) return false;
+    return EffectiveLevel(target) > EffectiveLevel(own);
 }
 
 ElevationShow StepElevationWatch(ElevationWatch& watch, ForegroundSeam& seam, bool minimised,

@@ -37,8 +37,9 @@ public:
 };
 
 // True when input sent at this level cannot reach a window at target's
-// level. A process that may not be asked counts as high; an unknown own
-// level counts as medium (an unelevated start); an unknown target blocks nothing.
+// level. A process that may not be asked counts as high. Unknown levels
+// block nothing: a system without integrity levels (before Vista) answers
+// so for our own process, and a window may close while it is asked about.
 bool InputBlocked(ProcessLevel target, ProcessLevel own);
 
 // The window in front is looked at every 30th pass (300 ms): the notice

@@ -35,9 +35,9 @@ TEST(InputBlocked, AProcessThatMayNotBeAskedCountsAsAnAdministrators) {
 TEST(InputBlocked, UnknownLevelsNeverRaiseAFalseAlarm) {
     EXPECT_FALSE(InputBlocked(Unknown, Medium));
     EXPECT_FALSE(InputBlocked(Unknown, Low));
-    // Not knowing our own level is taken as an ordinary, unelevated start.
-    EXPECT_TRUE(InputBlocked(High, Unknown));
-    EXPECT_FALSE(InputBlocked(Medium, Unknown));
+    // A system without integrity levels cannot tell ours, and blocks nothing.
+    EXPECT_FALSE(InputBlocked(High, Unknown));
+    EXPECT_FALSE(InputBlocked(Denied, Unknown));
 }
 
 // Windows by number with their processes' levels, and every question counted.
