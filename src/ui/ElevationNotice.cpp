@@ -48,25 +48,26 @@ void DrawWarningSign(PictureType& picture, int left, int top) {
 }
 
 std::vector<std::string> NoticeLines(int width, TextDrawer& text) {
-    std::vector<std::string> lines = WrapWords(BlockedInputProblem(), width, 2, text);
-    const std::vector<std::string> remedy =
-        WrapWords(BlockedInputRemedy(), width, 3 - static_cast<int>(lines.size()), text);
-    lines.insert(lines.end(), remedy.begin(), remedy.end());
+    std::vector<std::string> lines = WrapWords(BlockedInputTitle(), width, 2, text);
+    const std::vector<std::string> advice =
+        WrapWords(BlockedInputAdvice(), width, 3 - static_cast<int>(lines.size()), text);
+    lines.insert(lines.end(), advice.begin(), advice.end());
     return lines;
 }
 
 }  // namespace
 
-std::string BlockedInputProblem() {
-    return Translate("*Input cannot reach the window in front: it runs as administrator.*");
+std::string BlockedInputTitle() {
+    return Translate("*Input cannot reach the window in front*");
 }
 
-std::string BlockedInputRemedy() {
-    return Translate("*To control it, run Velmora as administrator.*");
+std::string BlockedInputAdvice() {
+    return Translate("*It runs as administrator.*") + " " +
+           Translate("*To control it, run Velmora as administrator.*");
 }
 
 std::string BlockedInputTrayTip() {
-    return "Velmora\n" + BlockedInputProblem() + "\n" + BlockedInputRemedy();
+    return "Velmora\n" + BlockedInputTitle() + "\n" + BlockedInputAdvice();
 }
 
 std::vector<std::string> WrapWords(std::string_view text, int width, int maxLines, TextDrawer& drawer) {

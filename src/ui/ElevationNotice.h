@@ -14,10 +14,11 @@ namespace velmora {
 
 class TextDrawer;
 
-// Translated: what happens, and what to do about it.
-std::string BlockedInputProblem();
-std::string BlockedInputRemedy();
-// The tray icon's tip: the program's name, the problem and the remedy on three lines.
+// Translated: what happens, in a few words that fit a balloon's title
+// (63 characters); then why, and what to do about it.
+std::string BlockedInputTitle();
+std::string BlockedInputAdvice();
+// The tray icon's tip: the program's name, the title and the advice on three lines.
 std::string BlockedInputTrayTip();
 
 // The words of text in lines no wider than width; a word wider than a line

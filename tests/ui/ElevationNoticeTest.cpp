@@ -54,6 +54,15 @@ TEST_F(Wrapping, TooManyLinesEndTheLastWithAnEllipsisThatFits) {
     EXPECT_TRUE(WrapWords(Sentence, width, 0, *Text).empty());
 }
 
+// The tray copies its texts into fixed fields and cuts what does not fit:
+// a balloon title of 63 characters, a tip of 127, a balloon text of 255.
+TEST(NoticeTexts, EnglishTextsFitTheTrayFieldsWhole) {
+    UseEnglish();
+    EXPECT_LE(BlockedInputTitle().size(), 63u) << BlockedInputTitle();
+    EXPECT_LE(BlockedInputTrayTip().size(), 127u) << BlockedInputTrayTip();
+    EXPECT_LE(BlockedInputAdvice().size(), 255u) << BlockedInputAdvice();
+}
+
 TEST(NoticeSpan, SitsRightOfTheTabsWhileTheyLeaveRoomElseCoversThem) {
     EXPECT_EQ(NoticeSpanFor(0).Left, 8);
     bool covered = false;

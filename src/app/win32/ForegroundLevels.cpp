@@ -1,5 +1,6 @@
 #include "app/win32/ForegroundLevels.h"
 
+#include <cwchar>
 #include <vector>
 
 namespace velmora {
@@ -21,6 +22,18 @@ ProcessLevel LevelOfToken(HANDLE token) {
     const UCHAR count = *GetSidSubAuthorityCount(sid);
     if (count == 0) return {};
     return {ProcessLevel::Known, static_cast<std::uint32_t>(*GetSidSubAuthority(sid, count - 1u))};
+}
+
+// Wine runs every program at one level, so the notice would never show there.
+// VELMORA_TEST_OWN_LEVEL (a number, 0x1000 for low) makes Velmora take itself
+// for a process of that level, below ordinary windows, for a look at the
+// notice with real windows in front.
+bool TestOwnLevel(ProcessLevel& level) {
+    wchar_t text[16]{};
+    const DWORD length = GetEnvironmentVariableW(L"VELMORA_TEST_OWN_LEVEL", text, 16);
+    if (length == 0 || length >= 16) return false;
+    level = {ProcessLevel::Known, static_cast<std::uint32_t>(std::wcstoul(text, nullptr, 0))};
+    return true;
 }
 
 }  // namespace
@@ -49,6 +62,8 @@ ProcessLevel Win32Foreground::WindowLevel(std::uintptr_t window) {
 }
 
 ProcessLevel Win32Foreground::OwnLevel() {
+    ProcessLevel level;
+    if (TestOwnLevel(level)) return level;
     return ProcessLevelOf(GetCurrentProcess());
 }
 

@@ -84,8 +84,8 @@ void ShowTrayNoticeBalloon(Application& app) {
     NOTIFYICONDATAW data = IconData(app);
     data.uFlags = NIF_INFO;
     data.dwInfoFlags = NIIF_WARNING;
-    CopyField(data.szInfoTitle, Utf8ToWide(BlockedInputProblem()));
-    CopyField(data.szInfo, Utf8ToWide(BlockedInputRemedy()));
+    CopyField(data.szInfoTitle, Utf8ToWide(BlockedInputTitle()));
+    CopyField(data.szInfo, Utf8ToWide(BlockedInputAdvice()));
     Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 

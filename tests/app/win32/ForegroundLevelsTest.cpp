@@ -112,6 +112,20 @@ TEST_F(OtherProgram, AnOrdinaryProgramsWindowIsNotTakenForAnAdministrators) {
     EXPECT_FALSE(InputBlocked(level, Seam.OwnLevel()));
 }
 
+// The override that lets the notice be seen under Wine: with our own level
+// taken as low, the same ordinary window counts as above us.
+TEST_F(OtherProgram, WithOurLevelTakenAsLowAnOrdinaryWindowIsAbove) {
+    const HWND notepad = StartNotepad();
+    ASSERT_NE(notepad, nullptr) << "notepad did not open a window";
+    SetEnvironmentVariableW(L"VELMORA_TEST_OWN_LEVEL", L"0x1000");
+    const ProcessLevel own = Seam.OwnLevel();
+    const ProcessLevel level = Seam.WindowLevel(Id(notepad));
+    SetEnvironmentVariableW(L"VELMORA_TEST_OWN_LEVEL", nullptr);
+    EXPECT_EQ(own.Value, 0x1000u);
+    EXPECT_TRUE(InputBlocked(level, own));
+    EXPECT_FALSE(InputBlocked(level, Seam.OwnLevel()));
+}
+
 }  // namespace
 }  // namespace velmora
 
