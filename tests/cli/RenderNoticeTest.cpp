@@ -28,17 +28,14 @@ std::string Row(const std::string& bitmap, int y) {
 
 TEST(RenderNotice, ElevatedWindowChangesTheTopBarAndNothingElse) {
     test::TempFolder folder;
-    const std::string plain = Render(folder, "plain.bmp", "");
+    const std::string plain = Render(folder, "plain.bmp", "--state Button1=2");
     const std::string noticed = Render(folder, "noticed.bmp", "--elevated-window --state Button1=2");
-    const std::string pressed = Render(folder, "pressed.bmp", "--state Button1=2");
     ASSERT_EQ(noticed.size(), Header + 360 * RowBytes);
     ASSERT_EQ(plain.size(), noticed.size());
     int changedBarRows = 0;
     for (int y = 0; y < 45; ++y) changedBarRows += Row(plain, y) != Row(noticed, y) ? 1 : 0;
     EXPECT_GE(changedBarRows, 30);
-    // The other options still act, the same with or without the notice.
-    for (int y = 45; y < 360; ++y) EXPECT_EQ(Row(pressed, y), Row(noticed, y)) << "row " << y;
-    EXPECT_NE(plain.substr(Header + 15 * RowBytes), pressed.substr(Header + 15 * RowBytes));
+    for (int y = 45; y < 360; ++y) EXPECT_EQ(Row(plain, y), Row(noticed, y)) << "row " << y;
 }
 
 }  // namespace

@@ -28,17 +28,14 @@ struct Levels : ::testing::Test {
     std::uintptr_t Id(HWND window) const { return reinterpret_cast<std::uintptr_t>(window); }
 };
 
-TEST_F(Levels, OwnProcessAnswersAKnownLevel) {
+TEST_F(Levels, OurOwnWindowIsAtOurKnownLevelAndNotBlocked) {
     const ProcessLevel own = Seam.OwnLevel();
     ASSERT_EQ(own.Kind, ProcessLevel::Known);
     EXPECT_GE(own.Value, 0x1000u);  // at least low; never untrusted for a program started normally
-}
-
-TEST_F(Levels, OurOwnWindowIsAtOurLevelAndNotBlocked) {
     const ProcessLevel level = Seam.WindowLevel(Id(Window));
     ASSERT_EQ(level.Kind, ProcessLevel::Known);
-    EXPECT_EQ(level.Value, Seam.OwnLevel().Value);
-    EXPECT_FALSE(InputBlocked(level, Seam.OwnLevel()));
+    EXPECT_EQ(level.Value, own.Value);
+    EXPECT_FALSE(InputBlocked(level, own));
 }
 
 TEST_F(Levels, AClosedWindowAnswersUnknown) {
@@ -104,26 +101,19 @@ struct OtherProgram : Levels {
     }
 };
 
-TEST_F(OtherProgram, AnOrdinaryProgramsWindowIsNotTakenForAnAdministrators) {
+// Not taken for an administrator's; but above us once the override that lets
+// the notice be seen under Wine takes our own level for low.
+TEST_F(OtherProgram, AnOrdinaryProgramsWindowIsAboveOnlyALowLevel) {
     const HWND notepad = StartNotepad();
     ASSERT_NE(notepad, nullptr) << "notepad did not open a window";
     const ProcessLevel level = Seam.WindowLevel(Id(notepad));
     ASSERT_EQ(level.Kind, ProcessLevel::Known);
     EXPECT_FALSE(InputBlocked(level, Seam.OwnLevel()));
-}
-
-// The override that lets the notice be seen under Wine: with our own level
-// taken as low, the same ordinary window counts as above us.
-TEST_F(OtherProgram, WithOurLevelTakenAsLowAnOrdinaryWindowIsAbove) {
-    const HWND notepad = StartNotepad();
-    ASSERT_NE(notepad, nullptr) << "notepad did not open a window";
     SetEnvironmentVariableW(L"VELMORA_TEST_OWN_LEVEL", L"0x1000");
-    const ProcessLevel own = Seam.OwnLevel();
-    const ProcessLevel level = Seam.WindowLevel(Id(notepad));
+    const ProcessLevel low = Seam.OwnLevel();
     SetEnvironmentVariableW(L"VELMORA_TEST_OWN_LEVEL", nullptr);
-    EXPECT_EQ(own.Value, 0x1000u);
-    EXPECT_TRUE(InputBlocked(level, own));
-    EXPECT_FALSE(InputBlocked(level, Seam.OwnLevel()));
+    EXPECT_EQ(low.Value, 0x1000u);
+    EXPECT_TRUE(InputBlocked(level, low));
 }
 
 }  // namespace
