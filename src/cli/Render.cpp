@@ -27,6 +27,7 @@ struct RenderOptions {
     std::string Profile, Layout, Ini, Out;
     int Set = 0;  // 0..7
     bool Names = false;
+    bool ElevatedWindow = false;  // the notice that input cannot reach the window in front
     std::array<std::uint8_t, ControlCount> States{};
 };
 
@@ -80,6 +81,7 @@ bool ParseOption(const Arguments& args, std::size_t& i, RenderOptions& o) {
     if (a == "--out") return ParseValue(args, i, o.Out);
     if (a == "--set") return ParseValue(args, i, set) && ParseSet(set, o.Set);
     if (a == "--names") return o.Names = true;
+    if (a == "--elevated-window") return o.ElevatedWindow = true;
     if (a == "--state") return ParseStates(args, i, o);
     return false;
 }
@@ -126,10 +128,11 @@ bool Load(const RenderOptions& options, Loaded& loaded, UserInterface& ui) {
     return true;
 }
 
-LayoutScene SceneFor(const Loaded& loaded) {
+LayoutScene SceneFor(const Loaded& loaded, const RenderOptions& options) {
     MainWindowStatus status;
     status.LayoutShown = true;
     status.AnimationDone = true;
+    status.InputBlockedNotice = options.ElevatedWindow;
     return SceneOf(*loaded.List, loaded.Config, status);
 }
 
@@ -142,7 +145,7 @@ int RunRender(const Arguments& args) {
     if (!ParseOptions(args, options)) {
         std::fputs(
             "usage: velmora-cli render --profile P --layout L [--ini FILE] [--set N] [--names] "
-            "[--state CONTROL=0|1|2 ...] --out FILE.bmp\n",
+            "[--elevated-window] [--state CONTROL=0|1|2 ...] --out FILE.bmp\n",
             stderr);
         return 2;
     }
@@ -151,7 +154,7 @@ int RunRender(const Arguments& args) {
     if (!Load(options, loaded, ui)) return 1;
     PictureType picture;
     const auto text = MakePixelFontTextDrawer();
-    DrawMainPicture(picture, SceneFor(loaded), *text);
+    DrawMainPicture(picture, SceneFor(loaded, options), *text);
     const std::vector<std::uint8_t> bytes = PictureBitmap(picture);
     if (!DefaultFileSystem().WriteFile(options.Out, std::string(bytes.begin(), bytes.end()))) {
         std::fprintf(stderr, "velmora-cli render: cannot write \"%s\"\n", options.Out.c_str());

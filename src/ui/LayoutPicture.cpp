@@ -2,6 +2,7 @@
 
 #include "ui/ButtonGlyphs.h"
 #include "ui/ControlButton.h"
+#include "ui/ElevationNotice.h"
 #include "ui/LayoutBackground.h"
 #include "ui/SmallButtons.h"
 
@@ -40,6 +41,7 @@ void DrawLargeGlyph(PictureType& picture, int x, int y, int glyph) {
 
 void RedrawLayout(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {
     DrawTopBar(picture, scene);
+    DrawElevationNotice(picture, scene, text);
     DrawArea(picture, scene, text);
     DrawBottomStrip(picture, scene);
 }

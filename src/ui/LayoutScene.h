@@ -22,6 +22,8 @@ struct MainWindowStatus {
     std::uint8_t ProfileButtonPressed = 0;
     std::uint8_t ProfileNamePressed = 0;
     std::uint8_t BottomButtonPressed = 0;
+    // The window in front runs as administrator and Velmora's input cannot reach it.
+    bool InputBlockedNotice = false;
 };
 
 struct SceneController {

@@ -9,7 +9,9 @@
 #include <optional>
 
 #include "app/CommandLine.h"
+#include "app/ElevationWatch.h"
 #include "app/MainPass.h"
+#include "app/win32/ForegroundLevels.h"
 #include "app/win32/ProgramShell.h"
 #include "app/win32/Win32UserInterface.h"
 #include "base/win32/Win32FileSystem.h"
@@ -47,6 +49,11 @@ struct Application {
     bool TrayIconAdded = false;
     // Sent to every top-level window when the taskbar starts again: the tray icon is added anew.
     UINT TaskbarCreated = 0;
+    // The tray tip says that input cannot reach the window in front.
+    bool TrayNoticeShown = false;
+    // Whether the window in front runs above Velmora's level.
+    ElevationWatch Elevation;
+    Win32Foreground Foreground;
 
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set

@@ -15,4 +15,8 @@ void PumpMessages(Application& app);
 // One pass's work between the message pump and the wait.
 void RunProgramPass(Application& app);
 
+// After a pass's input work: the notices that input cannot reach the window
+// in front, in the top bar, the tray tip and a balloon.
+void WatchElevation(Application& app);
+
 }  // namespace velmora

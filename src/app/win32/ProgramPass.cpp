@@ -14,6 +14,7 @@ void RunProgramPass(Application& app) {
     RunMainPass(app.Main, seams);
     if (app.Main.List.Count() != countBefore || app.Main.List.Selected != selectedBefore)
         app.Ui.RedrawLayout();
+    WatchElevation(app);
     app.Ui.Layout().EndPass(app.Window);
 }
 

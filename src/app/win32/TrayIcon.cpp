@@ -1,11 +1,14 @@
 #include "app/win32/TrayIcon.h"
 
 #include <cwchar>
+#include <string>
 
 #include "app/MainMenus.h"
 #include "app/win32/Application.h"
 #include "app/win32/MainWindow.h"
 #include "app/win32/WindowStates.h"
+#include "base/win32/WideText.h"
+#include "ui/ElevationNotice.h"
 
 namespace velmora {
 namespace {
@@ -16,6 +19,17 @@ NOTIFYICONDATAW IconData(const Application& app) {
     data.hWnd = app.Window;
     data.uID = 0;
     return data;
+}
+
+// Copies as much as the field holds; a translated text may be longer.
+template <std::size_t N>
+void CopyField(wchar_t (&field)[N], const std::wstring& text) {
+    std::wcsncpy(field, text.c_str(), N - 1);
+    field[N - 1] = L'\0';
+}
+
+std::wstring TipText(const Application& app) {
+    return app.TrayNoticeShown ? Utf8ToWide(BlockedInputTrayTip()) : std::wstring(MainWindowCaption);
 }
 
 void ShowTrayMenu(Application& app) {
@@ -45,7 +59,7 @@ void AddTrayIcon(Application& app) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayCallbackMessage;
     data.hIcon = LoadIconW(app.Instance, MAKEINTRESOURCEW(1));
-    std::wcsncpy(data.szTip, MainWindowCaption, std::size(data.szTip) - 1);
+    CopyField(data.szTip, TipText(app));
     app.TrayIconAdded = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
 }
 
@@ -54,6 +68,25 @@ void RemoveTrayIcon(Application& app) {
     NOTIFYICONDATAW data = IconData(app);
     Shell_NotifyIconW(NIM_DELETE, &data);
     app.TrayIconAdded = false;
+}
+
+void SetTrayNotice(Application& app, bool notice) {
+    app.TrayNoticeShown = notice;
+    if (!app.TrayIconAdded) return;
+    NOTIFYICONDATAW data = IconData(app);
+    data.uFlags = NIF_TIP;
+    CopyField(data.szTip, TipText(app));
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void ShowTrayNoticeBalloon(Application& app) {
+    if (!app.TrayIconAdded) return;
+    NOTIFYICONDATAW data = IconData(app);
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_WARNING;
+    CopyField(data.szInfoTitle, Utf8ToWide(BlockedInputTitle()));
+    CopyField(data.szInfo, Utf8ToWide(BlockedInputAdvice()));
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void HandleTrayCallback(Application& app, UINT mouseMessage) {

@@ -15,5 +15,10 @@ void AddTrayIcon(Application& app);
 void RemoveTrayIcon(Application& app);
 // The icon's callback message; mouseMessage is its second argument.
 void HandleTrayCallback(Application& app, UINT mouseMessage);
+// The tip says that input cannot reach the window in front while notice is
+// set, else it is the program's name; kept for when the icon is added again.
+void SetTrayNotice(Application& app, bool notice);
+// A warning balloon with the same notice; nothing without the icon.
+void ShowTrayNoticeBalloon(Application& app);
 
 }  // namespace velmora

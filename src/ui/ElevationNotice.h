@@ -1,0 +1,43 @@
+#pragma once
+// The notice shown while the window in front belongs to a program run as
+// administrator and Velmora's input cannot reach it: its texts for the top
+// bar, the tray icon's tip and balloon, and its box in the top bar.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/LayoutScene.h"
+#include "ui/Picture.h"
+
+namespace velmora {
+
+class TextDrawer;
+
+// Translated: what happens, in a few words that fit a balloon's title
+// (63 characters); then why, and what to do about it.
+std::string BlockedInputTitle();
+std::string BlockedInputAdvice();
+// The tray icon's tip: the program's name, the title and the advice on three lines.
+std::string BlockedInputTrayTip();
+
+// The words of text in lines no wider than width; a word wider than a line
+// gets a line of its own. At most maxLines lines: a text that needs more
+// ends its last line with "..." where that fits.
+std::vector<std::string> WrapWords(std::string_view text, int width, int maxLines, TextDrawer& drawer);
+
+// Where the notice's box goes in the top bar: right of the tabs when that
+// leaves it room, otherwise over the tabs. Right is exclusive.
+struct NoticeSpan {
+    int Left = 0;
+    int Right = 0;
+};
+inline constexpr int NoticeRight = 465;     // short of the settings button
+inline constexpr int NoticeMinWidth = 240;  // room for the texts in three lines
+NoticeSpan NoticeSpanFor(int controllerCount);
+
+// The box with a warning sign, the problem and the remedy, when the scene's
+// status asks for it; nothing otherwise.
+void DrawElevationNotice(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
+
+}  // namespace velmora
