@@ -338,6 +338,9 @@ class Run:
             problems.append("Velmora.exe did not load the fake dinput8.dll")
         trace_events = events_of(self.trace.read_text(errors="replace").splitlines())
         rumble = [(t, w) for t, w in log_events if w[:1] == ["rumble"]]
+        for name in filter(None, self.scenario.options.get("absent", "").split(",")):
+            if (self.dir / name).exists():
+                problems.append(f"Velmora.exe wrote {name}, which must stay absent")
         problems += compare("event", self.scenario.expect_events, trace_events)
         problems += compare("rumble", self.scenario.expect_rumble, rumble)
         pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []

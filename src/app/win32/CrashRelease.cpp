@@ -10,13 +10,13 @@ namespace velmora {
 namespace {
 
 // The program's only globals of this kind: a crash has nothing else to
-// reach them through. All constant-initialised, so usable before and
-// after every other object's lifetime.
-HeldInput heldInput;
-std::atomic<SendInputFunction> crashSend{nullptr};
-std::atomic<LPTOP_LEVEL_EXCEPTION_FILTER> previousFilter{nullptr};
-std::atomic<std::terminate_handler> previousTerminate{nullptr};
-std::atomic<bool> installed{false};
+// reach them through. Constant-initialised, so usable before and after
+// every other object's lifetime.
+constinit HeldInput heldInput;
+constinit std::atomic<SendInputFunction> crashSend{nullptr};
+constinit std::atomic<LPTOP_LEVEL_EXCEPTION_FILTER> previousFilter{nullptr};
+constinit std::atomic<std::terminate_handler> previousTerminate{nullptr};
+constinit std::atomic<bool> installed{false};
 
 LONG WINAPI ReleaseOnCrash(EXCEPTION_POINTERS* exception) {
     ReleaseHeldInputNow();

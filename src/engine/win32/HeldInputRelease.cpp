@@ -8,8 +8,8 @@ namespace {
 
 // Static rather than on the stack: a stack overflow is one of the crashes
 // that come this way.
-std::array<InputRelease, HeldInputSlots> releases;
-std::array<INPUT, HeldInputSlots> records;
+constinit std::array<InputRelease, HeldInputSlots> releases;
+constinit std::array<INPUT, HeldInputSlots> records;
 std::atomic_flag sending = ATOMIC_FLAG_INIT;
 
 void Fill(INPUT& record, const InputRelease& release) {
