@@ -135,11 +135,11 @@ int RemoveTrayIcon(HWND window) {
 // itself. Exit 1 when the program refused or did not answer.
 int EndSession(HWND window) {
     DWORD_PTR allowed = 0;
-    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &allowed) ||
-        !allowed)
+    const LPARAM why = ENDSESSION_LOGOFF;
+    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, why, SMTO_NORMAL, 10000, &allowed) || !allowed)
         return 1;
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ignored) ? 0 : 1;
+    return SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, why, SMTO_NORMAL, 10000, &ignored) ? 0 : 1;
 }
 
 int Run(HWND window, int argc, char** argv) {
