@@ -1,10 +1,10 @@
 #pragma once
 // What is held down in the system right now: every key and mouse button
-// whose press went out through the sink and whose release has not. The
-// record lives in static storage and is made of lock-free atomics, so that a
-// crashed program (an unhandled exception, a terminate, the end of the
-// Windows session) can still take the releases out of it and send them,
-// without allocating, locking or trusting the engine's own state.
+// whose press went out through the sink and whose release has not. It is
+// made of lock-free atomics and the program keeps it in static storage, so
+// that a crashed program (an unhandled exception, a terminate) can still
+// take the releases out of it and send them, without allocating, locking or
+// trusting the engine's own state.
 
 #include <array>
 #include <atomic>
