@@ -96,7 +96,10 @@ class Environment:
             for font in Path("/usr/share/wine/fonts").glob("tahoma*.ttf"):
                 shutil.copy(font, fonts)
         subprocess.run(["wineserver", "-p", "600"], env=env, **QUIET)
-        subprocess.run(["wine", "cmd", "/c", "exit"], env=env, **QUIET)
+        # A crash (the crash scenario's) writes Wine's backtrace to the program's output and ends the
+        # process, instead of waiting on a crash dialog that nobody answers.
+        subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\WineDbg", "/v", "ShowCrashDialog",
+                        "/t", "REG_DWORD", "/d", "0", "/f"], env=env, **QUIET)
         return True
 
     def cleanup(self):
@@ -280,6 +283,8 @@ class Run:
                 if words[:2] == ["action", "start-second"]:
                     second = self.velmora(words[2:], "second")
                     self.children.append(second)
+                if words[:2] == ["action", "end-session"] and self.window("endsession") != 0:
+                    return ["Velmora.exe refused or did not answer the end of the session"]
                 if words[:1] == ["error"]:
                     return ["fake devices: " + " ".join(words)]
                 if words[:1] == ["end"]:
@@ -293,6 +298,8 @@ class Run:
         return [f"the scenario did not reach its end within {self.scenario.options['timeout']} s"]
 
     def close(self, program):
+        if self.scenario.options.get("ends") == "itself":
+            return self.await_end(program)
         problems = []
         if program.poll() is None:
             time.sleep(float(self.scenario.options.get("settle", "0.3")))
@@ -309,6 +316,15 @@ class Run:
                 problems.append("the second Velmora.exe did not end")
         return problems
 
+    def await_end(self, program):
+        """A scenario that crashes the program or ends the session: it must end without being closed."""
+        try:
+            program.wait(timeout=20)
+            return []
+        except subprocess.TimeoutExpired:
+            self.kill_all()
+            return ["Velmora.exe did not end by itself within 20 s"]
+
     def kill_all(self):
         env = self.env.wine_env()
         subprocess.run(["wine", "taskkill", "/f", "/im", "Velmora.exe"], env=env, **QUIET)
@@ -322,6 +338,9 @@ class Run:
             problems.append("Velmora.exe did not load the fake dinput8.dll")
         trace_events = events_of(self.trace.read_text(errors="replace").splitlines())
         rumble = [(t, w) for t, w in log_events if w[:1] == ["rumble"]]
+        for name in filter(None, self.scenario.options.get("absent", "").split(",")):
+            if (self.dir / name).exists():
+                problems.append(f"Velmora.exe wrote {name}, which must stay absent")
         problems += compare("event", self.scenario.expect_events, trace_events)
         problems += compare("rumble", self.scenario.expect_rumble, rumble)
         pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <new>
 
+#include "engine/HeldInput.h"
 #include "engine/Pass.h"
 #include "model/ProfileModel.h"
 
@@ -119,7 +120,10 @@ TEST(RunPass, AllocatesNoMemoryOnceWarm) {
     }
     CoreLoopState state;
     state.RumbleTest = {1, 50, {10, 20}};
-    SilentSink sink;
+    // Through the held record, as the program sends: it is part of the pass.
+    SilentSink output;
+    HeldInput held;
+    HeldInputSink sink(output, held);
     SilentRumble rumble;
     NoUserInterface ui;
     PassSeams seams{sink, ui, rumble};
@@ -136,8 +140,10 @@ TEST(RunPass, AllocatesNoMemoryOnceWarm) {
     ReleaseEverything(state, sink);
     Counting = false;
     EXPECT_EQ(Allocations.load(), 0);
-    EXPECT_GT(sink.Records, 1000) << "the profile must keep the emitter busy";
+    EXPECT_GT(output.Records, 1000) << "the profile must keep the emitter busy";
     EXPECT_GT(rumble.Commands, 0);
+    std::array<InputRelease, 4> left{};
+    EXPECT_EQ(TakeReleases(held, left), 0u) << "the record lets go of all the engine released";
 }
 
 TEST(CountingAllocator, CountsWhileCounting) {

@@ -222,6 +222,15 @@ DWORD World::GetPad(DWORD index, XINPUT_STATE* state) {
     return ERROR_DEVICE_NOT_CONNECTED;
 }
 
+void World::FaultIfAsked() {
+    if (!faultPending_.exchange(false)) return;
+    Log("fault");
+    // A write through a null pointer the compiler cannot see: the access
+    // violation of a real fault, on the program's own thread, inside its read.
+    volatile std::uintptr_t address = 0;
+    *reinterpret_cast<volatile int*>(address) = 1;
+}
+
 DWORD World::SetPad(DWORD index, const XINPUT_VIBRATION* vibration) {
     Lock lock(lock_);
     if (vibration)
@@ -260,6 +269,14 @@ void World::Apply(const Action& action) {
             // The tray icon's middle click: the close box only minimises by default.
             Log("action close");
             PostToProgram(WM_USER + 1, 0, WM_MBUTTONDOWN);
+            break;
+        case ActionKind::EndSession:
+            // The runner ends the session from another process, as the system does.
+            Log("action end-session");
+            break;
+        case ActionKind::Crash:
+            Log("action crash");
+            faultPending_ = true;
             break;
         case ActionKind::Mark:
             Log("mark %s", action.Text.c_str());

@@ -10,6 +10,8 @@
 #include <dinput.h>
 #include <xinput.h>
 
+#include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,6 +49,9 @@ public:
     DWORD GetPad(DWORD index, XINPUT_STATE* state);
     DWORD SetPad(DWORD index, const XINPUT_VIBRATION* vibration);
 
+    // After a read: the read whose group holds "crash" faults here, outside the lock.
+    void FaultIfAsked();
+
     void Log(const char* format, ...);
     static long long NowUs();
     static GUID InstanceGuid(int device);
@@ -72,6 +77,7 @@ private:
     unsigned baseline_ = 0;  // reads of the awaited device when the previous step ran
     long long stepRanUs_ = 0;
     bool ended_ = false;
+    std::atomic<bool> faultPending_{false};
     FILE* log_ = nullptr;
 };
 

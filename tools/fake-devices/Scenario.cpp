@@ -71,6 +71,8 @@ public:
         if (head == "plug" || head == "unplug") return PlugLine(w);
         if (head == "start-second") return Simple(ActionKind::StartSecond, w);
         if (head == "close") return Simple(ActionKind::Close, w);
+        if (head == "end-session") return Simple(ActionKind::EndSession, w);
+        if (head == "crash") return Simple(ActionKind::Crash, w);
         if (head == "mark") return Simple(ActionKind::Mark, w);
         int device = FindDevice(head);
         if (device < 0) return "unknown statement or device \"" + head + "\"";

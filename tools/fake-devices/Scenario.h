@@ -34,7 +34,9 @@ struct DeviceTraits {
     int Povs = 0;
 };
 
-enum class ActionKind { Plug, Unplug, Button, Axis, Pov, Stick, Trigger, StartSecond, Close, Mark };
+enum class ActionKind {
+    Plug, Unplug, Button, Axis, Pov, Stick, Trigger, StartSecond, Close, EndSession, Crash, Mark
+};
 
 struct Action {
     ActionKind Kind = ActionKind::Mark;

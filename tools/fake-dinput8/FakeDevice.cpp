@@ -108,7 +108,9 @@ HRESULT FakeDevice::GetDeviceState(DWORD size, LPVOID data) {
     if (!formatSet_) return DIERR_NOTACQUIRED;
     if (size != sizeof(DIJOYSTATE) || !data) return DIERR_INVALIDPARAM;
     World& world = World::Get();
-    if (!world.ReadJoy(device_, generation_, *static_cast<DIJOYSTATE*>(data))) {
+    const bool read = world.ReadJoy(device_, generation_, *static_cast<DIJOYSTATE*>(data));
+    world.FaultIfAsked();
+    if (!read) {
         if (!lostLogged_) world.Log("lost %s", world.Traits(device_).Name.c_str());
         lostLogged_ = true;
         return DIERR_INPUTLOST;

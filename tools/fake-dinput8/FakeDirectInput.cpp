@@ -63,7 +63,10 @@ __declspec(dllexport) const char* WINAPI VelmoraFakeDirectInput() { return "velm
 // The XInput entry points of the fake xinput1_3.dll land here, so that one
 // world serves both libraries (an XInput pad is a DirectInput device too).
 __declspec(dllexport) DWORD WINAPI VelmoraFakeXInputGetState(DWORD index, XINPUT_STATE* state) {
-    return velmora::fake::World::Get().GetPad(index, state);
+    velmora::fake::World& world = velmora::fake::World::Get();
+    const DWORD result = world.GetPad(index, state);
+    world.FaultIfAsked();
+    return result;
 }
 
 __declspec(dllexport) DWORD WINAPI VelmoraFakeXInputSetState(DWORD index, XINPUT_VIBRATION* vibration) {

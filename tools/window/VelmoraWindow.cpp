@@ -11,6 +11,8 @@
 //   velmora-window state        print "shown", "minimised" or "hidden"
 //   velmora-window tray left|right|middle
 //                               post the tray icon's callback with that button's press
+//   velmora-window endsession   send WM_QUERYENDSESSION and, when it is allowed,
+//                               WM_ENDSESSION, as the system does at logging off
 //   velmora-window second       post the message a second start sends (toggles minimised)
 //   velmora-window tray-remove  remove the program's tray icon, as a taskbar that ends does
 //   velmora-window taskbar-created
@@ -129,12 +131,24 @@ int RemoveTrayIcon(HWND window) {
     return Shell_NotifyIconW(NIM_DELETE, &data) ? 0 : 1;
 }
 
+// Logging off: the query first (the program may ask to save), then the end
+// itself. Exit 1 when the program refused or did not answer.
+int EndSession(HWND window) {
+    DWORD_PTR allowed = 0;
+    const LPARAM why = ENDSESSION_LOGOFF;
+    if (!SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, why, SMTO_NORMAL, 10000, &allowed) || !allowed)
+        return 1;
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, why, SMTO_NORMAL, 10000, &ignored) ? 0 : 1;
+}
+
 int Run(HWND window, int argc, char** argv) {
     const std::string command = argv[1];
     if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
     if (command == "find") return 0;
     if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;
     if (command == "closebox") return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == "endsession") return EndSession(window);
     if (command == "second") return PostMessageA(window, SecondStartMessage, 0, 0) ? 0 : 1;
     if (command == "tray-remove") return RemoveTrayIcon(window);
     if (command == "taskbar-created")

@@ -20,6 +20,7 @@
 #include "devices/DeviceContext.h"
 #include "devices/DeviceRumble.h"
 #include "devices/win32/Win32DeviceApi.h"
+#include "engine/HeldInput.h"
 #include "engine/Pass.h"
 #include "engine/ProgramState.h"
 #include "engine/win32/SendInputSink.h"
@@ -41,6 +42,8 @@ struct Application {
     DeviceRumble Rumble{Devices};
     SendInputEntry SendInput;
     std::unique_ptr<SendInputSink> Sink;
+    // What the engine sends through: Sink, keeping what is held for a crash to release.
+    std::unique_ptr<HeldInputSink> Output;
     ProgramShell Shell{*this};
 
     // The window is restored rather than minimised (its minimise and restore

@@ -10,7 +10,7 @@ namespace velmora {
 void RunProgramPass(Application& app) {
     const std::size_t countBefore = app.Main.List.Count();
     const std::uint8_t selectedBefore = app.Main.List.Selected;
-    MainPassSeams seams{app.Devices, *app.Sink, app.Ui, app.Config, app.Shell};
+    MainPassSeams seams{app.Devices, *app.Output, app.Ui, app.Config, app.Shell};
     RunMainPass(app.Main, seams);
     if (app.Main.List.Count() != countBefore || app.Main.List.Selected != selectedBefore)
         app.Ui.RedrawLayout();

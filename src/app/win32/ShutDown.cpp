@@ -1,6 +1,7 @@
 #include "app/win32/ShutDown.h"
 
 #include "app/win32/Application.h"
+#include "app/win32/CrashRelease.h"
 #include "app/win32/MainWindow.h"
 #include "app/win32/SystemQueries.h"
 #include "app/win32/TrayIcon.h"
@@ -13,7 +14,7 @@ namespace {
 // Keys the engine holds would otherwise stay pressed in whatever program
 // has the focus after Velmora is gone.
 void ReleaseHeldInput(Application& app) {
-    if (app.Sink) ReleaseEverything(app.Main.Loop, *app.Sink);
+    if (app.Output) ReleaseEverything(app.Main.Loop, *app.Output);
 }
 
 void ReleaseDevices(Application& app) {
@@ -31,6 +32,8 @@ void ShutDown(Application& app) {
     ReleaseDevices(app);
     StoreMainWindowPosition(app);
     SaveConfigurationIfChanged(app.Config, app.Ui);
+    StopCrashRelease();
+    app.Output.reset();
     app.Sink.reset();
     app.SendInput.SendInput = nullptr;
     app.SendInput.Library.Free();

@@ -3,6 +3,7 @@
 #include "app/StartupGates.h"
 #include "app/WindowsVersion.h"
 #include "app/win32/Application.h"
+#include "app/win32/CrashRelease.h"
 #include "app/win32/HandOver.h"
 #include "app/win32/MainWindow.h"
 #include "app/win32/SystemQueries.h"
@@ -120,6 +121,8 @@ void FirstActivation(Application& app) {
     ApplyUserRegistrySettings(app.Ui, ProgramFileName(), app.Config.StartWithWindows);
     LoadXInputLibrary(app);
     app.Sink = std::make_unique<SendInputSink>(app.SendInput.SendInput);
+    app.Output = std::make_unique<HeldInputSink>(*app.Sink, ProgramHeldInput());
+    InstallCrashRelease(app.SendInput.SendInput);
 }
 
 }  // namespace velmora
