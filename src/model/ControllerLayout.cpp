@@ -6,11 +6,17 @@ namespace velmora {
 
 namespace {
 
+// One pixel, then the filled part copied onto the rest, doubling each time:
+// a whole picture in 18 block copies instead of a loop over every pixel.
 void FillMagenta(std::vector<std::uint8_t>& pixels) {
-    for (std::size_t at = 0; at + 2 < pixels.size(); at += 3) {
-        pixels[at] = 0xFF;
-        pixels[at + 1] = 0x00;
-        pixels[at + 2] = 0xFF;
+    constexpr std::uint8_t Pixel[] = {0xFF, 0x00, 0xFF};
+    const std::size_t whole = pixels.size() / 3 * 3;
+    std::size_t filled = std::min<std::size_t>(3, whole);
+    std::copy_n(Pixel, filled, pixels.begin());
+    while (filled < whole) {
+        const std::size_t count = std::min(filled, whole - filled);
+        std::copy_n(pixels.begin(), count, pixels.begin() + static_cast<std::ptrdiff_t>(filled));
+        filled += count;
     }
 }
 
@@ -33,6 +39,21 @@ void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t val
     layout.Image[at] = static_cast<std::uint8_t>(value >> 16);
     layout.Image[at + 1] = static_cast<std::uint8_t>(value >> 8);
     layout.Image[at + 2] = static_cast<std::uint8_t>(value);
+}
+
+bool CopyPixelRow(const ControllerFileType& layout, int row, std::span<std::uint32_t> pixels) {
+    bool blank = true;
+    for (int column = 0; column < ImageWidth; ++column) {
+        const std::uint32_t value = PixelValue(layout, row, column);
+        pixels[static_cast<std::size_t>(column)] = value;
+        blank = blank && value == Magenta;
+    }
+    return blank;
+}
+
+void SetPixelRow(ControllerFileType& layout, int row, std::span<const std::uint32_t> pixels) {
+    for (int column = 0; column < ImageWidth; ++column)
+        SetPixel(layout, row, column, pixels[static_cast<std::size_t>(column)]);
 }
 
 std::vector<std::uint8_t> MagentaPixels(std::size_t pixels) {

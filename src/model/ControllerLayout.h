@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -123,6 +124,11 @@ inline std::size_t PixelOffset(int row, int column) {
 // A pixel as blue * 65536 + green * 256 + red, and back.
 std::uint32_t PixelValue(const ControllerFileType& layout, int row, int column);
 void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t value);
+// A whole row of the picture, left to right, ImageWidth values as PixelValue
+// gives them; true when every one is Magenta.
+bool CopyPixelRow(const ControllerFileType& layout, int row, std::span<std::uint32_t> pixels);
+// Sets a whole row of the picture from the first ImageWidth values.
+void SetPixelRow(ControllerFileType& layout, int row, std::span<const std::uint32_t> pixels);
 
 // A group is placed when its first direction (or the left trigger) has Left != 0.
 bool DPadPlaced(const ControllerFileType& layout);

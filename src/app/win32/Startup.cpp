@@ -1,7 +1,6 @@
 #include "app/win32/Startup.h"
 
 #include "ProgramVersion.h"
-
 #include "app/StartupGates.h"
 #include "app/WindowsVersion.h"
 #include "app/win32/Application.h"
