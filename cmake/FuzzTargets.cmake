@@ -15,3 +15,7 @@ foreach(source IN LISTS VELMORA_FUZZ_SOURCES)
   target_compile_options(${name} PRIVATE ${VELMORA_WARNINGS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
 endforeach()
+
+# The per-pixel helpers run without coverage tracing (tests/fuzz/coverage-ignore.txt says why).
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/model/ControllerLayout.cpp APPEND PROPERTY COMPILE_OPTIONS
+             -fsanitize-coverage-ignorelist=${CMAKE_SOURCE_DIR}/tests/fuzz/coverage-ignore.txt)

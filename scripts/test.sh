@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test of Velmora: the native suites under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the same suites
-# cross-compiled for Windows and run under Wine, a short fuzzing run of every
-# file reader, and a short benchmark run.
+# cross-compiled for Windows and run under Wine, the release zip and a check
+# of its contents, a short fuzzing run of every file reader, and a short
+# benchmark run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -30,6 +31,10 @@ if ! ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"; then
   echo "== Windows tests once more, in case Wine hung at a process's exit"
   ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"
 fi
+
+echo "== The release zip: what ReadMe.txt promises, system DLLs only"
+bash scripts/package.sh
+python3 scripts/check-package.py dist/Velmora-*-win64.zip
 
 echo "== Fuzzing every file reader for a short, bounded time (clang, sanitizers)"
 bash scripts/fuzz.sh 10

@@ -98,7 +98,7 @@ void ReadImage(FileAccess& file, ControllerFileType& layout) {
         const int count = file.ReadNumbers(ImageLineKey(r), RowPixels + 1, 0, 0xFFFFFF, 0, true);
         const std::vector<std::uint32_t> row =
             DecodeRow(std::span<const std::int32_t>(file.Numbers.data(), static_cast<std::size_t>(count)));
-        for (int c = 0; c < ImageWidth; ++c) SetPixel(layout, r, c, row[static_cast<std::size_t>(c)]);
+        SetPixelRow(layout, r, row);
     }
 }
 

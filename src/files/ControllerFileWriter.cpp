@@ -68,12 +68,7 @@ void AddImage(FileAccess& file, const ControllerFileType& layout) {
     file.AddSection("Image");
     std::vector<std::uint32_t> row(RowPixels);
     for (int r = 0; r < ImageHeight; ++r) {
-        bool background = true;
-        for (int c = 0; c < ImageWidth; ++c) {
-            row[static_cast<std::size_t>(c)] = PixelValue(layout, r, c);
-            background = background && row[static_cast<std::size_t>(c)] == Magenta;
-        }
-        if (!background) file.AddEntry(ImageLineKey(r), FormatRowItems(EncodeRow(row)));
+        if (!CopyPixelRow(layout, r, row)) file.AddEntry(ImageLineKey(r), FormatRowItems(EncodeRow(row)));
     }
 }
 

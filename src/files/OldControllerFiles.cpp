@@ -5,6 +5,7 @@
 
 #include "files/OldControllerFiles.h"
 
+#include <algorithm>
 #include <array>
 
 #include "base/FileMessages.h"
@@ -58,8 +59,17 @@ void UpgradeFromVersion1(std::string& bytes) {
         SetByteAt(bytes, TriggerOffset + 1, static_cast<std::uint8_t>(right | 8));
 }
 
+// The picture in one copy; bytes past the end of a short file read as 0, as
+// single byte reads give them.
 void ReadPicture(FileAccess& file, ControllerFileType& layout) {
-    for (std::size_t at = 0; at < ImageBytes; ++at) layout.Image[at] = file.ReadByte();
+    const std::size_t start = std::min(file.Position, file.Buffer.size());
+    const std::size_t present = std::min(ImageBytes, file.Buffer.size() - start);
+    const auto from = file.Buffer.begin() + static_cast<std::ptrdiff_t>(start);
+    std::transform(from, from + static_cast<std::ptrdiff_t>(present), layout.Image.begin(),
+                   [](char byte) { return static_cast<std::uint8_t>(byte); });
+    std::fill(layout.Image.begin() + static_cast<std::ptrdiff_t>(present), layout.Image.end(),
+              std::uint8_t{0});
+    file.Position += ImageBytes;
     PictureChanged(layout);
 }
 

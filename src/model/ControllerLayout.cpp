@@ -7,11 +7,17 @@ namespace velmora {
 
 namespace {
 
+// One pixel, then the filled part copied onto the rest, doubling each time:
+// a whole picture in 18 block copies instead of a loop over every pixel.
 void FillMagenta(std::vector<std::uint8_t>& pixels) {
-    for (std::size_t at = 0; at + 2 < pixels.size(); at += 3) {
-        pixels[at] = 0xFF;
-        pixels[at + 1] = 0x00;
-        pixels[at + 2] = 0xFF;
+    constexpr std::uint8_t Pixel[] = {0xFF, 0x00, 0xFF};
+    const std::size_t whole = pixels.size() / 3 * 3;
+    std::size_t filled = std::min<std::size_t>(3, whole);
+    std::copy_n(Pixel, filled, pixels.begin());
+    while (filled < whole) {
+        const std::size_t count = std::min(filled, whole - filled);
+        std::copy_n(pixels.begin(), count, pixels.begin() + static_cast<std::ptrdiff_t>(filled));
+        filled += count;
     }
 }
 
@@ -42,6 +48,21 @@ void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t val
 void PictureChanged(ControllerFileType& layout) {
     static std::atomic<std::uint64_t> last{0};
     layout.PictureVersion = last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
+bool CopyPixelRow(const ControllerFileType& layout, int row, std::span<std::uint32_t> pixels) {
+    bool blank = true;
+    for (int column = 0; column < ImageWidth; ++column) {
+        const std::uint32_t value = PixelValue(layout, row, column);
+        pixels[static_cast<std::size_t>(column)] = value;
+        blank = blank && value == Magenta;
+    }
+    return blank;
+}
+
+void SetPixelRow(ControllerFileType& layout, int row, std::span<const std::uint32_t> pixels) {
+    for (int column = 0; column < ImageWidth; ++column)
+        SetPixel(layout, row, column, pixels[static_cast<std::size_t>(column)]);
 }
 
 std::vector<std::uint8_t> MagentaPixels(std::size_t pixels) {

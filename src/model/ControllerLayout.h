@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -131,6 +132,11 @@ void SetPixel(ControllerFileType& layout, int row, int column, std::uint32_t val
 // Gives the layout a new PictureVersion. SetPixel and ResetLayout do it; code
 // that writes Image otherwise calls it after.
 void PictureChanged(ControllerFileType& layout);
+// A whole row of the picture, left to right, ImageWidth values as PixelValue
+// gives them; true when every one is Magenta.
+bool CopyPixelRow(const ControllerFileType& layout, int row, std::span<std::uint32_t> pixels);
+// Sets a whole row of the picture from the first ImageWidth values.
+void SetPixelRow(ControllerFileType& layout, int row, std::span<const std::uint32_t> pixels);
 
 // A group is placed when its first direction (or the left trigger) has Left != 0.
 bool DPadPlaced(const ControllerFileType& layout);

@@ -74,8 +74,8 @@ TEST_F(OldControllerFiles, Version2ReadsPictureLocationsAccessesAndNames) {
     EXPECT_EQ(layout->DPadAccess[3].Kind, DPadKind::POV);
     EXPECT_EQ(layout->StickAccess[0][0], (AxisAccess{3, 1, 0}));
     EXPECT_EQ(layout->StickAccess[0][1], (AxisAccess{1, 0, 0}));
-    EXPECT_EQ(layout->StickAccess[1][0].Axis, NoAxis);  // 200 is out of range
-    EXPECT_EQ(layout->StickAccess[1][1].Axis, NoAxis);  // 16 is out of range
+    EXPECT_EQ(layout->StickAccess[1][0].Axis, NoAxis);           // 200 is out of range
+    EXPECT_EQ(layout->StickAccess[1][1].Axis, NoAxis);           // 16 is out of range
     EXPECT_EQ(layout->TriggerAccess[0], (AxisAccess{2, 1, 1}));  // whole axis reversed
     EXPECT_EQ(layout->TriggerAccess[1], (AxisAccess{7, 0, 0}));  // upper half
     EXPECT_EQ(layout->ButtonNames[0], "Fire");
@@ -142,6 +142,18 @@ TEST_F(OldControllerFiles, ACutFileReadsWhatItHolds) {
     EXPECT_TRUE(ReadControllerFile(folder.Write("Cut.velmoracontroller", bytes), *layout, ui));
     EXPECT_EQ(PixelValue(*layout, 0, 0), 0xFFFFFFu);
     EXPECT_EQ(PixelValue(*layout, 255, 511), 0u);
+}
+
+TEST_F(OldControllerFiles, ACutInsideAPixelKeepsItsBytesAndZeroesTheRest) {
+    OldFile file;
+    file.Picture[30] = '\x12';  // pixel 10: blue 12, green 34, then the cut
+    file.Picture[31] = '\x34';
+    const std::size_t head = std::string_view("VelmoraController").size() + 2;  // signature, version
+    const std::string bytes = file.Bytes().substr(0, head + 32);
+    EXPECT_TRUE(ReadControllerFile(folder.Write("Cut.velmoracontroller", bytes), *layout, ui));
+    EXPECT_EQ(PixelValue(*layout, 0, 9), 0xFFFFFFu);
+    EXPECT_EQ(PixelValue(*layout, 0, 10), 0x123400u);
+    EXPECT_EQ(PixelValue(*layout, 0, 11), 0u);
 }
 
 }  // namespace

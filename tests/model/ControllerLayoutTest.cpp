@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "model/ControllerLayout.h"
 
 namespace velmora {
@@ -27,6 +29,31 @@ TEST(ControllerLayoutWords, AxisNamesAreFoundOnlyExactly) {
     EXPECT_EQ(FindAxisName("axis x"), -1);
     EXPECT_EQ(FindAxisName("Axis X "), -1);
     EXPECT_EQ(ShortAxisNames[6], "Slider1");
+}
+
+TEST(ControllerLayoutPixels, BlankPicturesAreMagentaToTheLastPixel) {
+    for (std::size_t pixels : {0u, 1u, 2u, 3u, 5u, 1000u, 512u * 256u}) {
+        const std::vector<std::uint8_t> image = MagentaPixels(pixels);
+        ASSERT_EQ(image.size(), pixels * 3);
+        for (std::size_t at = 0; at < image.size(); at += 3)
+            ASSERT_TRUE(image[at] == 0xFF && image[at + 1] == 0 && image[at + 2] == 0xFF)
+                << "pixel " << at / 3 << " of " << pixels;
+    }
+}
+
+TEST(ControllerLayoutPixels, RowsAreCopiedWholeAndBlankOnlyWhenAllMagenta) {
+    auto layout = std::make_unique<ControllerFileType>();
+    std::vector<std::uint32_t> row(ImageWidth, Magenta);
+    row.back() = 0x010203;
+    SetPixelRow(*layout, 7, row);
+    EXPECT_EQ(PixelValue(*layout, 7, 0), Magenta);
+    EXPECT_EQ(PixelValue(*layout, 7, ImageWidth - 1), 0x010203u);
+    EXPECT_EQ(PixelValue(*layout, 8, 0), Magenta);  // the next row is untouched
+    std::vector<std::uint32_t> copy(ImageWidth);
+    EXPECT_FALSE(CopyPixelRow(*layout, 7, copy));
+    EXPECT_EQ(copy, row);
+    EXPECT_TRUE(CopyPixelRow(*layout, 6, copy));
+    EXPECT_EQ(copy, std::vector<std::uint32_t>(ImageWidth, Magenta));
 }
 
 TEST(ControllerLayoutPixels, ValueIsBlueGreenRedFromTheFirstByte) {

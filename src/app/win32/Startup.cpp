@@ -1,5 +1,6 @@
 #include "app/win32/Startup.h"
 
+#include "ProgramVersion.h"
 #include "app/StartupGates.h"
 #include "app/WindowsVersion.h"
 #include "app/win32/Application.h"
@@ -102,7 +103,7 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     if (!app.Window) return false;
     app.Ui.SetOwner(app.Window);
     app.Ui.SetConfiguration(&app.Config);
-    app.Ui.Help().ProgramVersion = "1.0";  // as in Velmora.rc's version record
+    app.Ui.Help().ProgramVersion = VELMORA_VERSION_TEXT;  // the same as the version record's
     app.Devices.SetWindow(app.Window);
     app.Main.ProgramState = ProgramCreated;
     TurnOffStickyKeys(app);
