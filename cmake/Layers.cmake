@@ -25,7 +25,12 @@ function(velmora_layer name)
   endforeach()
   target_link_libraries(velmora_${name} PUBLIC ${below})
 
-  file(GLOB win32_sources CONFIGURE_DEPENDS ${folder}/win32/*.cpp)
+  # A subfolder (settings) has its win32/ part inside the layer's: win32/settings.
+  set(win32_patterns ${folder}/win32/*.cpp)
+  foreach(sub IN LISTS LAYER_SUBFOLDERS)
+    list(APPEND win32_patterns ${folder}/win32/${sub}/*.cpp)
+  endforeach()
+  file(GLOB win32_sources CONFIGURE_DEPENDS ${win32_patterns})
   if(WIN32 AND win32_sources)
     list(FILTER win32_sources EXCLUDE REGEX "/WinMain\\.cpp$")
     add_library(velmora_${name}_win32 STATIC ${win32_sources})

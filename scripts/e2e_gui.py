@@ -11,11 +11,13 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Velmora.exe yet).
 """
 
 import argparse
+import importlib.util
 import re
 import shutil
 import subprocess
 import sys
 import time
+from pathlib import Path
 
 import e2e
 
@@ -506,6 +508,19 @@ def sessions(env):
                            "[Window Positions]\nMainWindowPosition=900,700\n"})]
 
 
+def window_sessions(env):
+    """The sessions of the settings windows' checks: one module each in scripts/gui_windows/,
+    with a function sessions(env) that gives them as sessions() does."""
+    folder = Path(__file__).resolve().parent / "gui_windows"
+    found = []
+    for path in sorted(folder.glob("*.py")):
+        spec = importlib.util.spec_from_file_location(f"gui_windows.{path.stem}", path)
+        module = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(module)
+        found += module.sessions(env)
+    return found
+
+
 def run_gui(env, only=None):
     exe = env.velmora_exe()
     if not exe:
@@ -519,7 +534,7 @@ def run_gui(env, only=None):
     shutil.rmtree(shots, ignore_errors=True)
     shots.mkdir(parents=True)
     started, failed = time.monotonic(), 0
-    for name, scenario, checks, start in sessions(env):
+    for name, scenario, checks, start in sessions(env) + window_sessions(env):
         chosen = [c for c in checks if not only or c[0] in only]
         if chosen:
             failed += run_session(env, exe, shots, name, scenario, chosen, **start)

@@ -14,6 +14,7 @@
 #include "app/win32/ForegroundLevels.h"
 #include "app/win32/ProgramShell.h"
 #include "app/win32/Win32UserInterface.h"
+#include "app/win32/settings/SettingsForms.h"
 #include "base/win32/Win32FileSystem.h"
 #include "base/win32/Windows.h"
 #include "devices/ControllerList.h"
@@ -45,6 +46,8 @@ struct Application {
     // What the engine sends through: Sink, keeping what is held for a crash to release.
     std::unique_ptr<HeldInputSink> Output;
     ProgramShell Shell{*this};
+    // The settings windows, made with the main window.
+    SettingsFormsHandle Forms;
 
     // The window is restored rather than minimised (its minimise and restore
     // events act only on a change of this).

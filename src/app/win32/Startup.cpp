@@ -103,6 +103,7 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     if (!app.Window) return false;
     app.Ui.SetOwner(app.Window);
     app.Ui.SetConfiguration(&app.Config);
+    app.Forms = MakeSettingsForms(app);
     app.Ui.Help().ProgramVersion = VELMORA_VERSION_TEXT;  // the same as the version record's
     app.Devices.SetWindow(app.Window);
     app.Main.ProgramState = ProgramCreated;

@@ -31,6 +31,8 @@ public:
 
     // The form that shows a settings window (kept by the caller for the run).
     void RegisterForm(SettingsWindow window, TSettingsForm& form);
+    // Before the forms go: every settings window counts as closed from then on.
+    void ForgetForms() { forms_.fill(nullptr); }
 
     int ShowMessageDialog(const MessageDialog& dialog) override;
     bool IsWindowOpen(SettingsWindow window) const override;
