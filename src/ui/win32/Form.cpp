@@ -1,5 +1,7 @@
 #include "ui/win32/Form.h"
 
+#include <commctrl.h>
+
 #include "ui/win32/DialogControls.h"
 
 namespace velmora {
@@ -7,6 +9,18 @@ namespace {
 
 // Marks a form's window, so that the message pump can tell it from others.
 constexpr wchar_t FormProperty[] = L"VelmoraForm";
+
+// Track bars, tabs, up-downs, list views and combo boxes, with the visual
+// styles that the program's manifest asks for; registered once per run.
+void RegisterCommonControls() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
+                                          ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        return InitCommonControlsEx(&controls) != 0;
+    }();
+    (void)registered;
+}
 
 }  // namespace
 
@@ -22,6 +36,7 @@ TForm::~TForm() {
 bool TForm::Create(HWND owner) {
     if (window_) return true;
     owner_ = owner;
+    RegisterCommonControls();
     window_ = CreateDialogWindow(className_, Procedure, owner, clientWidth_, clientHeight_, this);
     if (!window_) return false;
     SetPropW(window_, FormProperty, reinterpret_cast<HANDLE>(this));
