@@ -76,7 +76,7 @@ bool ClickOnTopBar(DeviceContext& context, MainWindowStatus& status, MouseButton
 bool ClickOnProfileName(DeviceContext& context, MainWindowStatus& status) {
     PruneSelectedRecentProfiles(context.List, context.Config);
     const std::vector<MenuItem> items = ProfileOpenPopupMenu(context.List, context.Config);
-    if (items.empty()) return RunProfileOpenChoice(context, OpenDialogTag);
+    if (items.empty()) return RunProfileOpenChoice(context, RecentProfileMenu::OpenDialog);
     return RunProfileOpenChoice(context,
                                 ShowButtonMenu(context.Ui, status.ProfileNamePressed, items, ProfileNameBox));
 }
@@ -123,7 +123,7 @@ bool ClickOnLines(DeviceContext& context, MainWindowStatus& status, MouseButton 
         const auto items = ProfilePopupMenu(context.List);
         const int tag = ShowButtonMenu(context.Ui, status.ProfileButtonPressed, items, ProfileButton);
         // Open goes on to the name box's recent-profile list, which leads to the open dialog.
-        if (tag == ProfileOpenTag) return ClickOnProfileName(context, status);
+        if (tag == ProfileMenu::Open) return ClickOnProfileName(context, status);
         return RunProfileChoice(context, tag);
     }
     // A layout is shown while the selected controller is there: a lost one's picture has slid out.

@@ -12,16 +12,16 @@ bool RunProfileChoice(DeviceContext& context, int tag) {
     ControllerDataType* c = SelectedController(context.List);
     if (!c) return false;
     switch (tag) {
-        case 1:
+        case ProfileMenu::New:
             NewProfileCommand(context);
             return true;
-        case 3:
+        case ProfileMenu::Save:
             WriteProfile(c->Profile, context.Ui);
             return true;
-        case 4:
+        case ProfileMenu::SaveAs:
             SaveProfileAs(context, context.List.Selected);
             return true;
-        case 5:
+        case ProfileMenu::Settings:
             context.Ui.OpenWindow(SettingsWindow::ProfileSettings);
             return true;
         default:
@@ -32,22 +32,22 @@ bool RunProfileChoice(DeviceContext& context, int tag) {
 bool RunControllerChoice(DeviceContext& context, int tag) {
     if (!SelectedController(context.List)) return false;
     switch (tag) {
-        case 1:
+        case ControllerMenu::New:
             NewControllerFile(context);
             return true;
-        case 2:
+        case ControllerMenu::Settings:
             context.Ui.OpenWindow(SettingsWindow::ControllerSettings);
             return true;
-        case 3:
+        case ControllerMenu::Open:
             OpenControllerFile(context);
             return true;
-        case 4:
+        case ControllerMenu::Save:
             SaveControllerFile(context);
             return true;
-        case 5:
+        case ControllerMenu::SaveAs:
             SaveControllerFileAs(context, context.List.Selected);
             return true;
-        case 6:
+        case ControllerMenu::Properties:
             context.Ui.OpenWindow(SettingsWindow::ControllerProperties);
             return true;
         default:
@@ -80,19 +80,19 @@ bool RunAssignmentChoice(DeviceContext& context, int control, int tag) {
     if (!c || control < 0 || control >= ControlCount) return false;
     UserInterface& ui = context.Ui;
     switch (tag) {
-        case 0:
+        case AssignmentMenu::Assignment:
             ui.OpenWindowFor(SettingsWindow::Assignment, control);
             return true;
-        case 1:
+        case AssignmentMenu::Toggle:
             SwitchToggle(c->Profile, control, ui);
             break;
-        case 2:
+        case AssignmentMenu::Turbo:
             SwitchTurbo(c->Profile, control, ui);
             break;
-        case 3:
+        case AssignmentMenu::Rumble:
             SwitchRumble(c->Profile, control, ui);
             break;
-        case 4:
+        case AssignmentMenu::Clear:
             ClearControlCommand(context, control);
             return true;
         default:

@@ -35,14 +35,14 @@ bool SelectedConnected(const ControllerListType& list) {
 std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list) {
     const ControllerDataType* c = SelectedController(list);
     const bool connected = SelectedConnected(list);
-    MenuItem settings = WindowItem("*Settings*", 5, connected);
+    MenuItem settings = WindowItem("*Settings*", ProfileMenu::Settings, connected);
     settings.Visible = false;  // the profile settings window is not offered yet
     return {
-        WindowItem("*New*", 1, connected),
-        WindowItem("*Open*", ProfileOpenTag, connected),
+        WindowItem("*New*", ProfileMenu::New, connected),
+        WindowItem("*Open*", ProfileMenu::Open, connected),
         settings,
-        CommandItem("*Save*", 3, c && c->Profile.Changed && !c->Profile.FileName.empty()),
-        WindowItem("*Save As*", 4, c != nullptr),
+        CommandItem("*Save*", ProfileMenu::Save, c && c->Profile.Changed && !c->Profile.FileName.empty()),
+        WindowItem("*Save As*", ProfileMenu::SaveAs, c != nullptr),
     };
 }
 
@@ -51,12 +51,12 @@ std::vector<MenuItem> ControllerPopupMenu(const ControllerListType& list) {
     const bool connected = SelectedConnected(list);
     const ControllerFileType* layout = c ? &list.Layouts[c->ControllerFileIndex] : nullptr;
     return {
-        WindowItem("*New*", 1, connected),
-        WindowItem("*Settings*", 2, connected),
-        WindowItem("*Open*", 3, connected),
-        CommandItem("*Save*", 4, layout && layout->Changed && !layout->FileName.empty()),
-        WindowItem("*Save As*", 5, c != nullptr),
-        WindowItem("*Properties*", 6, connected),
+        WindowItem("*New*", ControllerMenu::New, connected),
+        WindowItem("*Settings*", ControllerMenu::Settings, connected),
+        WindowItem("*Open*", ControllerMenu::Open, connected),
+        CommandItem("*Save*", ControllerMenu::Save, layout && layout->Changed && !layout->FileName.empty()),
+        WindowItem("*Save As*", ControllerMenu::SaveAs, c != nullptr),
+        WindowItem("*Properties*", ControllerMenu::Properties, connected),
     };
 }
 
@@ -102,13 +102,13 @@ MenuItem OptionItem(std::string_view key, int tag, bool on) {
 std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int control) {
     const AssignmentType& assignment = profile.Current(control);
     return {
-        WindowItem("*Assignment*", 0),
+        WindowItem("*Assignment*", AssignmentMenu::Assignment),
         SeparatorItem(),
-        OptionItem("*Toggle*", 1, assignment.Toggle),
-        OptionItem("*Turbo*", 2, assignment.Turbo),
-        OptionItem("*Rumble*", 3, assignment.Rumble),
+        OptionItem("*Toggle*", AssignmentMenu::Toggle, assignment.Toggle),
+        OptionItem("*Turbo*", AssignmentMenu::Turbo, assignment.Turbo),
+        OptionItem("*Rumble*", AssignmentMenu::Rumble, assignment.Rumble),
         SeparatorItem(),
-        CommandItem("*Clear (Middle Mouse Button/Wheel Click)*", 4),
+        CommandItem("*Clear (Middle Mouse Button/Wheel Click)*", AssignmentMenu::Clear),
     };
 }
 

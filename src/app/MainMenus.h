@@ -7,17 +7,12 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/MenuTags.h"
 #include "base/UserInterface.h"
 #include "devices/DeviceContext.h"
 #include "model/Profile.h"
 
 namespace velmora {
-
-// Tags shared by the recent-profile menus: the open dialog, and the first recent profile.
-inline constexpr int OpenDialogTag = 9;
-inline constexpr int FirstRecentProfileTag = 10;
-// The profile menu's Open, which leads on to the recent-profile menu.
-inline constexpr int ProfileOpenTag = 2;
 
 std::vector<MenuItem> ProfilePopupMenu(const ControllerListType& list);
 std::vector<MenuItem> ControllerPopupMenu(const ControllerListType& list);
@@ -28,10 +23,9 @@ std::vector<MenuItem> SetPopupMenu(const ProfileType& profile);
 std::vector<MenuItem> AssignmentPopupMenu(const ProfileType& profile, int control);
 // For an indicator of the layout (IndicatorIndex: DPad, Stick 1, Stick 2, Triggers).
 std::vector<MenuItem> LayoutSettingsPopupMenu(const ProfileType& profile, int group);
-// The selected controller's recent profiles (Tag 10 + index), then "[All...]" (Tag 9);
-// empty when it has none.
 // Drops the selected controller's recent profiles whose files are gone, before a menu lists them.
 void PruneSelectedRecentProfiles(ControllerListType& list, ConfigurationType& config);
+// The selected controller's recent profiles, then "[All...]"; empty when it has none.
 std::vector<MenuItem> ProfileOpenPopupMenu(const ControllerListType& list, const ConfigurationType& config);
 
 enum class TrayCommand : std::uint8_t { None, Restore, Minimize, Close };
@@ -43,14 +37,14 @@ TrayCommand RunTrayChoice(DeviceContext& context, int tag);
 
 // The commands of the main window's menus, given the chosen Tag (NoMenuChoice
 // does nothing). True when something was done. The profile menu's Open
-// (ProfileOpenTag) is not run here: the click shows the recent-profile menu.
+// (ProfileMenu::Open) is not run here: the click shows the recent-profile menu.
 bool RunProfileChoice(DeviceContext& context, int tag);
 bool RunControllerChoice(DeviceContext& context, int tag);
 bool RunHelpChoice(DeviceContext& context, int tag);
 bool RunSetChoice(ProfileType& profile, int tag);
 bool RunAssignmentChoice(DeviceContext& context, int control, int tag);
 bool RunLayoutSettingsChoice(DeviceContext& context, int group, int tag);
-// Tag 9 asks for the open dialog, Tags 10.. open that recent profile.
+// The open dialog, or that recent profile.
 bool RunProfileOpenChoice(DeviceContext& context, int tag);
 
 // The middle click and the menu's Clear: the assignment window is closed and

@@ -41,23 +41,23 @@ std::vector<MenuItem> ProfileOpenPopupMenu(const ControllerListType& list, const
         if (entry->RecentProfiles[k].empty()) continue;
         MenuItem item;
         item.Caption = RecentProfileCaption(entry->RecentProfiles[k]);
-        item.Tag = FirstRecentProfileTag + static_cast<int>(k);
+        item.Tag = RecentProfileMenu::FirstProfile + static_cast<int>(k);
         items.push_back(std::move(item));
     }
     if (!items.empty()) {
         MenuItem all;
         all.Caption = "[" + Translate("*All*") + "...]";
-        all.Tag = OpenDialogTag;
+        all.Tag = RecentProfileMenu::OpenDialog;
         items.push_back(std::move(all));
     }
     return items;
 }
 
 bool RunProfileOpenChoice(DeviceContext& context, int tag) {
-    if (tag == OpenDialogTag) return RequestProfile(context, ChooseProfileFile, {});
+    if (tag == RecentProfileMenu::OpenDialog) return RequestProfile(context, ChooseProfileFile, {});
     const ControllerDataType* c = SelectedController(context.List);
     const KnownControllerDataType* entry = c ? KnownEntryOf(*c, context.Config) : nullptr;
-    const int k = tag - FirstRecentProfileTag;
+    const int k = tag - RecentProfileMenu::FirstProfile;
     if (!entry || k < 0 || k >= static_cast<int>(entry->RecentProfiles.size())) return false;
     const std::string& file = entry->RecentProfiles[static_cast<std::size_t>(k)];
     return !file.empty() && RequestProfile(context, OpenRecentProfile, file);
@@ -67,30 +67,30 @@ std::vector<MenuItem> TrayPopupMenu(const ControllerListType& list, const Config
                                     bool minimised) {
     std::vector<MenuItem> recent = ProfileOpenPopupMenu(list, config);
     // Without recent profiles the submenu becomes the open dialog's own item.
-    MenuItem open = recent.empty() ? WindowItem("*Open Profile*", OpenDialogTag)
+    MenuItem open = recent.empty() ? WindowItem("*Open Profile*", RecentProfileMenu::OpenDialog)
                                    : SubmenuItem(Translate("*Open Profile*"), std::move(recent));
     MenuItem openSeparator = SeparatorItem();
     open.Visible = openSeparator.Visible = SelectedController(list) != nullptr;
     return {open,
             openSeparator,
-            CommandItem("*Restore (Left Mouse Button)*", 1, minimised),
-            CommandItem("*Minimize (Left Mouse Button)*", 2, !minimised),
+            CommandItem("*Restore (Left Mouse Button)*", TrayMenu::Restore, minimised),
+            CommandItem("*Minimize (Left Mouse Button)*", TrayMenu::Minimize, !minimised),
             SeparatorItem(),
-            CommandItem("*Close (Middle Mouse Button/Wheel Click)*", 3)};
+            CommandItem("*Close (Middle Mouse Button/Wheel Click)*", TrayMenu::Close)};
 }
 
 TrayCommand RunTrayChoice(DeviceContext& context, int tag) {
     switch (tag) {
-        case 1:
+        case TrayMenu::Restore:
             return TrayCommand::Restore;
-        case 2:
+        case TrayMenu::Minimize:
             return TrayCommand::Minimize;
-        case 3:
+        case TrayMenu::Close:
             return TrayCommand::Close;
         default:
             break;
     }
-    if (tag >= OpenDialogTag && RunProfileOpenChoice(context, tag)) context.Ui.RedrawLayout();
+    if (tag >= RecentProfileMenu::OpenDialog && RunProfileOpenChoice(context, tag)) context.Ui.RedrawLayout();
     return TrayCommand::None;
 }
 

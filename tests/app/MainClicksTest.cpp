@@ -292,7 +292,7 @@ TEST(MainClicks, ProfileMenusOpenListsTheRecentProfilesWhoseAllItemLeadsToTheOpe
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Path, racing);
 
     w.Pad(0).OpenProfileRequest = {};
-    w.Ui.MenuChoices = {2, OpenDialogTag};
+    w.Ui.MenuChoices = {ProfileMenu::Open, RecentProfileMenu::OpenDialog};
     w.Click(270, 60);
     EXPECT_EQ(w.Ui.Menus.size(), 4u);
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, ChooseProfileFile);
