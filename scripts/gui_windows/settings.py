@@ -13,6 +13,20 @@ XINPUT_PANEL = (432, 20, 205, 120)
 CONTROL_PANEL_BUTTON = (63, 399)
 
 
+SETTINGS_BUTTON = (469, 12, 20, 20)
+SETTINGS = "Velmora Settings"
+SETTINGS_CLIENT = (460, 420)
+# In the settings window's client area: the first tab, the notification-area box of the Options tab
+# and the Solid and Vista buttons of the Theme tab.
+FIRST_SETTINGS_TAB = (30, 20)
+TRAY_ICON_BOX = (40, 326)
+SOLID_BUTTON = (58, 172)
+VISTA_BUTTON = (238, 172)
+# The main window in the top-right corner and the settings window below-left of it: both in sight.
+BESIDE = ("\n[Options]\nRememberWindowPositions=1\n"
+          "[Window Positions]\nMainWindowPosition=498,0\nSettingsWindowPosition=0,320\n")
+
+
 def trigger_scenario(rounds=40):
     """The demo pad's right trigger pulled and let go every 30 reads, for about 24 s."""
     lines = [e2e_gui.SCENARIO_HEAD]
@@ -53,5 +67,46 @@ def check_properties_live(s):
     wait_for("Escape to close the properties", lambda: not s.other_windows())
 
 
+def click_in(s, origin, point):
+    s.xdotool("mousemove", str(origin[0] + point[0]), str(origin[1] + point[1]), "click", "1")
+
+
+def open_settings(s):
+    s.click(SETTINGS_BUTTON)
+    return client_origin(s, SETTINGS, SETTINGS_CLIENT)
+
+
+def check_tray_option(s):
+    """The notification-area box of the Options tab takes the tray icon away and brings it back."""
+    if not s.tray_shown():
+        raise Failed("no tray icon before the option was touched")
+    origin = open_settings(s)
+    s.save("global-settings-options")
+    click_in(s, origin, TRAY_ICON_BOX)
+    wait_for("the tray icon gone after the box was cleared", lambda: not s.tray_shown())
+    click_in(s, origin, TRAY_ICON_BOX)
+    wait_for("the tray icon back after the box was ticked", s.tray_shown)
+    s.keys("Escape")
+    wait_for("Escape to close the settings", lambda: not s.other_windows())
+
+
+def check_button_style(s):
+    """The Solid style redraws the main picture's buttons at once; Vista brings the picture back."""
+    vista = s.settled(e2e_gui.LAYOUT)
+    origin = open_settings(s)
+    click_in(s, origin, FIRST_SETTINGS_TAB)
+    s.keys("Right", "Right")  # Values, then Theme
+    click_in(s, origin, SOLID_BUTTON)
+    wait_for("the main picture to change with the Solid style", lambda: s.picture(e2e_gui.LAYOUT) != vista)
+    s.settled(e2e_gui.LAYOUT)
+    s.save("global-settings-theme")
+    click_in(s, origin, VISTA_BUTTON)
+    wait_for("the main picture as before with the Vista style", lambda: s.picture(e2e_gui.LAYOUT) == vista)
+    s.keys("Escape")
+    wait_for("Escape to close the settings", lambda: not s.other_windows())
+
+
 def sessions(env):
-    return [("gui-settings", trigger_scenario(), [("properties-live", check_properties_live)], {})]
+    return [("gui-settings", trigger_scenario(), [("properties-live", check_properties_live)], {}),
+            ("gui-global", e2e_gui.SCENARIO_HEAD,
+             [("tray-option", check_tray_option), ("button-style", check_button_style)], {"ini_extra": BESIDE})]

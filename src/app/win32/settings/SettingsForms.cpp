@@ -2,6 +2,7 @@
 
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerPropertiesForm.h"
+#include "app/win32/settings/GlobalSettingsForm.h"
 
 namespace velmora {
 
@@ -10,12 +11,14 @@ struct SettingsForms {
     Application& App;
     // One member per settings window's form, e.g. TStickSettingsForm Stick{App};
     TControllerPropertiesForm Properties{App};
+    TGlobalSettingsForm Global{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
     SettingsFormsHandle forms(new SettingsForms(app));
     // One registration per form, e.g. app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
     app.Ui.RegisterForm(SettingsWindow::ControllerProperties, forms->Properties);
+    app.Ui.RegisterForm(SettingsWindow::GlobalSettings, forms->Global);
     return forms;
 }
 
