@@ -38,8 +38,9 @@ void PaintBars(HDC dc, POINT at, const BarRowLayout& rows, const RawValueBar* ba
 void PaintButtons(HDC dc, POINT at, const std::array<bool, 32>& buttons) {
     constexpr int Size = 19;
     for (int b = 0; b < 32; ++b)
-        DrawLamp(dc, {at.x + (b % 11) * (Size + 1), at.y + (b / 11) * (Size + 1), at.x + (b % 11) * (Size + 1) + Size,
-                      at.y + (b / 11) * (Size + 1) + Size},
+        DrawLamp(dc,
+                 {at.x + (b % 11) * (Size + 1), at.y + (b / 11) * (Size + 1),
+                  at.x + (b % 11) * (Size + 1) + Size, at.y + (b / 11) * (Size + 1) + Size},
                  buttons[static_cast<std::size_t>(b)], std::to_string(b + 1));
 }
 
@@ -54,8 +55,8 @@ void TControllerPropertiesForm::FormIsCreated() {
     CreateChild(window, L"STATIC", Translate("*Details*"), SS_LEFT, {8, 8, DetailsWidth, 16}, 0);
     details_ = CreateRichText(window, 8, 26, DetailsWidth, ClientHeight - FooterHeight - 34, true);
     const int top = ClientHeight - FooterHeight + 8;
-    CreateChild(window, L"BUTTON", Translate("*Control Panel*"), WS_TABSTOP | BS_PUSHBUTTON, {8, top, 110, 25},
-                ControlPanelId);
+    CreateChild(window, L"BUTTON", Translate("*Control Panel*"), WS_TABSTOP | BS_PUSHBUTTON,
+                {8, top, 110, 25}, ControlPanelId);
     CreateChild(window, L"BUTTON", Translate("*Help*"), WS_TABSTOP | BS_PUSHBUTTON,
                 {ClientWidth - 210, top, 97, 25}, HelpId);
     CreateChild(window, L"BUTTON", Translate("*OK*"), WS_TABSTOP | BS_DEFPUSHBUTTON,
@@ -86,7 +87,8 @@ void TControllerPropertiesForm::PaintPanels(HDC dc, const PropertiesPanels& pane
     PaintBars(dc, {PanelLeft, 28}, DirectInputRows, panels.Axes.data(), panels.Axes.size());
     DrawPanelHeading(dc, {PanelLeft, 28 + 8 * RowHeight + 6}, Translate("*Button*"));
     PaintButtons(dc, {PanelLeft, 28 + 9 * RowHeight + 8}, panels.Buttons);
-    PaintBars(dc, {PanelLeft, 28 + 13 * RowHeight + 12}, DirectInputRows, panels.POVs.data(), panels.POVs.size());
+    PaintBars(dc, {PanelLeft, 28 + 13 * RowHeight + 12}, DirectInputRows, panels.POVs.data(),
+              panels.POVs.size());
     if (!panels.XInputShown) return;
     DrawPanelHeading(dc, {XInputLeft, 8}, "XInput");
     PaintBars(dc, {XInputLeft, 28}, XInputRows, panels.XInput.data(), panels.XInput.size());
@@ -121,7 +123,8 @@ void TControllerPropertiesForm::Paint() {
 void TControllerPropertiesForm::ControlPanelClick() {
     const ControllerDataType* controller = SelectedController(app_.Main.List);
     if (!controller) return;
-    RunControllerControlPanel(app_.Devices, app_.Main.List, *controller, reinterpret_cast<std::uintptr_t>(Handle()));
+    RunControllerControlPanel(app_.Devices, app_.Main.List, *controller,
+                              reinterpret_cast<std::uintptr_t>(Handle()));
 }
 
 LRESULT TControllerPropertiesForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -106,9 +106,10 @@ void TGlobalSettingsForm::CreateOptionsPage() {
         const OptionSwitch& option = OptionSwitches[i];
         if (option.Group != group) {
             group = option.Group;
-            HWND heading = AddControl(GlobalSettingsTab::Options, L"STATIC",
-                                      Translate(std::string(OptionGroupKeys[static_cast<std::size_t>(group)])),
-                                      SS_LEFT, {16, y + 4, 300, 16}, 0);
+            HWND heading =
+                AddControl(GlobalSettingsTab::Options, L"STATIC",
+                           Translate(std::string(OptionGroupKeys[static_cast<std::size_t>(group)])), SS_LEFT,
+                           {16, y + 4, 300, 16}, 0);
             SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, true)), FALSE);
             y += 22;
         }
@@ -120,7 +121,8 @@ void TGlobalSettingsForm::CreateOptionsPage() {
 
 void TGlobalSettingsForm::CreateValuesPage() {
     constexpr GlobalSettingsTab Tab = GlobalSettingsTab::Values;
-    const std::array<std::pair<const char*, int>, 2> bars{{{"*Stick*", StickBarId}, {"*Trigger*", TriggerBarId}}};
+    const std::array<std::pair<const char*, int>, 2> bars{
+        {{"*Stick*", StickBarId}, {"*Trigger*", TriggerBarId}}};
     for (std::size_t i = 0; i < bars.size(); ++i) {
         const int y = PageTop + 8 + static_cast<int>(i) * 60;
         AddControl(Tab, L"STATIC", Translate(bars[i].first), SS_LEFT, {16, y + 6, 80, 16}, 0);
@@ -139,7 +141,8 @@ void TGlobalSettingsForm::CreateThemePage() {
         AddControl(Tab, L"STATIC", Translate(groups[g]), SS_LEFT, {16, y + 4, 90, 16}, 0);
         for (int n = 0; n < 3; ++n)
             AddControl(Tab, L"BUTTON", std::to_string(n + 1), WS_TABSTOP | BS_PUSHBUTTON,
-                       {ColourButtonLeft + n * 32, y, 28, 22}, ThemeIdBase + static_cast<int>(g + 1) * 10 + n + 1);
+                       {ColourButtonLeft + n * 32, y, 28, 22},
+                       ThemeIdBase + static_cast<int>(g + 1) * 10 + n + 1);
         AddControl(Tab, L"BUTTON", Translate("*Random*"), WS_TABSTOP | BS_PUSHBUTTON, {212, y, 72, 22},
                    ThemeIdBase + static_cast<int>(g) + 1);
     }
@@ -154,7 +157,8 @@ void TGlobalSettingsForm::CreateThemePage() {
                ImageOpenId);
     AddControl(Tab, L"BUTTON", Translate("*Clear*"), WS_TABSTOP | BS_PUSHBUTTON, {196, 222, 84, 25},
                ImageClearId);
-    paletteLabel_ = AddControl(Tab, L"STATIC", "", SS_LEFT, {PaletteBox.left, PageTop + 6, PaletteSize, 16}, 0);
+    paletteLabel_ =
+        AddControl(Tab, L"STATIC", "", SS_LEFT, {PaletteBox.left, PageTop + 6, PaletteSize, 16}, 0);
 }
 
 void TGlobalSettingsForm::CreateLanguagePage() {
@@ -166,10 +170,12 @@ void TGlobalSettingsForm::CreateLanguagePage() {
 
 void TGlobalSettingsForm::CreateControllersPage() {
     constexpr GlobalSettingsTab Tab = GlobalSettingsTab::Controllers;
-    list_ = AddControl(Tab, WC_LISTVIEWW, "", WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+    list_ = AddControl(Tab, WC_LISTVIEWW, "",
+                       WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
                        {16, PageTop, ClientWidth - 32, 280}, ListId);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    const std::array<std::pair<const char*, int>, 3> columns{{{"*Order*", 50}, {"*Name*", 290}, {"*Found*", 80}}};
+    const std::array<std::pair<const char*, int>, 3> columns{
+        {{"*Order*", 50}, {"*Name*", 290}, {"*Found*", 80}}};
     for (std::size_t c = 0; c < columns.size(); ++c) {
         std::wstring caption = Utf8ToWide(Translate(columns[c].first));
         LVCOLUMNW column{};
@@ -178,8 +184,10 @@ void TGlobalSettingsForm::CreateControllersPage() {
         column.pszText = caption.data();
         SendMessageW(list_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
     }
-    const std::array<std::pair<const char*, int>, 4> buttons{
-        {{"*Move Up*", MoveUpId}, {"*Move Down*", MoveDownId}, {"*Delete*", DeleteId}, {"*Details*", DetailsId}}};
+    const std::array<std::pair<const char*, int>, 4> buttons{{{"*Move Up*", MoveUpId},
+                                                              {"*Move Down*", MoveDownId},
+                                                              {"*Delete*", DeleteId},
+                                                              {"*Details*", DetailsId}}};
     for (std::size_t b = 0; b < buttons.size(); ++b)
         AddControl(Tab, L"BUTTON", Translate(buttons[b].first), WS_TABSTOP | BS_PUSHBUTTON,
                    {16 + static_cast<int>(b) * 104, PageTop + 288, 98, 25}, buttons[b].second);
@@ -190,7 +198,8 @@ void TGlobalSettingsForm::ShowTab(GlobalSettingsTab tab) {
     KillTimer(Handle(), BlinkTimer);
     SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     for (std::size_t t = 0; t < pages_.size(); ++t)
-        for (HWND control : pages_[t]) ShowWindow(control, t == static_cast<std::size_t>(tab) ? SW_SHOW : SW_HIDE);
+        for (HWND control : pages_[t])
+            ShowWindow(control, t == static_cast<std::size_t>(tab) ? SW_SHOW : SW_HIDE);
     ShowWindow(GetDlgItem(Handle(), HelpId), TabHelpTopic(tab) ? SW_SHOW : SW_HIDE);
     if (tab == GlobalSettingsTab::Controllers) RefreshControllerButtons();
     InvalidateRect(Handle(), nullptr, TRUE);
@@ -234,7 +243,8 @@ void TGlobalSettingsForm::RefreshValues() {
 void TGlobalSettingsForm::RefreshTheme() {
     for (const int tag : StyleTags)
         SendDlgItemMessageW(Handle(), StyleIdBase + tag, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(DialogFont(11, ButtonStyleBold(app_.Config, tag))), TRUE);
+                            reinterpret_cast<WPARAM>(DialogFont(11, ButtonStyleBold(app_.Config, tag))),
+                            TRUE);
     SetText(paletteLabel_, state_.Palette.Shown ? state_.Palette.Label : "");
     InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -251,14 +261,16 @@ void TGlobalSettingsForm::RefreshControllers() {
             item.iItem = static_cast<int>(r);
             item.iSubItem = static_cast<int>(c);
             item.pszText = text.data();
-            SendMessageW(list_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
+            SendMessageW(list_, c == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, r,
+                         reinterpret_cast<LPARAM>(&item));
         }
     }
     if (state_.Selection != NoListSelection) {
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(state_.Selection), reinterpret_cast<LPARAM>(&state));
+        SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(state_.Selection),
+                     reinterpret_cast<LPARAM>(&state));
     }
     RefreshControllerButtons();
 }
@@ -274,14 +286,16 @@ void TGlobalSettingsForm::RefreshControllerButtons() {
 void TGlobalSettingsForm::OptionClick(int index) {
     std::array<bool, OptionCount> boxes{};
     for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i] = SendDlgItemMessageW(Handle(), FirstOptionId + static_cast<int>(i), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        boxes[i] = SendDlgItemMessageW(Handle(), FirstOptionId + static_cast<int>(i), BM_GETCHECK, 0, 0) ==
+                   BST_CHECKED;
     GlobalSettingsContext context = Context();
     ClickOption(context, boxes, OptionSwitches[static_cast<std::size_t>(index)].Tag);
 }
 
 void TGlobalSettingsForm::DeadZoneMoved() {
     if (refreshing_) return;
-    MoveDeadZoneBars(app_.Config, static_cast<int>(SendDlgItemMessageW(Handle(), StickBarId, TBM_GETPOS, 0, 0)),
+    MoveDeadZoneBars(app_.Config,
+                     static_cast<int>(SendDlgItemMessageW(Handle(), StickBarId, TBM_GETPOS, 0, 0)),
                      static_cast<int>(SendDlgItemMessageW(Handle(), TriggerBarId, TBM_GETPOS, 0, 0)));
     refreshing_ = true;
     RefreshValues();
@@ -351,15 +365,16 @@ LRESULT TGlobalSettingsForm::Notify(const NMHDR& header) {
     } else if (header.idFrom == ListId && header.code == LVN_ITEMCHANGED && !refreshing_) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)
-            state_.Selection = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                             LVNI_SELECTED));
+            state_.Selection = static_cast<int>(
+                SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         RefreshControllerButtons();
     }
     return 0;
 }
 
 void TGlobalSettingsForm::PaletteMouse(UINT message, int x, int y) {
-    if (state_.Tab != GlobalSettingsTab::Theme || !state_.Palette.Shown || state_.Palette.HiddenPasses > 0) return;
+    if (state_.Tab != GlobalSettingsTab::Theme || !state_.Palette.Shown || state_.Palette.HiddenPasses > 0)
+        return;
     const POINT point{x, y};
     const bool inside = PtInRect(&PaletteBox, point) != 0;
     GlobalSettingsContext context = Context();

@@ -6,8 +6,8 @@
 #include <array>
 #include <vector>
 
-#include "app/win32/Win32Registry.h"
 #include "app/settings/GlobalSettingsWindow.h"
+#include "app/win32/Win32Registry.h"
 #include "app/win32/settings/MainWindowSettingsShell.h"
 #include "ui/win32/SettingsForm.h"
 
