@@ -60,6 +60,28 @@ protected:
                      reinterpret_cast<LPARAM>(&state));
     }
 
+    void ChooseTab(int tab) const {
+        const HWND tabs = Find(WC_TABCONTROLW, nullptr);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+        NMHDR change{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(form.Handle(), WM_NOTIFY, change.idFrom, reinterpret_cast<LPARAM>(&change));
+    }
+    // A mouse message at a point of the palette picture (inside its one-pixel border from 1 to 128).
+    void OnPalette(UINT message, int x, int y) const {
+        constexpr POINT PaletteCorner{300, 66};  // where the Theme tab shows the palette
+        SendMessageW(form.Handle(), message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                     MAKELPARAM(PaletteCorner.x + x, PaletteCorner.y + y));
+    }
+    // Runs the form's messages (its timers among them) for a while.
+    static void PumpFor(DWORD milliseconds) {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < milliseconds) {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            Sleep(5);
+        }
+    }
+
     Application app;
     TGlobalSettingsForm form{app};
 };
@@ -121,6 +143,31 @@ TEST_F(GlobalSettingsFormTest, AStyleButtonSetsItsOwnStyleAndOnlyItIsBold) {
     Click(L"1");  // Interface 1's colour button shows the palette and leaves the style
     EXPECT_EQ(app.Config.ThemeButtons, VistaButtons);
     EXPECT_NE(Find(L"STATIC", L"Interface 1"), nullptr);
+}
+
+TEST_F(GlobalSettingsFormTest, ThePalettePicksWhilePressedAndBlinksForAnotherTarget) {
+    Open();
+    ChooseTab(2);
+    Click(L"1");
+    EXPECT_NE(Find(L"STATIC", L"Interface 1"), nullptr);
+    OnPalette(WM_LBUTTONDOWN, 10, 10);
+    EXPECT_EQ(app.Config.Interface[0], PaletteColour(10, 10));
+    OnPalette(WM_MOUSEMOVE, 60, 100);
+    EXPECT_EQ(app.Config.Interface[0], PaletteColour(60, 100));
+    OnPalette(WM_LBUTTONUP, 60, 100);
+    OnPalette(WM_MOUSEMOVE, 100, 20);  // the drag has ended
+    EXPECT_EQ(app.Config.Interface[0], PaletteColour(60, 100));
+
+    // Another target while the palette shows: it hides for the blink, then takes picks again.
+    Click(L"2");
+    OnPalette(WM_LBUTTONDOWN, 100, 20);
+    OnPalette(WM_LBUTTONUP, 100, 20);
+    EXPECT_NE(app.Config.Interface[1], PaletteColour(100, 20));
+    PumpFor(600);
+    EXPECT_NE(Find(L"STATIC", L"Interface 2"), nullptr);
+    OnPalette(WM_LBUTTONDOWN, 100, 20);
+    EXPECT_EQ(app.Config.Interface[1], PaletteColour(100, 20));
+    EXPECT_EQ(app.Config.Interface[0], PaletteColour(60, 100));
 }
 
 TEST_F(GlobalSettingsFormTest, MoveUpFollowsTheSelectionAndTheButtonsFollowIt) {
