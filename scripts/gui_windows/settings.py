@@ -22,6 +22,8 @@ FIRST_SETTINGS_TAB = (30, 20)
 TRAY_ICON_BOX = (40, 326)
 SOLID_BUTTON = (58, 172)
 VISTA_BUTTON = (238, 172)
+INTERFACE_1_BUTTON = (124, 77)
+PALETTE = (300, 66, 130, 130)
 # The main window in the top-right corner and the settings window below-left of it: both in sight.
 BESIDE = ("\n[Options]\nRememberWindowPositions=1\n"
           "[Window Positions]\nMainWindowPosition=498,0\nSettingsWindowPosition=0,320\n")
@@ -102,6 +104,15 @@ def check_button_style(s):
     s.save("global-settings-theme")
     click_in(s, origin, VISTA_BUTTON)
     wait_for("the main picture as before with the Vista style", lambda: s.picture(e2e_gui.LAYOUT) == vista)
+    click_in(s, origin, INTERFACE_1_BUTTON)
+    palette = panel_of(origin, PALETTE)
+
+    def colourful():
+        pixels = s.screen_region(palette)
+        return len({pixels[i:i + 3] for i in range(0, len(pixels), 3 * 7)}) > 100
+
+    wait_for("the palette to show after a colour button", colourful)
+    s.save("global-settings-palette")
     s.keys("Escape")
     wait_for("Escape to close the settings", lambda: not s.other_windows())
 

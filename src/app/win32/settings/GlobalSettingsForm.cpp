@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "app/win32/Application.h"
 #include "app/win32/SystemQueries.h"
 #include "base/Language.h"
@@ -390,11 +393,35 @@ void TGlobalSettingsForm::PaletteMouse(UINT message, int x, int y) {
     if (picked) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+namespace {
+
+// The palette's pixels (black border included) as a top-down 32-bit bitmap, made once.
+const std::vector<std::uint32_t>& PalettePixels() {
+    static const std::vector<std::uint32_t> pixels = [] {
+        std::vector<std::uint32_t> made(static_cast<std::size_t>(PaletteSize * PaletteSize), 0);
+        for (int y = 1; y < PaletteSize - 1; ++y)
+            for (int x = 1; x < PaletteSize - 1; ++x) {
+                const ColourType c = PaletteColour(x, y);
+                made[static_cast<std::size_t>(y * PaletteSize + x)] =
+                    std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue;
+            }
+        return made;
+    }();
+    return pixels;
+}
+
+}  // namespace
+
 void TGlobalSettingsForm::PaintPalette(HDC dc) const {
-    FillColour(dc, PaletteBox, RGB(0, 0, 0));
-    for (int y = 1; y < PaletteSize - 1; ++y)
-        for (int x = 1; x < PaletteSize - 1; ++x)
-            SetPixelV(dc, PaletteBox.left + x, PaletteBox.top + y, Rgb(PaletteColour(x, y)));
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = PaletteSize;
+    info.bmiHeader.biHeight = -PaletteSize;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, PaletteBox.left, PaletteBox.top, PaletteSize, PaletteSize, 0, 0, 0, PaletteSize,
+                      PalettePixels().data(), &info, DIB_RGB_COLORS);
 }
 
 void TGlobalSettingsForm::Paint() {
