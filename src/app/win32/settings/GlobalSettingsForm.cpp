@@ -72,7 +72,10 @@ void TGlobalSettingsForm::FormIsClosed() {
     HidePalette(state_.Palette);
 }
 
+// A refill of the whole window hides the palette, as showing the window does.
 void TGlobalSettingsForm::Refresh() {
+    KillTimer(Handle(), BlinkTimer);
+    HidePalette(state_.Palette);
     refreshing_ = true;
     RefreshOptions();
     RefreshValues();
