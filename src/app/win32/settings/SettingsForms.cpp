@@ -1,6 +1,8 @@
 #include "app/win32/settings/SettingsForms.h"
 
 #include "app/win32/Application.h"
+#include "app/win32/settings/ControllerPropertiesForm.h"
+#include "app/win32/settings/GlobalSettingsForm.h"
 
 namespace velmora {
 
@@ -8,11 +10,15 @@ struct SettingsForms {
     explicit SettingsForms(Application& app) : App(app) {}
     Application& App;
     // One member per settings window's form, e.g. TStickSettingsForm Stick{App};
+    TControllerPropertiesForm Properties{App};
+    TGlobalSettingsForm Global{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
     SettingsFormsHandle forms(new SettingsForms(app));
     // One registration per form, e.g. app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
+    app.Ui.RegisterForm(SettingsWindow::ControllerProperties, forms->Properties);
+    app.Ui.RegisterForm(SettingsWindow::GlobalSettings, forms->Global);
     return forms;
 }
 

@@ -1,0 +1,123 @@
+"""GUI checks of the controller properties window (and the global settings window)."""
+
+import e2e_gui
+from e2e_gui import Failed, wait_for
+
+# The selected controller's tab: a click on it shows its properties.
+FIRST_TAB = (9, 9, 64, 32)
+PROPERTIES = "Controller Properties"
+PROPERTIES_CLIENT = (640, 420)
+# In the properties window's client area: the XInput panel (its seven bars with their numbers) and
+# the centre of the Control Panel button.
+XINPUT_PANEL = (432, 20, 205, 120)
+CONTROL_PANEL_BUTTON = (63, 399)
+
+
+SETTINGS_BUTTON = (469, 12, 20, 20)
+SETTINGS = "Velmora Settings"
+SETTINGS_CLIENT = (460, 420)
+# In the settings window's client area: the first tab, the notification-area box of the Options tab
+# and the Solid and Vista buttons of the Theme tab.
+FIRST_SETTINGS_TAB = (30, 20)
+TRAY_ICON_BOX = (40, 326)
+SOLID_BUTTON = (58, 172)
+VISTA_BUTTON = (238, 172)
+INTERFACE_1_BUTTON = (124, 77)
+PALETTE = (300, 66, 130, 130)
+# The main window in the top-right corner and the settings window below-left of it: both in sight.
+BESIDE = ("\n[Options]\nRememberWindowPositions=1\n"
+          "[Window Positions]\nMainWindowPosition=498,0\nSettingsWindowPosition=0,320\n")
+
+
+def trigger_scenario(rounds=40):
+    """The demo pad's right trigger pulled and let go every 30 reads, for about 24 s."""
+    lines = [e2e_gui.SCENARIO_HEAD]
+    for _ in range(rounds):
+        lines.append("wait pad 30\npad trigger right 255\nwait pad 30\npad trigger right 0\n")
+    return "".join(lines)
+
+
+def client_origin(s, caption, client_size):
+    """The screen point of a window's client area: its frame has equal borders left, right and below."""
+    found = wait_for(f"a window \"{caption}\"", lambda: [w for w in s.other_windows() if w[1] == caption])
+    left, _, right, bottom = found[0][2]
+    border = (right - left - client_size[0]) // 2
+    return left + border, bottom - border - client_size[1]
+
+
+def panel_of(origin, region):
+    return (origin[0] + region[0], origin[1] + region[1], origin[0] + region[0] + region[2],
+            origin[1] + region[1] + region[3])
+
+
+def check_properties_live(s):
+    """A click on the selected tab shows the properties; the XInput bars follow the trigger."""
+    s.click(FIRST_TAB)
+    origin = client_origin(s, PROPERTIES, PROPERTIES_CLIENT)
+    panel = panel_of(origin, XINPUT_PANEL)
+    first = s.screen_region(panel)
+    wait_for("the XInput panel to change as the trigger moves", lambda: s.screen_region(panel) != first,
+             timeout=10)
+    changed = s.screen_region(panel)
+    wait_for("the XInput panel to change again", lambda: s.screen_region(panel) != changed, timeout=10)
+    s.save("controller-properties")
+    s.xdotool("mousemove", str(origin[0] + CONTROL_PANEL_BUTTON[0]), str(origin[1] + CONTROL_PANEL_BUTTON[1]),
+              "click", "1")
+    wait_for("the pad's own control panel asked for, owned by the window",
+             lambda: "control-panel pad owner set flags 0" in s.log())
+    s.keys("Escape")
+    wait_for("Escape to close the properties", lambda: not s.other_windows())
+
+
+def click_in(s, origin, point):
+    s.xdotool("mousemove", str(origin[0] + point[0]), str(origin[1] + point[1]), "click", "1")
+
+
+def open_settings(s):
+    s.click(SETTINGS_BUTTON)
+    return client_origin(s, SETTINGS, SETTINGS_CLIENT)
+
+
+def check_tray_option(s):
+    """The notification-area box of the Options tab takes the tray icon away and brings it back."""
+    if not s.tray_shown():
+        raise Failed("no tray icon before the option was touched")
+    origin = open_settings(s)
+    s.save("global-settings-options")
+    click_in(s, origin, TRAY_ICON_BOX)
+    wait_for("the tray icon gone after the box was cleared", lambda: not s.tray_shown())
+    click_in(s, origin, TRAY_ICON_BOX)
+    wait_for("the tray icon back after the box was ticked", s.tray_shown)
+    s.keys("Escape")
+    wait_for("Escape to close the settings", lambda: not s.other_windows())
+
+
+def check_button_style(s):
+    """The Solid style redraws the main picture's buttons at once; Vista brings the picture back."""
+    vista = s.settled(e2e_gui.LAYOUT)
+    origin = open_settings(s)
+    click_in(s, origin, FIRST_SETTINGS_TAB)
+    s.keys("Right", "Right")  # Values, then Theme
+    click_in(s, origin, SOLID_BUTTON)
+    wait_for("the main picture to change with the Solid style", lambda: s.picture(e2e_gui.LAYOUT) != vista)
+    s.settled(e2e_gui.LAYOUT)
+    s.save("global-settings-theme")
+    click_in(s, origin, VISTA_BUTTON)
+    wait_for("the main picture as before with the Vista style", lambda: s.picture(e2e_gui.LAYOUT) == vista)
+    click_in(s, origin, INTERFACE_1_BUTTON)
+    palette = panel_of(origin, PALETTE)
+
+    def colourful():
+        pixels = s.screen_region(palette)
+        return len({pixels[i:i + 3] for i in range(0, len(pixels), 3 * 7)}) > 100
+
+    wait_for("the palette to show after a colour button", colourful)
+    s.save("global-settings-palette")
+    s.keys("Escape")
+    wait_for("Escape to close the settings", lambda: not s.other_windows())
+
+
+def sessions(env):
+    return [("gui-settings", trigger_scenario(), [("properties-live", check_properties_live)], {}),
+            ("gui-global", e2e_gui.SCENARIO_HEAD,
+             [("tray-option", check_tray_option), ("button-style", check_button_style)], {"ini_extra": BESIDE})]
