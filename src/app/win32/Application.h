@@ -29,6 +29,8 @@
 
 namespace velmora {
 
+class PassTimer;
+
 struct Application {
     HINSTANCE Instance = nullptr;
     HWND Window = nullptr;
@@ -64,6 +66,11 @@ struct Application {
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
     bool ShutDownDone = false;
+    // The main loop's rhythm while it runs, for the passes run from the
+    // window's timer inside the system's modal loops.
+    PassTimer* Timer = nullptr;
+    // Set while a pass runs: a pass that opens a dialog does not run passes from inside it.
+    bool InPass = false;
 
     DeviceContext Context() { return {Main.List, Devices, Ui, Config, Rumble}; }
 
