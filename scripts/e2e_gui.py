@@ -471,7 +471,7 @@ def check_input_never_stalls(s):
     print(f"gui input-never-stalls: {pass_figures(s.run.pass_log)}", flush=True)
 
 
-def pass_figures(pass_log, start_up=50):
+def pass_figures(pass_log, start_up=e2e.START_UP_PASSES):
     """The longest time between two passes after start-up (the log so far: it is written every
     100 passes), as a figure, not a check."""
     lines = pass_log.read_text().split() if pass_log.exists() else []

@@ -33,11 +33,13 @@ private:
 // within half a pass is drawn now rather than a whole pass late.
 constexpr std::int64_t HalfPassMicroseconds = 5000;
 
+// Whole seconds and the rest apart: the counter times a million would overflow after days of uptime.
 std::int64_t NowMicroseconds() {
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
-    return now.QuadPart * 1000000 / frequency.QuadPart;
+    const std::int64_t f = frequency.QuadPart;
+    return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
 }
 
 }  // namespace
@@ -136,7 +138,11 @@ void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
 
 AnimationFrames LayoutView::Played(PlayingAnimation& playing) {
     LayoutScene& scene = playing.Scene;
+    // A whole redraw asked for after this animation was (a names switch, a
+    // changed profile) is still to be done once the animations end.
+    const bool redrawAsked = stale_;
     if (stale_ || playing.Kind == LayoutAnimation::ShowLayout) DrawWhole(scene);
+    stale_ = redrawAsked;
     const AnimationTarget target{picture_, scene, *playing.Layout, *text_, playing.Host};
     AnimationFrames frames;
     switch (playing.Kind) {
