@@ -36,8 +36,8 @@ struct KeptTops {
 };
 
 // Yields every frame of an inner animation as the outer one's.
-#define VELMORA_YIELD_FRAMES(frames)                                              \
-    for (AnimationFrames inner = (frames); const int ms = inner.Next(); ) co_yield ms
+#define VELMORA_YIELD_FRAMES(frames) \
+    for (AnimationFrames inner = (frames); const int ms = inner.Next();) co_yield ms
 
 // One step of the drop: down fast to the place, bounce up 16, down, up 8, down.
 // Moving down never passes the saved place.

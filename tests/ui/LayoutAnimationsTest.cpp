@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "ui/LayoutAnimations.h"
 #include "support/PictureWorld.h"
+#include "ui/LayoutAnimations.h"
 
 namespace velmora {
 namespace {
@@ -18,7 +18,7 @@ public:
     int Random(int count) override { return count > 100 ? 2 : 0; }  // Top starts at -32, no delays
 
     std::vector<std::int32_t> Tops;  // Button 1's Top at each repaint
-    std::vector<int> Sleeps;  // each frame's time, as the frames give them
+    std::vector<int> Sleeps;         // each frame's time, as the frames give them
 
 private:
     const ControllerFileType& layout_;

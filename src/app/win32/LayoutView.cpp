@@ -125,8 +125,10 @@ void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
     if (!list_ || list_->Selected >= list_->Count() || !IsWindowVisible(window) || IsIconic(window)) return;
     ControllerDataType& controller = list_->Controllers[list_->Selected];
     const bool profileRequested = controller.OpenProfileRequest.Request != 0;
-    auto playing = std::unique_ptr<PlayingAnimation>(new PlayingAnimation{
-        kind, profileRequested, *config_, Scene(), &list_->LayoutOf(controller), WindowAnimationHost(window), {}});
+    PlayingAnimation asked{
+        kind, profileRequested, *config_, Scene(), &list_->LayoutOf(controller), WindowAnimationHost(window),
+        {}};
+    auto playing = std::make_unique<PlayingAnimation>(std::move(asked));
     playing->Config.ShowAnimations = config_->ShowAnimations && animated;
     playing->Scene.Config = &playing->Config;
     playing->Scene.Status.LayoutShown = kind != LayoutAnimation::ShowLayout;

@@ -81,8 +81,10 @@ private:
     ThumbnailsKey thumbnailsFor_;
     bool stale_ = true;     // the whole picture is to be drawn again
     bool changed_ = false;  // drawn since the last repaint request
-    std::deque<std::unique_ptr<PlayingAnimation>> animations_;  // the first one plays
-    bool buttonMissed_ = false;  // a button changed while animations played
+    // The animations asked for, in turn; the first one plays.
+    std::deque<std::unique_ptr<PlayingAnimation>> animations_;
+    // A button changed while animations played: the picture is drawn whole after them.
+    bool buttonMissed_ = false;
 };
 
 }  // namespace velmora

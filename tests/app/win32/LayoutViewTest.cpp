@@ -168,7 +168,8 @@ TEST_F(AnimationWorld, QueuedAnimationsPlayInTurnAndMissedButtonsAreDrawnAfter) 
     EXPECT_FALSE(View.Animating());
     EXPECT_EQ(List.Layouts[0].Locations[Button1].Top, 100);
     EndPassFresh();
-    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes()) << "the pressed button drawn after the animations";
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes())
+        << "the pressed button drawn after the animations";
 }
 
 // A profile with named assignments switches the names on right after asking
