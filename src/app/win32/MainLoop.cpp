@@ -33,10 +33,14 @@ void RunGuardedPass(Application& app) {
 
 void RunDuePass(Application& app) {
     if (!app.Timer || app.InPass || app.ShutDownDone || app.Main.ProgramState != ProgramRunning) return;
-    if (!app.Timer->Due()) return;
+    if (app.PassOwed) {
+        app.PassOwed = false;  // the main loop's own pass, its deadline already counted
+    } else {
+        if (!app.Timer->Due()) return;
+        app.Timer->PassRan();
+    }
     app.Timer->PassStarts();
     RunGuardedPass(app);
-    app.Timer->PassRan();
 }
 
 void RunMainLoop(Application& app) {
@@ -49,13 +53,18 @@ void RunMainLoop(Application& app) {
     SetTimer(app.Window, PassTimerId, USER_TIMER_MINIMUM, nullptr);
     const auto pump = [&app] { PumpMessages(app); };
     for (;;) {
-        timer.PassStarts();
+        app.PassOwed = true;
         pump();
         if (app.ShutDownDone) break;  // the Windows session ended inside the pump
-        RunGuardedPass(app);
+        if (app.PassOwed) {
+            app.PassOwed = false;
+            timer.PassStarts();
+            RunGuardedPass(app);
+        }
         if (app.Main.ProgramState != ProgramRunning) break;
         timer.WaitForNextPass(pump);
     }
+    app.PassOwed = false;
     KillTimer(app.Window, PassTimerId);
     app.Timer = nullptr;
     app.Ui.Layout().FinishAnimations();
