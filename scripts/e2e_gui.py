@@ -439,6 +439,50 @@ def check_set_strip(s):
         raise Failed(f"Space again after Enter: keys after the click {' '.join(keys)}")
 
 
+def check_input_never_stalls(s):
+    """The pad's presses keep reaching the window in front while a menu, a message dialog or a
+    file dialog is up: the passes go on inside the system's modal loops."""
+    def keeps_pressing(what):
+        done = len(s.trace_keys())
+        wait_for(f"two presses of A injecting Space while {what} is up",
+                 lambda: s.trace_keys()[done:].count("39") >= 2, timeout=10)
+
+    s.click(HELP_BUTTON)
+    s.wait_menu_below(HELP_BUTTON)
+    keeps_pressing("the help menu")
+    s.keys("Escape")
+    s.wait_menu_closed()
+    window = open_help_window(s)
+    keeps_pressing(f"the help window \"{window[1]}\"")
+    s.keys("Escape")
+    wait_for("the help window to close", lambda: not s.other_windows())
+    s.click(PROFILE_BUTTON)
+    s.wait_menu_below(PROFILE_BUTTON)
+    s.keys("Up", "Return")  # "Save As..."
+    wait_for("a save dialog", lambda: [w for w in s.other_windows() if w[1].startswith("Save")], timeout=10)
+    keeps_pressing("the save dialog")
+    s.keys("Escape")
+    wait_for("the save dialog to close", lambda: not s.other_windows())
+    s.click_tray_icon(3)
+    wait_for("the tray menu", s.menu)
+    keeps_pressing("the tray menu")
+    s.keys("Escape")
+    s.wait_menu_closed()
+    print(f"gui input-never-stalls: {pass_figures(s.run.pass_log)}", flush=True)
+
+
+def pass_figures(pass_log, start_up=e2e.START_UP_PASSES):
+    """The longest time between two passes after start-up (the log so far: it is written every
+    100 passes), as a figure, not a check."""
+    lines = pass_log.read_text().split() if pass_log.exists() else []
+    stamps = [int(w) for w in lines if w.isdigit()][start_up:]
+    periods = [(b - a) / 1000 for a, b in zip(stamps, stamps[1:])]
+    if not periods:
+        return "no passes logged after start-up"
+    return (f"{len(periods)} periods after the first {start_up} passes: longest {max(periods):.1f} ms, "
+            f"p99 {e2e.percentile(periods, 0.99):.1f} ms, mean {sum(periods) / len(periods):.2f} ms")
+
+
 # ---------------------------------------------------------------- running them
 
 SCENARIO_HEAD = f"""device pad "Velmora Demo Pad" vid=1209 pid=0d00 xinput
@@ -501,6 +545,9 @@ def sessions(env):
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
               "folders": ["saved"]}),
             ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True}),
+            ("gui-passes", pressing_scenario(150), [("input-never-stalls", check_input_never_stalls)],
+             {"record": True,
+              "ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n"}),
             ("gui-minimised", SCENARIO_HEAD, [("minimised-start", check_minimised_start)],
              {"args": ["/M"], "shown": "hidden"}),
             ("gui-place", SCENARIO_HEAD, [("remembered-place", check_remembered_place)],

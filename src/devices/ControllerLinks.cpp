@@ -129,7 +129,7 @@ void SelectController(DeviceContext& context, std::size_t index) {
     CloseSettingsWindows(context.Ui);
     const std::uint8_t previous = list.Selected;
     // While every controller stays processed the switch is not animated:
-    // a pass would otherwise wait for the animations.
+    // the new layout shows at once.
     const bool stopOthers = previous == NoSelection || !context.Config.ProcessNonSelectedControllers;
     if (stopOthers && previous != NoSelection) {
         ControllerDataType& old = list.Controllers[previous];

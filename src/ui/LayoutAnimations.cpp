@@ -25,6 +25,20 @@ void RestoreTops(ControllerFileType& layout, const Tops& tops) {
     for (std::size_t i = 0; i < tops.size(); ++i) layout.Locations[i].Top = tops[i];
 }
 
+// The controls' places, put back when an animation ends or is dropped half-way.
+struct KeptTops {
+    ControllerFileType& Layout;
+    Tops Saved;
+    explicit KeptTops(ControllerFileType& layout) : Layout(layout), Saved(SavedTops(layout)) {}
+    KeptTops(const KeptTops&) = delete;
+    KeptTops& operator=(const KeptTops&) = delete;
+    ~KeptTops() { RestoreTops(Layout, Saved); }
+};
+
+// Yields every frame of an inner animation as the outer one's.
+#define VELMORA_YIELD_FRAMES(frames) \
+    for (AnimationFrames inner = (frames); const int ms = inner.Next();) co_yield ms
+
 // One step of the drop: down fast to the place, bounce up 16, down, up 8, down.
 // Moving down never passes the saved place.
 int DropStep(std::int32_t& top, std::int32_t saved, int phase) {
@@ -40,18 +54,13 @@ int DropStep(std::int32_t& top, std::int32_t saved, int phase) {
     return phase;
 }
 
-void ShowFrame(const AnimationTarget& t, int milliseconds) {
+// Shows the picture; the caller then yields the frame's time.
+int ShowFrame(const AnimationTarget& t, int milliseconds) {
     t.Host.Repaint(t.Picture);
-    t.Host.Sleep(milliseconds);
+    return milliseconds;
 }
 
-void ButtonFrame(const AnimationTarget& t) {
-    DrawAllControlButtons(t.Picture, t.Scene, t.Text);
-    ShowFrame(t, ButtonFrameMilliseconds);
-    EraseAllControlButtons(t.Picture, t.Scene, t.Text);
-}
-
-void DropIn(const AnimationTarget& t, const std::array<bool, ControlCount>& placed, const Tops& saved) {
+AnimationFrames DropIn(AnimationTarget t, std::array<bool, ControlCount> placed, Tops saved) {
     std::array<int, ControlCount> phases{};
     for (std::size_t i = 0; i < placed.size(); ++i)
         if (placed[i]) t.Layout.Locations[i].Top = -30 - t.Host.Random(128);
@@ -62,11 +71,14 @@ void DropIn(const AnimationTarget& t, const std::array<bool, ControlCount>& plac
             phases[i] = DropStep(t.Layout.Locations[i].Top, saved[i], phases[i]);
             moving = true;
         }
-        if (moving) ButtonFrame(t);
+        if (!moving) break;
+        DrawAllControlButtons(t.Picture, t.Scene, t.Text);
+        co_yield ShowFrame(t, ButtonFrameMilliseconds);
+        EraseAllControlButtons(t.Picture, t.Scene, t.Text);
     }
 }
 
-void FallOut(const AnimationTarget& t, const std::array<bool, ControlCount>& placed) {
+AnimationFrames FallOut(AnimationTarget t, std::array<bool, ControlCount> placed) {
     std::array<int, ControlCount> delays{};
     for (int& delay : delays) delay = t.Host.Random(16);
     for (bool falling = true; falling;) {
@@ -82,7 +94,7 @@ void FallOut(const AnimationTarget& t, const std::array<bool, ControlCount>& pla
             falling = falling || top < ImageHeight;
         }
         DrawAllControlButtons(t.Picture, t.Scene, t.Text);
-        ShowFrame(t, ButtonFrameMilliseconds);
+        co_yield ShowFrame(t, ButtonFrameMilliseconds);
     }
 }
 
@@ -108,54 +120,78 @@ void DrawSlidPicture(const AnimationTarget& t, int at) {
 
 }  // namespace
 
-void AnimateButtonsIn(const AnimationTarget& t) {
+AnimationFrames::~AnimationFrames() {
+    if (handle_) handle_.destroy();
+}
+
+AnimationFrames& AnimationFrames::operator=(AnimationFrames&& other) noexcept {
+    if (this != &other) {
+        if (handle_) handle_.destroy();
+        handle_ = other.handle_;
+        other.handle_ = {};
+    }
+    return *this;
+}
+
+int AnimationFrames::Next() {
+    if (Done()) return 0;
+    handle_.resume();
+    return handle_.done() ? 0 : handle_.promise().Milliseconds;
+}
+
+void FinishFrames(AnimationFrames& frames) {
+    while (frames.Next() != 0) {
+    }
+}
+
+AnimationFrames AnimateButtonsIn(AnimationTarget t) {
     const bool animate = t.Scene.Config->ShowAnimations && t.Scene.Status.LayoutShown;
     t.Scene.Status.NamesShown = false;
     if (animate) {
-        const Tops saved = SavedTops(t.Layout);
-        DropIn(t, PlacedControls(t.Layout), saved);
-        RestoreTops(t.Layout, saved);
+        const KeptTops kept(t.Layout);
+        VELMORA_YIELD_FRAMES(DropIn(t, PlacedControls(t.Layout), kept.Saved));
     }
     DrawAllControlButtons(t.Picture, t.Scene, t.Text);
     DrawLayoutSettingsMarkers(t.Picture, t.Scene);
     t.Scene.Status.AnimationDone = true;
 }
 
-void AnimateButtonsOut(const AnimationTarget& t) {
+AnimationFrames AnimateButtonsOut(AnimationTarget t) {
     // Erased while the names still give the buttons their widths.
     EraseLayoutSettingsMarkers(t.Picture, t.Scene);
     EraseAllControlButtons(t.Picture, t.Scene, t.Text);
     t.Scene.Status.NamesShown = false;
     t.Scene.DrawnStates.fill(DrawnOff);
-    const Tops saved = SavedTops(t.Layout);
-    if (t.Scene.Config->ShowAnimations) {
-        DrawAllControlButtons(t.Picture, t.Scene, t.Text);
-        FallOut(t, PlacedControls(t.Layout));
-        EraseAllControlButtons(t.Picture, t.Scene, t.Text);
+    {
+        const KeptTops kept(t.Layout);
+        if (t.Scene.Config->ShowAnimations) {
+            DrawAllControlButtons(t.Picture, t.Scene, t.Text);
+            VELMORA_YIELD_FRAMES(FallOut(t, PlacedControls(t.Layout)));
+            EraseAllControlButtons(t.Picture, t.Scene, t.Text);
+        }
+        t.Host.Repaint(t.Picture);
+        t.Scene.Status.AnimationDone = false;
     }
-    t.Host.Repaint(t.Picture);
-    t.Scene.Status.AnimationDone = false;
-    RestoreTops(t.Layout, saved);
 }
 
-void ShowLayout(const AnimationTarget& t, bool profileRequested) {
+AnimationFrames ShowLayout(AnimationTarget t, bool profileRequested) {
     for (int k = 0; k < 8; ++k) {
         // Rows 224 - 32k to 255 show the picture's first 32(k + 1) rows.
         DrawSlidPicture(t, 224 - 32 * k);
-        if (t.Scene.Config->ShowAnimations) ShowFrame(t, PictureFrameMilliseconds);
+        if (t.Scene.Config->ShowAnimations) co_yield ShowFrame(t, PictureFrameMilliseconds);
     }
     t.Scene.Status.LayoutShown = true;
-    if (!profileRequested) AnimateButtonsIn(t);
+    if (!profileRequested) VELMORA_YIELD_FRAMES(AnimateButtonsIn(t));
     RedrawLayout(t.Picture, t.Scene, t.Text);
     t.Host.Repaint(t.Picture);
 }
 
-void HideLayout(const AnimationTarget& t) {
-    AnimateButtonsOut(t);
+AnimationFrames HideLayout(AnimationTarget t) {
+    VELMORA_YIELD_FRAMES(AnimateButtonsOut(t));
     for (int k = 0; k < 8; ++k) {
         // The picture shifted down by 32(k + 1) rows; the rows above it are background.
         DrawSlidPicture(t, 32 * (k + 1));
-        if (t.Scene.Config->ShowAnimations) ShowFrame(t, PictureFrameMilliseconds);
+        if (t.Scene.Config->ShowAnimations) co_yield ShowFrame(t, PictureFrameMilliseconds);
     }
     t.Scene.Status.LayoutShown = false;
 }

@@ -29,6 +29,8 @@
 
 namespace velmora {
 
+class PassTimer;
+
 struct Application {
     HINSTANCE Instance = nullptr;
     HWND Window = nullptr;
@@ -64,6 +66,14 @@ struct Application {
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set
     bool ShutDownDone = false;
+    // The main loop's rhythm while it runs, for the passes run from the
+    // window's timer inside the system's modal loops.
+    PassTimer* Timer = nullptr;
+    // Set while a pass runs: a pass that opens a dialog does not run passes from inside it.
+    bool InPass = false;
+    // The main loop reached a deadline and has not run its pass yet: a modal
+    // loop entered from its message pump runs that pass at once.
+    bool PassOwed = false;
 
     DeviceContext Context() { return {Main.List, Devices, Ui, Config, Rumble}; }
 

@@ -17,15 +17,11 @@
 namespace velmora {
 namespace {
 
-// The animations show each frame at once and wait between frames on the window's thread.
+// A frame drawn at the end of a pass is painted by the messages handled before the next one.
 class WindowAnimationHost : public AnimationHost {
 public:
     explicit WindowAnimationHost(HWND window) : window_(window) {}
-    void Repaint(const PictureType&) override {
-        InvalidateRect(window_, nullptr, FALSE);
-        UpdateWindow(window_);
-    }
-    void Sleep(int milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+    void Repaint(const PictureType&) override { InvalidateRect(window_, nullptr, FALSE); }
     int Random(int count) override { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
 private:
@@ -33,7 +29,32 @@ private:
     std::minstd_rand random_{GetTickCount()};
 };
 
+// Passes come every 10 ms and frames last 10 or 25: a frame that is due
+// within half a pass is drawn now rather than a whole pass late.
+constexpr std::int64_t HalfPassMicroseconds = 5000;
+
+// Whole seconds and the rest apart: the counter times a million would overflow after days of uptime.
+std::int64_t NowMicroseconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    const std::int64_t f = frequency.QuadPart;
+    return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
+}
+
 }  // namespace
+
+// An animation as it was asked for: the scene and options of that moment.
+struct LayoutView::PlayingAnimation {
+    LayoutAnimation Kind;
+    bool ProfileRequested;
+    ConfigurationType Config;
+    LayoutScene Scene;
+    ControllerFileType* Layout;
+    WindowAnimationHost Host;
+    AnimationFrames Frames;
+    std::int64_t DueAt = -1;  // when the next frame is to be drawn, in microseconds; -1 before the first
+};
 
 LayoutView::LayoutView() = default;
 LayoutView::~LayoutView() = default;
@@ -58,7 +79,8 @@ LayoutScene LayoutView::Scene() const {
 
 // A button drawn just before a whole redraw would be drawn twice: it waits for it.
 void LayoutView::DrawControlButton(int control) {
-    if (!list_ || stale_) return;
+    if (Animating()) buttonMissed_ = true;  // drawn whole once the animations end
+    if (!list_ || stale_ || Animating()) return;
     const LayoutScene scene = Scene();
     if (scene.Selected < 0) return;
     EraseControlButton(picture_, scene, *text_, control);
@@ -91,8 +113,9 @@ void LayoutView::DrawWhole(const LayoutScene& scene) {
 
 void LayoutView::EndPass(HWND window) {
     if (!list_) return;
+    StepAnimations();
     // A hidden or minimised window is drawn when it shows again (WM_PAINT).
-    if (stale_ && IsWindowVisible(window) && !IsIconic(window)) DrawWhole();
+    if (stale_ && !Animating() && IsWindowVisible(window) && !IsIconic(window)) DrawWhole();
     if (!changed_) return;
     changed_ = false;
     InvalidateRect(window, nullptr, FALSE);
@@ -101,39 +124,76 @@ void LayoutView::EndPass(HWND window) {
 void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
     if (!list_ || list_->Selected >= list_->Count() || !IsWindowVisible(window) || IsIconic(window)) return;
     ControllerDataType& controller = list_->Controllers[list_->Selected];
-    LayoutScene scene = Scene();
-    ConfigurationType unanimated = *config_;
-    unanimated.ShowAnimations = config_->ShowAnimations && animated;
-    scene.Config = &unanimated;
-    scene.Status.LayoutShown = kind != LayoutAnimation::ShowLayout;
-    if (stale_ || kind == LayoutAnimation::ShowLayout) DrawWhole(scene);
-    // The buttons' animations switch the names off, as the names switch would.
     const bool profileRequested = controller.OpenProfileRequest.Request != 0;
+    PlayingAnimation asked{
+        kind, profileRequested, *config_, Scene(), &list_->LayoutOf(controller), WindowAnimationHost(window),
+        {}};
+    auto playing = std::make_unique<PlayingAnimation>(std::move(asked));
+    playing->Config.ShowAnimations = config_->ShowAnimations && animated;
+    playing->Scene.Config = &playing->Config;
+    playing->Scene.Status.LayoutShown = kind != LayoutAnimation::ShowLayout;
+    playing->Frames = Played(*playing);
+    // The buttons' animations switch the names off, as the names switch would.
     if (kind != LayoutAnimation::ShowLayout || !profileRequested) list_->NamesShown = false;
-    WindowAnimationHost host(window);
-    const AnimationTarget target{picture_, scene, list_->LayoutOf(controller), *text_, host};
-    switch (kind) {
+    animations_.push_back(std::move(playing));
+}
+
+AnimationFrames LayoutView::Played(PlayingAnimation& playing) {
+    LayoutScene& scene = playing.Scene;
+    // A whole redraw asked for after this animation was (a names switch, a
+    // changed profile) is still to be done once the animations end.
+    const bool redrawAsked = stale_;
+    if (stale_ || playing.Kind == LayoutAnimation::ShowLayout) DrawWhole(scene);
+    stale_ = redrawAsked;
+    const AnimationTarget target{picture_, scene, *playing.Layout, *text_, playing.Host};
+    AnimationFrames frames;
+    switch (playing.Kind) {
         case LayoutAnimation::ButtonsIn:
             // The buttons drawn by the last whole redraw would stay under the falling ones.
             EraseLayoutSettingsMarkers(picture_, scene);
             EraseAllControlButtons(picture_, scene, *text_);
-            AnimateButtonsIn(target);
+            frames = AnimateButtonsIn(target);
             break;
         case LayoutAnimation::ButtonsOut:
-            AnimateButtonsOut(target);
+            frames = AnimateButtonsOut(target);
             break;
         case LayoutAnimation::ShowLayout:
-            ShowLayout(target, profileRequested);
+            frames = ShowLayout(target, playing.ProfileRequested);
             break;
         case LayoutAnimation::HideLayout:
-            HideLayout(target);
+            frames = HideLayout(target);
             break;
     }
+    while (const int milliseconds = frames.Next()) co_yield milliseconds;
+}
+
+// Draws the frames that are due; an animation that ends lets the next one
+// start at once. Frame times add up from the first frame, so a late pass
+// does not stretch the whole animation.
+void LayoutView::StepAnimations() {
+    const std::int64_t now = NowMicroseconds();
+    while (!animations_.empty()) {
+        PlayingAnimation& playing = *animations_.front();
+        if (playing.DueAt >= 0 && now + HalfPassMicroseconds < playing.DueAt) return;
+        if (playing.DueAt < now - 2 * HalfPassMicroseconds) playing.DueAt = now;  // first frame, or a stall
+        changed_ = true;
+        if (const int milliseconds = playing.Frames.Next()) {
+            playing.DueAt += milliseconds * std::int64_t{1000};
+            return;
+        }
+        animations_.pop_front();
+    }
+    if (buttonMissed_) stale_ = true;
+    buttonMissed_ = false;
+}
+
+void LayoutView::FinishAnimations() {
+    for (; !animations_.empty(); animations_.pop_front()) FinishFrames(animations_.front()->Frames);
     changed_ = true;
 }
 
 void LayoutView::Paint(HDC dc) {
-    if (list_ && stale_) DrawWhole();
+    if (list_ && stale_ && !Animating()) DrawWhole();
     changed_ = false;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);

@@ -4,12 +4,15 @@
 // button by button when a control's drawn state changes, then shown with one
 // repaint a pass.
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
 
 #include "base/UserInterface.h"
 #include "base/win32/Windows.h"
+#include "ui/LayoutAnimations.h"
 #include "ui/LayoutScene.h"
 #include "ui/Picture.h"
 #include "ui/Tabs.h"
@@ -42,9 +45,15 @@ public:
     void DrawControlButton(int control);
     // Draws what is pending and asks the window for one repaint if anything was drawn.
     void EndPass(HWND window);
-    // Plays an animation of the selected controller's layout in the window,
-    // blocking while it runs; nothing while the window is hidden or minimised.
+    // Queues an animation of the selected controller's layout, as it is now,
+    // to be played frame by frame at the ends of the passes after those
+    // queued before; nothing while the window is hidden or minimised. While
+    // animations play, no other drawing touches the picture.
     void Play(HWND window, LayoutAnimation kind, bool animated);
+    bool Animating() const { return !animations_.empty(); }
+    // Plays every queued animation to its end at once: the layouts' controls
+    // are back at their places before the controllers go.
+    void FinishAnimations();
     // WM_PAINT: the picture at the client area's top-left corner.
     void Paint(HDC dc);
 
@@ -53,6 +62,9 @@ public:
     MainWindowStatus& Status() { return status_; }
 
 private:
+    struct PlayingAnimation;
+    AnimationFrames Played(PlayingAnimation& playing);
+    void StepAnimations();
     void DrawWhole();
     void DrawWhole(const LayoutScene& scene);
     void BuildThumbnails();
@@ -69,6 +81,10 @@ private:
     ThumbnailsKey thumbnailsFor_;
     bool stale_ = true;     // the whole picture is to be drawn again
     bool changed_ = false;  // drawn since the last repaint request
+    // The animations asked for, in turn; the first one plays.
+    std::deque<std::unique_ptr<PlayingAnimation>> animations_;
+    // A button changed while animations played: the picture is drawn whole after them.
+    bool buttonMissed_ = false;
 };
 
 }  // namespace velmora

@@ -21,20 +21,53 @@ void PumpMessages(Application& app) {
     }
 }
 
+namespace {
+
+void RunGuardedPass(Application& app) {
+    app.InPass = true;
+    RunProgramPass(app);
+    app.InPass = false;
+}
+
+}  // namespace
+
+void RunDuePass(Application& app) {
+    if (!app.Timer || app.InPass || app.ShutDownDone || app.Main.ProgramState != ProgramRunning) return;
+    if (app.PassOwed) {
+        app.PassOwed = false;  // the main loop's own pass, its deadline already counted
+    } else {
+        if (!app.Timer->Due()) return;
+        app.Timer->PassRan();
+    }
+    app.Timer->PassStarts();
+    RunGuardedPass(app);
+}
+
 void RunMainLoop(Application& app) {
     app.Main.Loop = CoreLoopState{};
     app.Main.List.RescanFlag = true;  // the first pass scans for controllers
     app.Main.ProgramState = ProgramRunning;
     PassTimer timer(PassPeriodMicroseconds);
+    app.Timer = &timer;
+    // The shortest timer the system gives; the handler runs a pass only when one is due.
+    SetTimer(app.Window, PassTimerId, USER_TIMER_MINIMUM, nullptr);
     const auto pump = [&app] { PumpMessages(app); };
     for (;;) {
-        timer.PassStarts();
+        app.PassOwed = true;
         pump();
         if (app.ShutDownDone) break;  // the Windows session ended inside the pump
-        RunProgramPass(app);
+        if (app.PassOwed) {
+            app.PassOwed = false;
+            timer.PassStarts();
+            RunGuardedPass(app);
+        }
         if (app.Main.ProgramState != ProgramRunning) break;
         timer.WaitForNextPass(pump);
     }
+    app.PassOwed = false;
+    KillTimer(app.Window, PassTimerId);
+    app.Timer = nullptr;
+    app.Ui.Layout().FinishAnimations();
 }
 
 }  // namespace velmora

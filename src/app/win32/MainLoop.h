@@ -3,6 +3,8 @@
 // pass over the controllers, serves the command-line requests and waits for
 // the next 10 ms deadline. It returns once the program is quitting.
 
+#include "base/win32/Windows.h"
+
 namespace velmora {
 
 struct Application;
@@ -14,6 +16,12 @@ void PumpMessages(Application& app);
 
 // One pass's work between the message pump and the wait.
 void RunProgramPass(Application& app);
+
+// The window's timer: while a menu, a dialog or a move of the window holds
+// the thread in the system's own message loop, passes go on from here at the
+// main loop's deadlines. Nothing while a pass runs or none is due.
+inline constexpr UINT_PTR PassTimerId = 1;
+void RunDuePass(Application& app);
 
 // After a pass's input work: the notices that input cannot reach the window
 // in front, in the top bar, the tray tip and a balloon.

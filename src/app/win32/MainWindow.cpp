@@ -5,6 +5,7 @@
 #include "app/MainClicks.h"
 #include "app/win32/Application.h"
 #include "app/win32/HandOver.h"
+#include "app/win32/MainLoop.h"
 #include "app/win32/ShutDown.h"
 #include "app/win32/SystemQueries.h"
 #include "app/win32/TrayIcon.h"
@@ -70,6 +71,9 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_SIZE:
             Resized(app, wParam);
+            return 0;
+        case WM_TIMER:
+            if (wParam == PassTimerId) RunDuePass(app);
             return 0;
         case WM_DEVICECHANGE:
             app.Main.List.RescanFlag = true;

@@ -107,4 +107,10 @@ void PassTimer::WaitForNextPass(const std::function<void()>& pump) {
     deadline_ += period_;
 }
 
+void PassTimer::PassRan() {
+    const std::int64_t now = Now();
+    if (now - deadline_ > period_) deadline_ = now;
+    deadline_ += period_;
+}
+
 }  // namespace velmora

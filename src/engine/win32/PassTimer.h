@@ -35,6 +35,13 @@ public:
     // pass that overran by more than a period re-bases the deadlines, so a
     // stall is followed by one pass, not by a burst of them.
     void WaitForNextPass(const std::function<void()>& pump);
+    // Whether the next deadline has come. A system modal loop (a menu, a
+    // dialog, a window being moved) runs passes from its timer messages when
+    // this says one is due.
+    bool Due() const { return Now() >= deadline_; }
+    // After a pass run outside WaitForNextPass: the next deadline is one
+    // period on, re-based the same way after an overrun.
+    void PassRan();
 
     bool HighResolution() const { return highResolution_; }
 

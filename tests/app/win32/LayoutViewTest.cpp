@@ -125,6 +125,82 @@ TEST_F(ViewWorld, WithoutControllersTheWaitingPictureShowsItsPhase) {
     EXPECT_TRUE(View.Picture().Bytes() != Expected(0).Bytes());
 }
 
+// The animations step at the ends of the passes: Play only queues, each
+// pass draws the frame that is due, and nothing else draws meanwhile.
+struct AnimationWorld : ViewWorld {
+    // Passes until the queue is empty, at most `limit`; how many it took.
+    int PassesUntilStill(int limit = 400) {
+        int passes = 0;
+        for (; View.Animating() && passes < limit; ++passes) {
+            EndPassFresh();
+            Sleep(10);
+        }
+        return passes;
+    }
+};
+
+TEST_F(AnimationWorld, PlayOnlyQueuesAndThePassesStepTheFramesToTheEnd) {
+    EndPassFresh();
+    const std::vector<std::uint8_t> before = View.Picture().Bytes();
+    View.Play(Window, LayoutAnimation::ShowLayout, true);
+    EXPECT_TRUE(View.Animating());
+    EXPECT_TRUE(View.Picture().Bytes() == before) << "nothing is drawn before the pass ends";
+    EndPassFresh();
+    EXPECT_TRUE(RepaintRequested());
+    EXPECT_TRUE(View.Picture().Bytes() != before) << "the first frame: the picture's last rows at the bottom";
+    // Eight slide frames of 25 ms, then the drop: one frame a pass at most.
+    EXPECT_GE(PassesUntilStill(), 8);
+    EXPECT_FALSE(View.Animating());
+    EXPECT_EQ(List.Layouts[0].Locations[Button1].Top, 100) << "its place comes back";
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
+}
+
+TEST_F(AnimationWorld, QueuedAnimationsPlayInTurnAndMissedButtonsAreDrawnAfter) {
+    EndPassFresh();
+    View.Play(Window, LayoutAnimation::ButtonsOut, true);
+    View.Play(Window, LayoutAnimation::ButtonsIn, true);
+    EndPassFresh();
+    List.Controllers[0].EffectiveState[Button1] = DrawnActive;
+    View.DrawControlButton(Button1);
+    View.RedrawLayout();
+    PassesUntilStill();
+    EXPECT_FALSE(View.Animating());
+    EXPECT_EQ(List.Layouts[0].Locations[Button1].Top, 100);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes())
+        << "the pressed button drawn after the animations";
+}
+
+// A profile with named assignments switches the names on right after asking
+// for the buttons to drop in: that redraw must survive the animation's start.
+TEST_F(AnimationWorld, ARedrawAskedAfterPlayIsDoneWhenTheAnimationsEnd) {
+    EndPassFresh();
+    View.Play(Window, LayoutAnimation::ButtonsIn, true);
+    EXPECT_FALSE(List.NamesShown) << "the drop switches the names off";
+    List.NamesShown = true;
+    View.RedrawLayout();
+    PassesUntilStill();
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes()) << "the names switch drawn on";
+}
+
+TEST_F(AnimationWorld, FinishingPutsTheButtonsBackAtOnce) {
+    EndPassFresh();
+    View.Play(Window, LayoutAnimation::ButtonsIn, true);
+    EndPassFresh();
+    EndPassFresh();
+    View.FinishAnimations();
+    EXPECT_FALSE(View.Animating());
+    EXPECT_EQ(List.Layouts[0].Locations[Button1].Top, 100);
+}
+
+TEST_F(AnimationWorld, NothingIsQueuedWhileTheWindowIsHidden) {
+    ShowWindow(Window, SW_HIDE);
+    View.Play(Window, LayoutAnimation::HideLayout, true);
+    EXPECT_FALSE(View.Animating());
+}
+
 TEST(GdiTextDrawer, InkInTheColourOnlyInsideTheClipAndWidthsGrow) {
     const auto text = MakeGdiTextDrawer();
     EXPECT_GT(text->TextWidth("WW"), text->TextWidth("W"));

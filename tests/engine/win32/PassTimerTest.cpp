@@ -54,6 +54,22 @@ TEST(PassTimer, AStallIsFollowedByOnePassNotABurst) {
     EXPECT_LE(quick, 1);
 }
 
+// A pass run from a system modal loop's timer message takes the deadline it
+// was due at: the main loop's next wait is a whole period, not a second pass
+// at once, and a late one re-bases as a late wait does.
+TEST(PassTimer, APassRunWhenDueTakesItsDeadline) {
+    PassTimer timer(10000);
+    timer.WaitForNextPass([] {});
+    EXPECT_FALSE(timer.Due()) << "just after a wait the next deadline is a period away";
+    Sleep(35);  // over two periods late
+    EXPECT_TRUE(timer.Due());
+    const double before = Milliseconds();
+    timer.PassRan();
+    EXPECT_FALSE(timer.Due());
+    timer.WaitForNextPass([] {});
+    EXPECT_GE(Milliseconds() - before, 9.9);
+}
+
 TEST(PassTimer, MessagesArePumpedWhileWaiting) {
     PassTimer timer(10000);
     int pumped = 0;
