@@ -1,15 +1,23 @@
-"""The stick settings window: opened from Stick 1's marker on the layout picture, its dead-zone
-slider moved with the keyboard, and the fake pad's stick movement no longer producing keys."""
+"""The stick, DPad and trigger settings windows: opened from their markers on the layout picture;
+the stick's dead zone and a trigger's threshold moved with the keyboard until the fake pad's
+movement no longer produces input; the DPad's disc following the pad's DPad."""
 
 import subprocess
 import time
 
+import e2e
 import e2e_gui
 from e2e_gui import Failed, wait_for
 
 # Stick 1's settings marker in the demo layout: at its Down square's row and its Right square's
 # column, inside the layout picture.
 STICK1_MARKER = (e2e_gui.LAYOUT[0] + 232, e2e_gui.LAYOUT[1] + 212, 16, 16)
+DPAD_MARKER = (e2e_gui.LAYOUT[0] + 157, e2e_gui.LAYOUT[1] + 117, 16, 16)
+# The triggers' marker: below the right trigger's square, 7 pixels in.
+TRIGGERS_MARKER = (e2e_gui.LAYOUT[0] + 424, e2e_gui.LAYOUT[1] + 47, 16, 16)
+# A point on the right threshold's track near its high end, from the trigger window's bottom-left
+# corner (the frame's top holds a caption bar that the display may not draw).
+RIGHT_TRACK = (243, -42)
 SPACE, W = "39", "11"
 
 
@@ -23,23 +31,34 @@ def stick_scenario(cycles=60):
     return "".join(lines)
 
 
-def stick_window(s):
-    """The settings window of stick 1, once on screen."""
-    found = lambda: [w for w in s.other_windows() if "Stick 1" in w[1]]
-    return wait_for("the stick 1 settings window", found)[0]
+def group_scenario(cycles=60):
+    """Every 40 passes: the DPad held up for 10 passes, the right trigger pressed to 200 (78
+    percent) for 6 passes, and button A tapped."""
+    lines = [e2e_gui.SCENARIO_HEAD]
+    for _ in range(cycles):
+        lines.append("wait pad 18\npad dpad up\nwait pad 10\npad dpad none\npad trigger right 200\n"
+                     "wait pad 6\npad trigger right 0\npad button a down\nwait pad 6\npad button a up\n")
+    return "".join(lines)
 
 
-def open_from_marker(s):
+def presses(s):
+    """Every key or mouse button the program pressed so far, as "key 39" or "mouse right"."""
+    lines = s.run.trace.read_text(errors="replace").splitlines() if s.run.trace.exists() else []
+    return [f"{w[0]} {w[2]}" for t, w in e2e.events_of(lines) if len(w) > 2 and w[1] == "down"]
+
+
+def open_from_marker(s, marker, name):
     """A click on the marker opens its menu; its first item, Settings, opens the window."""
-    s.click(STICK1_MARKER)
-    rect = s.wait_menu_below(STICK1_MARKER)
+    s.click(marker)
+    rect = s.wait_menu_below(marker)
     s.xdotool("mousemove", str(rect[0] + 24), str(rect[1] + 10), "click", "1")
-    return stick_window(s)
+    found = lambda: [w for w in s.other_windows() if name in w[1]]
+    return wait_for(f"the {name} settings window", found)[0]
 
 
 def check_stick_dead_zone(s):
     wait_for("stick 1 pushed up injecting W", lambda: W in s.trace_keys(), timeout=10)
-    window = open_from_marker(s)
+    window = open_from_marker(s, STICK1_MARKER, "Stick 1")
     if not window[1].startswith("Settings: Stick 1 [Set 1]"):
         raise Failed(f"the window's caption is {window[1]!r}")
     time.sleep(0.5)
@@ -77,5 +96,47 @@ def close_saving(s):
         raise Failed("the profile was not saved with the new dead zone")
 
 
+def check_dpad_disc(s):
+    """The disc shows the held direction: the window's picture changes while the pad plays."""
+    window = open_from_marker(s, DPAD_MARKER, "DPad")
+    if "[Set 1]" not in window[1]:
+        raise Failed(f"the window's caption is {window[1]!r}")
+    seen = set()
+    wait_for("the DPad disc to show a held and a released DPad",
+             lambda: seen.add(s.screen_region(window[2])) or len(seen) >= 2, timeout=4)
+    s.save("dpad-window")
+    s.keys("Escape")
+    wait_for("the DPad window to close", lambda: not s.other_windows())
+
+
+def check_trigger_threshold(s):
+    """With the right trigger's threshold at 255, a press to 78 percent no longer acts."""
+    wait_for("button A's Space", lambda: "key 39" in presses(s), timeout=10)
+    quiet = presses(s)
+    trigger = [p for p in quiet if p != "key 39"]
+    if not trigger:
+        raise Failed(f"the right trigger produced nothing before its threshold moved: {' '.join(quiet)}")
+    window = open_from_marker(s, TRIGGERS_MARKER, "Triggers")
+    # Without a window manager the keys go to the window under the pointer, and the trigger's
+    # press is a right click there, which can take the focus from a control: the pointer clicks the
+    # right threshold's track near its high end (a page up and the focus) and stays there.
+    left, bottom = window[2][0], window[2][3]
+    s.xdotool("mousemove", str(left + RIGHT_TRACK[0]), str(bottom + RIGHT_TRACK[1]), "click", "1")
+    time.sleep(0.5)
+    s.save("trigger-window")
+    s.keys("End")
+    time.sleep(0.5)
+    done = len(presses(s))
+    after = lambda: presses(s)[done:]
+    wait_for("three more taps of A", lambda: after().count("key 39") >= 3, timeout=10)
+    if any(p != "key 39" for p in after()):
+        raise Failed(f"the right trigger still acts at threshold 255: {' '.join(after())}")
+    s.keys("Escape")
+    wait_for("the trigger window to close", lambda: not s.other_windows())
+    close_saving(s)
+
+
 def sessions(env):
-    return [("gui-sticks", stick_scenario(), [("stick-dead-zone", check_stick_dead_zone)], {"record": True})]
+    return [("gui-sticks", stick_scenario(), [("stick-dead-zone", check_stick_dead_zone)], {"record": True}),
+            ("gui-dpad-triggers", group_scenario(),
+             [("dpad-disc", check_dpad_disc), ("trigger-threshold", check_trigger_threshold)], {"record": True})]

@@ -1,7 +1,9 @@
 #include "app/win32/settings/SettingsForms.h"
 
 #include "app/win32/Application.h"
+#include "app/win32/settings/DPadSettingsForm.h"
 #include "app/win32/settings/StickSettingsForm.h"
+#include "app/win32/settings/TriggerSettingsForm.h"
 
 namespace velmora {
 
@@ -10,12 +12,16 @@ struct SettingsForms {
     Application& App;
     // One member per settings window's form, e.g. TStickSettingsForm Stick{App};
     TStickSettingsForm Stick{App};
+    TDPadSettingsForm DPad{App};
+    TTriggerSettingsForm Trigger{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
     SettingsFormsHandle forms(new SettingsForms(app));
     // One registration per form, e.g. app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
     app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
+    app.Ui.RegisterForm(SettingsWindow::DPad, forms->DPad);
+    app.Ui.RegisterForm(SettingsWindow::Trigger, forms->Trigger);
     return forms;
 }
 

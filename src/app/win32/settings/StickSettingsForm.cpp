@@ -57,7 +57,8 @@ void TStickSettingsForm::OpenFor(int subject) {
                                                {origin.x, origin.y}, Size(), {desktop.Width, desktop.Height});
     TSettingsForm::Show(place);
     // As in a dialog, the first control has the focus: the dead zone answers the arrow keys at once.
-    SetFocus(deadZone_.Bar);
+    focus_ = deadZone_.Bar;
+    SetFocus(focus_);
 }
 
 void TStickSettingsForm::Refresh() {
@@ -127,6 +128,7 @@ void TStickSettingsForm::Paint() {
 }
 
 LRESULT TStickSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
     switch (message) {
         case WM_PAINT:
             Paint();

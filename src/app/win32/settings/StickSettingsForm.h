@@ -36,6 +36,7 @@ private:
     void Paint();
 
     Application& app_;
+    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     StickWindowState state_;
     LabelledTrackBar deadZone_, diagonal_;
     GroupFormControls buttons_;
