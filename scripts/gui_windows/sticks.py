@@ -15,6 +15,9 @@ STICK1_MARKER = (e2e_gui.LAYOUT[0] + 232, e2e_gui.LAYOUT[1] + 212, 16, 16)
 DPAD_MARKER = (e2e_gui.LAYOUT[0] + 157, e2e_gui.LAYOUT[1] + 117, 16, 16)
 # The triggers' marker: below the right trigger's square, 7 pixels in.
 TRIGGERS_MARKER = (e2e_gui.LAYOUT[0] + 424, e2e_gui.LAYOUT[1] + 47, 16, 16)
+STICK2_MARKER = (e2e_gui.LAYOUT[0] + 329, e2e_gui.LAYOUT[1] + 212, 16, 16)
+# The stick window's Mouse Settings button, from the window's bottom-left corner.
+MOUSE_SETTINGS_BUTTON = (223, -256)
 # A point on the right threshold's track near its high end, from the trigger window's bottom-left
 # corner (the frame's top holds a caption bar that the display may not draw).
 RIGHT_TRACK = (243, -42)
@@ -136,7 +139,59 @@ def check_trigger_threshold(s):
     close_saving(s)
 
 
+def mouse_scenario(cycles=60):
+    """Every 40 passes: stick 2 pushed right for 10 passes (the demo's mouse look), then A tapped."""
+    lines = [e2e_gui.SCENARIO_HEAD]
+    for _ in range(cycles):
+        lines.append("wait pad 24\npad stick 2 24000 0\nwait pad 10\npad stick 2 0 0\n"
+                     "wait pad 3\npad button a down\nwait pad 3\npad button a up\n")
+    return "".join(lines)
+
+
+def moved_right(s, start=0):
+    """The pointer's horizontal travel in the trace's moves from the start-th event on."""
+    lines = s.run.trace.read_text(errors="replace").splitlines() if s.run.trace.exists() else []
+    events = [w for t, w in e2e.events_of(lines)][start:]
+    return sum(int(w[1]) for w in events if w[0] == "move"), len(e2e.events_of(lines))
+
+
+def pushes_travel(s):
+    """The pointer's travel to the right over the next two pushes of the stick."""
+    base = moved_right(s)[1]
+    taps = presses(s).count("key 39")
+    wait_for("A tapped twice more", lambda: presses(s).count("key 39") >= taps + 2, timeout=10)
+    return moved_right(s, base)[0]
+
+
+def check_mouse_speed(s):
+    """From stick 2's window, Mouse Settings opens the mouse window on stick 2; its horizontal
+    speed moved to the slowest with the keyboard makes the same stick push move the pointer less."""
+    wait_for("A tapped twice", lambda: presses(s).count("key 39") >= 2, timeout=10)
+    stick = open_from_marker(s, STICK2_MARKER, "Stick 2")
+    left, bottom = stick[2][0], stick[2][3]
+    # The pointer stays on the window: without a window manager the keys go where it is.
+    s.xdotool("mousemove", str(left + MOUSE_SETTINGS_BUTTON[0]), str(bottom + MOUSE_SETTINGS_BUTTON[1]),
+              "click", "1")
+    found = lambda: [w for w in s.other_windows() if w[0] == "TMouseSettingsForm"]
+    window = wait_for("the mouse settings window", found)[0]
+    if "Stick 2" not in window[1]:
+        raise Failed(f"the mouse window's caption is {window[1]!r}")
+    s.xdotool("mousemove", str(window[2][0] + 60), str(window[2][1] + 60))
+    time.sleep(0.5)
+    s.save("mouse-window")
+    fast = pushes_travel(s)
+    s.keys("Home")
+    time.sleep(0.5)
+    slow = pushes_travel(s)
+    s.save("mouse-window-slow")
+    if not fast > 0 or not slow * 4 < fast:
+        raise Failed(f"the pointer moved {fast} pixels right before and {slow} after the slowest speed")
+    s.keys("Escape")
+    close_saving(s)
+
+
 def sessions(env):
     return [("gui-sticks", stick_scenario(), [("stick-dead-zone", check_stick_dead_zone)], {"record": True}),
             ("gui-dpad-triggers", group_scenario(),
-             [("dpad-disc", check_dpad_disc), ("trigger-threshold", check_trigger_threshold)], {"record": True})]
+             [("dpad-disc", check_dpad_disc), ("trigger-threshold", check_trigger_threshold)], {"record": True}),
+            ("gui-mouse", mouse_scenario(), [("mouse-speed", check_mouse_speed)], {"record": True})]

@@ -2,6 +2,7 @@
 
 #include "app/win32/Application.h"
 #include "app/win32/settings/DPadSettingsForm.h"
+#include "app/win32/settings/MouseSettingsForm.h"
 #include "app/win32/settings/StickSettingsForm.h"
 #include "app/win32/settings/TriggerSettingsForm.h"
 
@@ -14,6 +15,7 @@ struct SettingsForms {
     TStickSettingsForm Stick{App};
     TDPadSettingsForm DPad{App};
     TTriggerSettingsForm Trigger{App};
+    TMouseSettingsForm Mouse{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
@@ -22,6 +24,7 @@ SettingsFormsHandle MakeSettingsForms(Application& app) {
     app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
     app.Ui.RegisterForm(SettingsWindow::DPad, forms->DPad);
     app.Ui.RegisterForm(SettingsWindow::Trigger, forms->Trigger);
+    app.Ui.RegisterForm(SettingsWindow::Mouse, forms->Mouse);
     return forms;
 }
 
