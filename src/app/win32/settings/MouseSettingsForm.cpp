@@ -64,6 +64,7 @@ void TMouseSettingsForm::Refresh() {
 }
 
 void TMouseSettingsForm::ShowView(const MouseWindowView& view) {
+    if (const ControllerDataType* c = SelectedController(app_.Main.List)) shownSet_ = c->Profile.CurrentSet;
     SetWindowTextW(Handle(), Utf8ToWide(view.Caption).c_str());
     for (auto [slider, s] : {std::pair{&speedX_, &view.SpeedX}, std::pair{&speedY_, &view.SpeedY}}) {
         FillLabelledTrackBar(*slider, s->Minimum, s->Maximum, s->Position, s->LowLabel, s->HighLabel,
@@ -90,6 +91,8 @@ void TMouseSettingsForm::ShowView(const MouseWindowView& view) {
 void TMouseSettingsForm::UpdateLiveDisplay() {
     const ControllerDataType* c = SelectedController(app_.Main.List);
     if (!c || !Handle()) return;
+    // The window stays open when the set changes (the mouse movement goes on): it shows the new set.
+    if (c->Profile.CurrentSet != shownSet_) return Refresh();
     const MouseState& mouse = app_.Main.Loop.Mouse;
     const std::uint8_t mode = TargetMode(state_, c->Profile);
     AddTestPoint(state_.Trail, mouse, mode);

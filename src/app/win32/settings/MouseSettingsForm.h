@@ -39,6 +39,7 @@ private:
     Application& app_;
     HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     MouseWindowState state_;
+    int shownSet_ = -1;  // the set the controls show: a set change refills them
     LabelledTrackBar speedX_, speedY_;
     HWND together_ = nullptr, status_ = nullptr;
     std::vector<HWND> modes_, autoAssign_;
