@@ -64,7 +64,9 @@ def check_stick_dead_zone(s):
     window = open_from_marker(s, STICK1_MARKER, "Stick 1")
     if not window[1].startswith("Settings: Stick 1 [Set 1]"):
         raise Failed(f"the window's caption is {window[1]!r}")
-    time.sleep(0.5)
+    seen = set()
+    wait_for("the zone map's dot and values to follow the stick",
+             lambda: seen.add(s.screen_region(window[2])) or len(seen) >= 2, timeout=4)
     s.save("stick-window")
     # The dead-zone slider has the focus when the window opens: End moves it to 255 (99%), past
     # the stick's 60 percent.
