@@ -2,23 +2,34 @@
 
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerPropertiesForm.h"
+#include "app/win32/settings/DPadSettingsForm.h"
 #include "app/win32/settings/GlobalSettingsForm.h"
+#include "app/win32/settings/MouseSettingsForm.h"
+#include "app/win32/settings/StickSettingsForm.h"
+#include "app/win32/settings/TriggerSettingsForm.h"
 
 namespace velmora {
 
 struct SettingsForms {
     explicit SettingsForms(Application& app) : App(app) {}
     Application& App;
-    // One member per settings window's form, e.g. TStickSettingsForm Stick{App};
+    // One member per settings window's form.
     TControllerPropertiesForm Properties{App};
     TGlobalSettingsForm Global{App};
+    TStickSettingsForm Stick{App};
+    TDPadSettingsForm DPad{App};
+    TTriggerSettingsForm Trigger{App};
+    TMouseSettingsForm Mouse{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
     SettingsFormsHandle forms(new SettingsForms(app));
-    // One registration per form, e.g. app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
     app.Ui.RegisterForm(SettingsWindow::ControllerProperties, forms->Properties);
     app.Ui.RegisterForm(SettingsWindow::GlobalSettings, forms->Global);
+    app.Ui.RegisterForm(SettingsWindow::Stick, forms->Stick);
+    app.Ui.RegisterForm(SettingsWindow::DPad, forms->DPad);
+    app.Ui.RegisterForm(SettingsWindow::Trigger, forms->Trigger);
+    app.Ui.RegisterForm(SettingsWindow::Mouse, forms->Mouse);
     return forms;
 }
 

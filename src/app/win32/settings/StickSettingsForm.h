@@ -1,0 +1,48 @@
+#pragma once
+// The stick settings window: one stick of the selected controller at a time,
+// its dead zone and diagonal size, its mode and key groups, and the live
+// zone map with the stick's position.
+
+#include "app/settings/StickWindow.h"
+#include "app/win32/settings/GroupFormControls.h"
+#include "ui/Picture.h"
+#include "ui/win32/LabelledTrackBars.h"
+#include "ui/win32/SettingsForm.h"
+
+namespace velmora {
+
+struct Application;
+struct ControllerDataType;
+
+class TStickSettingsForm : public TSettingsForm {
+public:
+    explicit TStickSettingsForm(Application& app);
+
+    // Subject 1 or 2: the stick, as the layout's groups number them.
+    void OpenFor(int subject) override;
+    int Subject() const override { return state_.Stick + 1; }
+    void Refresh() override;
+    // Redraws the zone map with the stick's position and its four values.
+    void UpdateLiveDisplay() override;
+
+protected:
+    void FormIsCreated() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowView(const StickWindowView& view);
+    void SliderMoved(HWND bar);
+    void ButtonPressed(int id);
+    void Paint();
+
+    Application& app_;
+    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
+    StickWindowState state_;
+    LabelledTrackBar deadZone_, diagonal_;
+    GroupFormControls buttons_;
+    HWND liveValues_ = nullptr;
+    int mouseTarget_ = 0;
+    PictureType picture_{ZoneMapSize, ZoneMapSize};
+};
+
+}  // namespace velmora
