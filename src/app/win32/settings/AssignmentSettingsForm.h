@@ -1,0 +1,68 @@
+#pragma once
+// The assignment window: the keyboard and mouse picture of the edited
+// control's keys, the Toggle, Turbo and Rumble boxes, the name box and the
+// buttons to the advanced window, the mouse settings and help. Messages
+// become calls of the window's portable logic; the picture is what it draws.
+
+#include "app/settings/AssignmentWindow.h"
+#include "app/settings/KeyboardLayoutCaptions.h"
+#include "ui/Picture.h"
+#include "ui/win32/SettingsForm.h"
+
+namespace velmora {
+
+struct Application;
+struct ControllerDataType;
+
+class TAssignmentSettingsForm : public TSettingsForm {
+public:
+    explicit TAssignmentSettingsForm(Application& app);
+
+    // Opens the window for a control of the selected controller.
+    void OpenFor(int control) override;
+    int Subject() const override { return state_.Open ? state_.Edit.Control : -1; }
+    // The boxes and name from the assignment, the keys' colours anew.
+    void Refresh() override;
+    // The main loop's keyboard check (see KeyboardCapture.h for its guards).
+    void CaptureKeyboard(bool keyEmitting) override;
+    void RedrawSlotDisplay() override { RedrawKeyboard(); }
+
+    // The state both assignment windows share; the advanced window's form
+    // works on the same.
+    AssignmentWindowState& State() { return state_; }
+    // The advanced window's handle and test box, for the capture's guards
+    // (none while that window does not exist).
+    void SetAdvancedWindow(HWND window, HWND testBox) {
+        advancedWindow_ = window;
+        advancedTestBox_ = testBox;
+    }
+
+protected:
+    void FormIsCreated() override;
+    void FormIsClosed() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    ControllerDataType* Selected() const;
+    void RedrawKeyboard();
+    void Paint();
+    void PointerAt(int x, int y);
+    void Command(int id, int code);
+    std::string Caption() const;
+
+    Application& app_;
+    AssignmentWindowState state_;
+    KeyboardGeometry geometry_;
+    KeyGlyphs glyphs_{};
+    PictureType picture_;
+    POINT pictureAt_{8, 8};
+    bool hovering_ = false;
+    HWND toggle_ = nullptr;
+    HWND turbo_ = nullptr;
+    HWND rumble_ = nullptr;
+    HWND name_ = nullptr;
+    HWND advancedWindow_ = nullptr;
+    HWND advancedTestBox_ = nullptr;
+};
+
+}  // namespace velmora
