@@ -3,18 +3,43 @@ profile saved through the main window holds them, and the pad then types them.""
 
 import time
 
+import e2e
 import e2e_gui
 from e2e_gui import Failed, wait_for
 
 FORM = "VelmoraAssignmentForm"
+ADVANCED = "VelmoraAdvancedAssignmentForm"
+# Client sizes, and places inside them (centres of the controls).
+ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (564, 255)
+ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 # The profile button's menu: New, Open, Settings, Save, Save As.
 PROFILE_BUTTON = e2e_gui.PROFILE_BUTTON
-# Scan codes the recorder sees: Left Shift, X and the demo profile's Space.
-LEFT_SHIFT, X_KEY, SPACE = "2A", "2D", "39"
+# Scan codes the recorder sees: Left Shift, X, A, B and the demo profile's Space.
+LEFT_SHIFT, X_KEY, A_KEY, B_KEY, SPACE = "2A", "2D", "1E", "30", "39"
 
 
-def assignment_windows(s):
-    return [w for w in s.windows() if w[0] == FORM]
+def windows_of(s, form):
+    return [w for w in s.windows() if w[0] == form]
+
+
+def click_in(s, window, client, point):
+    """A click at a point of a window's client area: the frame's borders are equal at the left, right
+    and bottom, the caption lies above."""
+    left, top, right, bottom = window[2]
+    border = (right - left - client[0]) // 2
+    x, y = left + border + point[0], bottom - border - client[1] + point[1]
+    s.xdotool("mousemove", str(x), str(y), "click", "1")
+    time.sleep(0.3)
+
+
+def save_profile(s):
+    """The main window's Save: the profile button menu's fourth item, just above Save As."""
+    s.click(PROFILE_BUTTON)
+    s.wait_menu_below(PROFILE_BUTTON)
+    s.keys("Up", "Up", "Return")
+    saved = s.dir / "demo.velmoraprofile"
+    return lambda: next((l for l in saved.read_text(errors="replace").splitlines()
+                         if l.startswith("Set1Button1Slots=")), "")
 
 
 def hold_key(s, name, seconds=0.3):
@@ -28,24 +53,18 @@ def hold_key(s, name, seconds=0.3):
 def check_assign_by_keys(s):
     """Shift then X makes button A "Left Shift + X"; the window closes on the X; the pad types it."""
     s.click(e2e_gui.JUMP_BUTTON)
-    window = wait_for("the assignment window after a click on button A", lambda: assignment_windows(s))[0]
+    window = wait_for("the assignment window after a click on button A", lambda: windows_of(s, FORM))[0]
     if window[1] != "A":
         raise Failed(f"the assignment window's caption is \"{window[1]}\", not the layout's name \"A\"")
     s.settled(window[2], grab=s.screen_region)
     s.save("assignment-window")
     hold_key(s, "shift")
-    if not assignment_windows(s):
+    if not windows_of(s, FORM):
         raise Failed("the window closed after Shift: a combination could not be built")
     hold_key(s, "x")
-    wait_for("the window to close after X", lambda: not assignment_windows(s))
+    wait_for("the window to close after X", lambda: not windows_of(s, FORM))
     s.save("assignment-assigned")
-    # Save is the menu's fourth item, just above Save As.
-    s.click(PROFILE_BUTTON)
-    s.wait_menu_below(PROFILE_BUTTON)
-    s.keys("Up", "Up", "Return")
-    saved = s.dir / "demo.velmoraprofile"
-    line = lambda: next((l for l in saved.read_text(errors="replace").splitlines()
-                         if l.startswith("Set1Button1Slots=")), "")
+    line = save_profile(s)
     wait_for("the saved profile to give button A Left Shift and X",
              lambda: "Left Shift" in line() and "X" in line() and "Space" not in line(), timeout=10)
     wait_for("the pad's presses of A to inject Left Shift and X",
@@ -58,6 +77,48 @@ def check_assign_by_keys(s):
         raise Failed(f"X came without Left Shift before it: {' '.join(keys)}")
 
 
+def check_sequence_with_pause(s):
+    """In the advanced window: A, a pause of 2.50 s (the pause bar at its end), then B; the pad's press
+    of button A then types A and, 2.5 s later, B."""
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window", lambda: windows_of(s, FORM))[0]
+    s.settled(window[2], grab=s.screen_region)
+    click_in(s, window, ASSIGNMENT_CLIENT, ADVANCED_BUTTON)
+    advanced = wait_for("the advanced window after its button", lambda: windows_of(s, ADVANCED))[0]
+    if advanced[1] != "A: Advanced Settings":
+        raise Failed(f"the advanced window's caption is \"{advanced[1]}\"")
+    if not windows_of(s, FORM):
+        raise Failed("the assignment window closed when the advanced window opened")
+    hold_key(s, "a")
+    # Keys would be assigned: the pause bar is moved by clicks on its end, a page (49) each.
+    for _ in range(6):
+        click_in(s, advanced, ADVANCED_CLIENT, PAUSE_BAR_END)
+    click_in(s, advanced, ADVANCED_CLIENT, ADD_PAUSE)
+    hold_key(s, "b")
+    if not windows_of(s, FORM):
+        raise Failed("the assignment window closed while the advanced window was open")
+    s.settled(advanced[2], grab=s.screen_region)
+    s.save("advanced-assignment-window")
+    # Escape closes the advanced window before the key can be assigned; then a second click on the
+    # control's button closes the assignment window.
+    s.keys("Escape")
+    wait_for("Escape to close the advanced window", lambda: not windows_of(s, ADVANCED))
+    s.click(e2e_gui.JUMP_BUTTON)
+    wait_for("the assignment window to close", lambda: not windows_of(s, FORM))
+    line = save_profile(s)
+    wanted = "Set1Button1Slots=A,PAUSE 1.00s,PAUSE 1.00s,PAUSE 0.50s,B"
+    wait_for(f"the saved profile to hold {wanted}", lambda: line() == wanted, timeout=10)
+    wait_for("the pad's press of A to inject B", lambda: B_KEY in s.trace_keys(), timeout=25)
+    lines = s.run.trace.read_text(errors="replace").splitlines()
+    downs = [(t, w[2]) for t, w in e2e.events_of(lines) if w[:2] == ["key", "down"]]
+    keys = [k for _, k in downs]
+    if keys[:2] != [A_KEY, B_KEY]:
+        raise Failed(f"the keys injected are {' '.join(keys)}, not A then B")
+    gap = (downs[1][0] - downs[0][0]) / 1e6
+    if not 2.3 <= gap <= 2.9:
+        raise Failed(f"B came {gap:.2f} s after A, not after the 2.50 s pause")
+
+
 def scenario():
     """The pad waits about 8 s (800 passes) for the assignment to be made, then presses A 20 times."""
     lines = [e2e_gui.SCENARIO_HEAD, "wait pad 800\nmark presses\n"]
@@ -66,5 +127,13 @@ def scenario():
     return "".join(lines)
 
 
+def one_press_scenario():
+    """A single press of A after about 18 s (1800 passes), once the sequence is made and saved."""
+    return e2e_gui.SCENARIO_HEAD + "wait pad 1800\nmark press\npad button a down\nwait pad 3\npad button a up\n" \
+        "wait pad 400\n"
+
+
 def sessions(env):
-    return [("gui-assignment", scenario(), [("assignment-keys", check_assign_by_keys)], {"record": True})]
+    return [("gui-assignment", scenario(), [("assignment-keys", check_assign_by_keys)], {"record": True}),
+            ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause)],
+             {"record": True})]

@@ -27,6 +27,8 @@ public:
     void CaptureKeyboard(bool keyEmitting) override;
     void RedrawSlotDisplay() override { RedrawKeyboard(); }
 
+    // The window's caption: the control's name, and its set when not the first.
+    std::string CaptionText() const { return Caption(); }
     // The state both assignment windows share; the advanced window's form
     // works on the same.
     AssignmentWindowState& State() { return state_; }
