@@ -11,6 +11,8 @@ FORM = "VelmoraAssignmentForm"
 ADVANCED = "VelmoraAdvancedAssignmentForm"
 # Client sizes, and places inside them (centres of the controls).
 ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (564, 255)
+# Keys of the picture (8 pixels in, cells 4 pixels further, 12-pixel units): Q and Z.
+Q_KEY, Z_KEY = (60, 120), (84, 168)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 # The profile button's menu: New, Open, Settings, Save, Save As.
 PROFILE_BUTTON = e2e_gui.PROFILE_BUTTON
@@ -40,6 +42,28 @@ def save_profile(s):
     saved = s.dir / "demo.velmoraprofile"
     return lambda: next((l for l in saved.read_text(errors="replace").splitlines()
                          if l.startswith("Set1Button1Slots=")), "")
+
+
+def move_in(s, window, client, point):
+    left, top, right, bottom = window[2]
+    border = (right - left - client[0]) // 2
+    s.xdotool("mousemove", str(left + border + point[0]), str(bottom - border - client[1] + point[1]))
+
+
+def check_hover_and_click(s):
+    """The caption names the key under the pointer; a click on a key assigns it and closes the window."""
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window after a click on button A", lambda: windows_of(s, FORM))[0]
+    move_in(s, window, ASSIGNMENT_CLIENT, Q_KEY)
+    wanted = 'A - Press any key or click to assign "Q"'
+    wait_for(f"the caption \"{wanted}\" over the Q key",
+             lambda: any(w[1] == wanted for w in windows_of(s, FORM)))
+    move_in(s, window, ASSIGNMENT_CLIENT, (ASSIGNMENT_CLIENT[0] // 2, ASSIGNMENT_CLIENT[1] - 10))
+    wait_for("the plain caption back off the picture", lambda: any(w[1] == "A" for w in windows_of(s, FORM)))
+    click_in(s, window, ASSIGNMENT_CLIENT, Z_KEY)
+    wait_for("the window to close after a click on Z", lambda: not windows_of(s, FORM))
+    line = save_profile(s)
+    wait_for("the saved profile to give button A Z", lambda: line() == "Set1Button1Slots=Z", timeout=10)
 
 
 def hold_key(s, name, seconds=0.3):
@@ -120,8 +144,8 @@ def check_sequence_with_pause(s):
 
 
 def scenario():
-    """The pad waits about 8 s (800 passes) for the assignment to be made, then presses A 20 times."""
-    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 800\nmark presses\n"]
+    """The pad waits about 12 s (1200 passes) for the assignments to be made, then presses A 20 times."""
+    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 1200\nmark presses\n"]
     for _ in range(20):
         lines.append("wait pad 37\npad button a down\nwait pad 3\npad button a up\n")
     return "".join(lines)
@@ -134,6 +158,7 @@ def one_press_scenario():
 
 
 def sessions(env):
-    return [("gui-assignment", scenario(), [("assignment-keys", check_assign_by_keys)], {"record": True}),
+    return [("gui-assignment", scenario(), [("assignment-click", check_hover_and_click),
+                                                         ("assignment-keys", check_assign_by_keys)], {"record": True}),
             ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause)],
              {"record": True})]
