@@ -13,6 +13,8 @@ ADVANCED = "VelmoraAdvancedAssignmentForm"
 ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (564, 255)
 # Keys of the picture (8 pixels in, cells 4 pixels further, 12-pixel units): Q and Z.
 Q_KEY, Z_KEY = (60, 120), (84, 168)
+# The Toggle box's icon, in the footer above the box.
+TOGGLE_ICON = (16, 234)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 # The profile button's menu: New, Open, Settings, Save, Save As.
 PROFILE_BUTTON = e2e_gui.PROFILE_BUTTON
@@ -60,10 +62,22 @@ def check_hover_and_click(s):
              lambda: any(w[1] == wanted for w in windows_of(s, FORM)))
     move_in(s, window, ASSIGNMENT_CLIENT, (ASSIGNMENT_CLIENT[0] // 2, ASSIGNMENT_CLIENT[1] - 10))
     wait_for("the plain caption back off the picture", lambda: any(w[1] == "A" for w in windows_of(s, FORM)))
+    click_in(s, window, ASSIGNMENT_CLIENT, TOGGLE_ICON)
     click_in(s, window, ASSIGNMENT_CLIENT, Z_KEY)
     wait_for("the window to close after a click on Z", lambda: not windows_of(s, FORM))
     line = save_profile(s)
     wait_for("the saved profile to give button A Z", lambda: line() == "Set1Button1Slots=Z", timeout=10)
+    toggle = lambda: "Set1Button1Toggle=1" in (s.dir / "demo.velmoraprofile").read_text(errors="replace")
+    if not toggle():
+        raise Failed("a click on the Toggle icon did not switch Toggle on")
+    # A second click on the icon, in the window opened again, switches it off.
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window again", lambda: windows_of(s, FORM))[0]
+    click_in(s, window, ASSIGNMENT_CLIENT, TOGGLE_ICON)
+    s.click(e2e_gui.JUMP_BUTTON)
+    wait_for("a second click on button A to close the window", lambda: not windows_of(s, FORM))
+    save_profile(s)
+    wait_for("the saved profile without Toggle", lambda: not toggle(), timeout=10)
 
 
 def hold_key(s, name, seconds=0.3):
@@ -144,8 +158,8 @@ def check_sequence_with_pause(s):
 
 
 def scenario():
-    """The pad waits about 12 s (1200 passes) for the assignments to be made, then presses A 20 times."""
-    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 1200\nmark presses\n"]
+    """The pad waits about 16 s (1600 passes) for the assignments to be made, then presses A 20 times."""
+    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 1600\nmark presses\n"]
     for _ in range(20):
         lines.append("wait pad 37\npad button a down\nwait pad 3\npad button a up\n")
     return "".join(lines)

@@ -2,12 +2,14 @@
 
 #include <windowsx.h>
 
+#include "app/settings/AssignmentOptionIcons.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/SystemKeyboardLayout.h"
 #include "base/Language.h"
 #include "base/win32/WideText.h"
 #include "ui/win32/DialogControls.h"
+#include "ui/win32/PictureBox.h"
 
 namespace velmora {
 namespace {
@@ -78,6 +80,14 @@ void TAssignmentSettingsForm::FormIsCreated() {
     name_ = CreateChild(Handle(), L"EDIT", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                         {280, footer + 28, 185, 22}, NameId);
     SendMessageW(name_, EM_LIMITTEXT, 255, 0);
+    // Each option's icon above its box: a click on it switches the box.
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
+        const int left = 8 + 88 * static_cast<int>(i);
+        iconPlaces_[i] = {left, footer + 10, left + OptionIconSize, footer + 10 + OptionIconSize};
+        icons_[i] = DrawOptionIcon(static_cast<AssignmentOption>(i + 1), true);
+        iconBoxes_[i] =
+            CreatePictureBox(Handle(), {left, footer + 10, OptionIconSize, OptionIconSize}, &icons_[i]);
+    }
     CreateChild(Handle(), L"BUTTON", Translate("*Advanced*") + "...", WS_TABSTOP | BS_PUSHBUTTON,
                 {client.Width - 228, footer + 26, 110, 26}, AdvancedId);
     CreateChild(Handle(), L"BUTTON", Translate("*Help*"), WS_TABSTOP | BS_PUSHBUTTON,
@@ -129,6 +139,8 @@ void TAssignmentSettingsForm::Refresh() {
     Check(turbo_, view.Turbo);
     Check(rumble_, view.Rumble);
     EnableWindow(rumble_, view.RumbleEnabled);
+    icons_[2] = DrawOptionIcon(AssignmentOption::Rumble, view.RumbleEnabled);
+    RedrawPictureBox(iconBoxes_[2]);
     if (TextOf(name_) != view.Name) SetText(name_, view.Name);
     state_.Refreshing = false;
     SetText(Handle(), Caption());
@@ -214,6 +226,23 @@ void TAssignmentSettingsForm::PointerAt(int x, int y) {
             KeyboardHoverCaption(Caption(), state_.Edit.SlotPosition, KeyAt(px, py, geometry_.Unit)));
 }
 
+bool TAssignmentSettingsForm::ClickIcon(int x, int y) {
+    ControllerDataType* c = Selected();
+    for (std::size_t i = 0; i < iconPlaces_.size(); ++i) {
+        if (!PtInRect(&iconPlaces_[i], POINT{x, y})) continue;
+        if (!c) return true;
+        const auto option = static_cast<AssignmentOption>(i + 1);
+        const AssignmentWindowView view =
+            ViewAssignmentWindow(c->Profile.Current(state_.Edit.Control), c->CanRumble);
+        if (const std::optional<bool> on = ClickOptionIcon(view, option)) {
+            Check(GetDlgItem(Handle(), static_cast<int>(option)), *on);
+            SetAssignmentOption(state_, c->Profile, option, *on, app_.Main.Loop.RumbleTest, app_.Ui);
+        }
+        return true;
+    }
+    return false;
+}
+
 void TAssignmentSettingsForm::Command(int id, int code) {
     ControllerDataType* c = Selected();
     if (!c) return;
@@ -259,6 +288,7 @@ LRESULT TAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
+            if (message == WM_LBUTTONUP && ClickIcon(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
             if (ControllerDataType* c = Selected())
                 ClickKeyboard(state_, c->Profile, GET_X_LPARAM(lParam) - pictureAt_.x,
                               GET_Y_LPARAM(lParam) - pictureAt_.y, geometry_.Unit, app_.Ui);

@@ -4,6 +4,8 @@
 // buttons to the advanced window, the mouse settings and help. Messages
 // become calls of the window's portable logic; the picture is what it draws.
 
+#include <array>
+
 #include "app/settings/AssignmentWindow.h"
 #include "app/settings/KeyboardLayoutCaptions.h"
 #include "ui/Picture.h"
@@ -50,6 +52,8 @@ private:
     void Paint();
     void PointerAt(int x, int y);
     void Command(int id, int code);
+    // A click on an option's icon switches its box; true when the point was on one.
+    bool ClickIcon(int x, int y);
     std::string Caption() const;
 
     Application& app_;
@@ -63,6 +67,9 @@ private:
     HWND turbo_ = nullptr;
     HWND rumble_ = nullptr;
     HWND name_ = nullptr;
+    std::array<PictureType, 3> icons_;  // Toggle, Turbo, Rumble
+    std::array<HWND, 3> iconBoxes_{};
+    std::array<RECT, 3> iconPlaces_{};
     HWND advancedWindow_ = nullptr;
     HWND advancedTestBox_ = nullptr;
 };
