@@ -16,6 +16,7 @@ Q_KEY, Z_KEY = (60, 120), (84, 168)
 # The Toggle box's icon, in the footer above the box.
 TOGGLE_ICON = (16, 234)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
+TURBO_TAB, PAGE_ENABLE, TURBO_LAMP = (258, 20), (30, 58), (20, 156, 287, 44)
 # The profile button's menu: New, Open, Settings, Save, Save As.
 PROFILE_BUTTON = e2e_gui.PROFILE_BUTTON
 # Scan codes the recorder sees: Left Shift, X, A, B and the demo profile's Space.
@@ -44,6 +45,14 @@ def save_profile(s):
     saved = s.dir / "demo.velmoraprofile"
     return lambda: next((l for l in saved.read_text(errors="replace").splitlines()
                          if l.startswith("Set1Button1Slots=")), "")
+
+
+def client_rect(window, client, region):
+    """A region of a window's client area as a screen rectangle (left, top, right, bottom)."""
+    left, top, right, bottom = window[2]
+    border = (right - left - client[0]) // 2
+    x, y = left + border + region[0], bottom - border - client[1] + region[1]
+    return x, y, x + region[2], y + region[3]
 
 
 def move_in(s, window, client, point):
@@ -157,6 +166,29 @@ def check_sequence_with_pause(s):
         raise Failed(f"B came {gap:.2f} s after A, not after the 2.50 s pause")
 
 
+def check_turbo_lamp(s):
+    """The Turbo page's lamp blinks while Turbo is on (the main loop drives it) and stays dark when off."""
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window", lambda: windows_of(s, FORM))[0]
+    s.settled(window[2], grab=s.screen_region)
+    click_in(s, window, ASSIGNMENT_CLIENT, ADVANCED_BUTTON)
+    advanced = wait_for("the advanced window", lambda: windows_of(s, ADVANCED))[0]
+    click_in(s, advanced, ADVANCED_CLIENT, TURBO_TAB)
+    lamp = client_rect(advanced, ADVANCED_CLIENT, TURBO_LAMP)
+    looks = lambda: {s.screen_region(lamp)[:3] for _ in range(8)}
+    if len(looks()) != 1:
+        raise Failed("the lamp changes while Turbo is off")
+    click_in(s, advanced, ADVANCED_CLIENT, PAGE_ENABLE)
+    wait_for("the lamp to blink with Turbo on", lambda: len(looks()) > 1)
+    s.save("advanced-turbo-page")
+    click_in(s, advanced, ADVANCED_CLIENT, PAGE_ENABLE)
+    s.keys("Escape")
+    wait_for("Escape to close the advanced window", lambda: not windows_of(s, ADVANCED))
+    s.click(e2e_gui.JUMP_BUTTON)
+    wait_for("the assignment window to close", lambda: not windows_of(s, FORM))
+    save_profile(s)  # Turbo went on and off: the profile counts as changed
+
+
 def scenario():
     """The pad waits about 16 s (1600 passes) for the assignments to be made, then presses A 20 times."""
     lines = [e2e_gui.SCENARIO_HEAD, "wait pad 1600\nmark presses\n"]
@@ -174,5 +206,6 @@ def one_press_scenario():
 def sessions(env):
     return [("gui-assignment", scenario(), [("assignment-click", check_hover_and_click),
                                                          ("assignment-keys", check_assign_by_keys)], {"record": True}),
-            ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause)],
+            ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause),
+                                                                ("assignment-turbo", check_turbo_lamp)],
              {"record": True})]

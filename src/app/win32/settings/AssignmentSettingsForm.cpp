@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/settings/AssignmentOptionIcons.h"
+#include "app/WindowsVersion.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/SystemKeyboardLayout.h"
@@ -169,6 +170,8 @@ void TAssignmentSettingsForm::CaptureKeyboard(bool keyEmitting) {
     guards.NameBoxFocused = focus == name_;
     guards.AdvancedOpen = advancedWindow_ && IsWindowVisible(advancedWindow_);
     guards.TestBoxFocused = advancedTestBox_ && focus == advancedTestBox_;
+    const std::uint8_t version = CurrentWindowsVersion();
+    guards.LegacyWindows = version == Windows98 || version == WindowsMe;
     KeyboardStateType keyboard{};
     if (!keyEmitting && !GetKeyboardState(keyboard.data())) return;
     const CaptureResult result = velmora::CaptureKeyboard(keyboard, guards, state_.LastCaptured);
