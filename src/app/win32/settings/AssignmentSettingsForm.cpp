@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
-#include "app/settings/AssignmentOptionIcons.h"
 #include "app/WindowsVersion.h"
+#include "app/settings/AssignmentOptionIcons.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/SystemKeyboardLayout.h"
