@@ -17,6 +17,8 @@ Q_KEY, Z_KEY = (60, 120), (84, 168)
 TOGGLE_ICON = (16, 234)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 TURBO_TAB, PAGE_ENABLE, TURBO_LAMP = (258, 20), (30, 58), (20, 156, 287, 44)
+# The Rumble page: the max icon of the left strength, the none icon of the right one.
+RUMBLE_TAB, LEFT_MAX, RIGHT_NONE = (358, 20), (314, 103), (28, 163)
 # The profile button's menu: New, Open, Settings, Save, Save As.
 PROFILE_BUTTON = e2e_gui.PROFILE_BUTTON
 # Scan codes the recorder sees: Left Shift, X, A, B and the demo profile's Space.
@@ -166,8 +168,9 @@ def check_sequence_with_pause(s):
         raise Failed(f"B came {gap:.2f} s after A, not after the 2.50 s pause")
 
 
-def check_turbo_lamp(s):
-    """The Turbo page's lamp blinks while Turbo is on (the main loop drives it) and stays dark when off."""
+def check_turbo_and_rumble_pages(s):
+    """The Turbo page's lamp blinks while Turbo is on (the main loop drives it) and stays dark when off;
+    the Rumble page's end icons set the strengths to max and none."""
     s.click(e2e_gui.JUMP_BUTTON)
     window = wait_for("the assignment window", lambda: windows_of(s, FORM))[0]
     s.settled(window[2], grab=s.screen_region)
@@ -182,11 +185,20 @@ def check_turbo_lamp(s):
     wait_for("the lamp to blink with Turbo on", lambda: len(looks()) > 1)
     s.save("advanced-turbo-page")
     click_in(s, advanced, ADVANCED_CLIENT, PAGE_ENABLE)
+    click_in(s, advanced, ADVANCED_CLIENT, RUMBLE_TAB)
+    click_in(s, advanced, ADVANCED_CLIENT, LEFT_MAX)
+    click_in(s, advanced, ADVANCED_CLIENT, RIGHT_NONE)
+    s.save("advanced-rumble-page")
     s.keys("Escape")
     wait_for("Escape to close the advanced window", lambda: not windows_of(s, ADVANCED))
     s.click(e2e_gui.JUMP_BUTTON)
     wait_for("the assignment window to close", lambda: not windows_of(s, FORM))
-    save_profile(s)  # Turbo went on and off: the profile counts as changed
+    save_profile(s)
+    text = lambda: (s.dir / "demo.velmoraprofile").read_text(errors="replace")
+    wait_for("the saved profile to give button A the strengths 255 and 0",
+             lambda: "Set1Button1RumbleStrengths=255,0" in text().replace(" ", ""), timeout=10)
+    if "Set1Button1Turbo=" in text():
+        raise Failed("Turbo stayed on after its box was unticked")
 
 
 def scenario():
@@ -207,5 +219,5 @@ def sessions(env):
     return [("gui-assignment", scenario(), [("assignment-click", check_hover_and_click),
                                                          ("assignment-keys", check_assign_by_keys)], {"record": True}),
             ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause),
-                                                                ("assignment-turbo", check_turbo_lamp)],
+                                                                ("assignment-pages", check_turbo_and_rumble_pages)],
              {"record": True})]

@@ -48,4 +48,15 @@ PictureType DrawOptionIcon(AssignmentOption option, bool enabled) {
     return icon;
 }
 
+PictureType DrawRumbleEndIcon(bool strongest) {
+    PictureType icon(OptionIconSize, OptionIconSize);
+    DrawKey(icon);
+    if (!strongest) return icon;
+    // Diagonal waves across the key's face.
+    for (int y = 3; y < Last - 2; ++y)
+        for (int x = 3; x < Last - 2; ++x)
+            if ((x + y) % 4 < 2) icon.Put(x, y, palette::Yellow);
+    return icon;
+}
+
 }  // namespace velmora

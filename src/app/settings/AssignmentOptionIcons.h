@@ -15,4 +15,8 @@ inline constexpr int OptionIconSize = 16;
 // (the Rumble icon of a controller that cannot rumble) draws its mark Grey.
 PictureType DrawOptionIcon(AssignmentOption option, bool enabled);
 
+// The icons at the ends of the Rumble page's strength sliders: a still key
+// (none) and one shaking in the Rumble mark's Yellow (max).
+PictureType DrawRumbleEndIcon(bool strongest);
+
 }  // namespace velmora

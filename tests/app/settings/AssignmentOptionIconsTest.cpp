@@ -70,5 +70,15 @@ TEST(AssignmentOptionIcons, ADisabledRumbleIconKeepsItsShapeButLosesItsColour) {
             }
 }
 
+TEST(AssignmentOptionIcons, OnlyTheMaxEndOfARumbleSliderShakes) {
+    const MarkSpread none = Spread(DrawRumbleEndIcon(false), palette::Yellow);
+    const MarkSpread max = Spread(DrawRumbleEndIcon(true), palette::Yellow);
+    EXPECT_EQ(none.Count, 0);
+    // The waves fill the key's face, not one corner of it.
+    EXPECT_GE(max.Count, OptionIconSize * OptionIconSize / 6);
+    EXPECT_GE(max.Right - max.Left, OptionIconSize / 2);
+    EXPECT_GE(max.Bottom - max.Top, OptionIconSize / 2);
+}
+
 }  // namespace
 }  // namespace velmora

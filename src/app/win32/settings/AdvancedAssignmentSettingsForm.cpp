@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "app/settings/AssignmentOptionIcons.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/AssignmentSettingsForm.h"
@@ -163,13 +164,24 @@ void TAdvancedAssignmentSettingsForm::CreateOptionPages() {
     pages_[TurboPage].push_back(lampBox_);
     Add(RumblePage, L"BUTTON", enable, box, {20, 48, 200, 20}, RumbleId);
     Add(RumblePage, L"STATIC", "", 0, {20, 48, 470, 36}, RumbleTextId);
+    noneIcon_ = DrawRumbleEndIcon(false);
+    maxIcon_ = DrawRumbleEndIcon(true);
     for (int side = 0; side < 2; ++side) {
         const int top = 90 + side * 60;
         rumbleBars_[static_cast<std::size_t>(side)] =
-            MakeTrackBar(Add(RumblePage, TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_NOTICKS, {16, top, 300, 26},
+            MakeTrackBar(Add(RumblePage, TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_NOTICKS, {40, top, 260, 26},
                              RumbleLeftBarId + side),
                          0, 255);
-        Add(RumblePage, L"STATIC", "", 0, {324, top + 4, 170, 18}, RumbleLeftLabelId + side);
+        Add(RumblePage, L"STATIC", "", 0, {330, top + 4, 164, 18}, RumbleLeftLabelId + side);
+        const auto at = static_cast<std::size_t>(2 * side);
+        endIcons_[at] = {20, top + 5, 20 + OptionIconSize, top + 5 + OptionIconSize};
+        endIcons_[at + 1] = {306, top + 5, 306 + OptionIconSize, top + 5 + OptionIconSize};
+        endIconBoxes_[at] =
+            CreatePictureBox(Handle(), {20, top + 5, OptionIconSize, OptionIconSize}, &noneIcon_);
+        endIconBoxes_[at + 1] =
+            CreatePictureBox(Handle(), {306, top + 5, OptionIconSize, OptionIconSize}, &maxIcon_);
+        pages_[RumblePage].push_back(endIconBoxes_[at]);
+        pages_[RumblePage].push_back(endIconBoxes_[at + 1]);
     }
     setSelector_ = Add(SetSelectorPage, WC_COMBOBOXW, "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                        {20, 48, 260, 300}, SetSelectorId);
@@ -236,6 +248,8 @@ void TAdvancedAssignmentSettingsForm::Refresh() {
         const auto s = static_cast<std::size_t>(side);
         SendMessageW(rumbleBars_[s], TBM_SETPOS, TRUE, view.Strengths[s]);
         ShowWindow(rumbleBars_[s], rumblePage && box ? SW_SHOW : SW_HIDE);
+        for (std::size_t end = 0; end < 2; ++end)
+            ShowWindow(endIconBoxes_[2 * s + end], rumblePage && box ? SW_SHOW : SW_HIDE);
         const HWND label = GetDlgItem(Handle(), RumbleLeftLabelId + side);
         ShowWindow(label, rumblePage && box ? SW_SHOW : SW_HIDE);
         SetText(label, side == 0 ? view.Rumble.LeftLabel : view.Rumble.RightLabel);
@@ -362,6 +376,18 @@ void TAdvancedAssignmentSettingsForm::Command(int id, int code) {
     RedrawSlotDisplay();
 }
 
+bool TAdvancedAssignmentSettingsForm::ClickEndIcon(int x, int y) {
+    if (page_ != RumblePage) return false;
+    for (std::size_t i = 0; i < endIcons_.size(); ++i) {
+        if (!PtInRect(&endIcons_[i], POINT{x, y}) || !IsWindowVisible(endIconBoxes_[i])) continue;
+        const HWND bar = rumbleBars_[i / 2];
+        SendMessageW(bar, TBM_SETPOS, TRUE, i % 2 == 0 ? 0 : 255);
+        Scroll(bar);  // stored and tried as if the slider had been moved there
+        return true;
+    }
+    return false;
+}
+
 void TAdvancedAssignmentSettingsForm::Scroll(HWND control) {
     ControllerDataType* c = Selected();
     if (!c || State().Refreshing) return;
@@ -428,7 +454,8 @@ LRESULT TAdvancedAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wPar
             PointerAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_LBUTTONUP:
-            MouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            if (!ClickEndIcon(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
+                MouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) break;  // Escape closes, as in every form

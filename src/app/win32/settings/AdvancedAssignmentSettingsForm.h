@@ -51,6 +51,8 @@ private:
     void MouseUp(int x, int y);
     void Command(int id, int code);
     void Scroll(HWND control);
+    // A click on a slider's none or max icon moves it to 0 or 255; true when on one.
+    bool ClickEndIcon(int x, int y);
     std::string Caption() const;
 
     Application& app_;
@@ -67,6 +69,10 @@ private:
     PictureType strip_;
     PictureType slider_;
     PictureType lamp_;
+    PictureType noneIcon_;
+    PictureType maxIcon_;
+    std::array<RECT, 4> endIcons_{};  // none and max of the left slider, then of the right
+    std::array<HWND, 4> endIconBoxes_{};
     HWND stripBox_ = nullptr;
     HWND sliderBox_ = nullptr;
     HWND lampBox_ = nullptr;

@@ -177,8 +177,8 @@ void TAssignmentSettingsForm::CaptureKeyboard(bool keyEmitting) {
     const CaptureResult result = velmora::CaptureKeyboard(keyboard, guards, state_.LastCaptured);
     // The key must not reach a box or button of either window.
     if (result.TakeFocus && focus && focus != Handle()) SetFocus(active);
+    // An assignment redraws the keys through the seam's slot-display call.
     if (result.Assign) AssignSlot(c->Profile, state_.Edit, *result.Assign, app_.Ui);
-    if (state_.Open) RedrawKeyboard();
 }
 
 void TAssignmentSettingsForm::Paint() {
