@@ -10,7 +10,7 @@ from e2e_gui import Failed, wait_for
 FORM = "VelmoraAssignmentForm"
 ADVANCED = "VelmoraAdvancedAssignmentForm"
 # Client sizes, and places inside them (centres of the controls).
-ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (564, 255)
+ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (572, 255)
 # Keys of the picture (8 pixels in, cells 4 pixels further, 12-pixel units): Q and Z.
 Q_KEY, Z_KEY = (60, 120), (84, 168)
 # The Toggle box's icon, in the footer above the box.

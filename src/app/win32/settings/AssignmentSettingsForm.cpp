@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "app/WindowsVersion.h"
 #include "app/settings/AssignmentOptionIcons.h"
 #include "app/settings/SettingsWindows.h"
@@ -68,36 +70,44 @@ ControllerDataType* TAssignmentSettingsForm::Selected() const {
     return list.Selected < list.Count() ? &list.Controllers[list.Selected] : nullptr;
 }
 
+// The smaller window's footer has room for narrower steps between the boxes
+// and a narrower name box; the buttons keep to the right edge.
 void TAssignmentSettingsForm::FormIsCreated() {
     const WindowSize client = ClientSize();
     const int footer = client.Height - FooterTall;
-    const DWORD box = WS_TABSTOP | BS_AUTOCHECKBOX;
-    toggle_ =
-        CreateChild(Handle(), L"BUTTON", Translate("*Toggle*"), box, {8, footer + 30, 80, 20}, ToggleId);
-    turbo_ = CreateChild(Handle(), L"BUTTON", Translate("*Turbo*"), box, {96, footer + 30, 80, 20}, TurboId);
-    rumble_ =
-        CreateChild(Handle(), L"BUTTON", Translate("*Rumble*"), box, {184, footer + 30, 80, 20}, RumbleId);
-    CreateChild(Handle(), L"STATIC", Translate("*Name*") + ":", 0, {280, footer + 8, 185, 18}, 0);
+    const int pitch = client.Width >= 737 ? 88 : 72;
+    CreateOptionBoxes(footer, pitch);
+    const int nameLeft = 8 + 3 * pitch + 16;
+    const int advancedLeft = client.Width - 220;
+    const int nameWidth = std::min(185, advancedLeft - 8 - nameLeft);
+    CreateChild(Handle(), L"STATIC", Translate("*Name*") + ":", 0, {nameLeft, footer + 8, nameWidth, 18}, 0);
     name_ = CreateChild(Handle(), L"EDIT", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                        {280, footer + 28, 185, 22}, NameId);
+                        {nameLeft, footer + 28, nameWidth, 22}, NameId);
     SendMessageW(name_, EM_LIMITTEXT, 255, 0);
-    // Each option's icon above its box: a click on it switches the box.
-    for (std::size_t i = 0; i < icons_.size(); ++i) {
-        const int left = 8 + 88 * static_cast<int>(i);
-        iconPlaces_[i] = {left, footer + 10, left + OptionIconSize, footer + 10 + OptionIconSize};
-        icons_[i] = DrawOptionIcon(static_cast<AssignmentOption>(i + 1), true);
-        iconBoxes_[i] =
-            CreatePictureBox(Handle(), {left, footer + 10, OptionIconSize, OptionIconSize}, &icons_[i]);
-    }
     CreateChild(Handle(), L"BUTTON", Translate("*Advanced*") + "...", WS_TABSTOP | BS_PUSHBUTTON,
-                {client.Width - 228, footer + 26, 110, 26}, AdvancedId);
+                {advancedLeft, footer + 26, 110, 26}, AdvancedId);
     CreateChild(Handle(), L"BUTTON", Translate("*Help*"), WS_TABSTOP | BS_PUSHBUTTON,
-                {client.Width - 110, footer + 26, 102, 26}, HelpId);
+                {client.Width - 104, footer + 26, 96, 26}, HelpId);
     // On the picture's bottom-right corner, where the mouse's keys are.
     CreateChild(Handle(), L"BUTTON", Translate("*Mouse Settings*"), WS_TABSTOP | BS_PUSHBUTTON,
                 {pictureAt_.x + geometry_.Width - 122, pictureAt_.y + geometry_.Height - 26, 120, 24},
                 MouseSettingsId);
     glyphs_ = LayoutGlyphs(SystemKeyboardLayout());
+}
+
+// Toggle, Turbo and Rumble, each box under its icon (a click on the icon switches the box).
+void TAssignmentSettingsForm::CreateOptionBoxes(int footer, int pitch) {
+    const char* captions[] = {"*Toggle*", "*Turbo*", "*Rumble*"};
+    std::array<HWND*, 3> boxes{&toggle_, &turbo_, &rumble_};
+    for (std::size_t i = 0; i < icons_.size(); ++i) {
+        const int left = 8 + pitch * static_cast<int>(i);
+        *boxes[i] = CreateChild(Handle(), L"BUTTON", Translate(captions[i]), WS_TABSTOP | BS_AUTOCHECKBOX,
+                                {left, footer + 30, pitch - 8, 20}, static_cast<int>(i) + ToggleId);
+        iconPlaces_[i] = {left, footer + 10, left + OptionIconSize, footer + 10 + OptionIconSize};
+        icons_[i] = DrawOptionIcon(static_cast<AssignmentOption>(i + 1), true);
+        iconBoxes_[i] =
+            CreatePictureBox(Handle(), {left, footer + 10, OptionIconSize, OptionIconSize}, &icons_[i]);
+    }
 }
 
 std::string TAssignmentSettingsForm::Caption() const {

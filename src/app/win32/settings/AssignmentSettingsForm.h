@@ -48,6 +48,7 @@ protected:
 
 private:
     ControllerDataType* Selected() const;
+    void CreateOptionBoxes(int footer, int pitch);
     void RedrawKeyboard();
     void Paint();
     void PointerAt(int x, int y);
