@@ -13,8 +13,8 @@ ADVANCED = "VelmoraAdvancedAssignmentForm"
 ASSIGNMENT_CLIENT, ADVANCED_BUTTON = (737, 273), (572, 255)
 # Keys of the picture (8 pixels in, cells 4 pixels further, 12-pixel units): Q and Z.
 Q_KEY, Z_KEY = (60, 120), (84, 168)
-# The Toggle box's icon, in the footer above the box.
-TOGGLE_ICON = (16, 234)
+# The Toggle box's icon, in the footer above the box, and the name box.
+TOGGLE_ICON, NAME_BOX = (16, 234), (380, 255)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 TURBO_TAB, PAGE_ENABLE, TURBO_LAMP = (258, 20), (30, 58), (20, 156, 287, 44)
 # The Rumble page: the max icon of the left strength, the none icon of the right one.
@@ -64,7 +64,8 @@ def move_in(s, window, client, point):
 
 
 def check_hover_and_click(s):
-    """The caption names the key under the pointer; a click on a key assigns it and closes the window."""
+    """The caption names the key under the pointer; a click on a key assigns it and closes the window;
+    the Toggle icon switches Toggle; typing into the name box names the assignment and assigns nothing."""
     s.click(e2e_gui.JUMP_BUTTON)
     window = wait_for("the assignment window after a click on button A", lambda: windows_of(s, FORM))[0]
     move_in(s, window, ASSIGNMENT_CLIENT, Q_KEY)
@@ -81,14 +82,25 @@ def check_hover_and_click(s):
     toggle = lambda: "Set1Button1Toggle=1" in (s.dir / "demo.velmoraprofile").read_text(errors="replace")
     if not toggle():
         raise Failed("a click on the Toggle icon did not switch Toggle on")
-    # A second click on the icon, in the window opened again, switches it off.
+    # In the window opened again: a second click on the icon switches Toggle off, and keys typed into
+    # the name box edit the name without being assigned (a letter would close the window).
     s.click(e2e_gui.JUMP_BUTTON)
     window = wait_for("the assignment window again", lambda: windows_of(s, FORM))[0]
     click_in(s, window, ASSIGNMENT_CLIENT, TOGGLE_ICON)
+    click_in(s, window, ASSIGNMENT_CLIENT, NAME_BOX)
+    s.keys("End")
+    s.xdotool("type", "--delay", "80", "Hop")
+    time.sleep(0.3)
+    if not windows_of(s, FORM):
+        raise Failed("typing into the name box assigned a key and closed the window")
     s.click(e2e_gui.JUMP_BUTTON)
     wait_for("a second click on button A to close the window", lambda: not windows_of(s, FORM))
     save_profile(s)
     wait_for("the saved profile without Toggle", lambda: not toggle(), timeout=10)
+    if "Set1Button1Name=JumpHop" not in (s.dir / "demo.velmoraprofile").read_text(errors="replace"):
+        raise Failed("the name typed into the name box was not saved as \"JumpHop\"")
+    if line() != "Set1Button1Slots=Z":
+        raise Failed(f"typing into the name box changed the keys: {line()}")
 
 
 def hold_key(s, name, seconds=0.3):
@@ -202,8 +214,8 @@ def check_turbo_and_rumble_pages(s):
 
 
 def scenario():
-    """The pad waits about 16 s (1600 passes) for the assignments to be made, then presses A 20 times."""
-    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 1600\nmark presses\n"]
+    """The pad waits about 20 s (2000 passes) for the assignments to be made, then presses A 20 times."""
+    lines = [e2e_gui.SCENARIO_HEAD, "wait pad 2000\nmark presses\n"]
     for _ in range(20):
         lines.append("wait pad 37\npad button a down\nwait pad 3\npad button a up\n")
     return "".join(lines)
