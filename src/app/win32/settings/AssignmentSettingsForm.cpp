@@ -40,12 +40,7 @@ void SetText(HWND window, const std::string& text) {
 std::string TextOf(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
-    std::string out;
-    for (const wchar_t* c = text; *c; ++c) {
-        // The name box takes what a profile can store: single-byte text.
-        if (*c < 0x80) out += static_cast<char>(*c);
-    }
-    return out;
+    return WideToUtf8(text);
 }
 
 LRESULT FooterColours(WPARAM deviceContext) {
@@ -83,7 +78,7 @@ void TAssignmentSettingsForm::FormIsCreated() {
     CreateChild(Handle(), L"STATIC", Translate("*Name*") + ":", 0, {nameLeft, footer + 8, nameWidth, 18}, 0);
     name_ = CreateChild(Handle(), L"EDIT", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                         {nameLeft, footer + 28, nameWidth, 22}, NameId);
-    SendMessageW(name_, EM_LIMITTEXT, 255, 0);
+    SendMessageW(name_, EM_LIMITTEXT, 32, 0);  // what a profile keeps of a name
     CreateChild(Handle(), L"BUTTON", Translate("*Advanced*") + "...", WS_TABSTOP | BS_PUSHBUTTON,
                 {advancedLeft, footer + 26, 110, 26}, AdvancedId);
     CreateChild(Handle(), L"BUTTON", Translate("*Help*"), WS_TABSTOP | BS_PUSHBUTTON,
