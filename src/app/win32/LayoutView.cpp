@@ -74,6 +74,7 @@ LayoutScene LayoutView::Scene() const {
     status.AnimationDone = true;
     LayoutScene scene = SceneOf(*list_, *config_, status);
     if (!themeImage_.empty()) scene.ThemeImage = &themeImage_;
+    scene.EditedControl = editedControl_;
     return scene;
 }
 

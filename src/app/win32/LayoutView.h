@@ -43,6 +43,8 @@ public:
     // A whole redraw is only noted here and done once, at the end of the pass.
     void RedrawLayout() { stale_ = true; }
     void DrawControlButton(int control);
+    // The control the assignment window edits (its button shows Yellow), or -1.
+    void SetEditedControl(int control) { editedControl_ = control; }
     // Draws what is pending and asks the window for one repaint if anything was drawn.
     void EndPass(HWND window);
     // Queues an animation of the selected controller's layout, as it is now,
@@ -76,6 +78,7 @@ private:
     PictureType picture_;
     int waitingPhase_ = 0;
     MainWindowStatus status_;
+    int editedControl_ = -1;
     std::vector<std::uint8_t> themeImage_;
     // The tab count and the layouts' pictures the thumbnails were last built for.
     ThumbnailsKey thumbnailsFor_;

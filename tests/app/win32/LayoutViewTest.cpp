@@ -87,6 +87,19 @@ TEST_F(ViewWorld, AChangedButtonIsDrawnAloneAndWaitsWhileAWholeRedrawIsDue) {
     EXPECT_TRUE(RepaintRequested());
 }
 
+TEST_F(ViewWorld, TheButtonTheAssignmentWindowEditsIsYellowUntilItIsNoLongerEdited) {
+    EndPassFresh();
+    View.SetEditedControl(Button1);
+    View.DrawControlButton(Button1);
+    EXPECT_EQ(View.Picture().Get(204 + 15, 177 + 28), palette::Yellow);
+    View.RedrawLayout();
+    EndPassFresh();
+    EXPECT_EQ(View.Picture().Get(204 + 15, 177 + 28), palette::Yellow) << "a whole redraw keeps it Yellow";
+    View.SetEditedControl(-1);
+    View.DrawControlButton(Button1);
+    EXPECT_EQ(View.Picture().Get(204 + 15, 177 + 28), palette::White);
+}
+
 TEST_F(ViewWorld, ThumbnailsFollowTheNumberOfTabs) {
     EndPassFresh();
     List.Controllers.resize(8);  // tabs narrower than for one controller

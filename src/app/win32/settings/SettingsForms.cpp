@@ -1,6 +1,8 @@
 #include "app/win32/settings/SettingsForms.h"
 
 #include "app/win32/Application.h"
+#include "app/win32/settings/AdvancedAssignmentSettingsForm.h"
+#include "app/win32/settings/AssignmentSettingsForm.h"
 #include "app/win32/settings/ControllerPropertiesForm.h"
 #include "app/win32/settings/DPadSettingsForm.h"
 #include "app/win32/settings/GlobalSettingsForm.h"
@@ -20,6 +22,8 @@ struct SettingsForms {
     TDPadSettingsForm DPad{App};
     TTriggerSettingsForm Trigger{App};
     TMouseSettingsForm Mouse{App};
+    TAssignmentSettingsForm Assignment{App};
+    TAdvancedAssignmentSettingsForm AdvancedAssignment{App, Assignment};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
@@ -30,6 +34,8 @@ SettingsFormsHandle MakeSettingsForms(Application& app) {
     app.Ui.RegisterForm(SettingsWindow::DPad, forms->DPad);
     app.Ui.RegisterForm(SettingsWindow::Trigger, forms->Trigger);
     app.Ui.RegisterForm(SettingsWindow::Mouse, forms->Mouse);
+    app.Ui.RegisterForm(SettingsWindow::Assignment, forms->Assignment);
+    app.Ui.RegisterForm(SettingsWindow::AdvancedAssignment, forms->AdvancedAssignment);
     return forms;
 }
 
