@@ -65,9 +65,17 @@ if(VELMORA_TESTS)
       set_tests_properties(e2e.${name} PROPERTIES
         FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 90 LABELS e2e SKIP_RETURN_CODE 77)
     endforeach()
-    # The main window driven as a user would: xdotool clicks and keys, screenshots.
-    add_test(NAME e2e.gui COMMAND ${VELMORA_E2E_DRIVER} gui)
+    # The main window driven as a user would: xdotool clicks and keys, screenshots;
+    # then each settings window's checks (scripts/gui_windows/NAME.py) as e2e.gui.NAME.
+    add_test(NAME e2e.gui COMMAND ${VELMORA_E2E_DRIVER} gui module:main)
     set_tests_properties(e2e.gui PROPERTIES
-      FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 120 LABELS e2e SKIP_RETURN_CODE 77)
+      FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 180 LABELS e2e SKIP_RETURN_CODE 77)
+    file(GLOB VELMORA_GUI_MODULES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/scripts/gui_windows/*.py)
+    foreach(module ${VELMORA_GUI_MODULES})
+      get_filename_component(name ${module} NAME_WE)
+      add_test(NAME e2e.gui.${name} COMMAND ${VELMORA_E2E_DRIVER} gui module:${name})
+      set_tests_properties(e2e.gui.${name} PROPERTIES
+        FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 240 LABELS e2e SKIP_RETURN_CODE 77)
+    endforeach()
   endif()
 endif()

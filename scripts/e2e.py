@@ -7,7 +7,8 @@
     e2e.py [--build DIR] all              setup, probe, every scenario, cleanup, figures
     e2e.py [--build DIR] cleanup          stop what setup started
     e2e.py [--build DIR] demo             the demonstration of scripts/run.sh (prints keys live)
-    e2e.py [--build DIR] gui [CHECK...]   clicks, menus, tray and dialogs of the main window (e2e_gui.py)
+    e2e.py [--build DIR] gui [CHECK...|module:NAME...]   the main window and the settings windows driven
+                                          as a user would (e2e_gui.py; NAME: main or scripts/gui_windows/NAME)
 
 Builds nothing: it takes Velmora.exe and the tools from the Windows build
 (build/windows). Scenario and trace formats: tests/e2e/README.md.

@@ -555,12 +555,15 @@ def sessions(env):
                            "[Window Positions]\nMainWindowPosition=900,700\n"})]
 
 
-def window_sessions(env):
+def window_sessions(env, modules=()):
     """The sessions of the settings windows' checks: one module each in scripts/gui_windows/,
-    with a function sessions(env) that gives them as sessions() does."""
+    with a function sessions(env) that gives them as sessions() does (only the named modules
+    when some are named)."""
     folder = Path(__file__).resolve().parent / "gui_windows"
     found = []
     for path in sorted(folder.glob("*.py")):
+        if modules and path.stem not in modules:
+            continue
         spec = importlib.util.spec_from_file_location(f"gui_windows.{path.stem}", path)
         module = importlib.util.module_from_spec(spec)
         spec.loader.exec_module(module)
@@ -577,12 +580,22 @@ def run_gui(env, only=None):
     if missing:
         print(f"e2e gui: {', '.join(missing)} not installed (scripts/install-deps.sh): skipped")
         return e2e.SKIP
-    shots = env.work / "gui"
+    # "module:main" names the main window's sessions, "module:NAME" those of scripts/gui_windows/NAME.py;
+    # other words name single checks.
+    modules = [word[len("module:"):] for word in only or [] if word.startswith("module:")]
+    shots = env.work / ("gui-" + "-".join(modules) if modules else "gui")
     shutil.rmtree(shots, ignore_errors=True)
     shots.mkdir(parents=True)
     started, failed = time.monotonic(), 0
-    for name, scenario, checks, start in sessions(env) + window_sessions(env):
-        chosen = [c for c in checks if not only or c[0] in only]
+    names = [word for word in only or [] if not word.startswith("module:")]
+    window_modules = [m for m in modules if m != "main"]
+    chosen_sessions = []
+    if not modules or "main" in modules:
+        chosen_sessions += sessions(env)
+    if not modules or window_modules:
+        chosen_sessions += window_sessions(env, window_modules)
+    for name, scenario, checks, start in chosen_sessions:
+        chosen = [c for c in checks if not names or c[0] in names]
         if chosen:
             failed += run_session(env, exe, shots, name, scenario, chosen, **start)
     print(f"e2e gui: {'FAIL' if failed else 'ok'} in {time.monotonic() - started:.1f} s; screenshots in {shots}")

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -100,7 +101,15 @@ private:
     UserInterface& ui_;
     FileLimits limits_;
     FileSystem& files_;
-    std::unordered_map<std::string, std::size_t> lastIndexByName_;  // see FindIndex
+    // Looked up by a string_view, without making a string of the name.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>
+        lastIndexByName_;  // see FindIndex
     std::size_t indexedCount_ = 0;
     bool readInPart_ = false;  // the file was longer than the buffer
 };

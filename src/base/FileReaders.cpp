@@ -15,11 +15,11 @@ std::size_t FileAccess::FindIndex(std::string_view name) {
         found = LookupHint;
     } else {
         if (indexedCount_ != Entries.size()) BuildIndex();
-        auto it = lastIndexByName_.find(std::string(name));
+        auto it = lastIndexByName_.find(name);
         // The table may have been refilled to the same size since.
         if (it != lastIndexByName_.end() && Entries[it->second].Name != name) {
             BuildIndex();
-            it = lastIndexByName_.find(std::string(name));
+            it = lastIndexByName_.find(name);
         }
         if (it != lastIndexByName_.end()) found = it->second;
     }
