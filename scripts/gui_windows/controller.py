@@ -1,0 +1,158 @@
+"""The controller settings window: a layout made by detection for a pad of an odd shape, saved
+from the main window, and played.
+
+The fake pad has its first stick on Z/RZ, its second on the two sliders, its DPad on buttons 9 to
+12 and both triggers on the two halves of Y. Its timeline waits at each "arm-..." mark long enough
+for the check to tick the group's Enable box (which starts that group's detection), then moves the
+controls in the order the window asks for them. After "detected" it keeps pushing stick 1 up and
+holding the right trigger, which the demo profile turns into W and the right mouse button.
+"""
+
+import e2e
+import e2e_gui
+from e2e_gui import Failed, wait_for
+
+FORM = "TControllerSettingsForm"
+CONTROLLER_BUTTON = (4, 52, 20, 20)  # the main window's controller menu
+CLIENT = (520, 330)  # the form's client size
+LAYOUT_NAME = "gui-odd-pad"
+# Client points of the form (see its control identifiers).
+# The centres of the seven tab headers in English (Start, Image, Sticks, DPad, Buttons, Triggers, Finish).
+TAB_CENTRES = [(32, 15), (83, 15), (137, 15), (192, 15), (247, 15), (308, 15), (367, 15)]
+STICK_ENABLE = ((24, 48), (274, 48))
+GROUP_ENABLE = (24, 48)
+PANEL = (100, 302, 300, 20)
+CLOSE = (60, 182)  # on the Finish tab
+ARM_WAIT = 220  # passes between an arm mark and the first move: time for the clicks
+
+
+def moves(*steps):
+    """Each step held for 15 passes, then released for 15."""
+    lines = []
+    for hold, release in steps:
+        lines += [f"odd {hold}", "wait odd 15", f"odd {release}", "wait odd 15"]
+    return "\n".join(lines) + "\n"
+
+
+def scenario():
+    head = f"""device odd "Odd Shape Pad" vid=1209 pid=0d77 axes=y,z,rz,s1,s2 buttons=12 povs=0
+profile {e2e_gui.DEMO / 'demo.velmoraprofile'}
+plug odd
+wait odd 2
+# A stick on the sliders rests in the middle (the fake's sliders start at 0).
+odd axis s1 32767
+odd axis s2 32767
+wait odd 30
+mark pad-read
+"""
+    phases = [
+        ("stick1", [("axis z 0", "axis z 32767"), ("axis rz 0", "axis rz 32767")]),
+        ("stick2", [("axis s1 0", "axis s1 32767"), ("axis s2 0", "axis s2 32767")]),
+        # Up, then Down, Left and Right: buttons 9, 11, 12, 10.
+        ("dpad", [(f"button {b} down", f"button {b} up") for b in (9, 11, 12, 10)]),
+        ("triggers", [("axis y 0", "axis y 32767"), ("axis y 65535", "axis y 32767")]),
+    ]
+    text = head
+    for name, steps in phases:
+        text += f"wait odd 60\nmark arm-{name}\nwait odd {ARM_WAIT}\n" + moves(*steps)
+    text += "wait odd 20\nmark detected\n"
+    play = "wait odd 30\nodd axis rz 0\nodd axis y 65535\nwait odd 5\nodd axis rz 32767\nodd axis y 32767\n"
+    return text + play * 80
+
+
+def form(s):
+    found = [w for w in s.windows() if w[0] == FORM]
+    return found[0] if found else None
+
+
+def client_point(rect, point):
+    """A client point of the form on the screen: the frame is as wide on the left as on the right
+    and at the bottom."""
+    border = (rect[2] - rect[0] - CLIENT[0]) // 2
+    return rect[0] + border + point[0], rect[3] - border - CLIENT[1] + point[1]
+
+
+def click_form(s, rect, point):
+    x, y = client_point(rect, point)
+    s.xdotool("mousemove", str(x), str(y), "click", "1")
+
+
+def show_tab(s, rect, index):
+    click_form(s, rect, TAB_CENTRES[index])
+
+
+def arm(s, rect, name, tab, box):
+    wait_for(f"the pad's timeline at arm-{name}", lambda: f"mark arm-{name}" in s.log(), timeout=30)
+    show_tab(s, rect, tab)
+    click_form(s, rect, box)
+
+
+def save_layout_as(s):
+    saved = s.dir / "saved" / f"{LAYOUT_NAME}.velmoracontroller"
+    s.click(CONTROLLER_BUTTON)
+    wait_for("the controller menu", s.menu)
+    s.keys("Up", "Up", "Return")  # "Save As...", above "Properties"
+    dialogs = wait_for("a save dialog", lambda: [w for w in s.other_windows() if w[1].startswith("Save")],
+                       timeout=10)
+    s.settled(dialogs[0][2], grab=s.screen_region)
+    s.xdotool("type", "--delay", "30", LAYOUT_NAME)
+    s.keys("Return")
+    wait_for(f"{saved.name} in the layout folder", saved.exists, timeout=10)
+    # A first layout for this identity is remembered for it, and the program says so.
+    wait_for("the note that the layout opens for this controller from now on",
+             lambda: [w for w in s.other_windows() if not w[1].startswith("Save")], timeout=10)
+    s.save("controller-saved")
+    s.keys("Return")
+    wait_for("the note to close", lambda: not s.other_windows())
+    return saved.read_text(errors="replace")
+
+
+def check_detection(s):
+    s.click(CONTROLLER_BUTTON)
+    wait_for("the controller menu", s.menu)
+    s.keys("Down", "Return")  # "New"
+    rect = wait_for("the controller settings window", lambda: (form(s) or (0, 0, None))[2], timeout=10)
+    caption = form(s)[1]
+    s.settled(rect, grab=s.screen_region)
+    blank = s.screen_region(panel_rect(rect))
+    if "Odd Shape Pad" not in caption:
+        raise Failed(f"the caption \"{caption}\" does not name the device")
+    arm(s, rect, "stick1", 2, STICK_ENABLE[0])
+    wait_for("the detection panel", lambda: s.screen_region(panel_rect(rect)) != blank)
+    s.save("controller-detecting")
+    arm(s, rect, "stick2", 2, STICK_ENABLE[1])
+    arm(s, rect, "dpad", 3, GROUP_ENABLE)
+    arm(s, rect, "triggers", 5, GROUP_ENABLE)
+    wait_for("the pad's timeline at detected", lambda: "mark detected" in s.log(), timeout=30)
+    show_tab(s, rect, 5)
+    s.save("controller-settings")
+    show_tab(s, rect, 6)
+    click_form(s, rect, CLOSE)  # saving is the main window's, behind the form
+    wait_for("the controller settings window to close", lambda: form(s) is None)
+    keys_before = len(s.trace_keys())
+    text = save_layout_as(s)
+    wanted = ["Stick1XAccess=Axis Z", "Stick1YAccess=Axis RZ", "Stick2XAccess=Slider 1",
+              "Stick2YAccess=Slider 2", "DPadUpAccess=Button 9", "DPadDownAccess=Button 11",
+              "DPadLeftAccess=Button 12", "DPadRightAccess=Button 10", "TriggerLeftAccess=Axis Y -",
+              "TriggerRightAccess=Axis Y"]
+    lines = text.splitlines()
+    # Each wanted line whole, but the right trigger's (the upper half may be written with or without "+").
+    missing = [w for w in wanted if w not in lines and not (w.startswith("TriggerRight") and w + " +" in lines)]
+    if missing:
+        raise Failed(f"the saved layout lacks {', '.join(missing)}")
+    wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys()[keys_before:],
+             timeout=10)
+    wait_for("the right trigger pressing the right mouse button",
+             lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
+
+
+def panel_rect(rect):
+    x, y = client_point(rect, PANEL[:2])
+    return (x, y, x + PANEL[2], y + PANEL[3])
+
+
+def sessions(env):
+    saved = env.work / "gui-controller" / "saved"
+    ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")
+    return [("gui-controller", scenario(), [("controller-detection", check_detection)],
+             {"ini_extra": ini, "folders": ["saved"], "record": True})]
