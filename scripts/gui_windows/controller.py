@@ -5,7 +5,8 @@ The fake pad has its first stick on Z/RZ, its second on the two sliders, its DPa
 12 and both triggers on the two halves of Y. Its timeline waits at each "arm-..." mark long enough
 for the check to tick the group's Enable box (which starts that group's detection), then moves the
 controls in the order the window asks for them. After "detected" it keeps pushing stick 1 up and
-holding the right trigger, which the demo profile turns into W and the right mouse button.
+holding the right trigger for a while, which the demo profile turns into W and the right mouse
+button; the layout is saved after that.
 """
 
 import e2e
@@ -55,9 +56,11 @@ mark pad-read
     text = head
     for name, steps in phases:
         text += f"wait odd 60\nmark arm-{name}\nwait odd {ARM_WAIT}\n" + moves(*steps)
-    text += "wait odd 20\nmark detected\n"
+    # The window is closed and the pointer parked before the pad plays: its right mouse button
+    # would otherwise land on whatever the check is clicking.
+    text += f"wait odd 20\nmark detected\nwait odd {ARM_WAIT}\nmark play\n"
     play = "wait odd 30\nodd axis rz 0\nodd axis y 65535\nwait odd 5\nodd axis rz 32767\nodd axis y 32767\n"
-    return text + play * 80
+    return text + play * 12 + "wait odd 30\nmark played\n"
 
 
 def form(s):
@@ -99,8 +102,9 @@ def save_layout_as(s):
     s.keys("Return")
     wait_for(f"{saved.name} in the layout folder", saved.exists, timeout=10)
     # A first layout for this identity is remembered for it, and the program says so.
-    wait_for("the note that the layout opens for this controller from now on",
-             lambda: [w for w in s.other_windows() if not w[1].startswith("Save")], timeout=10)
+    notes = wait_for("the note that the layout opens for this controller from now on",
+                     lambda: [w for w in s.other_windows() if w[0] == "VelmoraMessageDialog"], timeout=10)
+    s.settled(notes[0][2], grab=s.screen_region)  # drawn whole, ready for keys
     s.save("controller-saved")
     s.keys("Return")
     wait_for("the note to close", lambda: not s.other_windows())
@@ -129,7 +133,11 @@ def check_detection(s):
     show_tab(s, rect, 6)
     click_form(s, rect, CLOSE)  # saving is the main window's, behind the form
     wait_for("the controller settings window to close", lambda: form(s) is None)
-    keys_before = len(s.trace_keys())
+    s.xdotool("mousemove", "1000", "700")  # off the window
+    wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=10)
+    wait_for("the right trigger pressing the right mouse button",
+             lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
+    wait_for("the pad's timeline at played", lambda: "mark played" in s.log(), timeout=20)
     text = save_layout_as(s)
     wanted = ["Stick1XAccess=Axis Z", "Stick1YAccess=Axis RZ", "Stick2XAccess=Slider 1",
               "Stick2YAccess=Slider 2", "DPadUpAccess=Button 9", "DPadDownAccess=Button 11",
@@ -140,10 +148,6 @@ def check_detection(s):
     missing = [w for w in wanted if w not in lines and not (w.startswith("TriggerRight") and w + " +" in lines)]
     if missing:
         raise Failed(f"the saved layout lacks {', '.join(missing)}")
-    wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys()[keys_before:],
-             timeout=10)
-    wait_for("the right trigger pressing the right mouse button",
-             lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
 
 
 def panel_rect(rect):
@@ -156,3 +160,4 @@ def sessions(env):
     ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")
     return [("gui-controller", scenario(), [("controller-detection", check_detection)],
              {"ini_extra": ini, "folders": ["saved"], "record": True})]
+
