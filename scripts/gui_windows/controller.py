@@ -128,7 +128,7 @@ def check_detection(s):
     arm(s, rect, "dpad", 3, GROUP_ENABLE)
     arm(s, rect, "triggers", 5, GROUP_ENABLE)
     wait_for("the pad's timeline at detected", lambda: "mark detected" in s.log(), timeout=30)
-    show_tab(s, rect, 5)
+    show_tab(s, rect, 2)
     s.save("controller-settings")
     show_tab(s, rect, 6)
     click_form(s, rect, CLOSE)  # saving is the main window's, behind the form

@@ -80,7 +80,8 @@ bool TControllerSettingsForm::OnClick(int id) {
 void TControllerSettingsForm::OnSelector(int id, int item) {
     ControllerFileType& layout = app_.Main.List.LayoutOf(*Controller());
     if (id >= StickSelectorId && id < StickSelectorId + 4)
-        ChooseStickAxis(state_, layout, app_.Ui, (id - StickSelectorId) / 2, (id - StickSelectorId) % 2, item);
+        ChooseStickAxis(state_, layout, app_.Ui, (id - StickSelectorId) / 2, (id - StickSelectorId) % 2,
+                        item);
     else if (id >= DPadSelectorId && id < DPadSelectorId + 4)
         ChooseDPadDirection(state_, layout, app_.Ui, id - DPadSelectorId, item);
     else if (id >= TriggerSelectorId && id < TriggerSelectorId + 2)

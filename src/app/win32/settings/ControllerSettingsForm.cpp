@@ -21,7 +21,9 @@ using namespace controller_ids;
 TControllerSettingsForm::TControllerSettingsForm(Application& app)
     : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight), app_(app) {}
 
-ControllerDataType* TControllerSettingsForm::Controller() const { return SelectedController(app_.Main.List); }
+ControllerDataType* TControllerSettingsForm::Controller() const {
+    return SelectedController(app_.Main.List);
+}
 
 RawJoyState TControllerSettingsForm::Raw() const {
     const ControllerDataType* c = Controller();
@@ -32,7 +34,8 @@ void TControllerSettingsForm::OpenFor(int /*subject*/) {
     ControllerDataType* c = Controller();
     if (!c || !Create(app_.Window)) return;
     RememberPositionIn(&app_.Config, SettingsWindowInfo(SettingsWindow::ControllerSettings).PositionIndex);
-    SetWindowTextW(Handle(), Utf8ToWide(ControllerWindowCaption(app_.Main.List.LayoutOf(*c), c->Name)).c_str());
+    SetWindowTextW(Handle(),
+                   Utf8ToWide(ControllerWindowCaption(app_.Main.List.LayoutOf(*c), c->Name)).c_str());
     const DesktopArea desktop = WorkArea();
     if (auto warning = ControllerDesktopWarning(state_, desktop.Width, desktop.Height))
         app_.Ui.ShowMessageDialog(*warning);
@@ -89,6 +92,14 @@ LRESULT TControllerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
                 return 0;
             }
             break;
+        case WM_ERASEBKGND: {
+            // The form's class has no brush: without this, hidden controls would stay on screen.
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client,
+                     static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            return 1;
+        }
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);
         default:

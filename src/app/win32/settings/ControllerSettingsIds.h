@@ -18,12 +18,12 @@ inline constexpr int PanelCancelId = 112;
 // Sticks: per stick s (0, 1) the Enable box, the group Detect, the X and Y
 // Detect buttons, the X and Y selectors and the name edit; then the four
 // direction names shared by both sticks.
-inline constexpr int StickEnableId = 200;        // + s
-inline constexpr int StickDetectId = 202;        // + s
-inline constexpr int StickAxisDetectId = 204;    // + 2 s + axis
-inline constexpr int StickSelectorId = 210;      // + 2 s + axis
-inline constexpr int StickNameId = 214;          // + s
-inline constexpr int StickDirectionNameId = 216; // + direction
+inline constexpr int StickEnableId = 200;         // + s
+inline constexpr int StickDetectId = 202;         // + s
+inline constexpr int StickAxisDetectId = 204;     // + 2 s + axis
+inline constexpr int StickSelectorId = 210;       // + 2 s + axis
+inline constexpr int StickNameId = 214;           // + s
+inline constexpr int StickDirectionNameId = 216;  // + direction
 
 inline constexpr int DPadEnableId = 300;
 inline constexpr int DPadDetectId = 301;

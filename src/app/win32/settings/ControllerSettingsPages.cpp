@@ -1,7 +1,7 @@
 // The controls of the controller settings window's pages, how they are
 // filled from the layout, and what their clicks, choices and edits do.
 #include "base/win32/Windows.h"
-
+// The tab control comes with the common controls, after the Windows header.
 #include <commctrl.h>
 
 #include "app/settings/ControllerEnableBoxes.h"
@@ -84,8 +84,8 @@ void TControllerSettingsForm::AddPageControls() {
     Add(ControllerTab::Start, L"STATIC", Words("*Controller Settings*"), SS_LEFT, {20, 44, 470, 20}, -1);
     const std::vector<std::string> finish = FinishTabTexts();
     for (std::size_t i = 0; i < finish.size(); ++i)
-        Add(ControllerTab::Finish, L"STATIC", finish[i], SS_LEFT, {20, 44 + 40 * static_cast<int>(i), 470, 36},
-            -1);
+        Add(ControllerTab::Finish, L"STATIC", finish[i], SS_LEFT,
+            {20, 44 + 40 * static_cast<int>(i), 470, 36}, -1);
     Add(ControllerTab::Finish, L"BUTTON", Words("*Close*"), Push, {20, 170, 80, 25}, CloseId);
     AddSticksPage();
     AddDPadPage();
@@ -106,21 +106,24 @@ void TControllerSettingsForm::AddSticksPage() {
             Add(tab, L"STATIC", axis == 0 ? "X" : "Y", SS_LEFT, {x, y + 3, 16, 20}, -1);
             FillCombo(Add(tab, L"COMBOBOX", "", Combo, {x + 20, y, 130, 300}, StickSelectorId + 2 * s + axis),
                       items);
-            Add(tab, L"BUTTON", Words("*Detect*"), Push, {x + 156, y, 64, 24}, StickAxisDetectId + 2 * s + axis);
+            Add(tab, L"BUTTON", Words("*Detect*"), Push, {x + 156, y, 64, 24},
+                StickAxisDetectId + 2 * s + axis);
         }
         Add(tab, L"STATIC", Words("*Name*"), SS_LEFT, {x, 133, 50, 20}, -1);
         Add(tab, L"EDIT", "", Edit, {x + 50, 130, 170, 22}, StickNameId + s);
     }
     const auto directions = TranslatedDirections();
     for (int d = 0; d < 4; ++d) {
-        Add(tab, L"STATIC", directions[static_cast<std::size_t>(d)], SS_LEFT, {16 + d * 122, 172, 110, 18}, -1);
+        Add(tab, L"STATIC", directions[static_cast<std::size_t>(d)], SS_LEFT, {16 + d * 122, 172, 110, 18},
+            -1);
         Add(tab, L"EDIT", "", Edit, {16 + d * 122, 192, 110, 22}, StickDirectionNameId + d);
     }
 }
 
 void TControllerSettingsForm::AddDPadPage() {
     const auto tab = ControllerTab::DPad;
-    Add(tab, L"BUTTON", Translate("*Enable*") + " " + Translate("*DPad*"), Box, {16, 38, 120, 20}, DPadEnableId);
+    Add(tab, L"BUTTON", Translate("*Enable*") + " " + Translate("*DPad*"), Box, {16, 38, 120, 20},
+        DPadEnableId);
     Add(tab, L"BUTTON", Words("*Detect*"), Push, {156, 36, 80, 24}, DPadDetectId);
     Add(tab, L"STATIC", Words("*Name*"), SS_LEFT, {260, 41, 50, 20}, -1);
     Add(tab, L"EDIT", "", Edit, {310, 38, 180, 22}, DPadNameId);
@@ -174,33 +177,37 @@ void TControllerSettingsForm::ShowPage() {
 
 void TControllerSettingsForm::ShowPanel() {
     const DetectionPanel& panel = state_.Detection.Panel;
-    SetDlgItemTextW(Handle(), PanelTextId,
-                    Utf8ToWide(panel.Shown ? panel.Command + " " + panel.Control + " " + panel.Direction : "")
-                        .c_str());
+    SetDlgItemTextW(
+        Handle(), PanelTextId,
+        Utf8ToWide(panel.Shown ? panel.Command + " " + panel.Control + " " + panel.Direction : "").c_str());
     ShowWindow(GetDlgItem(Handle(), PanelCancelId), panel.Shown ? SW_SHOW : SW_HIDE);
 }
 
 void TControllerSettingsForm::EnableGroups() {
     const ControllerFileType& layout = app_.Main.List.LayoutOf(*Controller());
     const std::array<std::pair<LayoutGroup, std::vector<int>>, 4> groups{{
-        {LayoutGroup::Stick1, {StickDetectId, StickAxisDetectId, StickAxisDetectId + 1, StickSelectorId,
-                               StickSelectorId + 1, StickNameId}},
-        {LayoutGroup::Stick2, {StickDetectId + 1, StickAxisDetectId + 2, StickAxisDetectId + 3,
-                               StickSelectorId + 2, StickSelectorId + 3, StickNameId + 1}},
-        {LayoutGroup::DPad, {DPadDetectId, DPadDirectionDetectId, DPadDirectionDetectId + 1,
-                             DPadDirectionDetectId + 2, DPadDirectionDetectId + 3, DPadSelectorId,
-                             DPadSelectorId + 1, DPadSelectorId + 2, DPadSelectorId + 3, DPadNameId,
-                             DPadDirectionNameId, DPadDirectionNameId + 1, DPadDirectionNameId + 2,
-                             DPadDirectionNameId + 3}},
-        {LayoutGroup::Triggers, {TriggersDetectId, TriggerDetectId, TriggerDetectId + 1, TriggerSelectorId,
-                                 TriggerSelectorId + 1, TriggerNameId, TriggerNameId + 1}},
+        {LayoutGroup::Stick1,
+         {StickDetectId, StickAxisDetectId, StickAxisDetectId + 1, StickSelectorId, StickSelectorId + 1,
+          StickNameId}},
+        {LayoutGroup::Stick2,
+         {StickDetectId + 1, StickAxisDetectId + 2, StickAxisDetectId + 3, StickSelectorId + 2,
+          StickSelectorId + 3, StickNameId + 1}},
+        {LayoutGroup::DPad,
+         {DPadDetectId, DPadDirectionDetectId, DPadDirectionDetectId + 1, DPadDirectionDetectId + 2,
+          DPadDirectionDetectId + 3, DPadSelectorId, DPadSelectorId + 1, DPadSelectorId + 2,
+          DPadSelectorId + 3, DPadNameId, DPadDirectionNameId, DPadDirectionNameId + 1,
+          DPadDirectionNameId + 2, DPadDirectionNameId + 3}},
+        {LayoutGroup::Triggers,
+         {TriggersDetectId, TriggerDetectId, TriggerDetectId + 1, TriggerSelectorId, TriggerSelectorId + 1,
+          TriggerNameId, TriggerNameId + 1}},
     }};
     const std::array<int, 4> boxes{StickEnableId, StickEnableId + 1, DPadEnableId, TriggersEnableId};
     for (std::size_t g = 0; g < groups.size(); ++g) {
         const LayoutGroup group = groups[g].first;
         CheckDlgButton(Handle(), boxes[g], GroupEnabled(layout, group) ? BST_CHECKED : BST_UNCHECKED);
         EnableWindow(GetDlgItem(Handle(), boxes[g]), EnableBoxUsable(layout, group));
-        for (int id : groups[g].second) EnableWindow(GetDlgItem(Handle(), id), GroupControlsUsable(layout, group));
+        for (int id : groups[g].second)
+            EnableWindow(GetDlgItem(Handle(), id), GroupControlsUsable(layout, group));
     }
     const bool stickDirections = GroupControlsUsable(layout, LayoutGroup::Stick1);
     for (int d = 0; d < 4; ++d) EnableWindow(GetDlgItem(Handle(), StickDirectionNameId + d), stickDirections);
@@ -210,10 +217,11 @@ void TControllerSettingsForm::FillSelectors() {
     const ControllerFileType& layout = app_.Main.List.LayoutOf(*Controller());
     for (int s = 0; s < 2; ++s)
         for (int axis = 0; axis < 2; ++axis)
-            SendDlgItemMessageW(Handle(), StickSelectorId + 2 * s + axis, CB_SETCURSEL,
-                                static_cast<WPARAM>(StickAxisItem(
-                                    layout.StickAccess[static_cast<std::size_t>(s)][static_cast<std::size_t>(axis)])),
-                                0);
+            SendDlgItemMessageW(
+                Handle(), StickSelectorId + 2 * s + axis, CB_SETCURSEL,
+                static_cast<WPARAM>(StickAxisItem(
+                    layout.StickAccess[static_cast<std::size_t>(s)][static_cast<std::size_t>(axis)])),
+                0);
     for (std::size_t d = 0; d < 4; ++d)
         SendDlgItemMessageW(Handle(), DPadSelectorId + static_cast<int>(d), CB_SETCURSEL,
                             static_cast<WPARAM>(DPadDirectionItem(layout.DPadAccess[d])), 0);
