@@ -15,7 +15,8 @@ from e2e_gui import Failed, wait_for
 
 FORM = "TControllerSettingsForm"
 CONTROLLER_BUTTON = (4, 52, 20, 20)  # the main window's controller menu
-CLIENT = (520, 330)  # the form's client size
+CLIENT = (520, 590)  # the form's client size
+PICTURE = (4, 330)  # the layout picture's corner in the form
 LAYOUT_NAME = "gui-odd-pad"
 # Client points of the form (see its control identifiers).
 # The centres of the seven tab headers in English (Start, Image, Sticks, DPad, Buttons, Triggers, Finish).
@@ -56,8 +57,8 @@ mark pad-read
     text = head
     for name, steps in phases:
         text += f"wait odd 60\nmark arm-{name}\nwait odd {ARM_WAIT}\n" + moves(*steps)
-    # The window is closed and the pointer parked before the pad plays: its right mouse button
-    # would otherwise land on whatever the check is clicking.
+    # The pointer is parked before the pad plays: its right mouse button would otherwise land on
+    # whatever the check is clicking.
     text += f"wait odd 20\nmark detected\nwait odd {ARM_WAIT}\nmark play\n"
     play = "wait odd 30\nodd axis rz 0\nodd axis y 65535\nwait odd 5\nodd axis rz 32767\nodd axis y 32767\n"
     return text + play * 12 + "wait odd 30\nmark played\n"
@@ -130,14 +131,14 @@ def check_detection(s):
     wait_for("the pad's timeline at detected", lambda: "mark detected" in s.log(), timeout=30)
     show_tab(s, rect, 2)
     s.save("controller-settings")
-    show_tab(s, rect, 6)
-    click_form(s, rect, CLOSE)  # saving is the main window's, behind the form
-    wait_for("the controller settings window to close", lambda: form(s) is None)
-    s.xdotool("mousemove", "1000", "700")  # off the window
-    wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=10)
+    s.xdotool("mousemove", "1000", "20")  # off the windows: the pad's right button clicks there
+    wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=15)
     wait_for("the right trigger pressing the right mouse button",
              lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
     wait_for("the pad's timeline at played", lambda: "mark played" in s.log(), timeout=20)
+    show_tab(s, rect, 6)
+    click_form(s, rect, CLOSE)  # saving is the main window's, behind the form
+    wait_for("the controller settings window to close", lambda: form(s) is None)
     text = save_layout_as(s)
     wanted = ["Stick1XAccess=Axis Z", "Stick1YAccess=Axis RZ", "Stick2XAccess=Slider 1",
               "Stick2YAccess=Slider 2", "DPadUpAccess=Button 9", "DPadDownAccess=Button 11",
@@ -150,6 +151,37 @@ def check_detection(s):
         raise Failed(f"the saved layout lacks {', '.join(missing)}")
 
 
+def check_group_drag(s):
+    """Stick 1 dragged by its centre far past the bottom-right corner stops with its 94 x 94 grid
+    inside the picture: its corner at row 254 - 93 and column 510 - 93."""
+    s.click((28, 52, 228, 20))  # the controller name box: the settings of its layout
+    rect = wait_for("the controller settings window", lambda: (form(s) or (0, 0, None))[2], timeout=10)
+    s.settled(rect, grab=s.screen_region)
+    # Stick 1's centre, where ticking its box put it: Left's row, Up's column, plus half a square.
+    x, y = client_point(rect, (PICTURE[0] + 36 + 15, PICTURE[1] + 190 + 15))
+    s.xdotool("mousemove", str(x), str(y), "mousedown", "1")
+    for step in range(1, 6):
+        s.xdotool("mousemove", str(x + 120 * step), str(y + 40 * step))
+    s.xdotool("mouseup", "1")
+    s.save("controller-dragged")
+    show_tab(s, rect, 6)
+    click_form(s, rect, CLOSE)
+    wait_for("the controller settings window to close", lambda: form(s) is None)
+    saved = s.dir / "saved" / f"{LAYOUT_NAME}.velmoracontroller"
+    before = saved.read_text(errors="replace")
+    s.click(CONTROLLER_BUTTON)
+    wait_for("the controller menu", s.menu)
+    s.keys("Up", "Up", "Up", "Return")  # "Save", above "Save As..." and "Properties..."
+    wait_for("the layout saved again", lambda: saved.read_text(errors="replace") != before, timeout=10)
+    lines = saved.read_text(errors="replace").splitlines()
+    # Locations are written column first: Up at (161, 417 + 32), Left at (161 + 32, 417).
+    wanted = ["Stick1UpLocation=449,161", "Stick1LeftLocation=417,193", "Stick1DownLocation=449,225"]
+    missing = [w for w in wanted if w not in lines]
+    if missing:
+        found = [line for line in lines if line.startswith("Stick1")]
+        raise Failed(f"after the drag the layout lacks {', '.join(missing)}; it has {', '.join(found)}")
+
+
 def panel_rect(rect):
     x, y = client_point(rect, PANEL[:2])
     return (x, y, x + PANEL[2], y + PANEL[3])
@@ -158,6 +190,7 @@ def panel_rect(rect):
 def sessions(env):
     saved = env.work / "gui-controller" / "saved"
     ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")
-    return [("gui-controller", scenario(), [("controller-detection", check_detection)],
+    return [("gui-controller", scenario(), [("controller-detection", check_detection),
+                                                    ("controller-group-drag", check_group_drag)],
              {"ini_extra": ini, "folders": ["saved"], "record": True})]
 

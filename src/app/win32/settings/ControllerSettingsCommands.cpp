@@ -58,7 +58,9 @@ bool TControllerSettingsForm::OnClick(int id) {
         const auto topics = SettingsWindowInfo(SettingsWindow::ControllerSettings).HelpTopics;
         app_.Ui.ShowHelp(topics[static_cast<std::size_t>(state_.Tab)]);
     } else if (id == CloseId) {
-        Close();
+        // Closed once the click is over: the mouse's release must not fall through to the
+        // main window below, whose clicks act on release.
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
         return true;
     } else if (id == ButtonDeleteId) {
         DeleteSelectedButton(state_, layout, app_.Ui);

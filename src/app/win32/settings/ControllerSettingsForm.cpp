@@ -60,6 +60,7 @@ void TControllerSettingsForm::Refresh() {
     FillNames();
     ShowPanel();
     state_.Refreshing = false;
+    InvalidateRect(Handle(), nullptr, FALSE);  // the picture follows the layout
 }
 
 void TControllerSettingsForm::DetectionTick() {
@@ -100,6 +101,18 @@ LRESULT TControllerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
                      static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             return 1;
         }
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(Handle(), &paint);
+            PaintPicture(dc);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            if (MouseOnPicture(message, lParam)) return 0;
+            break;
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);
         default:

@@ -54,6 +54,9 @@ private:
     void OnSelector(int id, int item);
     void OnName(int id);
     void Edited();
+    // The layout picture: drawn in the client area, pressed, dragged and released on.
+    void PaintPicture(HDC dc);
+    bool MouseOnPicture(UINT message, LPARAM position);
 
     Application& app_;
     ControllerWindowState state_;

@@ -5,7 +5,11 @@
 namespace velmora::controller_ids {
 
 inline constexpr int FormWidth = 520;
-inline constexpr int FormHeight = 330;
+inline constexpr int PanelTop = 298;  // the strip with Help and the detection panel
+// The layout picture, 512 x 256, below the tabs: controls are dragged and painted there.
+inline constexpr int PictureLeft = 4;
+inline constexpr int PictureTop = 330;
+inline constexpr int FormHeight = PictureTop + 256 + 4;
 
 inline constexpr int TabsId = 100;
 inline constexpr int HelpId = 101;

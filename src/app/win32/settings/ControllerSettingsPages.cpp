@@ -61,7 +61,7 @@ HWND TControllerSettingsForm::Add(ControllerTab tab, const wchar_t* className, c
 
 void TControllerSettingsForm::FormIsCreated() {
     HWND tabs = CreateChild(Handle(), WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS,
-                            {4, 4, FormWidth - 8, FormHeight - 42}, TabsId);
+                            {4, 4, FormWidth - 8, PanelTop - 10}, TabsId);
     const std::vector<std::string> captions = ControllerTabCaptions();
     for (std::size_t i = 0; i < captions.size(); ++i) {
         std::wstring caption = Utf8ToWide(captions[i]);
@@ -70,9 +70,9 @@ void TControllerSettingsForm::FormIsCreated() {
         item.pszText = caption.data();
         TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
     }
-    CreateChild(Handle(), L"BUTTON", Words("*Help*"), Push, {8, FormHeight - 32, 80, 25}, HelpId);
-    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {100, FormHeight - 28, 300, 20}, PanelTextId);
-    CreateChild(Handle(), L"BUTTON", Words("*Cancel*"), Push, {FormWidth - 88, FormHeight - 32, 80, 25},
+    CreateChild(Handle(), L"BUTTON", Words("*Help*"), Push, {8, PanelTop, 80, 25}, HelpId);
+    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {100, PanelTop + 4, 300, 20}, PanelTextId);
+    CreateChild(Handle(), L"BUTTON", Words("*Cancel*"), Push, {FormWidth - 88, PanelTop, 80, 25},
                 PanelCancelId);
     AddPageControls();
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
