@@ -164,6 +164,15 @@ def check_group_drag(s):
         s.xdotool("mousemove", str(x + 120 * step), str(y + 40 * step))
     s.xdotool("mouseup", "1")
     s.save("controller-dragged")
+    # The pen (black, 32 pixels at first) on an empty part of the picture: a black square there.
+    show_tab(s, rect, 1)
+    click_form(s, rect, (130, 90))  # the Mode list
+    s.keys("Down", "Return")  # "Pen"
+    x, y = client_point(rect, (PICTURE[0] + 256, PICTURE[1] + 60))
+    s.xdotool("mousemove", str(x), str(y), "click", "1")
+    wait_for("a black square painted by the pen",
+             lambda: s.shot().crop(x - 10, y - 10, 20, 20) == bytes(20 * 20 * 3), timeout=5)
+    s.save("controller-painted")
     show_tab(s, rect, 6)
     click_form(s, rect, CLOSE)
     wait_for("the controller settings window to close", lambda: form(s) is None)

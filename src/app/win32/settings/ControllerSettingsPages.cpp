@@ -167,6 +167,10 @@ void TControllerSettingsForm::AddButtonsAndImagePages() {
     for (std::size_t i = 0; i < commands.size(); ++i)
         Add(tab, L"BUTTON", Words(commands[i].first), Push, {16 + 90 * static_cast<int>(i), 40, 84, 25},
             commands[i].second);
+    // The tool the picture below paints with.
+    Add(tab, L"STATIC", Words("*Mode*"), SS_LEFT, {16, 83, 50, 20}, -1);
+    FillCombo(Add(tab, L"COMBOBOX", "", Combo, {70, 80, 120, 200}, ImageModeId),
+              {Translate("*None*"), Translate("*Pen*"), Translate("*Fill*"), Translate("*Erase*")});
 }
 
 void TControllerSettingsForm::ShowPage() {
@@ -225,6 +229,7 @@ void TControllerSettingsForm::FillSelectors() {
     for (std::size_t d = 0; d < 4; ++d)
         SendDlgItemMessageW(Handle(), DPadSelectorId + static_cast<int>(d), CB_SETCURSEL,
                             static_cast<WPARAM>(DPadDirectionItem(layout.DPadAccess[d])), 0);
+    SendDlgItemMessageW(Handle(), ImageModeId, CB_SETCURSEL, static_cast<WPARAM>(state_.Drawing.Mode), 0);
     for (std::size_t t = 0; t < 2; ++t)
         SendDlgItemMessageW(Handle(), TriggerSelectorId + static_cast<int>(t), CB_SETCURSEL,
                             static_cast<WPARAM>(TriggerItem(layout.TriggerAccess[t])), 0);
