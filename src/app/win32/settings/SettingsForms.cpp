@@ -4,6 +4,7 @@
 #include "app/win32/settings/AdvancedAssignmentSettingsForm.h"
 #include "app/win32/settings/AssignmentSettingsForm.h"
 #include "app/win32/settings/ControllerPropertiesForm.h"
+#include "app/win32/settings/ControllerSettingsForm.h"
 #include "app/win32/settings/DPadSettingsForm.h"
 #include "app/win32/settings/GlobalSettingsForm.h"
 #include "app/win32/settings/MouseSettingsForm.h"
@@ -24,6 +25,7 @@ struct SettingsForms {
     TMouseSettingsForm Mouse{App};
     TAssignmentSettingsForm Assignment{App};
     TAdvancedAssignmentSettingsForm AdvancedAssignment{App, Assignment};
+    TControllerSettingsForm Controller{App};
 };
 
 SettingsFormsHandle MakeSettingsForms(Application& app) {
@@ -36,6 +38,7 @@ SettingsFormsHandle MakeSettingsForms(Application& app) {
     app.Ui.RegisterForm(SettingsWindow::Mouse, forms->Mouse);
     app.Ui.RegisterForm(SettingsWindow::Assignment, forms->Assignment);
     app.Ui.RegisterForm(SettingsWindow::AdvancedAssignment, forms->AdvancedAssignment);
+    app.Ui.RegisterForm(SettingsWindow::ControllerSettings, forms->Controller);
     return forms;
 }
 

@@ -1,0 +1,66 @@
+#pragma once
+// The controller settings window: seven tabs over the selected controller's
+// layout, the detection panel, the Enable boxes, the access selectors, the
+// name edits, the Buttons tab and the Image tab's commands. Its messages
+// become calls of the window's portable logic; it draws what that returns.
+
+#include <array>
+#include <vector>
+
+#include "app/settings/ControllerWindow.h"
+#include "ui/win32/SettingsForm.h"
+
+namespace velmora {
+
+struct Application;
+struct ControllerDataType;
+
+class TControllerSettingsForm : public TSettingsForm {
+public:
+    explicit TControllerSettingsForm(Application& app);
+
+    // Shows the window for the selected controller (nothing without one).
+    void OpenFor(int subject) override;
+    // Refills every control from the layout.
+    void Refresh() override;
+    // One pass of detection against the selected controller's raw state.
+    void DetectionTick() override;
+
+    // The window's state, for the tests.
+    const ControllerWindowState& State() const { return state_; }
+
+protected:
+    void FormIsCreated() override;
+    void FormIsClosed() override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    ControllerDataType* Controller() const;
+    RawJoyState Raw() const;
+    void AddPageControls();
+    void AddSticksPage();
+    void AddDPadPage();
+    void AddTriggersPage();
+    void AddButtonsAndImagePages();
+    HWND Add(ControllerTab tab, const wchar_t* className, const std::string& text, DWORD style, RECT place,
+             int id);
+    void ShowPage();
+    void ShowPanel();
+    void EnableGroups();
+    void FillSelectors();
+    void FillNames();
+    void OnCommand(int id, int code);
+    bool OnClick(int id);
+    void OnSelector(int id, int item);
+    void OnName(int id);
+    void Edited();
+    // The layout picture: drawn in the client area, pressed, dragged and released on.
+    void PaintPicture(HDC dc);
+    bool MouseOnPicture(UINT message, LPARAM position);
+
+    Application& app_;
+    ControllerWindowState state_;
+    std::array<std::vector<HWND>, 7> pages_;
+};
+
+}  // namespace velmora
