@@ -17,7 +17,7 @@ constexpr int FormHeight = 268;
 }  // namespace
 
 TDPadSettingsForm::TDPadSettingsForm(Application& app)
-    : TSettingsForm(L"TDPadSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TDPadSettingsForm", FormWidth, FormHeight),
       app_(app),
       picture_(DPadDiscSize, DPadDiscSize) {}
 
@@ -33,8 +33,7 @@ void TDPadSettingsForm::OpenFor(int /*subject*/) {
     if (!SelectedController(app_.Main.List)) return;
     Refresh();
     TSettingsForm::Show();
-    focus_ = buttons_.Modes.front();
-    SetFocus(focus_);
+    FocusControl(buttons_.Modes.front());
 }
 
 void TDPadSettingsForm::Refresh() {
@@ -75,34 +74,8 @@ void TDPadSettingsForm::ButtonPressed(int id) {
     Refresh();
 }
 
-void TDPadSettingsForm::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    PaintWhiteBack(Handle(), dc);
+void TDPadSettingsForm::PaintPictures(HDC dc) {
     PaintPicture(dc, Margin, Margin, picture_);
-    EndPaint(Handle(), &paint);
-}
-
-LRESULT TDPadSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
-    switch (message) {
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return WhiteStaticColours(wParam);
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL) {
-                ButtonPressed(LOWORD(wParam));
-                return 0;
-            }
-            break;
-        default:
-            break;
-    }
-    return TSettingsForm::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

@@ -4,14 +4,14 @@
 
 #include "app/settings/DPadWindow.h"
 #include "app/win32/settings/GroupFormControls.h"
+#include "app/win32/settings/LiveSettingsForm.h"
 #include "ui/Picture.h"
-#include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
 struct Application;
 
-class TDPadSettingsForm : public TSettingsForm {
+class TDPadSettingsForm : public TLiveSettingsForm {
 public:
     explicit TDPadSettingsForm(Application& app);
 
@@ -22,15 +22,13 @@ public:
 
 protected:
     void FormIsCreated() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintPictures(HDC dc) override;
 
 private:
     void ShowView(const DPadWindowView& view);
-    void ButtonPressed(int id);
-    void Paint();
+    void ButtonPressed(int id) override;
 
     Application& app_;
-    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     DPadWindowState state_;
     GroupFormControls buttons_;
     int mouseTarget_ = 0;

@@ -24,7 +24,7 @@ constexpr int SlidersTop = Margin + TestPictureSize + 8;
 }  // namespace
 
 TMouseSettingsForm::TMouseSettingsForm(Application& app)
-    : TSettingsForm(L"TMouseSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TMouseSettingsForm", FormWidth, FormHeight),
       app_(app),
       graph_(SpeedGraphWidth, SpeedGraphHeight),
       test_(TestPictureSize, TestPictureSize) {}
@@ -52,8 +52,7 @@ void TMouseSettingsForm::OpenFor(int subject) {
     state_.Target = subject;
     Refresh();
     TSettingsForm::Show();
-    focus_ = speedX_.Bar;
-    SetFocus(focus_);
+    FocusControl(speedX_.Bar);
 }
 
 void TMouseSettingsForm::Refresh() {
@@ -129,38 +128,9 @@ void TMouseSettingsForm::ButtonPressed(int id) {
     Refresh();
 }
 
-void TMouseSettingsForm::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    PaintWhiteBack(Handle(), dc);
+void TMouseSettingsForm::PaintPictures(HDC dc) {
     PaintPicture(dc, Margin, Margin, graph_);
     PaintPicture(dc, TestLeft, Margin, test_);
-    EndPaint(Handle(), &paint);
-}
-
-LRESULT TMouseSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
-    switch (message) {
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return WhiteStaticColours(wParam);
-        case WM_HSCROLL:
-            SliderMoved(reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL) {
-                ButtonPressed(LOWORD(wParam));
-                return 0;
-            }
-            break;
-        default:
-            break;
-    }
-    return TSettingsForm::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

@@ -6,16 +6,16 @@
 #include <vector>
 
 #include "app/settings/MouseWindow.h"
+#include "app/win32/settings/LiveSettingsForm.h"
 #include "base/win32/Windows.h"
 #include "ui/Picture.h"
 #include "ui/win32/LabelledTrackBars.h"
-#include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
 struct Application;
 
-class TMouseSettingsForm : public TSettingsForm {
+class TMouseSettingsForm : public TLiveSettingsForm {
 public:
     explicit TMouseSettingsForm(Application& app);
 
@@ -28,16 +28,14 @@ public:
 
 protected:
     void FormIsCreated() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintPictures(HDC dc) override;
 
 private:
     void ShowView(const MouseWindowView& view);
-    void SliderMoved(HWND bar);
-    void ButtonPressed(int id);
-    void Paint();
+    void SliderMoved(HWND bar) override;
+    void ButtonPressed(int id) override;
 
     Application& app_;
-    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     MouseWindowState state_;
     int shownSet_ = -1;  // the set the controls show: a set change refills them
     LabelledTrackBar speedX_, speedY_;

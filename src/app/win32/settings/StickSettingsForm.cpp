@@ -26,7 +26,7 @@ std::string LiveCaptions() {
 }  // namespace
 
 TStickSettingsForm::TStickSettingsForm(Application& app)
-    : TSettingsForm(L"TStickSettingsForm", FormWidth, FormHeight), app_(app) {}
+    : TLiveSettingsForm(L"TStickSettingsForm", FormWidth, FormHeight), app_(app) {}
 
 void TStickSettingsForm::FormIsCreated() {
     const HWND w = Handle();
@@ -57,8 +57,7 @@ void TStickSettingsForm::OpenFor(int subject) {
                                                {origin.x, origin.y}, Size(), {desktop.Width, desktop.Height});
     TSettingsForm::Show(place);
     // As in a dialog, the first control has the focus: the dead zone answers the arrow keys at once.
-    focus_ = deadZone_.Bar;
-    SetFocus(focus_);
+    FocusControl(deadZone_.Bar);
 }
 
 void TStickSettingsForm::Refresh() {
@@ -119,37 +118,8 @@ void TStickSettingsForm::ButtonPressed(int id) {
     Refresh();
 }
 
-void TStickSettingsForm::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    PaintWhiteBack(Handle(), dc);
+void TStickSettingsForm::PaintPictures(HDC dc) {
     PaintPicture(dc, Margin, Margin, picture_);
-    EndPaint(Handle(), &paint);
-}
-
-LRESULT TStickSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
-    switch (message) {
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return WhiteStaticColours(wParam);
-        case WM_HSCROLL:
-            SliderMoved(reinterpret_cast<HWND>(lParam));
-            return 0;
-        case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL) {
-                ButtonPressed(LOWORD(wParam));
-                return 0;
-            }
-            break;
-        default:
-            break;
-    }
-    return TSettingsForm::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

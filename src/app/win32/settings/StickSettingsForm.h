@@ -5,16 +5,16 @@
 
 #include "app/settings/StickWindow.h"
 #include "app/win32/settings/GroupFormControls.h"
+#include "app/win32/settings/LiveSettingsForm.h"
 #include "ui/Picture.h"
 #include "ui/win32/LabelledTrackBars.h"
-#include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
 struct Application;
 struct ControllerDataType;
 
-class TStickSettingsForm : public TSettingsForm {
+class TStickSettingsForm : public TLiveSettingsForm {
 public:
     explicit TStickSettingsForm(Application& app);
 
@@ -27,16 +27,14 @@ public:
 
 protected:
     void FormIsCreated() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintPictures(HDC dc) override;
 
 private:
     void ShowView(const StickWindowView& view);
-    void SliderMoved(HWND bar);
-    void ButtonPressed(int id);
-    void Paint();
+    void SliderMoved(HWND bar) override;
+    void ButtonPressed(int id) override;
 
     Application& app_;
-    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     StickWindowState state_;
     LabelledTrackBar deadZone_, diagonal_;
     GroupFormControls buttons_;

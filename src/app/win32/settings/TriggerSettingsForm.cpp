@@ -28,7 +28,7 @@ std::string TriggerCaption(const ControllerFileType& layout, std::size_t trigger
 }  // namespace
 
 TTriggerSettingsForm::TTriggerSettingsForm(Application& app)
-    : TSettingsForm(L"TTriggerSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TTriggerSettingsForm", FormWidth, FormHeight),
       app_(app),
       picture_(TriggerBarWidth, BarsHeight) {}
 
@@ -51,8 +51,7 @@ void TTriggerSettingsForm::OpenFor(int /*subject*/) {
     if (!SelectedController(app_.Main.List)) return;
     Refresh();
     TSettingsForm::Show();
-    focus_ = thresholds_[0].Bar;
-    SetFocus(focus_);
+    FocusControl(thresholds_[0].Bar);
 }
 
 void TTriggerSettingsForm::Refresh() {
@@ -94,31 +93,8 @@ void TTriggerSettingsForm::SliderMoved(HWND bar) {
             Refresh();
 }
 
-void TTriggerSettingsForm::Paint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Handle(), &paint);
-    PaintWhiteBack(Handle(), dc);
+void TTriggerSettingsForm::PaintPictures(HDC dc) {
     PaintPicture(dc, Margin, Margin, picture_);
-    EndPaint(Handle(), &paint);
-}
-
-LRESULT TTriggerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
-    switch (message) {
-        case WM_PAINT:
-            Paint();
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_CTLCOLORSTATIC:
-            return WhiteStaticColours(wParam);
-        case WM_HSCROLL:
-            SliderMoved(reinterpret_cast<HWND>(lParam));
-            return 0;
-        default:
-            break;
-    }
-    return TSettingsForm::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace velmora

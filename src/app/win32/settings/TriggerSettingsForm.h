@@ -5,16 +5,16 @@
 #include <array>
 
 #include "app/settings/TriggerWindow.h"
+#include "app/win32/settings/LiveSettingsForm.h"
 #include "base/win32/Windows.h"
 #include "ui/Picture.h"
 #include "ui/win32/LabelledTrackBars.h"
-#include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
 struct Application;
 
-class TTriggerSettingsForm : public TSettingsForm {
+class TTriggerSettingsForm : public TLiveSettingsForm {
 public:
     explicit TTriggerSettingsForm(Application& app);
 
@@ -25,15 +25,13 @@ public:
 
 protected:
     void FormIsCreated() override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void PaintPictures(HDC dc) override;
 
 private:
     void ShowView(const TriggerWindowView& view);
-    void SliderMoved(HWND bar);
-    void Paint();
+    void SliderMoved(HWND bar) override;
 
     Application& app_;
-    HWND focus_ = nullptr;  // the control that gets the focus when the form is activated
     TriggerWindowState state_;
     std::array<LabelledTrackBar, 2> thresholds_;
     std::array<HWND, 2> values_{};
