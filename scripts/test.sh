@@ -24,13 +24,7 @@ source scripts/wine-env.sh
 trap velmora_wine_stop EXIT
 velmora_display_start
 velmora_wine_start
-# Wine now and then leaves a finished test process hanging at its exit (seen
-# once in several runs: the test listing printed in full, then a time-out).
-# A second run tells such a hang from a real failure, which fails again.
-if ! ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"; then
-  echo "== Windows tests once more, in case Wine hung at a process's exit"
-  ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"
-fi
+ctest --preset windows -j "$jobs" 2>&1 | tee "$logs/windows.txt"
 
 echo "== The release zip: what ReadMe.txt promises, system DLLs only"
 bash scripts/package.sh
