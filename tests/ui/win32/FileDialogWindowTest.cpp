@@ -13,8 +13,8 @@
 #include "base/Language.h"
 #include "base/Paths.h"
 #include "base/win32/WideText.h"
-#include "ui/win32/FileDialogWindow.h"
 #include "support/win32/WindowTestSupport.h"
+#include "ui/win32/FileDialogWindow.h"
 // These need <windows.h> first.
 #include <commctrl.h>
 #include <commdlg.h>
@@ -103,6 +103,9 @@ protected:
         GetTempPathW(MAX_PATH, temp);
         folder = std::wstring(temp) + L"velmora-dialog-" + std::to_wstring(GetCurrentProcessId()) +
                  L"-\u00e9\u65e5";
+        // Wine reuses process numbers, and a run of the whole suite once left
+        // such a folder behind, empty: a leftover is cleared first.
+        RemoveFolder();
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
         CreateDirectoryW((folder + L"\\Sub").c_str(), nullptr);
         CloseHandle(CreateFileW((folder + L"\\Mine.velmoraprofile").c_str(), GENERIC_WRITE, 0, nullptr,
@@ -111,10 +114,13 @@ protected:
     }
     void TearDown() override {
         if (folder.empty()) return;
+        RemoveFolder();
+        SetProgramFolder(savedProgramFolder);
+    }
+    void RemoveFolder() const {
         DeleteFileW((folder + L"\\Mine.velmoraprofile").c_str());
         RemoveDirectoryW((folder + L"\\Sub").c_str());
         RemoveDirectoryW(folder.c_str());
-        SetProgramFolder(savedProgramFolder);
     }
     FileDialog Dialog(bool thumbnails = false) const {
         return {caption, "Profiles", "velmoraprofile", "", WideToUtf8(folder), thumbnails};
