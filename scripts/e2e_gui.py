@@ -564,9 +564,9 @@ def window_sessions(env, modules=()):
     for path in sorted(folder.glob("*.py")):
         if modules and path.stem not in modules:
             continue
-        spec = importlib.util.spec_from_file_location(f"gui_windows.{path.stem}", path)
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        loader = importlib.util.spec_from_file_location(f"gui_windows.{path.stem}", path)
+        module = importlib.util.module_from_spec(loader)
+        loader.loader.exec_module(module)
         found += module.sessions(env)
     return found
 
