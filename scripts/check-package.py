@@ -5,8 +5,7 @@
   all in one folder named after the release.
 - Velmora.exe imports only DLLs that every Windows has (it is linked
   statically: no compiler runtime beside it).
-- Its version record carries the release's version, and it stays under 3 MiB (a guard against
-  a runaway size: with the settings windows it is about 2.4 MiB, above the 2 MB aimed at).
+- Its version record carries the release's version, and it stays under 2 MiB.
 
 Usage: check-package.py dist/Velmora-VERSION-win64.zip
 """
@@ -22,7 +21,7 @@ SYSTEM_DLLS = {
     "oleaut32.dll", "comdlg32.dll", "comctl32.dll", "winmm.dll", "msvcrt.dll", "shlwapi.dll",
     "uxtheme.dll", "version.dll", "ntdll.dll",
 }
-SIZE_LIMIT = 3 * 1024 * 1024
+SIZE_LIMIT = 2 * 1024 * 1024
 
 
 def listed_files(readme):

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release to download: dist/Velmora-VERSION-win64.zip, one folder
 # holding the stripped, statically linked Velmora.exe, ReadMe.txt for Windows
-# users (from packaging/ReadMe.txt) and the demonstration's profile and layout.
+# users (from packaging/ReadMe.txt), the licence and the demonstration's
+# profile and layout.
 # The version is the project's, from CMakeLists.txt. Prints the zip's name and
 # the program's stripped size.
 set -euo pipefail
@@ -23,6 +24,7 @@ x86_64-w64-mingw32-strip -o "$stage/Velmora.exe" build/windows/Velmora.exe
 cp demo/demo.velmoraprofile demo/demo.velmoracontroller "$stage/demo/"
 # Windows users read it in Notepad: CRLF line ends.
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' packaging/ReadMe.txt >"$stage/ReadMe.txt"
+sed -e 's/$/\r/' LICENSE >"$stage/Licence.txt"
 
 zip="dist/$name-win64.zip"
 rm -f dist/Velmora-*-win64.zip  # one release in dist/, so that the check finds this one

@@ -65,6 +65,11 @@ void ParseOne(CommandLineType& commandLine, const std::string& param, ParsedProf
 
 }  // namespace
 
+bool AsksForRegistryRemoval(std::span<const std::string> params) {
+    return std::any_of(params.begin(), params.end(),
+                       [](const std::string& param) { return Trim(param) == "/u" || Trim(param) == "/U"; });
+}
+
 void StoreParams(CommandLineType& commandLine, std::span<const std::string> params) {
     const std::size_t count = std::min(params.size(), MaxCommandLineParams);
     for (std::size_t i = 0; i < count; ++i) commandLine.Params[i] = params[i];

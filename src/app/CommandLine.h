@@ -37,6 +37,10 @@ struct CommandLineType {
 
 using FileExistsFunction = std::function<bool(const std::string&)>;
 
+// True when a parameter is "/U" (either case): the start only removes the
+// program's registry entries and ends, whatever else the line holds.
+bool AsksForRegistryRemoval(std::span<const std::string> params);
+
 // Stores the parameters (at most the first 32) as the ones to parse.
 void StoreParams(CommandLineType& commandLine, std::span<const std::string> params);
 

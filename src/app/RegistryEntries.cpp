@@ -1,6 +1,7 @@
 #include "app/RegistryEntries.h"
 
 #include "base/Assistance.h"
+#include "base/FileMessages.h"
 #include "base/Language.h"
 
 namespace velmora {
@@ -84,6 +85,25 @@ RegistryChanges ApplyStartWithWindows(RegistryAccess& registry, const std::strin
     if (present && !option) Count(changes, registry.DeleteValue(RunKey, RunValueName));
     if (!present && option) Count(changes, registry.WriteString(RunKey, RunValueName, command));
     return changes;
+}
+
+RegistryChanges RemoveRegistryEntries(RegistryAccess& registry) {
+    RegistryChanges changes;
+    for (const FileKind& kind : FileKinds) {
+        Count(changes, registry.DeleteKey(ClassesKey + std::string(kind.Extension)));
+        Count(changes, registry.DeleteKey(ClassesKey + std::string(kind.ClassName)));
+    }
+    if (registry.ReadString(RunKey, RunValueName)) Count(changes, registry.DeleteValue(RunKey, RunValueName));
+    return changes;
+}
+
+MessageDialog RemovalMessage(const RegistryChanges& changes) {
+    if (changes.Failed > 0)
+        return MakeMessage(DialogKind::Error, "*Registry entries not removed*", {},
+                           Translate("*Some of Velmora's registry entries could not be removed.*"));
+    return MakeMessage(DialogKind::Information, "*Registry entries removed*", {},
+                       Translate("*Velmora's file associations and its start with Windows entry are removed.*") +
+                           "#" + Translate("*Velmora writes them again the next time it starts.*"));
 }
 
 bool ApplyRegistrySettings(RegistryAccess& registry, UserInterface& ui, const std::string& programFile,

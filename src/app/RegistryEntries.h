@@ -25,6 +25,9 @@ public:
     virtual bool WriteString(const std::string& key, const std::string& valueName,
                              const std::string& value) = 0;
     virtual bool DeleteValue(const std::string& key, const std::string& valueName) = 0;
+    // Deletes the key with every key and value under it. True when it is gone
+    // afterwards, also when it was never there.
+    virtual bool DeleteKey(const std::string& key) = 0;
     // How many values the key holds; nothing when it cannot be opened.
     virtual std::optional<int> ValueCount(const std::string& key) = 0;
 };
@@ -63,6 +66,15 @@ std::string StartWithWindowsCommand(const std::string& programFile);
 // Adds, replaces or removes the Run value so that it matches the option;
 // nothing is written when it already does.
 RegistryChanges ApplyStartWithWindows(RegistryAccess& registry, const std::string& programFile, bool option);
+
+// Removes what the program wrote: the keys of the three file kinds and their
+// classes, and the Run value. Counts each key or value removed or left.
+RegistryChanges RemoveRegistryEntries(RegistryAccess& registry);
+
+// The message that tells the user what the removal did: the entries are gone
+// and the program writes them again at its next start, or some could not be
+// removed.
+MessageDialog RemovalMessage(const RegistryChanges& changes);
 
 // The three registry steps of the first activation, in order. True when file
 // associations were written, so that the caller tells the shell. A failed

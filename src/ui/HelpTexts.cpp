@@ -95,7 +95,8 @@ std::string AdvancedStarting() {
            "] [" + T("*shortcut*") + "] [" + T("*switches*") + "]$##$" + T("*profiles*") + "$ " +
            T("*profile files to open, one for each controller in turn.*") + "#$" + T("*shortcut*") + "$ " +
            T("*a .lnk shortcut that is started once the controllers are ready, such as a game.*") + "#$/M$ " +
-           T("*start minimised.*") + "#$/C$ " + T("*close Velmora.*") + "#$/?$ " + T("*show this help.*") +
+           T("*start minimised.*") + "#$/C$ " + T("*close Velmora.*") + "#$/?$ " + T("*show this help.*") + "#$/U$ " +
+           T("*remove Velmora's file associations and start with Windows entry, then end.*") +
            "##" + T("*When Velmora is already running, the command line is handed to it.*");
 }
 

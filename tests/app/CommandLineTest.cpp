@@ -55,6 +55,13 @@ TEST_F(CommandLine, SwitchesAreExactAndEveryParseSetsThemAnew) {
     EXPECT_EQ(line.ProfileCount, 3);  // anything else without an extension names a profile
 }
 
+TEST(RegistryRemovalSwitch, FoundAnywhereInEitherCaseButNotInsideAnotherParam) {
+    const std::vector<std::string> lower{"game", " /u "}, upper{"/U"}, others{"/m", "/uu", "u", "-u"};
+    EXPECT_TRUE(AsksForRegistryRemoval(lower));
+    EXPECT_TRUE(AsksForRegistryRemoval(upper));
+    EXPECT_FALSE(AsksForRegistryRemoval(others));
+}
+
 TEST_F(CommandLine, ProfilesAreMadeAbsoluteAgainstTheProgramFolder) {
     Parse({"a", "b.velmoraprofile", "D:\\games\\c.velmoraprofile", "\\x\\d.velmoraprofile", "  ", "e.txt",
            "f.VELMORAPROFILE", "dotted.folder\\g"});

@@ -42,6 +42,14 @@ public:
         Deletes.push_back(key + "|" + name);
         return true;
     }
+    bool DeleteKey(const std::string& key) override {
+        if (Refused.contains(key)) return false;
+        std::erase_if(Keys, [&](const auto& entry) {
+            return entry.first == key || entry.first.starts_with(key + "\\");
+        });
+        Deletes.push_back(key);
+        return true;
+    }
     std::optional<int> ValueCount(const std::string& key) override {
         auto k = Keys.find(key);
         if (k == Keys.end()) return std::nullopt;
@@ -171,6 +179,38 @@ TEST_F(Registry, StartUpStepsTellWhetherTheShellNeedsNotice) {
     registry.Writes.clear();
     EXPECT_FALSE(ApplyRegistrySettings(registry, ui, Program, true));
     EXPECT_TRUE(registry.Writes.empty());
+}
+
+TEST_F(Registry, RemovalTakesEveryEntryWrittenAndNothingElse) {
+    ApplyRegistrySettings(registry, ui, Program, true);
+    registry.Keys[Classes + ".txt"][""] = "txtfile";
+    registry.Keys[Classes + "Velmora.ProfileBackup"][""] = "another program's";  // a longer name
+    registry.Keys[RunPath]["Other"] = "other.exe";
+
+    const RegistryChanges changes = RemoveRegistryEntries(registry);
+    EXPECT_EQ(changes.Made, 7) << "six keys and the Run value";
+    EXPECT_EQ(changes.Failed, 0);
+    for (const RegistryEntry& entry : FileAssociationEntries(Program))
+        EXPECT_EQ(registry.ReadString(Classes + entry.Key, ""), std::nullopt) << entry.Key;
+    EXPECT_EQ(registry.ReadString(RunPath, "Velmora"), std::nullopt);
+    EXPECT_EQ(registry.ReadString(Classes + ".txt", ""), "txtfile");
+    EXPECT_EQ(registry.ReadString(Classes + "Velmora.ProfileBackup", ""), "another program's");
+    EXPECT_EQ(registry.ReadString(RunPath, "Other"), "other.exe");
+    EXPECT_EQ(RemovalMessage(changes).Kind, DialogKind::Information);
+
+    // A second removal finds nothing left and still succeeds.
+    EXPECT_EQ(RemoveRegistryEntries(registry).Failed, 0);
+}
+
+TEST_F(Registry, RemovalThatCannotDeleteAKeySaysSo) {
+    WriteFileAssociations(registry, Program);
+    registry.Refused.insert(Classes + "Velmora.Language");
+    const RegistryChanges changes = RemoveRegistryEntries(registry);
+    EXPECT_EQ(changes.Failed, 1);
+    EXPECT_EQ(changes.Made, 5) << "the others are still removed";
+    const MessageDialog message = RemovalMessage(changes);
+    EXPECT_EQ(message.Kind, DialogKind::Error);
+    EXPECT_EQ(message.Message, "Some of Velmora's registry entries could not be removed.");
 }
 
 }  // namespace

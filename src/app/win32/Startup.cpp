@@ -92,6 +92,10 @@ std::vector<std::string> ProcessParams() {
 
 bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     app.Main.ProgramState = ProgramStarting;
+    if (AsksForRegistryRemoval(params)) {
+        RemoveUserRegistrySettings(app.Ui);  // before the running copy could be handed the line
+        return false;
+    }
     if (!SingleInstanceGate(app, params) || !VersionGate(app) || !ResolutionGate(app)) return false;
     if (!LoadDirectInput(
             CurrentWindowsVersion(), [&app] { return app.Devices.LoadDirectInput(app.Instance); }, app.Ui))

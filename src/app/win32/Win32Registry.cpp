@@ -77,6 +77,11 @@ bool Win32Registry::DeleteValue(const std::string& key, const std::string& value
     return open.Get() && RegDeleteValueW(open.Get(), Utf8ToWide(valueName).c_str()) == ERROR_SUCCESS;
 }
 
+bool Win32Registry::DeleteKey(const std::string& key) {
+    const LSTATUS status = RegDeleteTreeW(HKEY_CURRENT_USER, Utf8ToWide(key).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 std::optional<int> Win32Registry::ValueCount(const std::string& key) {
     const RegistryKey open(key, KEY_QUERY_VALUE, false);
     DWORD values = 0;
@@ -93,6 +98,13 @@ void NotifyAssociationsChanged() {
 void ApplyUserRegistrySettings(UserInterface& ui, const std::string& programFile, bool startWithWindows) {
     Win32Registry registry;
     if (ApplyRegistrySettings(registry, ui, programFile, startWithWindows)) NotifyAssociationsChanged();
+}
+
+void RemoveUserRegistrySettings(UserInterface& ui) {
+    Win32Registry registry;
+    const RegistryChanges changes = RemoveRegistryEntries(registry);
+    NotifyAssociationsChanged();
+    ui.ShowMessageDialog(RemovalMessage(changes));
 }
 
 }  // namespace velmora

@@ -13,6 +13,7 @@ public:
     std::optional<std::string> ReadString(const std::string& key, const std::string& valueName) override;
     bool WriteString(const std::string& key, const std::string& valueName, const std::string& value) override;
     bool DeleteValue(const std::string& key, const std::string& valueName) override;
+    bool DeleteKey(const std::string& key) override;
     std::optional<int> ValueCount(const std::string& key) override;
 };
 
@@ -24,5 +25,9 @@ void NotifyAssociationsChanged();
 // registry: the old profiles notice, the file associations (telling the
 // shell when any was written) and the Run value from the option.
 void ApplyUserRegistrySettings(UserInterface& ui, const std::string& programFile, bool startWithWindows);
+
+// "/U": removes the program's entries from the current user's registry,
+// tells the shell and shows what was done.
+void RemoveUserRegistrySettings(UserInterface& ui);
 
 }  // namespace velmora

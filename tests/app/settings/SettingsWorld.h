@@ -28,6 +28,7 @@ public:
     bool DeleteValue(const std::string& key, const std::string& name) override {
         return Values.erase(key + "|" + name) > 0;
     }
+    bool DeleteKey(const std::string&) override { return true; }  // the settings never delete keys
     std::optional<int> ValueCount(const std::string&) override { return static_cast<int>(Values.size()); }
 };
 

@@ -69,6 +69,15 @@ TEST_F(Win32RegistryTest, ValueCountAndDeletion) {
     EXPECT_EQ(registry.ValueCount(key), 1);
 }
 
+TEST_F(Win32RegistryTest, DeletingAKeyTakesEverythingUnderItAndAMissingOneCountsAsGone) {
+    ASSERT_TRUE(registry.WriteString(key + "\\shell\\open\\command", "", "x"));
+    ASSERT_TRUE(registry.WriteString(key, "Value", "y"));
+    EXPECT_TRUE(registry.DeleteKey(key));
+    EXPECT_EQ(registry.ValueCount(key), std::nullopt);
+    EXPECT_EQ(registry.ReadString(key + "\\shell\\open\\command", ""), std::nullopt);
+    EXPECT_TRUE(registry.DeleteKey(key)) << "already gone";
+}
+
 void DeleteAssociations() {
     for (const wchar_t* name : {L".velmoraprofile", L"Velmora.Profile", L".velmoracontroller",
                                 L"Velmora.Controller", L".velmoralanguage", L"Velmora.Language"})
