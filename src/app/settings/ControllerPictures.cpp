@@ -41,6 +41,8 @@ PictureType ControllerLayoutPicture(LayoutScene scene, TextDrawer& text, int sel
     scene.Status.LayoutShown = true;
     scene.Status.AnimationDone = true;
     scene.EditedControl = selectedButton;
+    // The picture is painted on changes only: a state lit while painting would stay lit.
+    scene.DrawnStates = {};
     PictureType main;
     DrawPictureBackground(main, scene);
     DrawAllControlButtons(main, scene, text);

@@ -17,7 +17,8 @@ class TextDrawer;
 // The 512 x 256 layout picture of the scene's selected controller: the
 // image over the main window's background, every shown control's button and
 // the group markers, all where the main window puts them inside its layout
-// picture. The selected button (or NoItem) takes the edited look.
+// picture. Every control shows its resting look; the selected button (or
+// NoItem) takes the edited look.
 PictureType ControllerLayoutPicture(LayoutScene scene, TextDrawer& text, int selectedButton);
 
 // The detection panel's arrow, pointing the way the user is asked to move:

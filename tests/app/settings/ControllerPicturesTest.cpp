@@ -60,10 +60,13 @@ TEST(ControllerLayoutPictureTest, TheSelectedButtonAloneTakesTheEditedLook) {
     EXPECT_EQ(w.Editor(Button2).Get(215, 101), palette::White);
 }
 
-TEST(ControllerLayoutPictureTest, ControlsShowWhileTheMainWindowHidesItsLayout) {
+TEST(ControllerLayoutPictureTest, ControlsShowAtRestWhileTheMainWindowHidesItsLayoutOrLightsThem) {
     EditorWorld w;
     w.Scene.Status.LayoutShown = false;  // a lost controller's layout slid out of the main picture
     EXPECT_EQ(w.Editor().Get(215, 101), palette::White);
+    w.Scene.DrawnStates[Button1] = DrawnActive;
+    EXPECT_EQ(w.Editor().Get(215, 101), palette::White);
+    EXPECT_EQ(w.Editor(Button1).Get(215, 101), palette::Yellow);
 }
 
 // The ink along the first and the last inked line, counted in the direction the arrow points.
