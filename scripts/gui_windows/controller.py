@@ -28,6 +28,7 @@ ARROW = (100, 298, 24)  # the detection panel's arrow: left, top, size
 PALETTE = (16, 130)  # on the Image page, 130 x 66 with a one-pixel black border
 SWATCH = (156, 130)  # 18 x 18: the colour inside a one-pixel black frame
 CLOSE = (60, 182)  # on the Finish tab
+PARKED = (400, 260)  # an empty part of the Sticks page
 ARM_WAIT = 220  # passes between an arm mark and the first move: time for the clicks
 
 
@@ -135,7 +136,12 @@ def check_detection(s):
     wait_for("the pad's timeline at detected", lambda: "mark detected" in s.log(), timeout=30)
     show_tab(s, rect, 2)
     s.save("controller-settings")
-    s.xdotool("mousemove", "1000", "20")  # off the windows: the pad's right button clicks there
+    # The pad's right button clicks where Wine last saw the pointer over one of its windows: a move
+    # to the bare screen outside them goes unseen. Parked on an empty part of the Sticks page, the
+    # clicks do nothing. (Left on Finish's Close, which lies over the main window's controller name
+    # box, they would reopen this window once it closed: any button released there opens it.)
+    x, y = client_point(rect, PARKED)
+    s.xdotool("mousemove", str(x), str(y))
     wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=15)
     wait_for("the right trigger pressing the right mouse button",
              lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
