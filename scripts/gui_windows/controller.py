@@ -24,7 +24,11 @@ TAB_CENTRES = [(32, 15), (83, 15), (137, 15), (192, 15), (247, 15), (308, 15), (
 STICK_ENABLE = ((24, 48), (274, 48))
 GROUP_ENABLE = (24, 48)
 PANEL = (100, 302, 300, 20)
+ARROW = (100, 298, 24)  # the detection panel's arrow: left, top, size
+PALETTE = (16, 130)  # on the Image page, 130 x 66 with a one-pixel black border
+SWATCH = (156, 130)  # 18 x 18: the colour inside a one-pixel black frame
 CLOSE = (60, 182)  # on the Finish tab
+PARKED = (400, 260)  # an empty part of the Sticks page
 ARM_WAIT = 220  # passes between an arm mark and the first move: time for the clicks
 
 
@@ -124,6 +128,7 @@ def check_detection(s):
         raise Failed(f"the caption \"{caption}\" does not name the device")
     arm(s, rect, "stick1", 2, STICK_ENABLE[0])
     wait_for("the detection panel", lambda: s.screen_region(panel_rect(rect)) != blank)
+    wait_for("the panel's arrow pointing left, as it asks for stick 1's Left", lambda: arrow_points_left(s, rect))
     s.save("controller-detecting")
     arm(s, rect, "stick2", 2, STICK_ENABLE[1])
     arm(s, rect, "dpad", 3, GROUP_ENABLE)
@@ -131,7 +136,12 @@ def check_detection(s):
     wait_for("the pad's timeline at detected", lambda: "mark detected" in s.log(), timeout=30)
     show_tab(s, rect, 2)
     s.save("controller-settings")
-    s.xdotool("mousemove", "1000", "20")  # off the windows: the pad's right button clicks there
+    # The pad's right button clicks where Wine last saw the pointer over one of its windows: a move
+    # to the bare screen outside them goes unseen. Parked on an empty part of the Sticks page, the
+    # clicks do nothing. (Left on Finish's Close, which lies over the main window's controller name
+    # box, they would reopen this window once it closed: any button released there opens it.)
+    x, y = client_point(rect, PARKED)
+    s.xdotool("mousemove", str(x), str(y))
     wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=15)
     wait_for("the right trigger pressing the right mouse button",
              lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
@@ -164,15 +174,8 @@ def check_group_drag(s):
         s.xdotool("mousemove", str(x + 120 * step), str(y + 40 * step))
     s.xdotool("mouseup", "1")
     s.save("controller-dragged")
-    # The pen (black, 32 pixels at first) on an empty part of the picture: a black square there.
-    show_tab(s, rect, 1)
-    click_form(s, rect, (130, 90))  # the Mode list
-    s.keys("Down", "Return")  # "Pen"
-    x, y = client_point(rect, (PICTURE[0] + 256, PICTURE[1] + 60))
-    s.xdotool("mousemove", str(x), str(y), "click", "1")
-    wait_for("a black square painted by the pen",
-             lambda: s.shot().crop(x - 10, y - 10, 20, 20) == bytes(20 * 20 * 3), timeout=5)
-    s.save("controller-painted")
+    check_drawn_controls(s, rect)
+    colour = paint_with_picked_colour(s, rect)
     show_tab(s, rect, 6)
     click_form(s, rect, CLOSE)
     wait_for("the controller settings window to close", lambda: form(s) is None)
@@ -189,6 +192,92 @@ def check_group_drag(s):
     if missing:
         found = [line for line in lines if line.startswith("Stick1")]
         raise Failed(f"after the drag the layout lacks {', '.join(missing)}; it has {', '.join(found)}")
+    check_saved_square(lines, colour)
+
+
+def arrow_points_left(s, rect):
+    """The arrow's ink, counted per column, is narrow at its left end (the tip) and wide at its
+    right end (the shaft)."""
+    x, y = client_point(rect, ARROW[:2])
+    size = ARROW[2]
+    pixels = s.shot().crop(x, y, size, size)
+    columns = [sum(pixels[(r * size + c) * 3:(r * size + c) * 3 + 3] == b"\0\0\0" for r in range(size))
+               for c in range(size)]
+    inked = [n for n in columns if n]
+    return len(inked) > 2 and inked[0] < inked[-1]
+
+
+def check_drawn_controls(s, rect):
+    """The picture shows buttons as the main window draws them, over its background: a button's
+    outline has rounded corners, and the cleared (magenta) image is not shown as magenta."""
+    x, y = client_point(rect, (PICTURE[0] + 241, PICTURE[1] + 158))  # the DPad's Up where ticking put it
+    shot = s.shot()
+    corner, outline = shot.crop(x, y, 1, 1), shot.crop(x + 2, y, 1, 1)
+    if corner == b"\0\0\0" or outline != b"\0\0\0":
+        raise Failed(f"the DPad's Up is not drawn as a button: corner {corner.hex()}, outline {outline.hex()}")
+    bx, by = client_point(rect, (PICTURE[0] + 100, PICTURE[1] + 120))
+    if shot.crop(bx, by, 1, 1) == b"\xff\x00\xff":
+        raise Failed("the picture shows the image's transparent magenta instead of the background")
+
+
+def screen_colour(s, rect, point):
+    x, y = client_point(rect, point)
+    return s.shot().crop(x, y, 1, 1)
+
+
+def paint_with_picked_colour(s, rect):
+    """Pen mode; a colour picked by dragging on the palette shows in the swatch; the pen size set to
+    its largest (64) by keys; one click paints a 64 x 64 square of the colour. Returns the colour."""
+    show_tab(s, rect, 1)
+    click_form(s, rect, (130, 90))  # the Mode list
+    s.keys("Down", "Return")  # "Pen": the size slider, the palette and the swatch show
+    s.keys("Tab", "End")  # from the Mode list to the size slider, then its largest size
+    start = client_point(rect, (PALETTE[0] + 10, PALETTE[1] + 10))
+    end = (PALETTE[0] + 40, PALETTE[1] + 33)  # a full colour, between white above and black below
+    s.xdotool("mousemove", str(start[0]), str(start[1]), "mousedown", "1")
+    s.xdotool("mousemove", *map(str, client_point(rect, end)), "mouseup", "1")
+    colour = screen_colour(s, rect, end)
+    wait_for("the swatch showing the colour picked last on the palette",
+             lambda: screen_colour(s, rect, (SWATCH[0] + 8, SWATCH[1] + 8)) == colour, timeout=5)
+    if screen_colour(s, rect, SWATCH) != b"\0\0\0":
+        raise Failed("the swatch has no black frame")
+    x, y = client_point(rect, (PICTURE[0] + 256, PICTURE[1] + 60))
+    s.xdotool("mousemove", str(x), str(y), "click", "1")
+    # A 64-pixel square around the point: from 31 before it to 32 after it on both axes.
+    wait_for("a square of the picked colour painted by the pen",
+             lambda: s.shot().crop(x - 31, y - 31, 64, 64) == colour * 64 * 64, timeout=5)
+    s.save("controller-painted")
+    return colour
+
+
+def saved_row(lines, row):
+    """Row `row` (from 0) of the saved picture as 512 values, None when the row was left out."""
+    key = f"ImageLine{row + 1}="
+    found = [line[len(key):] for line in lines if line.startswith(key)]
+    if not found:
+        return None
+    items = [int(item, 16) for item in found[0].split(",")]
+    marker, pixels, i = items[0], [], 1
+    while i < len(items):
+        if items[i] == marker:
+            pixels += [items[i + 1]] * items[i + 2]
+            i += 3
+        else:
+            pixels.append(items[i])
+            i += 1
+    return pixels
+
+
+def check_saved_square(lines, colour):
+    """The saved picture holds the pen's square: rows 29 to 92, columns 225 to 288, and no more."""
+    value = colour[2] << 16 | colour[1] << 8 | colour[0]  # blue, green, red as the file writes them
+    for row in (28, 29, 92, 93):
+        pixels = saved_row(lines, row) or []
+        columns = [c for c, v in enumerate(pixels) if v == value]
+        want = list(range(225, 289)) if 29 <= row <= 92 else []
+        if columns != want:
+            shown = f"{columns[0]}..{columns[-1]} ({len(columns)})" if columns else "none"
+            raise Failed(f"saved picture row {row}: the pen's colour at columns {shown}")
 
 
 def panel_rect(rect):

@@ -218,6 +218,14 @@ bool ApplyDrawTool(ControllerWindowState& window, ControllerFileType& layout, Us
     return false;
 }
 
+bool PenSizeShown(DrawMode mode) {
+    return mode == DrawMode::Pen || mode == DrawMode::Erase;
+}
+
+bool PaletteShown(DrawMode mode) {
+    return mode == DrawMode::Pen || mode == DrawMode::Fill;
+}
+
 std::vector<std::uint8_t> PalettePixels() {
     std::vector<std::uint8_t> pixels(std::size_t{PaletteWidth} * PaletteHeight * 3, 0);
     for (int row = 1; row < PaletteHeight - 1; ++row)

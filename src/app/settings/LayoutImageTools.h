@@ -51,6 +51,12 @@ bool FillRegion(ControllerFileType& layout, int row, int column, std::uint32_t c
 bool ApplyDrawTool(ControllerWindowState& window, ControllerFileType& layout, UserInterface& ui, int row,
                    int column, bool press);
 
+// Which of the tools' controls a draw mode shows: the pen size for the
+// tools that paint squares (Pen, Erase), the palette and the swatch for the
+// tools that paint a colour (Pen, Fill).
+bool PenSizeShown(DrawMode mode);
+bool PaletteShown(DrawMode mode);
+
 // The generated palette: Width x Height colours inside a one-pixel black
 // border, as blue, green, red bytes, top row first.
 inline constexpr int PaletteWidth = 130;

@@ -60,6 +60,9 @@ public:
     void Paint(HDC dc);
 
     const PictureType& Picture() const { return picture_; }
+    // What the picture shows now (the controllers, the selection, the theme
+    // image), for the windows that draw the layout as this picture does.
+    LayoutScene CurrentScene() const { return Scene(); }
     // The window's flags the picture shows: the pressed looks of its buttons.
     MainWindowStatus& Status() { return status_; }
 

@@ -184,6 +184,17 @@ TEST_F(ImageTabTest, FillOnTheSameColourChangesNothing) {
     EXPECT_EQ(CountPixels(layout, Red), ImageWidth * ImageHeight);
 }
 
+TEST(PaletteTest, EachToolShowsOnlyTheControlsItUses) {
+    EXPECT_FALSE(PenSizeShown(DrawMode::None));
+    EXPECT_FALSE(PaletteShown(DrawMode::None));
+    EXPECT_TRUE(PenSizeShown(DrawMode::Pen));
+    EXPECT_TRUE(PaletteShown(DrawMode::Pen));
+    EXPECT_FALSE(PenSizeShown(DrawMode::Fill));  // a fill has no size
+    EXPECT_TRUE(PaletteShown(DrawMode::Fill));
+    EXPECT_TRUE(PenSizeShown(DrawMode::Erase));
+    EXPECT_FALSE(PaletteShown(DrawMode::Erase));  // erasing paints the transparent colour
+}
+
 TEST(PaletteTest, PicksColoursInsideTheBorderOnly) {
     ControllerWindowState window;
     const std::vector<std::uint8_t> palette = PalettePixels();

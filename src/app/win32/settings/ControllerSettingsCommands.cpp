@@ -88,8 +88,10 @@ void TControllerSettingsForm::OnSelector(int id, int item) {
         ChooseDPadDirection(state_, layout, app_.Ui, id - DPadSelectorId, item);
     else if (id >= TriggerSelectorId && id < TriggerSelectorId + 2)
         ChooseTrigger(state_, layout, app_.Ui, id - TriggerSelectorId, item);
-    else if (id == ImageModeId && item >= 0 && item <= static_cast<int>(DrawMode::Erase))
+    else if (id == ImageModeId && item >= 0 && item <= static_cast<int>(DrawMode::Erase)) {
         state_.Drawing.Mode = static_cast<DrawMode>(item);
+        ShowDrawTools();
+    }
 }
 
 void TControllerSettingsForm::OnName(int id) {

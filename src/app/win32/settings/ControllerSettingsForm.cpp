@@ -11,14 +11,20 @@
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
 #include "base/win32/WideText.h"
+#include "ui/TextDrawer.h"
 #include "ui/win32/DialogControls.h"
+#include "ui/win32/GdiTextDrawer.h"
 
 namespace velmora {
 
 using namespace controller_ids;
 
 TControllerSettingsForm::TControllerSettingsForm(Application& app)
-    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight), app_(app) {}
+    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight),
+      app_(app),
+      text_(MakeGdiTextDrawer()) {}
+
+TControllerSettingsForm::~TControllerSettingsForm() = default;
 
 ControllerDataType* TControllerSettingsForm::Controller() const {
     return SelectedController(app_.Main.List);
@@ -58,6 +64,7 @@ void TControllerSettingsForm::Refresh() {
     FillSelectors();
     FillNames();
     ShowPanel();
+    FillDrawTools();
     state_.Refreshing = false;
     InvalidateRect(Handle(), nullptr, FALSE);  // the picture follows the layout
 }
@@ -110,7 +117,14 @@ LRESULT TControllerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
         case WM_LBUTTONDOWN:
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
-            if (MouseOnPicture(message, lParam)) return 0;
+            if (MouseOnPalette(message, lParam) || MouseOnPicture(message, lParam)) return 0;
+            break;
+        case WM_HSCROLL:
+            if (reinterpret_cast<HWND>(lParam) == penSize_.Bar) {
+                state_.Drawing.PenSize = TrackBarPosition(penSize_.Bar);
+                FillDrawTools();
+                return 0;
+            }
             break;
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);

@@ -5,19 +5,24 @@
 // become calls of the window's portable logic; it draws what that returns.
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "app/settings/ControllerWindow.h"
+#include "ui/Picture.h"
+#include "ui/win32/LabelledTrackBars.h"
 #include "ui/win32/SettingsForm.h"
 
 namespace velmora {
 
 struct Application;
 struct ControllerDataType;
+class TextDrawer;
 
 class TControllerSettingsForm : public TSettingsForm {
 public:
     explicit TControllerSettingsForm(Application& app);
+    ~TControllerSettingsForm() override;
 
     // Shows the window for the selected controller (nothing without one).
     void OpenFor(int subject) override;
@@ -42,10 +47,14 @@ private:
     void AddDPadPage();
     void AddTriggersPage();
     void AddButtonsAndImagePages();
+    void AddDrawTools();
     HWND Add(ControllerTab tab, const wchar_t* className, const std::string& text, DWORD style, RECT place,
              int id);
     void ShowPage();
     void ShowPanel();
+    // The pen size for Pen and Erase, the palette and swatch for Pen and Fill, on the Image page.
+    void ShowDrawTools();
+    void FillDrawTools();
     void EnableGroups();
     void FillSelectors();
     void FillNames();
@@ -57,10 +66,18 @@ private:
     // The layout picture: drawn in the client area, pressed, dragged and released on.
     void PaintPicture(HDC dc);
     bool MouseOnPicture(UINT message, LPARAM position);
+    // The palette: a press or drag on it picks the colour shown in the swatch.
+    bool MouseOnPalette(UINT message, LPARAM position);
 
     Application& app_;
     ControllerWindowState state_;
     std::array<std::vector<HWND>, 7> pages_;
+    std::unique_ptr<TextDrawer> text_;  // the buttons' names in the layout picture
+    // The pictures the picture boxes show, kept for the boxes' lives.
+    PictureType palette_{1, 1}, swatch_{1, 1}, arrow_{1, 1};
+    HWND paletteBox_ = nullptr, swatchBox_ = nullptr, arrowBox_ = nullptr;
+    LabelledTrackBar penSize_;
+    bool picking_ = false;  // the mouse went down on the palette and is held
 };
 
 }  // namespace velmora

@@ -51,5 +51,13 @@ inline constexpr int ImageExportId = 601;
 inline constexpr int ImageClearId = 602;
 inline constexpr int ImageDownloadId = 603;
 inline constexpr int ImageModeId = 604;
+inline constexpr int PenSizeId = 605;
+// The palette and, right of it, the swatch of the chosen colour, on the Image page.
+inline constexpr int PaletteLeft = 16;
+inline constexpr int PaletteTop = 130;
+inline constexpr int SwatchLeft = 156;
+// The detection panel's arrow, left of its words.
+inline constexpr int PanelArrowLeft = 100;
+inline constexpr int PanelTextLeft = 130;
 
 }  // namespace velmora::controller_ids

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/settings/ControllerEnableBoxes.h"
+#include "app/settings/ControllerPictures.h"
 #include "app/settings/ControllerSelectors.h"
 #include "app/settings/LayoutImageTools.h"
 #include "app/settings/SettingsWindows.h"
@@ -14,6 +15,7 @@
 #include "base/Language.h"
 #include "base/win32/WideText.h"
 #include "ui/win32/DialogControls.h"
+#include "ui/win32/PictureBox.h"
 
 namespace velmora {
 
@@ -71,7 +73,10 @@ void TControllerSettingsForm::FormIsCreated() {
         TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
     }
     CreateChild(Handle(), L"BUTTON", Words("*Help*"), Push, {8, PanelTop, 80, 25}, HelpId);
-    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {100, PanelTop + 4, 300, 20}, PanelTextId);
+    arrowBox_ = CreatePictureBox(Handle(), {PanelArrowLeft, PanelTop, DetectionArrowSize, DetectionArrowSize},
+                                 &arrow_);
+    SetWindowLongPtrW(arrowBox_, GWLP_ID, PanelArrowId);
+    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {PanelTextLeft, PanelTop + 4, 270, 20}, PanelTextId);
     CreateChild(Handle(), L"BUTTON", Words("*Cancel*"), Push, {FormWidth - 88, PanelTop, 80, 25},
                 PanelCancelId);
     AddPageControls();
@@ -171,12 +176,14 @@ void TControllerSettingsForm::AddButtonsAndImagePages() {
     Add(tab, L"STATIC", Words("*Mode*"), SS_LEFT, {16, 83, 50, 20}, -1);
     FillCombo(Add(tab, L"COMBOBOX", "", Combo, {70, 80, 120, 200}, ImageModeId),
               {Translate("*None*"), Translate("*Pen*"), Translate("*Fill*"), Translate("*Erase*")});
+    AddDrawTools();
 }
 
 void TControllerSettingsForm::ShowPage() {
     const auto current = static_cast<std::size_t>(state_.Tab);
     for (std::size_t page = 0; page < pages_.size(); ++page)
         for (HWND control : pages_[page]) ShowWindow(control, page == current ? SW_SHOW : SW_HIDE);
+    ShowDrawTools();
 }
 
 void TControllerSettingsForm::ShowPanel() {
@@ -185,6 +192,9 @@ void TControllerSettingsForm::ShowPanel() {
         Handle(), PanelTextId,
         Utf8ToWide(panel.Shown ? panel.Command + " " + panel.Control + " " + panel.Direction : "").c_str());
     ShowWindow(GetDlgItem(Handle(), PanelCancelId), panel.Shown ? SW_SHOW : SW_HIDE);
+    arrow_ = DetectionArrowPicture(panel.Picture);
+    ShowWindow(arrowBox_, panel.Shown ? SW_SHOW : SW_HIDE);
+    RedrawPictureBox(arrowBox_);
 }
 
 void TControllerSettingsForm::EnableGroups() {
