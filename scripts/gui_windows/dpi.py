@@ -1,0 +1,83 @@
+"""GUI checks of the main window on a screen scaled to 200 %: the picture at twice its size, each
+pixel a 2 x 2 square, and clicks and menus mapped through the same factor."""
+
+import e2e_gui
+from e2e_gui import Failed, wait_for
+
+DPI = 192
+FACTOR = 2
+# Room for the enlarged window and its frame.
+SCREEN = "1280x1024x24"
+
+
+def scaled(region):
+    return tuple(v * FACTOR for v in region)
+
+
+def check_scaled_client(s):
+    """The client area is the 520 x 360 picture times two, its pixels drawn as 2 x 2 squares."""
+    status, text = s.tool("client")
+    size = tuple(int(v) for v in text.split()) if status == 0 else None
+    if size != (520 * FACTOR, 360 * FACTOR):
+        raise Failed(f"the client area is {text!r}, not {520 * FACTOR} x {360 * FACTOR}")
+    s.settled(scaled(e2e_gui.LAYOUT))
+    pixels = s.picture(scaled(e2e_gui.LAYOUT))
+    width = e2e_gui.LAYOUT[2] * FACTOR
+    rows = [pixels[y * width * 3:(y + 1) * width * 3] for y in range(0, e2e_gui.LAYOUT[3] * FACTOR)]
+    # Nearest neighbour: every even row repeats in the odd row below it, every even column on its right.
+    if any(rows[y] != rows[y + 1] for y in range(0, len(rows), 2)):
+        raise Failed("a row of the enlarged picture differs from the row below it: not 2 x 2 squares")
+    if any(row[x:x + 3] != row[x + 3:x + 6] for row in rows[::7] for x in range(0, len(row), 6)):
+        raise Failed("a column of the enlarged picture differs from the one on its right: not 2 x 2 squares")
+    s.save("main-window-200-percent")
+
+
+def check_scaled_clicks(s):
+    """A click on the enlarged names switch switches the names; the profile button's menu opens
+    below the enlarged button, as both do at 100 %."""
+    layout = scaled(e2e_gui.LAYOUT)
+    names = s.settled(layout)
+    s.click(scaled(e2e_gui.NAMES_SWITCH))
+    wait_for("the layout to change after a click on the enlarged names switch",
+             lambda: s.picture(layout) != names)
+    s.settled(layout)
+    s.click(scaled(e2e_gui.NAMES_SWITCH))
+    wait_for("the first picture back after a second click", lambda: s.picture(layout) == names)
+    # The profile button, not the help button: the help menu meets the screen's right edge.
+    profile_button = scaled(e2e_gui.PROFILE_BUTTON)
+    s.click(profile_button)
+    s.wait_menu_below(profile_button)
+    s.save("profile-menu-200-percent")
+    s.keys("Escape")
+    s.wait_menu_closed()
+
+
+HELP_CLIENT = (457, 329)
+# The help window's OK button: its centre, in 96-dpi pixels of the client area.
+HELP_OK = (457 - 8 - 97 // 2, 329 - 41 + 8 + 25 // 2)
+
+
+def check_scaled_help_window(s):
+    """The help window lays itself out at 200 %: twice its client size, and a click on where its
+    OK button lies at that size closes it."""
+    s.click(scaled(e2e_gui.HELP_BUTTON))
+    wait_for("the help menu", s.menu)
+    s.keys("Up", "Return")  # the last item, "About"
+    found = wait_for("a help window after choosing the last help item", s.other_windows)
+    left, top, right, bottom = found[0][2]
+    border = (right - left - HELP_CLIENT[0] * FACTOR) // 2
+    if not 0 <= border <= 16:
+        raise Failed(f"the help window is {right - left} pixels wide, not {HELP_CLIENT[0] * FACTOR} and a frame")
+    origin = (left + border, bottom - border - HELP_CLIENT[1] * FACTOR)
+    s.settled((origin[0], origin[1], right - border, bottom - border), grab=s.screen_region)
+    s.save("help-window-200-percent")
+    ok = scaled(HELP_OK)
+    s.xdotool("mousemove", str(origin[0] + ok[0]), str(origin[1] + ok[1]), "click", "1")
+    wait_for("a click on the enlarged OK button to close the help window", lambda: not s.other_windows())
+
+
+def sessions(env):
+    return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
+             [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
+              ("scaled-help-window", check_scaled_help_window)],
+             {"dpi": DPI, "screen": SCREEN})]
