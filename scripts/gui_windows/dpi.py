@@ -14,21 +14,24 @@ def scaled(region):
     return tuple(v * FACTOR for v in region)
 
 
+def is_doubled(pixels, width, height):
+    """Whether a screen region of this size shows 2 x 2 squares: each even row repeated below
+    it and each even column (in every seventh row pair) repeated on its right."""
+    rows = [pixels[y * width * 3:(y + 1) * width * 3] for y in range(height)]
+    if any(rows[y] != rows[y + 1] for y in range(0, height - 1, 2)):
+        return False
+    return all(row[x:x + 3] == row[x + 3:x + 6] for row in rows[::14] for x in range(0, len(row) - 3, 6))
+
+
 def check_scaled_client(s):
     """The client area is the 520 x 360 picture times two, its pixels drawn as 2 x 2 squares."""
     status, text = s.tool("client")
     size = tuple(int(v) for v in text.split()) if status == 0 else None
     if size != (520 * FACTOR, 360 * FACTOR):
         raise Failed(f"the client area is {text!r}, not {520 * FACTOR} x {360 * FACTOR}")
-    s.settled(scaled(e2e_gui.LAYOUT))
-    pixels = s.picture(scaled(e2e_gui.LAYOUT))
-    width = e2e_gui.LAYOUT[2] * FACTOR
-    rows = [pixels[y * width * 3:(y + 1) * width * 3] for y in range(0, e2e_gui.LAYOUT[3] * FACTOR)]
-    # Nearest neighbour: every even row repeats in the odd row below it, every even column on its right.
-    if any(rows[y] != rows[y + 1] for y in range(0, len(rows), 2)):
-        raise Failed("a row of the enlarged picture differs from the row below it: not 2 x 2 squares")
-    if any(row[x:x + 3] != row[x + 3:x + 6] for row in rows[::7] for x in range(0, len(row), 6)):
-        raise Failed("a column of the enlarged picture differs from the one on its right: not 2 x 2 squares")
+    layout = scaled(e2e_gui.LAYOUT)
+    if not is_doubled(s.settled(layout), layout[2], layout[3]):
+        raise Failed("the enlarged picture is not made of 2 x 2 squares")
     s.save("main-window-200-percent")
 
 
@@ -76,8 +79,36 @@ def check_scaled_help_window(s):
     wait_for("a click on the enlarged OK button to close the help window", lambda: not s.other_windows())
 
 
+DPAD_MARKER = (e2e_gui.LAYOUT[0] + 157, e2e_gui.LAYOUT[1] + 117, 16, 16)
+DPAD_CLIENT = (404, 268)
+# The DPad's disc picture inside the DPad window's client area.
+DPAD_DISC = (12, 12, 127, 127)
+
+
+def check_scaled_dpad_window(s):
+    """The DPad settings window lays itself out at 200 %: twice its client size, its disc picture
+    enlarged in 2 x 2 squares."""
+    marker = scaled(DPAD_MARKER)
+    s.click(marker)
+    s.wait_menu_below(marker)
+    s.keys("Down", "Return")  # the first item, Settings
+    found = wait_for("the DPad settings window", lambda: [w for w in s.other_windows() if "DPad" in w[1]])
+    left, top, right, bottom = found[0][2]
+    border = (right - left - DPAD_CLIENT[0] * FACTOR) // 2
+    if not 0 <= border <= 16:
+        raise Failed(f"the DPad window is {right - left} pixels wide, not {DPAD_CLIENT[0] * FACTOR} and a frame")
+    origin = (left + border, bottom - border - DPAD_CLIENT[1] * FACTOR)
+    disc = tuple(v * FACTOR for v in DPAD_DISC)
+    region = (origin[0] + disc[0], origin[1] + disc[1], origin[0] + disc[0] + disc[2], origin[1] + disc[1] + disc[3])
+    if not is_doubled(s.settled(region, grab=s.screen_region), disc[2], disc[3]):
+        raise Failed("the DPad disc is not enlarged in 2 x 2 squares")
+    s.save("dpad-window-200-percent")
+    s.keys("Escape")
+    wait_for("Escape to close the DPad window", lambda: not s.other_windows())
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
-              ("scaled-help-window", check_scaled_help_window)],
+              ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window)],
              {"dpi": DPI, "screen": SCREEN})]

@@ -87,6 +87,23 @@ HFONT DialogFontFor(HWND window, int pixelHeight, bool bold) {
     return DialogFont(ScaledLength(pixelHeight, DialogDpi(window)), bold);
 }
 
+// A world transform rather than scaled coordinates in every form's drawing;
+// texts come out sharp at the larger size, since fonts are scaled as outlines.
+void ScaleDialogDrawing(HWND window, HDC dc) {
+    const int dpi = DialogDpi(window);
+    if (dpi == StandardDpi) return;
+    SetGraphicsMode(dc, GM_ADVANCED);
+    const float scale = static_cast<float>(dpi) / StandardDpi;
+    const XFORM transform{scale, 0, 0, scale, 0, 0};
+    SetWorldTransform(dc, &transform);
+}
+
+void InvalidateDialogRect(HWND window, RECT rect) {
+    const RECT place = DialogPlace(window, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    const RECT scaled{place.left, place.top, place.left + place.right, place.top + place.bottom};
+    InvalidateRect(window, &scaled, FALSE);
+}
+
 HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap) {
     DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
     style |= wrap ? WS_VSCROLL | ES_AUTOVSCROLL : ES_AUTOHSCROLL;

@@ -31,6 +31,11 @@ void ClearDialogDpi(HWND form);
 RECT DialogPlace(HWND window, RECT place);
 // DialogFont at the dpi of the form that holds `window`.
 HFONT DialogFontFor(HWND window, int pixelHeight, bool bold);
+// From here on, what is drawn on dc in 96-dpi pixels (boxes, texts in
+// DialogFont, pictures through PaintPicture) comes out at the form's dpi.
+void ScaleDialogDrawing(HWND window, HDC dc);
+// Asks for a repaint of a rectangle given in 96-dpi pixels.
+void InvalidateDialogRect(HWND window, RECT rect);
 
 // A read-only RichEdit without border; wrapped text gets a vertical scroll bar.
 // Places of this and CreateChild are in 96-dpi pixels, scaled to the form's dpi.
