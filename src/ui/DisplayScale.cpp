@@ -28,4 +28,10 @@ int ScaledLength(int length, int dpi) {
     return static_cast<int>(product >= 0 ? (product + half) / StandardDpi : (product - half) / StandardDpi);
 }
 
+ControlPlace ScaledPlace(ControlPlace place, int dpi) {
+    const int left = ScaledLength(place.Left, dpi), top = ScaledLength(place.Top, dpi);
+    return {left, top, ScaledLength(place.Left + place.Width, dpi) - left,
+            ScaledLength(place.Top + place.Height, dpi) - top};
+}
+
 }  // namespace velmora

@@ -35,4 +35,17 @@ std::optional<PicturePoint> PicturePointAt(int clientX, int clientY, WindowSize 
 // halves away from zero, as the system's MulDiv does.
 int ScaledLength(int length, int dpi);
 
+// A control's place in a window's client area.
+struct ControlPlace {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+// A place laid out at 96 dpi, at this dpi. Its edges are scaled, not its
+// size, so that controls that meet at 96 dpi still meet, and a row of equal
+// controls stays within the scaled row.
+ControlPlace ScaledPlace(ControlPlace place, int dpi);
+
 }  // namespace velmora

@@ -96,5 +96,27 @@ TEST(DisplayScaleTest, DialogLengthsGrowWithTheDpiRoundedAsTheSystemRounds) {
     EXPECT_EQ(ScaledLength(30000000, 480), 150000000);
 }
 
+// Two buttons of 26 pixels side by side: scaling the width alone would give the
+// first one 32.5 -> 33 pixels from 7.5 -> 8 at 120 dpi and overlap the second at 40.
+TEST(DisplayScaleTest, PlacesThatMeetAt96DpiStillMeetWhenScaled) {
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        SCOPED_TRACE(dpi);
+        const ControlPlace left = ScaledPlace({6, 30, 26, 22}, dpi);
+        const ControlPlace right = ScaledPlace({32, 30, 26, 22}, dpi);
+        EXPECT_EQ(left.Left + left.Width, right.Left);
+        EXPECT_EQ(left.Top, right.Top);
+        EXPECT_EQ(left.Height, right.Height);
+        EXPECT_EQ(right.Left + right.Width, ScaledLength(58, dpi));
+    }
+    const ControlPlace first = ScaledPlace({6, 30, 26, 22}, 120);
+    EXPECT_EQ(first.Left, 8);
+    EXPECT_EQ(first.Width, 32);  // 40 - 8, one pixel narrower than 26 scaled alone
+    const ControlPlace doubled = ScaledPlace({8, 30, 97, 25}, 192);
+    EXPECT_EQ(doubled.Left, 16);
+    EXPECT_EQ(doubled.Top, 60);
+    EXPECT_EQ(doubled.Width, 194);
+    EXPECT_EQ(doubled.Height, 50);
+}
+
 }  // namespace
 }  // namespace velmora

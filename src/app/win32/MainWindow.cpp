@@ -155,9 +155,9 @@ HWND CreateMainWindow(Application& app) {
     AdjustWindowRectEx(&frame, MainWindowStyle, FALSE, 0);
     const int left = GetSystemMetrics(SM_CXSCREEN) + 16;
     const int top = GetSystemMetrics(SM_CYSCREEN) + 16;
-    const HWND window =
-        CreateWindowExW(0, MainWindowClass, MainWindowCaption, MainWindowStyle, left, top,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, app.Instance, &app);
+    const HWND window = CreateWindowExW(0, MainWindowClass, MainWindowCaption, MainWindowStyle, left, top,
+                                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                        app.Instance, &app);
     // Sized for the dpi it is created at; ShowMainWindow places it by that size.
     if (window) FitToDpi(app, window, WindowDpi(window), left, top);
     return window;

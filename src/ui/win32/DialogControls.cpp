@@ -74,13 +74,10 @@ void ClearDialogDpi(HWND form) {
     RemovePropW(form, DpiProperty);
 }
 
-// Right and bottom edges are scaled, not the width and height: neighbours
-// that meet at 96 dpi still meet, whatever the rounding.
 RECT DialogPlace(HWND window, RECT place) {
-    const int dpi = DialogDpi(window);
-    const int left = ScaledLength(place.left, dpi), top = ScaledLength(place.top, dpi);
-    return {left, top, ScaledLength(place.left + place.right, dpi) - left,
-            ScaledLength(place.top + place.bottom, dpi) - top};
+    const ControlPlace scaled =
+        ScaledPlace({place.left, place.top, place.right, place.bottom}, DialogDpi(window));
+    return {scaled.Left, scaled.Top, scaled.Width, scaled.Height};
 }
 
 HFONT DialogFontFor(HWND window, int pixelHeight, bool bold) {
@@ -99,7 +96,8 @@ void ScaleDialogDrawing(HWND window, HDC dc) {
 }
 
 void InvalidateDialogRect(HWND window, RECT rect) {
-    const RECT place = DialogPlace(window, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    const RECT place =
+        DialogPlace(window, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
     const RECT scaled{place.left, place.top, place.left + place.right, place.top + place.bottom};
     InvalidateRect(window, &scaled, FALSE);
 }
