@@ -60,23 +60,34 @@ HELP_CLIENT = (457, 329)
 HELP_OK = (457 - 8 - 97 // 2, 329 - 41 + 8 + 25 // 2)
 
 
+def scaled_client_origin(s, found, client, name):
+    """The screen point of a window's client area, once its size is checked to be the client size
+    at 200 % and a frame."""
+    left, top, right, bottom = found[2]
+    border = (right - left - client[0] * FACTOR) // 2
+    if not 0 <= border <= 16:
+        raise Failed(f"the {name} is {right - left} pixels wide, not {client[0] * FACTOR} and a frame")
+    return left + border, bottom - border - client[1] * FACTOR
+
+
+def close_by_ok(s, origin, ok, name):
+    """A click where the OK button lies at 200 % closes the window."""
+    x, y = scaled(ok)
+    s.xdotool("mousemove", str(origin[0] + x), str(origin[1] + y), "click", "1")
+    wait_for(f"a click on the enlarged OK button to close the {name}", lambda: not s.other_windows())
+
+
 def check_scaled_help_window(s):
     """The help window lays itself out at 200 %: twice its client size, and a click on where its
     OK button lies at that size closes it."""
     s.click(scaled(e2e_gui.HELP_BUTTON))
     wait_for("the help menu", s.menu)
     s.keys("Up", "Return")  # the last item, "About"
-    found = wait_for("a help window after choosing the last help item", s.other_windows)
-    left, top, right, bottom = found[0][2]
-    border = (right - left - HELP_CLIENT[0] * FACTOR) // 2
-    if not 0 <= border <= 16:
-        raise Failed(f"the help window is {right - left} pixels wide, not {HELP_CLIENT[0] * FACTOR} and a frame")
-    origin = (left + border, bottom - border - HELP_CLIENT[1] * FACTOR)
-    s.settled((origin[0], origin[1], right - border, bottom - border), grab=s.screen_region)
+    found = wait_for("a help window after choosing the last help item", s.other_windows)[0]
+    origin = scaled_client_origin(s, found, HELP_CLIENT, "help window")
+    s.settled((origin[0], origin[1], found[2][2], found[2][3]), grab=s.screen_region)
     s.save("help-window-200-percent")
-    ok = scaled(HELP_OK)
-    s.xdotool("mousemove", str(origin[0] + ok[0]), str(origin[1] + ok[1]), "click", "1")
-    wait_for("a click on the enlarged OK button to close the help window", lambda: not s.other_windows())
+    close_by_ok(s, origin, HELP_OK, "help window")
 
 
 DPAD_MARKER = (e2e_gui.LAYOUT[0] + 157, e2e_gui.LAYOUT[1] + 117, 16, 16)
@@ -93,11 +104,7 @@ def check_scaled_dpad_window(s):
     s.wait_menu_below(marker)
     s.keys("Down", "Return")  # the first item, Settings
     found = wait_for("the DPad settings window", lambda: [w for w in s.other_windows() if "DPad" in w[1]])
-    left, top, right, bottom = found[0][2]
-    border = (right - left - DPAD_CLIENT[0] * FACTOR) // 2
-    if not 0 <= border <= 16:
-        raise Failed(f"the DPad window is {right - left} pixels wide, not {DPAD_CLIENT[0] * FACTOR} and a frame")
-    origin = (left + border, bottom - border - DPAD_CLIENT[1] * FACTOR)
+    origin = scaled_client_origin(s, found[0], DPAD_CLIENT, "DPad window")
     disc = tuple(v * FACTOR for v in DPAD_DISC)
     region = (origin[0] + disc[0], origin[1] + disc[1], origin[0] + disc[0] + disc[2], origin[1] + disc[1] + disc[3])
     if not is_doubled(s.settled(region, grab=s.screen_region), disc[2], disc[3]):
