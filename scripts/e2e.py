@@ -28,6 +28,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
 SKIP = 77
+# The virtual display's size, width x height x depth.
+SCREEN = "1024x768x24"
 # Never a pipe for a Wine program's output: a Wine server started on the way
 # keeps the pipe open, and reading it to its end would wait for minutes.
 QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
@@ -43,11 +45,15 @@ def windows_path(path):
 class Environment:
     """The e2e prefix, display and tools of one Windows build folder."""
 
-    def __init__(self, build):
+    def __init__(self, build, variant="", screen=None):
+        """A variant (a prefix at another dpi) has a prefix, a folder and, given a screen size
+        ("1280x1024x24"), a virtual display of its own."""
         self.build = Path(build).resolve()
         self.tools = self.build / "e2e-tools"
-        self.work = self.build / "e2e"
-        self.prefix = self.build / "e2e-prefix"
+        suffix = f"-{variant}" if variant else ""
+        self.work = self.build / f"e2e{suffix}"
+        self.prefix = self.build / f"e2e-prefix{suffix}"
+        self.screen = screen
         self.state_file = self.work / "state.json"
 
     def state(self):
@@ -85,8 +91,8 @@ class Environment:
         if state.get("ready"):
             return False
         state = {"ready": True}
-        if not os.environ.get("DISPLAY"):
-            state.update(start_xvfb())
+        if self.screen or not os.environ.get("DISPLAY"):
+            state.update(start_xvfb(self.screen or SCREEN))
         self.state_file.write_text(json.dumps(state))
         env = self.wine_env()
         if not (self.prefix / "system.reg").exists():
@@ -115,10 +121,10 @@ class Environment:
         self.state_file.unlink(missing_ok=True)
 
 
-def start_xvfb():
+def start_xvfb(screen):
     """A virtual display of its own; its number comes back through -displayfd."""
     read_end, write_end = os.pipe()
-    process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24",
+    process = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen,
                                 "-nolisten", "tcp"], pass_fds=(write_end,), stdin=subprocess.DEVNULL, **QUIET,
                                start_new_session=True)
     os.close(write_end)

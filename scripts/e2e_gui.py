@@ -101,8 +101,10 @@ class Session:
         self.display_env = env.wine_env()
 
     # Starting and ending.
-    def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown"):
+    def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown", dpi=None):
         self.run.prepare(exe)
+        if dpi:
+            self.set_dpi(dpi)
         for folder in folders:
             (self.dir / folder).mkdir()
         ini = (DEMO / "Velmora.ini").read_text() + ini_extra
@@ -126,6 +128,11 @@ class Session:
         except subprocess.TimeoutExpired:
             self.run.kill_all()
             raise Failed("Velmora.exe did not end within 20 s of the tray's Close")
+
+    def set_dpi(self, dpi):
+        """The screen's scale the prefix's programs see when they start (96 is 100 %)."""
+        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                        "REG_DWORD", "/d", str(dpi), "/f"], env=self.display_env, check=True, **e2e.QUIET)
 
     def stop(self):
         """Whatever happened: no program and no recorder left running."""
@@ -518,7 +525,20 @@ def run_checks(session, checks):
 
 
 def run_session(env, exe, shots, name, scenario, checks, **start):
-    """One Velmora.exe for some checks; closed at the end unless a check closed it."""
+    """One Velmora.exe for some checks; closed at the end unless a check closed it. A session at
+    another dpi ("dpi" and "screen" among the start options) runs in a prefix and on a virtual
+    display of its own, so that the other sessions keep 96 dpi and their screen."""
+    if "dpi" not in start:
+        return run_in(env, exe, shots, name, scenario, checks, **start)
+    scaled = e2e.Environment(env.build, f"dpi{start['dpi']}", start.pop("screen", e2e.SCREEN))
+    scaled.setup()
+    try:
+        return run_in(scaled, exe, shots, name, scenario, checks, **start)
+    finally:
+        scaled.cleanup()
+
+
+def run_in(env, exe, shots, name, scenario, checks, **start):
     session = Session(env, name, scenario, shots)
     try:
         session.start(exe, **start)

@@ -8,6 +8,7 @@
 //   velmora-window closebox     post WM_CLOSE, as the window's close box does (by
 //                               default that minimises the program)
 //   velmora-window origin       print "X Y": the screen point of the client area's top-left corner
+//   velmora-window client       print "WIDTH HEIGHT": the size of the client area
 //   velmora-window state        print "shown", "minimised" or "hidden"
 //   velmora-window tray left|right|middle
 //                               post the tray icon's callback with that button's press
@@ -21,6 +22,9 @@
 //                               or "none"
 //   velmora-window windows      print one line per visible top-level window of the program:
 //                               "CLASS|CAPTION|LEFT TOP RIGHT BOTTOM" (menus included)
+//
+// Every figure is in screen pixels, as X and xdotool count them, whatever the
+// dpi the Wine prefix is set to: the helper declares itself dpi-aware.
 //
 // Exit status 1 means no main window; 2 a bad command line.
 
@@ -107,6 +111,13 @@ int PrintOrigin(HWND window) {
     return 0;
 }
 
+int PrintClientSize(HWND window) {
+    RECT client{};
+    if (!GetClientRect(window, &client)) return 1;
+    std::printf("%ld %ld\n", client.right, client.bottom);
+    return 0;
+}
+
 int PrintState(HWND window) {
     const char* state = !IsWindowVisible(window) ? "hidden" : IsIconic(window) ? "minimised" : "shown";
     std::printf("%s\n", state);
@@ -154,6 +165,7 @@ int Run(HWND window, int argc, char** argv) {
     if (command == "taskbar-created")
         return PostMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
     if (command == "origin") return PrintOrigin(window);
+    if (command == "client") return PrintClientSize(window);
     if (command == "state") return PrintState(window);
     if (command == "menu") return ListWindows(window, true);
     if (command == "windows") return ListWindows(window, false);
@@ -164,6 +176,7 @@ int Run(HWND window, int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 3) return 2;
+    SetProcessDPIAware();
     HWND window = FindWindowA("TVelmoraForm", nullptr);
     if (!window) return 1;
     const int status = Run(window, argc, argv);

@@ -203,8 +203,11 @@ void LayoutView::Paint(HDC dc) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, 0, 0, PictureWidth, PictureHeight, 0, 0, 0, PictureHeight, picture_.Bytes().data(),
-                      &info, DIB_RGB_COLORS);
+    // Colour-on-colour stretching repeats pixels without blending them: enlarged by a whole
+    // factor, every picture pixel becomes a sharp square.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, 0, 0, PictureWidth * scale_, PictureHeight * scale_, 0, 0, PictureWidth, PictureHeight,
+                  picture_.Bytes().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace velmora

@@ -56,8 +56,12 @@ public:
     // Plays every queued animation to its end at once: the layouts' controls
     // are back at their places before the controllers go.
     void FinishAnimations();
-    // WM_PAINT: the picture at the client area's top-left corner.
+    // WM_PAINT: the picture at the client area's top-left corner, each of
+    // its pixels a square of Scale() screen pixels.
     void Paint(HDC dc);
+    // The whole factor the picture is shown enlarged by (1 at first).
+    int Scale() const { return scale_; }
+    void SetScale(int factor) { scale_ = factor < 1 ? 1 : factor; }
 
     const PictureType& Picture() const { return picture_; }
     // What the picture shows now (the controllers, the selection, the theme
@@ -80,6 +84,7 @@ private:
     std::unique_ptr<TextDrawer> text_;
     PictureType picture_;
     int waitingPhase_ = 0;
+    int scale_ = 1;
     MainWindowStatus status_;
     int editedControl_ = -1;
     std::vector<std::uint8_t> themeImage_;

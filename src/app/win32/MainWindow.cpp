@@ -10,10 +10,14 @@
 #include "app/win32/SystemQueries.h"
 #include "app/win32/TrayIcon.h"
 #include "app/win32/WindowStates.h"
+#include "ui/DisplayScale.h"
 #include "ui/WindowPlacement.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace velmora {
 namespace {
+
+constexpr DWORD MainWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 Application* AppOf(HWND window) {
     return reinterpret_cast<Application*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -27,12 +31,33 @@ void Paint(Application& app, HWND window) {
     EndPaint(window, &paint);
 }
 
-// Every command of the window is a mouse button released over its picture.
+// Every command of the window is a mouse button released over its picture:
+// the one place where the window's mouse reaches the program, in picture pixels.
 void Click(Application& app, MouseButton button, LPARAM position) {
     if (app.Main.ProgramState != ProgramRunning) return;
+    const auto point = PicturePointAt(GET_X_LPARAM(position), GET_Y_LPARAM(position),
+                                      {ClientWidth, ClientHeight}, app.Ui.Layout().Scale());
+    if (!point) return;
     DeviceContext context = app.Context();
-    UserClicksLayout(context, app.Ui.Layout().Status(), button, GET_X_LPARAM(position),
-                     GET_Y_LPARAM(position));
+    UserClicksLayout(context, app.Ui.Layout().Status(), button, point->X, point->Y);
+}
+
+// The picture's factor for the window's dpi, and a client area that fits it,
+// with the frame that dpi gives; the window stays at `left`, `top`.
+void FitToDpi(Application& app, HWND window, int dpi, int left, int top) {
+    const int factor = PictureScaleFor(dpi);
+    app.Ui.Layout().SetScale(factor);
+    const WindowSize client = ScaledClientSize({ClientWidth, ClientHeight}, factor);
+    const RECT frame = FrameForClient(client.Width, client.Height, MainWindowStyle, 0, dpi);
+    SetWindowPos(window, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+// Moved to a monitor of another scale: the system's suggested place, but a
+// size of our own, since a whole factor rarely matches the ratio of the scales.
+void DpiChanged(Application& app, HWND window, WPARAM dpis, const RECT& suggested) {
+    FitToDpi(app, window, LOWORD(dpis), suggested.left, suggested.top);
 }
 
 void Resized(Application& app, WPARAM kind) {
@@ -71,6 +96,9 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_SIZE:
             Resized(app, wParam);
+            return 0;
+        case WM_DPICHANGED:
+            DpiChanged(app, window, wParam, *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_TIMER:
             if (wParam == PassTimerId) RunDuePass(app);
@@ -123,13 +151,16 @@ HWND CreateMainWindow(Application& app) {
     if (!RegisterMainWindowClass(app.Instance)) return nullptr;
     app.Ui.Layout().Attach(app.Main.List, app.Config);
     app.TaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT frame{0, 0, ClientWidth, ClientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    AdjustWindowRectEx(&frame, MainWindowStyle, FALSE, 0);
     const int left = GetSystemMetrics(SM_CXSCREEN) + 16;
     const int top = GetSystemMetrics(SM_CYSCREEN) + 16;
-    return CreateWindowExW(0, MainWindowClass, MainWindowCaption, style, left, top, frame.right - frame.left,
-                           frame.bottom - frame.top, nullptr, nullptr, app.Instance, &app);
+    const HWND window = CreateWindowExW(0, MainWindowClass, MainWindowCaption, MainWindowStyle, left, top,
+                                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                                        app.Instance, &app);
+    // Sized for the dpi it is created at; ShowMainWindow places it by that size.
+    if (window) FitToDpi(app, window, WindowDpi(window), left, top);
+    return window;
 }
 
 // A window that starts minimised is placed too: it restores to that place.

@@ -38,6 +38,8 @@ int Win32UserInterface::ShowPopupMenu(const std::vector<MenuItem>& items, MenuPl
         GetCursorPos(&point);
     } else {
         ShowPictureNow();
+        // The place is a picture pixel's: its corner on the enlarged picture.
+        point = {point.x * layout_.Scale(), point.y * layout_.Scale()};
         ClientToScreen(owner_, &point);
     }
     return TrackMenu(owner_, items, point);

@@ -19,7 +19,7 @@ std::vector<HWND> CreateChoiceButtonRow(HWND parent, int x, int y, int width, in
 
 void FillChoiceButton(HWND button, const std::string& caption, bool marked) {
     SetWindowTextW(button, Utf8ToWide(caption).c_str());
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, marked)), TRUE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(button, 11, marked)), TRUE);
 }
 
 }  // namespace velmora

@@ -3,10 +3,17 @@
 #include <richedit.h>
 
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/Markup.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace velmora {
 namespace {
+
+constexpr DWORD DialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD DialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// The dpi a form's controls are laid out at, on the form's window; none means 96.
+constexpr wchar_t DpiProperty[] = L"VelmoraDialogDpi";
 
 // RichEdit 4.1 comes from Msftedit.dll, loaded once at first use.
 const wchar_t* RichEditClass() {
@@ -36,9 +43,10 @@ void AppendText(HWND box, const std::wstring& text, bool bold) {
 
 }  // namespace
 
+// Sizes up to 13 pixels at 480 dpi (500 %).
 HFONT DialogFont(int pixelHeight, bool bold) {
-    static HFONT fonts[64][2]{};
-    const int size = pixelHeight < 1 || pixelHeight > 63 ? 11 : pixelHeight;
+    static HFONT fonts[72][2]{};
+    const int size = pixelHeight < 1 || pixelHeight > 71 ? 11 : pixelHeight;
     HFONT& font = fonts[size][bold ? 1 : 0];
     if (!font)
         font =
@@ -47,15 +55,63 @@ HFONT DialogFont(int pixelHeight, bool bold) {
     return font;
 }
 
+int DialogDpi(HWND window) {
+    const HWND form = window ? GetAncestor(window, GA_ROOT) : nullptr;
+    const auto dpi = form ? reinterpret_cast<INT_PTR>(GetPropW(form, DpiProperty)) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : StandardDpi;
+}
+
+void SetDialogDpi(HWND form, int dpi, int clientWidth, int clientHeight) {
+    SetPropW(form, DpiProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(dpi)));
+    if (dpi == StandardDpi) return;
+    const RECT frame = FrameForClient(ScaledLength(clientWidth, dpi), ScaledLength(clientHeight, dpi),
+                                      DialogStyle, DialogExStyle, dpi);
+    SetWindowPos(form, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ClearDialogDpi(HWND form) {
+    RemovePropW(form, DpiProperty);
+}
+
+RECT DialogPlace(HWND window, RECT place) {
+    const ControlPlace scaled =
+        ScaledPlace({place.left, place.top, place.right, place.bottom}, DialogDpi(window));
+    return {scaled.Left, scaled.Top, scaled.Width, scaled.Height};
+}
+
+HFONT DialogFontFor(HWND window, int pixelHeight, bool bold) {
+    return DialogFont(ScaledLength(pixelHeight, DialogDpi(window)), bold);
+}
+
+// A world transform rather than scaled coordinates in every form's drawing;
+// texts come out sharp at the larger size, since fonts are scaled as outlines.
+void ScaleDialogDrawing(HWND window, HDC dc) {
+    const int dpi = DialogDpi(window);
+    if (dpi == StandardDpi) return;
+    SetGraphicsMode(dc, GM_ADVANCED);
+    const float scale = static_cast<float>(dpi) / StandardDpi;
+    const XFORM transform{scale, 0, 0, scale, 0, 0};
+    SetWorldTransform(dc, &transform);
+}
+
+void InvalidateDialogRect(HWND window, RECT rect) {
+    const RECT place =
+        DialogPlace(window, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    const RECT scaled{place.left, place.top, place.left + place.right, place.top + place.bottom};
+    InvalidateRect(window, &scaled, FALSE);
+}
+
 HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap) {
     DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
     style |= wrap ? WS_VSCROLL | ES_AUTOVSCROLL : ES_AUTOHSCROLL;
-    HWND box = CreateWindowExW(0, RichEditClass(), L"", style, x, y, width, height, parent, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+    const RECT place = DialogPlace(parent, {x, y, width, height});
+    HWND box = CreateWindowExW(0, RichEditClass(), L"", style, place.left, place.top, place.right,
+                               place.bottom, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!box) return nullptr;
     SendMessageW(box, EM_SETBKGNDCOLOR, 0, RGB(255, 255, 255));
     if (!wrap) SendMessageW(box, EM_SETTARGETDEVICE, 0, 1);  // a line width of 1 means no wrapping
-    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, false)), FALSE);
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(parent, 11, false)), FALSE);
     return box;
 }
 
@@ -76,11 +132,12 @@ void FillRichText(HWND box, std::string_view markup) {
 
 HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text, DWORD style, RECT place,
                  int id) {
+    const RECT scaled = DialogPlace(parent, place);
     HWND child = CreateWindowExW(0, className, Utf8ToWide(text).c_str(), WS_CHILD | WS_VISIBLE | style,
-                                 place.left, place.top, place.right, place.bottom, parent,
+                                 scaled.left, scaled.top, scaled.right, scaled.bottom, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, false)), FALSE);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(parent, 11, false)), FALSE);
     return child;
 }
 
@@ -95,14 +152,16 @@ void PaintDialogBack(HWND window, HICON icon) {
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
+    const int dpi = DialogDpi(window);
     RECT footer = client;
-    footer.top = client.bottom - FooterHeight;
+    footer.top = client.bottom - ScaledLength(FooterHeight, dpi);
     client.bottom = footer.top;
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     HBRUSH silver = CreateSolidBrush(DialogSilver);
     FillRect(dc, &footer, silver);
     DeleteObject(silver);
-    if (icon) DrawIconEx(dc, 8, 8, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    const int margin = ScaledLength(8, dpi), side = ScaledLength(32, dpi);
+    if (icon) DrawIconEx(dc, margin, margin, icon, side, side, 0, nullptr, DI_NORMAL);
     EndPaint(window, &paint);
 }
 
@@ -126,11 +185,9 @@ HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner,
         windowClass.lpszClassName = className;
         RegisterClassExW(&windowClass);
     }
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    return CreateWindowExW(exStyle, className, L"", style, 0, 0, frame.right - frame.left,
+    AdjustWindowRectEx(&frame, DialogStyle, FALSE, DialogExStyle);
+    return CreateWindowExW(DialogExStyle, className, L"", DialogStyle, 0, 0, frame.right - frame.left,
                            frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), self);
 }
 

@@ -17,7 +17,28 @@ inline constexpr int FooterHeight = 41;
 // Tahoma at a pixel height, kept for the whole run.
 HFONT DialogFont(int pixelHeight, bool bold);
 
+// The dpi a form lays its controls out at, given the form's window or any
+// window inside it: set once when the form is made; 96 for a form the system
+// enlarges itself and for windows of no form.
+int DialogDpi(HWND window);
+// Marks the form's window with the dpi its controls are laid out at and
+// enlarges its client area, given in 96-dpi pixels, to match.
+void SetDialogDpi(HWND form, int dpi, int clientWidth, int clientHeight);
+// Takes the mark away before the form's window goes.
+void ClearDialogDpi(HWND form);
+// A place laid out in 96-dpi pixels ({left, top, width, height}), at the dpi
+// of the form that holds `window`.
+RECT DialogPlace(HWND window, RECT place);
+// DialogFont at the dpi of the form that holds `window`.
+HFONT DialogFontFor(HWND window, int pixelHeight, bool bold);
+// From here on, what is drawn on dc in 96-dpi pixels (boxes, texts in
+// DialogFont, pictures through PaintPicture) comes out at the form's dpi.
+void ScaleDialogDrawing(HWND window, HDC dc);
+// Asks for a repaint of a rectangle given in 96-dpi pixels.
+void InvalidateDialogRect(HWND window, RECT rect);
+
 // A read-only RichEdit without border; wrapped text gets a vertical scroll bar.
+// Places of this and CreateChild are in 96-dpi pixels, scaled to the form's dpi.
 HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap);
 // Replaces the box's text with the markup's lines, bold runs as bold. Every
 // piece of text gets an explicit character format: RichEdit may otherwise
@@ -27,7 +48,7 @@ void FillRichText(HWND box, std::string_view markup);
 HWND CreateChild(HWND parent, const wchar_t* className, const std::string& text, DWORD style, RECT place,
                  int id);
 
-// Paints the white client area with the silver footer and a kind's icon.
+// Paints the white client area with the silver footer and a kind's icon, at the form's dpi.
 void PaintDialogBack(HWND window, HICON icon);
 
 // Static texts of the dialogs: navy on white.

@@ -32,7 +32,7 @@ int LinesHeight(std::string_view markup) {
 }  // namespace
 
 TDialogForm::TDialogForm(HWND owner, const MessageDialog& dialog)
-    : TForm(L"VelmoraMessageDialog", ClientWidth, ClientHeight), dialog_(dialog) {
+    : TForm(L"VelmoraMessageDialog", ClientWidth, ClientHeight, DpiAwareness::OwnScaling), dialog_(dialog) {
     Create(owner);
 }
 
@@ -42,7 +42,7 @@ void TDialogForm::FormIsCreated() {
     SetWindowTextW(window, Utf8ToWide(DialogCaption(dialog.Kind)).c_str());
     icon_ = KindIcon(dialog.Kind);
     heading_ = CreateChild(window, L"STATIC", dialog.Heading, SS_LEFT | SS_NOPREFIX, {48, 16, 425, 18}, 0);
-    SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(13, true)), FALSE);
+    SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(window, 13, true)), FALSE);
     const int footerTop = ClientHeight - FooterHeight;
     if (!dialog.Captions.empty()) {
         FillRichText(CreateRichText(window, 48, 48, 121, LinesHeight(dialog.Captions), false),

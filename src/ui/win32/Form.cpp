@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 
 namespace velmora {
@@ -24,12 +25,13 @@ void RegisterCommonControls() {
 
 }  // namespace
 
-TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight)
-    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight) {}
+TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight, DpiAwareness awareness)
+    : className_(className), clientWidth_(clientWidth), clientHeight_(clientHeight), awareness_(awareness) {}
 
 TForm::~TForm() {
     if (!window_) return;
     RemovePropW(window_, FormProperty);
+    ClearDialogDpi(window_);
     DestroyWindow(window_);
 }
 
@@ -37,9 +39,13 @@ bool TForm::Create(HWND owner) {
     if (window_) return true;
     owner_ = owner;
     RegisterCommonControls();
+    // The controls are made with the window's awareness too.
+    const ThreadDpiAwareness creating(awareness_);
     window_ = CreateDialogWindow(className_, Procedure, owner, clientWidth_, clientHeight_, this);
     if (!window_) return false;
     SetPropW(window_, FormProperty, reinterpret_cast<HANDLE>(this));
+    const bool ownScaling = awareness_ == DpiAwareness::OwnScaling;
+    SetDialogDpi(window_, ownScaling ? WindowDpi(window_) : StandardDpi, clientWidth_, clientHeight_);
     FormIsCreated();
     return true;
 }

@@ -12,6 +12,7 @@
 
 #include "base/win32/Windows.h"
 #include "ui/WindowPlacement.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace velmora {
 
@@ -19,7 +20,12 @@ struct ConfigurationType;
 
 class TForm {
 public:
-    TForm(const wchar_t* className, int clientWidth, int clientHeight);
+    // The client size is in 96-dpi pixels, as are the places of the controls
+    // the form creates through CreateChild and CreateRichText. A form whose
+    // own drawing and clicks also follow the form's dpi (DialogDpi) scales
+    // itself; the others are enlarged by the system.
+    TForm(const wchar_t* className, int clientWidth, int clientHeight,
+          DpiAwareness awareness = DpiAwareness::SystemScaled);
     virtual ~TForm();
     TForm(const TForm&) = delete;
     TForm& operator=(const TForm&) = delete;
@@ -58,6 +64,7 @@ private:
     const wchar_t* className_;
     int clientWidth_;
     int clientHeight_;
+    DpiAwareness awareness_;
     HWND owner_ = nullptr;
     HWND window_ = nullptr;
     bool open_ = false;

@@ -14,14 +14,14 @@ constexpr int OkButtonId = 1001;
 
 }  // namespace
 
-THelpForm::THelpForm() : TForm(L"VelmoraHelpWindow", ClientWidth, ClientHeight) {}
+THelpForm::THelpForm() : TForm(L"VelmoraHelpWindow", ClientWidth, ClientHeight, DpiAwareness::OwnScaling) {}
 
 void THelpForm::FormIsCreated() {
     const HWND window = Handle();
     SetWindowTextW(window, Utf8ToWide(Translate("*Help*")).c_str());
     icon_ = LoadIconW(nullptr, IDI_QUESTION);
     heading_ = CreateChild(window, L"STATIC", "", SS_LEFT | SS_NOPREFIX, {48, 16, 401, 18}, 0);
-    SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(13, true)), FALSE);
+    SendMessageW(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(window, 13, true)), FALSE);
     // Help texts are paragraphs: they wrap at the box's width and scroll.
     text_ = CreateRichText(window, 48, 48, 401, 233, true);
     const int footerTop = ClientHeight - FooterHeight;

@@ -22,7 +22,8 @@ LabelledTrackBar CreateLabelledTrackBar(HWND parent, const std::string& caption,
                                         int id) {
     LabelledTrackBar slider;
     slider.Caption = CreateChild(parent, L"STATIC", caption, 0, {x, y, width, LabelHeight}, -1);
-    SendMessageW(slider.Caption, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, true)), FALSE);
+    SendMessageW(slider.Caption, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(parent, 11, true)),
+                 FALSE);
     slider.Bar = CreateChild(parent, TRACKBAR_CLASSW, "", WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_NOTICKS,
                              {x, y + LabelHeight, width, BarHeight}, id);
     const int below = y + LabelHeight + BarHeight;

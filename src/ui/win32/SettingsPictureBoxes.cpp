@@ -23,8 +23,11 @@ void PaintPicture(HDC dc, int x, int y, const PictureType& picture) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture.Width()), static_cast<DWORD>(picture.Height()), 0,
-                      0, 0, static_cast<UINT>(picture.Height()), rows.data(), &info, DIB_RGB_COLORS);
+    // Stretched rather than copied, so that a scaled drawing (ScaleDialogDrawing) enlarges it too,
+    // pixels repeated, not blended.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, x, y, picture.Width(), picture.Height(), 0, 0, picture.Width(), picture.Height(),
+                  rows.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace velmora

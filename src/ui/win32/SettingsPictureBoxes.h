@@ -15,7 +15,8 @@ namespace velmora {
 // padded to a multiple of four bytes.
 std::vector<std::uint8_t> PaddedPictureRows(const PictureType& picture);
 
-// Paints the picture with its top-left corner at (x, y) of the device context.
+// Paints the picture with its top-left corner at (x, y) of the device context,
+// enlarged with it when the drawing is scaled.
 void PaintPicture(HDC dc, int x, int y, const PictureType& picture);
 
 }  // namespace velmora

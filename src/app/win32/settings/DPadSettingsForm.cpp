@@ -17,7 +17,7 @@ constexpr int FormHeight = 268;
 }  // namespace
 
 TDPadSettingsForm::TDPadSettingsForm(Application& app)
-    : TLiveSettingsForm(L"TDPadSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TDPadSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
       app_(app),
       picture_(DPadDiscSize, DPadDiscSize) {}
 
@@ -55,7 +55,7 @@ void TDPadSettingsForm::UpdateLiveDisplay() {
     if (!c || !Handle()) return;
     DrawDPadStatus(picture_, 0, 0, c->Profile.Sets[c->Profile.CurrentSet], c->Input.DPad, app_.Config);
     const RECT disc{Margin, Margin, Margin + DPadDiscSize, Margin + DPadDiscSize};
-    InvalidateRect(Handle(), &disc, FALSE);
+    InvalidateDialogRect(Handle(), disc);
 }
 
 void TDPadSettingsForm::ButtonPressed(int id) {

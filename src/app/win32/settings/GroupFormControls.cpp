@@ -12,7 +12,7 @@ constexpr int ButtonHeight = 22;
 
 HWND BoldCaption(HWND parent, const std::string& text, int x, int y, int width) {
     HWND caption = CreateChild(parent, L"STATIC", text, 0, {x, y, width, CaptionHeight}, -1);
-    SendMessageW(caption, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, true)), FALSE);
+    SendMessageW(caption, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(parent, 11, true)), FALSE);
     return caption;
 }
 

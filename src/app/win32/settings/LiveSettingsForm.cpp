@@ -9,6 +9,7 @@ void TLiveSettingsForm::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
     PaintWhiteBack(Handle(), dc);
+    ScaleDialogDrawing(Handle(), dc);
     PaintPictures(dc);
     EndPaint(Handle(), &paint);
 }

@@ -2,7 +2,8 @@
 // What the stick, DPad, trigger and mouse forms share: a white window with
 // navy texts, pictures drawn from the live state, track bars and buttons, and
 // the focus kept on a control as in a dialog. Each form paints its pictures
-// and answers its slider moves and button clicks.
+// (in 96-dpi pixels, scaled to the form's dpi on the way) and answers its
+// slider moves and button clicks.
 
 #include "base/win32/Windows.h"
 #include "ui/win32/SettingsForm.h"

@@ -24,7 +24,7 @@ constexpr int SlidersTop = Margin + TestPictureSize + 8;
 }  // namespace
 
 TMouseSettingsForm::TMouseSettingsForm(Application& app)
-    : TLiveSettingsForm(L"TMouseSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TMouseSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
       app_(app),
       graph_(SpeedGraphWidth, SpeedGraphHeight),
       test_(TestPictureSize, TestPictureSize) {}
@@ -83,7 +83,7 @@ void TMouseSettingsForm::ShowView(const MouseWindowView& view) {
     }
     DrawSpeedGraph(graph_, 0, 0, CurvesOf(view), *app_.Main.Loop.Speeds);
     const RECT graph{Margin, Margin, Margin + SpeedGraphWidth, Margin + SpeedGraphHeight};
-    InvalidateRect(Handle(), &graph, FALSE);
+    InvalidateDialogRect(Handle(), graph);
     UpdateLiveDisplay();
 }
 
@@ -100,7 +100,7 @@ void TMouseSettingsForm::UpdateLiveDisplay() {
     for (const std::string& line : MouseStatusLines(mouse)) lines += line + "\n";
     SetWindowTextW(status_, Utf8ToWide(lines).c_str());
     const RECT test{TestLeft, Margin, TestLeft + TestPictureSize, Margin + TestPictureSize};
-    InvalidateRect(Handle(), &test, FALSE);
+    InvalidateDialogRect(Handle(), test);
 }
 
 void TMouseSettingsForm::SliderMoved(HWND bar) {

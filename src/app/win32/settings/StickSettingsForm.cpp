@@ -26,7 +26,7 @@ std::string LiveCaptions() {
 }  // namespace
 
 TStickSettingsForm::TStickSettingsForm(Application& app)
-    : TLiveSettingsForm(L"TStickSettingsForm", FormWidth, FormHeight), app_(app) {}
+    : TLiveSettingsForm(L"TStickSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling), app_(app) {}
 
 void TStickSettingsForm::FormIsCreated() {
     const HWND w = Handle();
@@ -89,7 +89,7 @@ void TStickSettingsForm::UpdateLiveDisplay() {
     for (const std::string& line : StickLiveLines(MeasureStickLive(x, y))) lines += line + "\n";
     SetWindowTextW(liveValues_, Utf8ToWide(lines).c_str());
     const RECT map{Margin, Margin, Margin + ZoneMapSize, Margin + ZoneMapSize};
-    InvalidateRect(Handle(), &map, FALSE);
+    InvalidateDialogRect(Handle(), map);
 }
 
 void TStickSettingsForm::SliderMoved(HWND bar) {

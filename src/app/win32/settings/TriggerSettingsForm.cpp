@@ -28,7 +28,7 @@ std::string TriggerCaption(const ControllerFileType& layout, std::size_t trigger
 }  // namespace
 
 TTriggerSettingsForm::TTriggerSettingsForm(Application& app)
-    : TLiveSettingsForm(L"TTriggerSettingsForm", FormWidth, FormHeight),
+    : TLiveSettingsForm(L"TTriggerSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
       app_(app),
       picture_(TriggerBarWidth, BarsHeight) {}
 
@@ -81,7 +81,7 @@ void TTriggerSettingsForm::UpdateLiveDisplay() {
     for (std::size_t t = 0; t < 2; ++t)
         SetWindowTextW(values_[t], Utf8ToWide(TriggerValueLabel(c->Input.Triggers[t])).c_str());
     const RECT bars{Margin, Margin, Margin + TriggerBarWidth, Margin + BarsHeight};
-    InvalidateRect(Handle(), &bars, FALSE);
+    InvalidateDialogRect(Handle(), bars);
 }
 
 void TTriggerSettingsForm::SliderMoved(HWND bar) {

@@ -1,0 +1,121 @@
+"""GUI checks of the main window on a screen scaled to 200 %: the picture at twice its size, each
+pixel a 2 x 2 square, and clicks and menus mapped through the same factor."""
+
+import e2e_gui
+from e2e_gui import Failed, wait_for
+
+DPI = 192
+FACTOR = 2
+# Room for the enlarged window and its frame.
+SCREEN = "1280x1024x24"
+
+
+def scaled(region):
+    return tuple(v * FACTOR for v in region)
+
+
+def is_doubled(pixels, width, height):
+    """Whether a screen region of this size shows 2 x 2 squares: each even row repeated below
+    it and each even column (in every seventh row pair) repeated on its right."""
+    rows = [pixels[y * width * 3:(y + 1) * width * 3] for y in range(height)]
+    if any(rows[y] != rows[y + 1] for y in range(0, height - 1, 2)):
+        return False
+    return all(row[x:x + 3] == row[x + 3:x + 6] for row in rows[::14] for x in range(0, len(row) - 3, 6))
+
+
+def check_scaled_client(s):
+    """The client area is the 520 x 360 picture times two, its pixels drawn as 2 x 2 squares."""
+    status, text = s.tool("client")
+    size = tuple(int(v) for v in text.split()) if status == 0 else None
+    if size != (520 * FACTOR, 360 * FACTOR):
+        raise Failed(f"the client area is {text!r}, not {520 * FACTOR} x {360 * FACTOR}")
+    layout = scaled(e2e_gui.LAYOUT)
+    if not is_doubled(s.settled(layout), layout[2], layout[3]):
+        raise Failed("the enlarged picture is not made of 2 x 2 squares")
+    s.save("main-window-200-percent")
+
+
+def check_scaled_clicks(s):
+    """A click on the enlarged names switch switches the names; the profile button's menu opens
+    below the enlarged button, as both do at 100 %."""
+    layout = scaled(e2e_gui.LAYOUT)
+    names = s.settled(layout)
+    s.click(scaled(e2e_gui.NAMES_SWITCH))
+    wait_for("the layout to change after a click on the enlarged names switch",
+             lambda: s.picture(layout) != names)
+    s.settled(layout)
+    s.click(scaled(e2e_gui.NAMES_SWITCH))
+    wait_for("the first picture back after a second click", lambda: s.picture(layout) == names)
+    # The profile button, not the help button: the help menu meets the screen's right edge.
+    profile_button = scaled(e2e_gui.PROFILE_BUTTON)
+    s.click(profile_button)
+    s.wait_menu_below(profile_button)
+    s.save("profile-menu-200-percent")
+    s.keys("Escape")
+    s.wait_menu_closed()
+
+
+HELP_CLIENT = (457, 329)
+# The help window's OK button: its centre, in 96-dpi pixels of the client area.
+HELP_OK = (457 - 8 - 97 // 2, 329 - 41 + 8 + 25 // 2)
+
+
+def scaled_client_origin(s, found, client, name):
+    """The screen point of a window's client area, once its size is checked to be the client size
+    at 200 % and a frame."""
+    left, top, right, bottom = found[2]
+    border = (right - left - client[0] * FACTOR) // 2
+    if not 0 <= border <= 16:
+        raise Failed(f"the {name} is {right - left} pixels wide, not {client[0] * FACTOR} and a frame")
+    return left + border, bottom - border - client[1] * FACTOR
+
+
+def close_by_ok(s, origin, ok, name):
+    """A click where the OK button lies at 200 % closes the window."""
+    x, y = scaled(ok)
+    s.xdotool("mousemove", str(origin[0] + x), str(origin[1] + y), "click", "1")
+    wait_for(f"a click on the enlarged OK button to close the {name}", lambda: not s.other_windows())
+
+
+def check_scaled_help_window(s):
+    """The help window lays itself out at 200 %: twice its client size, and a click on where its
+    OK button lies at that size closes it."""
+    s.click(scaled(e2e_gui.HELP_BUTTON))
+    wait_for("the help menu", s.menu)
+    s.keys("Up", "Return")  # the last item, "About"
+    found = wait_for("a help window after choosing the last help item", s.other_windows)[0]
+    origin = scaled_client_origin(s, found, HELP_CLIENT, "help window")
+    s.settled((origin[0], origin[1], found[2][2], found[2][3]), grab=s.screen_region)
+    s.save("help-window-200-percent")
+    close_by_ok(s, origin, HELP_OK, "help window")
+
+
+DPAD_MARKER = (e2e_gui.LAYOUT[0] + 157, e2e_gui.LAYOUT[1] + 117, 16, 16)
+DPAD_CLIENT = (404, 268)
+# The DPad's disc picture inside the DPad window's client area.
+DPAD_DISC = (12, 12, 127, 127)
+
+
+def check_scaled_dpad_window(s):
+    """The DPad settings window lays itself out at 200 %: twice its client size, its disc picture
+    enlarged in 2 x 2 squares."""
+    marker = scaled(DPAD_MARKER)
+    s.click(marker)
+    s.wait_menu_below(marker)
+    s.keys("Down", "Return")  # the first item, Settings
+    found = wait_for("the DPad settings window", lambda: [w for w in s.other_windows() if "DPad" in w[1]])
+    origin = scaled_client_origin(s, found[0], DPAD_CLIENT, "DPad window")
+    disc = tuple(v * FACTOR for v in DPAD_DISC)
+    region = (origin[0] + disc[0], origin[1] + disc[1], origin[0] + disc[0] + disc[2], origin[1] + disc[1] + disc[3])
+    if not is_doubled(s.settled(region, grab=s.screen_region), disc[2], disc[3]):
+        raise Failed("the DPad disc is not enlarged in 2 x 2 squares")
+    s.save("dpad-window-200-percent")
+    s.keys("Escape")
+    wait_for("Escape to close the DPad window", lambda: not s.other_windows())
+
+
+def sessions(env):
+    return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
+             [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
+              ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window)],
+             {"dpi": DPI, "screen": SCREEN})]

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "ui/DisplayScale.h"
+
+namespace velmora {
+namespace {
+
+constexpr WindowSize Picture{520, 360};
+
+TEST(DisplayScaleTest, FactorIsTheLargestWholeStepTheDpiAllows) {
+    EXPECT_EQ(PictureScaleFor(96), 1);
+    EXPECT_EQ(PictureScaleFor(120), 1);  // 125 %: a factor of 1.25 would blur or skip pixels
+    EXPECT_EQ(PictureScaleFor(144), 1);
+    EXPECT_EQ(PictureScaleFor(191), 1);
+    EXPECT_EQ(PictureScaleFor(192), 2);
+    EXPECT_EQ(PictureScaleFor(287), 2);
+    EXPECT_EQ(PictureScaleFor(288), 3);
+    // A failed query reads as 0: the picture keeps its own size rather than vanishing.
+    EXPECT_EQ(PictureScaleFor(0), 1);
+    EXPECT_EQ(PictureScaleFor(-96), 1);
+    EXPECT_EQ(PictureScaleFor(72), 1);
+}
+
+TEST(DisplayScaleTest, ClientAreaIsThePictureTimesTheFactor) {
+    EXPECT_EQ(ScaledClientSize(Picture, 1).Width, 520);
+    EXPECT_EQ(ScaledClientSize(Picture, 1).Height, 360);
+    EXPECT_EQ(ScaledClientSize(Picture, PictureScaleFor(192)).Width, 1040);
+    EXPECT_EQ(ScaledClientSize(Picture, PictureScaleFor(192)).Height, 720);
+    EXPECT_EQ(ScaledClientSize(Picture, PictureScaleFor(288)).Width, 1560);
+    EXPECT_EQ(ScaledClientSize(Picture, PictureScaleFor(288)).Height, 1080);
+}
+
+// Each dpi's cells: the last client pixel of a cell and the first of the next.
+TEST(DisplayScaleTest, ClientPointsMapToTheCellTheyLieIn) {
+    for (const int dpi : {96, 120, 144, 192, 288}) {
+        SCOPED_TRACE(dpi);
+        const int f = PictureScaleFor(dpi);
+        const auto first = PicturePointAt(0, 0, Picture, f);
+        ASSERT_TRUE(first.has_value());
+        EXPECT_EQ(first->X, 0);
+        EXPECT_EQ(first->Y, 0);
+        const auto lastOfFirstCell = PicturePointAt(f - 1, f - 1, Picture, f);
+        ASSERT_TRUE(lastOfFirstCell.has_value());
+        EXPECT_EQ(lastOfFirstCell->X, 0);
+        EXPECT_EQ(lastOfFirstCell->Y, 0);
+        const auto firstOfNextCell = PicturePointAt(f, 2 * f - 1, Picture, f);
+        ASSERT_TRUE(firstOfNextCell.has_value());
+        EXPECT_EQ(firstOfNextCell->X, 1);
+        EXPECT_EQ(firstOfNextCell->Y, 1);
+        // The help button's centre (503, 22) at this scale, and the cell after it.
+        const auto help = PicturePointAt(503 * f + f - 1, 22 * f, Picture, f);
+        ASSERT_TRUE(help.has_value());
+        EXPECT_EQ(help->X, 503);
+        EXPECT_EQ(help->Y, 22);
+        EXPECT_EQ(PicturePointAt(504 * f, 22 * f, Picture, f)->X, 504);
+    }
+}
+
+TEST(DisplayScaleTest, LastPictureCellEndsAtTheScaledEdge) {
+    for (const int f : {1, 2, 3}) {
+        SCOPED_TRACE(f);
+        const auto corner = PicturePointAt(520 * f - 1, 360 * f - 1, Picture, f);
+        ASSERT_TRUE(corner.has_value());
+        EXPECT_EQ(corner->X, 519);
+        EXPECT_EQ(corner->Y, 359);
+        EXPECT_FALSE(PicturePointAt(520 * f, 0, Picture, f).has_value());
+        EXPECT_FALSE(PicturePointAt(0, 360 * f, Picture, f).has_value());
+    }
+}
+
+TEST(DisplayScaleTest, PointsOutsideOrInTheMarginMapToNothing) {
+    // Left of and above the window: integer division alone would give column and row 0.
+    EXPECT_FALSE(PicturePointAt(-1, 10, Picture, 2).has_value());
+    EXPECT_FALSE(PicturePointAt(10, -1, Picture, 2).has_value());
+    EXPECT_FALSE(PicturePointAt(-1, -1, Picture, 3).has_value());
+    // A client area wider than the picture (the system kept a minimum width): the margin is no picture.
+    EXPECT_FALSE(PicturePointAt(1045, 100, Picture, 2).has_value());
+    EXPECT_FALSE(PicturePointAt(100, 725, Picture, 2).has_value());
+    // A factor below 1 never reaches the division.
+    EXPECT_FALSE(PicturePointAt(10, 10, Picture, 0).has_value());
+}
+
+TEST(DisplayScaleTest, DialogLengthsGrowWithTheDpiRoundedAsTheSystemRounds) {
+    EXPECT_EQ(ScaledLength(97, 96), 97);
+    EXPECT_EQ(ScaledLength(97, 192), 194);
+    EXPECT_EQ(ScaledLength(97, 120), 121);  // 121.25
+    EXPECT_EQ(ScaledLength(2, 120), 3);     // 2.5: halves go up
+    EXPECT_EQ(ScaledLength(11, 144), 17);   // 16.5: the 8-point font at 150 %
+    EXPECT_EQ(ScaledLength(25, 144), 38);   // 37.5
+    EXPECT_EQ(ScaledLength(11, 120), 14);   // 13.75
+    EXPECT_EQ(ScaledLength(0, 288), 0);
+    // Halves below zero go away from zero too, so that a place and its mirror stay symmetric.
+    EXPECT_EQ(ScaledLength(-2, 120), -3);
+    EXPECT_EQ(ScaledLength(-97, 120), -121);
+    // Desktop coordinates times a large dpi do not overflow.
+    EXPECT_EQ(ScaledLength(30000000, 480), 150000000);
+}
+
+// Two buttons of 26 pixels side by side: scaling the width alone would give the
+// first one 32.5 -> 33 pixels from 7.5 -> 8 at 120 dpi and overlap the second at 40.
+TEST(DisplayScaleTest, PlacesThatMeetAt96DpiStillMeetWhenScaled) {
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        SCOPED_TRACE(dpi);
+        const ControlPlace left = ScaledPlace({6, 30, 26, 22}, dpi);
+        const ControlPlace right = ScaledPlace({32, 30, 26, 22}, dpi);
+        EXPECT_EQ(left.Left + left.Width, right.Left);
+        EXPECT_EQ(left.Top, right.Top);
+        EXPECT_EQ(left.Height, right.Height);
+        EXPECT_EQ(right.Left + right.Width, ScaledLength(58, dpi));
+    }
+    const ControlPlace first = ScaledPlace({6, 30, 26, 22}, 120);
+    EXPECT_EQ(first.Left, 8);
+    EXPECT_EQ(first.Width, 32);  // 40 - 8, one pixel narrower than 26 scaled alone
+    const ControlPlace doubled = ScaledPlace({8, 30, 97, 25}, 192);
+    EXPECT_EQ(doubled.Left, 16);
+    EXPECT_EQ(doubled.Top, 60);
+    EXPECT_EQ(doubled.Width, 194);
+    EXPECT_EQ(doubled.Height, 50);
+}
+
+}  // namespace
+}  // namespace velmora
