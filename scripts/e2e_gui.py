@@ -133,6 +133,10 @@ class Session:
         """The screen's scale the prefix's programs see when they start (96 is 100 %)."""
         subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
                         "REG_DWORD", "/d", str(dpi), "/f"], env=self.display_env, check=True, **e2e.QUIET)
+        # In a new prefix, the server and desktop that its creation started do not take the new
+        # dpi for every window (the help and DPad windows came out at 96 dpi until they were
+        # started again): end them, so that everything of the prefix starts at the new dpi.
+        subprocess.run(["wineserver", "-k"], env=self.display_env, **e2e.QUIET)
 
     def stop(self):
         """Whatever happened: no program and no recorder left running."""
@@ -398,6 +402,38 @@ def check_remembered_place(s):
         raise Failed(f"Velmora.ini does not keep the place {rect[0]},{rect[1]}")
 
 
+def associations_written(s):
+    return subprocess.run(["wine", "reg", "query", r"HKCU\Software\Classes\Velmora.Profile"],
+                          env=s.display_env, **e2e.QUIET).returncode == 0
+
+
+def check_registry_removal(s):
+    """"Velmora.exe /U" beside the running program removes the associations its start wrote,
+    says so in a message that waits for its OK, and ends; the running program is left alone."""
+    if not associations_written(s):
+        raise Failed("the start wrote no file association")
+    removal = s.run.velmora(["/U"], "removal")
+    wait_for("the associations to go", lambda: not associations_written(s), timeout=20)
+
+    def message():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Information$"],
+                               env=s.display_env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        return found.stdout.split()
+
+    window = wait_for("the removal's message", message)[0]
+    if removal.poll() is not None:
+        raise Failed("the removal ended without waiting for its message's OK")
+    geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=s.display_env,
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout
+    fields = dict(line.split("=", 1) for line in geometry.split())
+    s.xdotool("mousemove", str(int(fields["X"]) + 20), str(int(fields["Y"]) + int(fields["HEIGHT"]) // 2),
+              "click", "1")
+    s.keys("Return")
+    wait_for("the removal to end", lambda: removal.poll() is not None, timeout=10)
+    if s.state() != "shown":
+        raise Failed(f"the running program is {s.state()} after the removal")
+
+
 def check_minimised_start(s):
     """Started with "/M" the window is hidden, and placed (centred) when the tray icon first shows it."""
     s.click_tray_icon(1)
@@ -559,7 +595,8 @@ def sessions(env):
     saved = env.work / "gui-main" / "saved"
     main = [("names-switch", check_names_switch), ("help-menu", check_help_menu),
             ("assignment-menu", check_assignment_menu), ("save-as", check_save_as),
-            ("tray-recreated", check_tray_recreated), ("tray-and-close-box", check_tray_and_close_box)]
+            ("tray-recreated", check_tray_recreated), ("registry-removal", check_registry_removal),
+            ("tray-and-close-box", check_tray_and_close_box)]
     # A pad that keeps pressing a button would disturb the screenshots above: a run of its own.
     return [("gui-main", SCENARIO_HEAD, main,
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
