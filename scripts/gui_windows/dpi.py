@@ -6,8 +6,9 @@ from e2e_gui import Failed, wait_for
 
 DPI = 192
 FACTOR = 2
-# Room for the enlarged window and its frame.
-SCREEN = "1280x1024x24"
+# Room for the enlarged window, and below its picture for a settings window opened at a marker
+# without being pushed back onto the screen.
+SCREEN = "1920x2100x24"
 
 
 def scaled(region):
@@ -114,8 +115,28 @@ def check_scaled_dpad_window(s):
     wait_for("Escape to close the DPad window", lambda: not s.other_windows())
 
 
+STICK1_MARKER = (e2e_gui.LAYOUT[0] + 232, e2e_gui.LAYOUT[1] + 212, 16, 16)
+
+
+def check_stick_window_at_marker(s):
+    """The stick window opens with its top-left corner on the enlarged marker it was opened from."""
+    marker = scaled(STICK1_MARKER)
+    s.click(marker)
+    s.wait_menu_below(marker)
+    s.keys("Down", "Return")  # the first item, Settings
+    found = wait_for("the stick settings window", lambda: [w for w in s.other_windows() if "Stick 1" in w[1]])
+    want = s.screen_point(marker[0], marker[1])
+    corner = found[0][2][:2]
+    s.save("stick-window-200-percent")
+    if abs(corner[0] - want[0]) > 1 or abs(corner[1] - want[1]) > 1:
+        raise Failed(f"the stick window opened at {corner[0]},{corner[1]}, not at its marker at {want[0]},{want[1]}")
+    s.keys("Escape")
+    wait_for("Escape to close the stick window", lambda: not s.other_windows())
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
-              ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window)],
+              ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window),
+              ("stick-window-at-marker", check_stick_window_at_marker)],
              {"dpi": DPI, "screen": SCREEN})]

@@ -118,12 +118,13 @@ void TAssignmentSettingsForm::OpenFor(int control) {
     app_.Ui.Layout().SetEditedControl(control);
     app_.Ui.DrawControlButton(control);  // Yellow while edited
     Refresh();
-    POINT picture{LayoutLeft, LayoutTop};
+    const int scale = app_.Ui.Layout().Scale();
+    POINT picture{LayoutLeft * scale, LayoutTop * scale};
     ClientToScreen(app_.Window, &picture);
     const DesktopArea desktop = WorkArea();
     const WindowPoint place = AssignmentWindowPlace(
         app_.Config, Size(), {desktop.Left + desktop.Width, desktop.Top + desktop.Height},
-        {picture.x, picture.y}, app_.Main.List.LayoutOf(*c).Locations[control]);
+        {picture.x, picture.y}, scale, app_.Main.List.LayoutOf(*c).Locations[control]);
     Show(place);
     SetFocus(Handle());
 }
