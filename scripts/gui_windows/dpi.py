@@ -1,6 +1,8 @@
 """GUI checks of the main window on a screen scaled to 200 %: the picture at twice its size, each
 pixel a 2 x 2 square, and clicks and menus mapped through the same factor."""
 
+import time
+
 import e2e_gui
 from e2e_gui import Failed, wait_for
 
@@ -134,9 +136,83 @@ def check_stick_window_at_marker(s):
     wait_for("Escape to close the stick window", lambda: not s.other_windows())
 
 
+ASSIGNMENT_CLIENT = (737, 273)
+# Keys of the assignment window's keyboard picture, in 96-dpi pixels of its client area: Q and Z.
+Q_KEY, Z_KEY = (60, 120), (84, 168)
+
+
+def client_point(origin, point):
+    x, y = scaled(point)
+    return str(origin[0] + x), str(origin[1] + y)
+
+
+ADVANCED_CLIENT, ADVANCED_BUTTON = (521, 297), (572, 255)
+# The advanced window's Rumble tab and the max icon of the left strength.
+RUMBLE_TAB, LEFT_MAX = (358, 20), (314, 103)
+
+
+def saved_profile_line(s, start):
+    """Saves the profile through the enlarged profile button's menu (Save, just above Save As);
+    gives a reader of the saved profile's line that starts so."""
+    profile_button = scaled(e2e_gui.PROFILE_BUTTON)
+    s.click(profile_button)
+    s.wait_menu_below(profile_button)
+    s.keys("Up", "Up", "Return")
+    saved = s.dir / "demo.velmoraprofile"
+    return lambda: next((l for l in saved.read_text(errors="replace").splitlines() if l.startswith(start)), "")
+
+
+def check_scaled_assignment_window(s):
+    """The assignment window lays itself out at 200 %: twice its client size; over where the Q key
+    lies at that size the caption names Q, and a click where Z lies assigns Z, as the saved profile
+    shows."""
+    s.click(scaled(e2e_gui.JUMP_BUTTON))
+    found = wait_for("the assignment window after a click on button A",
+                     lambda: [w for w in s.other_windows() if w[0] == "VelmoraAssignmentForm"])
+    origin = scaled_client_origin(s, found[0], ASSIGNMENT_CLIENT, "assignment window")
+    s.xdotool("mousemove", *client_point(origin, Q_KEY))
+    wanted = 'A - Press any key or click to assign "Q"'
+    wait_for(f"the caption {wanted!r} over the enlarged Q key",
+             lambda: any(w[1] == wanted for w in s.other_windows()))
+    s.save("assignment-window-200-percent")
+    s.xdotool("mousemove", *client_point(origin, Z_KEY), "click", "1")
+    wait_for("a click on the enlarged Z key to close the window", lambda: not s.other_windows())
+    slots = saved_profile_line(s, "Set1Button1Slots=")
+    wait_for("the saved profile to give button A Z", lambda: slots() == "Set1Button1Slots=Z", timeout=10)
+
+
+def check_scaled_advanced_window(s):
+    """The advanced assignment window lays itself out at 200 % too: twice its client size, its tabs
+    and the Rumble page's icons where they lie at that size; a click on the left strength's max icon
+    sets it to 255, as the saved profile shows."""
+    s.click(scaled(e2e_gui.JUMP_BUTTON))
+    found = wait_for("the assignment window", lambda: [w for w in s.other_windows() if w[0] == "VelmoraAssignmentForm"])
+    origin = scaled_client_origin(s, found[0], ASSIGNMENT_CLIENT, "assignment window")
+    s.settled(found[0][2], grab=s.screen_region)
+    s.xdotool("mousemove", *client_point(origin, ADVANCED_BUTTON), "click", "1")
+    advanced = wait_for("the advanced window after its enlarged button",
+                        lambda: [w for w in s.other_windows() if w[0] == "VelmoraAdvancedAssignmentForm"])
+    origin = scaled_client_origin(s, advanced[0], ADVANCED_CLIENT, "advanced window")
+    s.xdotool("mousemove", *client_point(origin, RUMBLE_TAB), "click", "1")
+    time.sleep(0.3)
+    s.xdotool("mousemove", *client_point(origin, LEFT_MAX), "click", "1")
+    s.settled(advanced[0][2], grab=s.screen_region)
+    s.save("advanced-window-200-percent")
+    s.keys("Escape")
+    wait_for("Escape to close the advanced window",
+             lambda: not [w for w in s.other_windows() if w[0] == "VelmoraAdvancedAssignmentForm"])
+    s.click(scaled(e2e_gui.JUMP_BUTTON))
+    wait_for("a second click on button A to close the assignment window", lambda: not s.other_windows())
+    strengths = saved_profile_line(s, "Set1Button1RumbleStrengths=")
+    wait_for("the saved profile to give button A the left strength 255",
+             lambda: strengths().replace(" ", "").startswith("Set1Button1RumbleStrengths=255,"), timeout=10)
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
               ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window),
-              ("stick-window-at-marker", check_stick_window_at_marker)],
+              ("stick-window-at-marker", check_stick_window_at_marker),
+              ("scaled-assignment-window", check_scaled_assignment_window),
+              ("scaled-advanced-window", check_scaled_advanced_window)],
              {"dpi": DPI, "screen": SCREEN})]
