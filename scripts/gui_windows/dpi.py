@@ -208,11 +208,39 @@ def check_scaled_advanced_window(s):
              lambda: strengths().replace(" ", "").startswith("Set1Button1RumbleStrengths=255,"), timeout=10)
 
 
+# The selected controller's tab on the main picture; the properties window's client size and its
+# XInput panel (heading, seven bars and their numbers) in 96-dpi pixels of the client area.
+FIRST_TAB = (9, 9, 64, 32)
+PROPERTIES_CLIENT = (640, 420)
+XINPUT_PANEL = (432, 8, 205, 130)
+
+
+def check_scaled_properties_window(s):
+    """The controller properties window lays itself out at 200 %: twice its client size, and its
+    panels, painted off screen first, fill the enlarged window (the XInput panel's bars lie where
+    they lie at that size, not at the half-size place)."""
+    s.click(scaled(FIRST_TAB))
+    found = wait_for("the controller properties window",
+                     lambda: [w for w in s.other_windows() if w[0] == "VelmoraControllerPropertiesWindow"])
+    origin = scaled_client_origin(s, found[0], PROPERTIES_CLIENT, "properties window")
+    x, y, w, h = scaled(XINPUT_PANEL)
+    pixels = s.settled((origin[0] + x, origin[1] + y, origin[0] + x + w, origin[1] + y + h), grab=s.screen_region)
+    s.save("properties-window-200-percent")
+    colours = [pixels[i:i + 3] for i in range(0, len(pixels), 3)]
+    # White with the bars' blue (the thumbs stand at half way); nothing of the screen's black
+    # around a picture copied at half size.
+    if colours.count(b"\xff\xff\xff") < 0.7 * len(colours) or b"\x00\x78\xd7" not in colours:
+        raise Failed("the enlarged properties window's XInput panel is not drawn at its enlarged place")
+    s.keys("Escape")
+    wait_for("Escape to close the properties window", lambda: not s.other_windows())
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
               ("scaled-help-window", check_scaled_help_window), ("scaled-dpad-window", check_scaled_dpad_window),
               ("stick-window-at-marker", check_stick_window_at_marker),
               ("scaled-assignment-window", check_scaled_assignment_window),
-              ("scaled-advanced-window", check_scaled_advanced_window)],
+              ("scaled-advanced-window", check_scaled_advanced_window),
+              ("scaled-properties-window", check_scaled_properties_window)],
              {"dpi": DPI, "screen": SCREEN})]
