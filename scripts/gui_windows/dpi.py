@@ -235,6 +235,41 @@ def check_scaled_properties_window(s):
     wait_for("Escape to close the properties window", lambda: not s.other_windows())
 
 
+SETTINGS_BUTTON = (469, 12, 20, 20)
+SETTINGS_CLIENT = (460, 420)
+# In the settings window's client area: the first tab, the Interface 1 colour button with the strip
+# of its colour below it, and the palette that button shows.
+FIRST_SETTINGS_TAB = (30, 20)
+INTERFACE_1_BUTTON, INTERFACE_1_STRIP = (124, 77), (112, 91, 24, 4)
+PALETTE = (300, 66, 130, 130)
+
+
+def check_scaled_settings_window(s):
+    """The global settings window lays itself out at 200 %: twice its client size, the Theme tab's
+    palette enlarged, and a click on the enlarged palette picks a colour for the strip below the
+    Interface 1 button."""
+    s.click(scaled(SETTINGS_BUTTON))
+    found = wait_for("the settings window",
+                     lambda: [w for w in s.other_windows() if w[0] == "VelmoraGlobalSettingsWindow"])
+    origin = scaled_client_origin(s, found[0], SETTINGS_CLIENT, "settings window")
+    s.xdotool("mousemove", *client_point(origin, FIRST_SETTINGS_TAB), "click", "1")
+    s.keys("Right", "Right")  # Values, then Theme
+    s.xdotool("mousemove", *client_point(origin, INTERFACE_1_BUTTON), "click", "1")
+    x, y, w, h = scaled(PALETTE)
+    palette = (origin[0] + x, origin[1] + y, origin[0] + x + w, origin[1] + y + h)
+    wait_for("the enlarged palette", lambda: len(set(s.screen_region(palette)[::3 * 7])) > 60)
+    x, y, w, h = scaled(INTERFACE_1_STRIP)
+    strip = (origin[0] + x, origin[1] + y, origin[0] + x + w, origin[1] + y + h)
+    before = s.screen_region(strip)
+    s.save("settings-window-200-percent")
+    # A quarter into the palette from its top-left corner: a colour unlike the default's.
+    s.xdotool("mousemove", *client_point(origin, (PALETTE[0] + 32, PALETTE[1] + 32)), "click", "1")
+    wait_for("the strip to take the colour picked on the enlarged palette",
+             lambda: s.screen_region(strip) != before)
+    s.keys("Escape")
+    wait_for("Escape to close the settings window", lambda: not s.other_windows())
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
@@ -242,5 +277,6 @@ def sessions(env):
               ("stick-window-at-marker", check_stick_window_at_marker),
               ("scaled-assignment-window", check_scaled_assignment_window),
               ("scaled-advanced-window", check_scaled_advanced_window),
-              ("scaled-properties-window", check_scaled_properties_window)],
+              ("scaled-properties-window", check_scaled_properties_window),
+              ("scaled-settings-window", check_scaled_settings_window)],
              {"dpi": DPI, "screen": SCREEN})]
