@@ -270,6 +270,40 @@ def check_scaled_settings_window(s):
     wait_for("Escape to close the settings window", lambda: not s.other_windows())
 
 
+CONTROLLER_NAME_BOX = (28, 52, 228, 20)
+CONTROLLER_CLIENT = (520, 590)
+# In the controller settings window's client area: the layout picture, the Image tab, its Mode
+# list, and the palette with the swatch right of it.
+LAYOUT_PICTURE = (4, 330, 512, 256)
+IMAGE_TAB, MODE_LIST = (83, 15), (130, 90)
+PALETTE_COLOUR, SWATCH_CENTRE = (16 + 40, 130 + 33), (156 + 8, 130 + 8)
+
+
+def check_scaled_controller_window(s):
+    """The controller settings window lays itself out at 200 %: twice its client size, its layout
+    picture in 2 x 2 squares, and in Pen mode a click on the enlarged palette shows the colour under
+    the pointer in the swatch."""
+    s.click(scaled(CONTROLLER_NAME_BOX))
+    found = wait_for("the controller settings window",
+                     lambda: [w for w in s.other_windows() if w[0] == "TControllerSettingsForm"], timeout=10)
+    origin = scaled_client_origin(s, found[0], CONTROLLER_CLIENT, "controller settings window")
+    x, y, w, h = scaled(LAYOUT_PICTURE)
+    picture = (origin[0] + x, origin[1] + y, origin[0] + x + w, origin[1] + y + h)
+    if not is_doubled(s.settled(picture, grab=s.screen_region), w, h):
+        raise Failed("the controller settings window's layout picture is not enlarged in 2 x 2 squares")
+    s.xdotool("mousemove", *client_point(origin, IMAGE_TAB), "click", "1")
+    s.xdotool("mousemove", *client_point(origin, MODE_LIST), "click", "1")
+    s.keys("Down", "Return")  # Pen: the size slider, the palette and the swatch show
+    colour_at = lambda point: s.shot().crop(*map(int, client_point(origin, point)), 1, 1)
+    s.xdotool("mousemove", *client_point(origin, PALETTE_COLOUR), "click", "1")
+    colour = colour_at(PALETTE_COLOUR)
+    wait_for("the swatch to show the colour clicked on the enlarged palette",
+             lambda: colour_at(SWATCH_CENTRE) == colour, timeout=5)
+    s.save("controller-window-200-percent")
+    s.keys("Escape")
+    wait_for("Escape to close the controller settings window", lambda: not s.other_windows())
+
+
 def sessions(env):
     return [("gui-dpi", e2e_gui.SCENARIO_HEAD,
              [("scaled-client", check_scaled_client), ("scaled-clicks", check_scaled_clicks),
@@ -278,5 +312,6 @@ def sessions(env):
               ("scaled-assignment-window", check_scaled_assignment_window),
               ("scaled-advanced-window", check_scaled_advanced_window),
               ("scaled-properties-window", check_scaled_properties_window),
-              ("scaled-settings-window", check_scaled_settings_window)],
+              ("scaled-settings-window", check_scaled_settings_window),
+              ("scaled-controller-window", check_scaled_controller_window)],
              {"dpi": DPI, "screen": SCREEN})]
