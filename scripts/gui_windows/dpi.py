@@ -1,5 +1,7 @@
-"""GUI checks of the main window on a screen scaled to 200 %: the picture at twice its size, each
-pixel a 2 x 2 square, and clicks and menus mapped through the same factor."""
+"""GUI checks on a screen scaled to 200 %: the main window's picture at twice its size, each pixel a
+2 x 2 square, and clicks and menus mapped through the same factor; the settings windows at twice
+their client size, opened where their marker or button lies, their pictures enlarged and clicks on
+them mapped back."""
 
 import time
 
