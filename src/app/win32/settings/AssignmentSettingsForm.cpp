@@ -201,8 +201,9 @@ void TAssignmentSettingsForm::Paint() {
     RECT client{};
     GetClientRect(Handle(), &client);
     // The footer's top where the controls on it are placed: the scaled edge, not the scaled height.
+    const int dpi = DialogDpi(Handle());
     RECT footer = client;
-    footer.top = ScaledLength(ClientSize().Height - FooterTall, DialogDpi(Handle()));
+    footer.top = ScaledLength(UnscaledCoordinate(client.bottom, dpi) - FooterTall, dpi);
     RECT top = client;
     top.bottom = footer.top;
     FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
