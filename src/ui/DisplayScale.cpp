@@ -28,6 +28,18 @@ int ScaledLength(int length, int dpi) {
     return static_cast<int>(product >= 0 ? (product + half) / StandardDpi : (product - half) / StandardDpi);
 }
 
+// A first guess by division, then moved onto the pixel whose scaled edges hold
+// the coordinate: rounding of the edges puts some coordinates one pixel off
+// the plain quotient (at 120 dpi coordinate 1 starts pixel 1, not 0).
+int UnscaledCoordinate(int coordinate, int dpi) {
+    if (dpi < 1) return coordinate;
+    const std::int64_t product = std::int64_t{coordinate} * StandardDpi;
+    int pixel = static_cast<int>(product >= 0 ? product / dpi : -((-product + dpi - 1) / dpi));
+    while (ScaledLength(pixel + 1, dpi) <= coordinate) ++pixel;
+    while (ScaledLength(pixel, dpi) > coordinate) --pixel;
+    return pixel;
+}
+
 ControlPlace ScaledPlace(ControlPlace place, int dpi) {
     const int left = ScaledLength(place.Left, dpi), top = ScaledLength(place.Top, dpi);
     return {left, top, ScaledLength(place.Left + place.Width, dpi) - left,

@@ -35,6 +35,14 @@ std::optional<PicturePoint> PicturePointAt(int clientX, int clientY, WindowSize 
 // halves away from zero, as the system's MulDiv does.
 int ScaledLength(int length, int dpi);
 
+// The 96-dpi pixel that a coordinate at this dpi lies in: the inverse of
+// ScaledLength on pixel edges, so that pixel p covers the coordinates from
+// ScaledLength(p) up to ScaledLength(p + 1) - 1, where a control placed by
+// its scaled edges lies too. Coordinates left of or above the origin (a
+// captured pointer outside the window) stay negative. Unchanged for a dpi
+// below 1.
+int UnscaledCoordinate(int coordinate, int dpi);
+
 // A control's place in a window's client area.
 struct ControlPlace {
     int Left = 0;

@@ -118,5 +118,39 @@ TEST(DisplayScaleTest, PlacesThatMeetAt96DpiStillMeetWhenScaled) {
     EXPECT_EQ(doubled.Height, 50);
 }
 
+TEST(DisplayScaleTest, ScreenCoordinatesMapBackToThe96DpiPixelTheyLieIn) {
+    // At 200 % each pixel is two: the second of a pair is still the first pixel.
+    EXPECT_EQ(UnscaledCoordinate(0, 192), 0);
+    EXPECT_EQ(UnscaledCoordinate(1, 192), 0);
+    EXPECT_EQ(UnscaledCoordinate(2, 192), 1);
+    EXPECT_EQ(UnscaledCoordinate(1473, 192), 736);  // the last pixel of the 737-pixel assignment window
+    // Left of the window, with the pointer captured: not folded onto column 0.
+    EXPECT_EQ(UnscaledCoordinate(-1, 192), -1);
+    EXPECT_EQ(UnscaledCoordinate(-2, 192), -1);
+    EXPECT_EQ(UnscaledCoordinate(-3, 192), -2);
+    // At 125 % pixel 1 begins at 1.25 -> 1 and pixel 2 at 2.5 -> 3, as the controls' edges do:
+    // a plain quotient would give 0 and 2.
+    EXPECT_EQ(UnscaledCoordinate(1, 120), 1);
+    EXPECT_EQ(UnscaledCoordinate(2, 120), 1);
+    EXPECT_EQ(UnscaledCoordinate(3, 120), 2);
+    EXPECT_EQ(UnscaledCoordinate(-3, 120), -2);
+    // At 96 dpi and for an unknown dpi nothing changes.
+    EXPECT_EQ(UnscaledCoordinate(517, 96), 517);
+    EXPECT_EQ(UnscaledCoordinate(-4, 96), -4);
+    EXPECT_EQ(UnscaledCoordinate(517, 0), 517);
+}
+
+// The first and last screen pixel of every 96-dpi pixel map back to it, so a
+// click anywhere on a scaled control lands inside its 96-dpi place.
+TEST(DisplayScaleTest, EveryScaledPixelsEdgesMapBackToIt) {
+    for (const int dpi : {96, 120, 144, 168, 192, 288}) {
+        SCOPED_TRACE(dpi);
+        for (int pixel = -8; pixel < 800; ++pixel) {
+            ASSERT_EQ(UnscaledCoordinate(ScaledLength(pixel, dpi), dpi), pixel);
+            ASSERT_EQ(UnscaledCoordinate(ScaledLength(pixel + 1, dpi) - 1, dpi), pixel);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora

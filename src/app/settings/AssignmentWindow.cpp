@@ -80,12 +80,14 @@ bool KeyAssignable(std::uint8_t code) {
 }
 
 WindowPoint AssignmentWindowPlace(const ConfigurationType& config, WindowSize window, WindowSize desktop,
-                                  WindowPoint pictureScreen, const Location& control) {
+                                  WindowPoint pictureScreen, int scale, const Location& control) {
     const WindowPositionType saved = config.WindowPositions[AssignmentSettingsWindowPosition];
     if (config.RememberWindowPositions && (saved.Left != NoWindowPosition || saved.Top != NoWindowPosition))
         return KeptOnDesktop({saved.Left, saved.Top}, window, desktop);
-    const int buttonTop = pictureScreen.Top + control.Top;
-    WindowPoint place{pictureScreen.Left + control.Left + 19 - window.Width / 2, buttonTop + 30};
+    // The button's middle (19 picture pixels in) and the place below it, on the enlarged picture.
+    const int buttonTop = pictureScreen.Top + control.Top * scale;
+    WindowPoint place{pictureScreen.Left + (control.Left + 19) * scale - window.Width / 2,
+                      buttonTop + 30 * scale};
     // Below the button when it fits, else above it, else below anyway.
     if (place.Top + window.Height > desktop.Height && buttonTop - window.Height >= 0)
         place.Top = buttonTop - window.Height;

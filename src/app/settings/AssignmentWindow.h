@@ -55,9 +55,10 @@ bool KeyAssignable(std::uint8_t code);
 
 // Where the window opens: the remembered place, or centred under the control's
 // button (above it when it would reach past the desktop's bottom), then kept
-// on the desktop. pictureScreen is the main picture's layout area on screen.
+// on the desktop. pictureScreen is the main picture's layout area on screen,
+// shown enlarged by the whole factor `scale`.
 WindowPoint AssignmentWindowPlace(const ConfigurationType& config, WindowSize window, WindowSize desktop,
-                                  WindowPoint pictureScreen, const Location& control);
+                                  WindowPoint pictureScreen, int scale, const Location& control);
 
 // Opening for a control: a rumble test in progress stops, an open window is
 // closed first (for the old control), every other settings window closes,

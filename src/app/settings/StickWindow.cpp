@@ -103,7 +103,7 @@ void PrepareStickWindowOpening(UserInterface& ui) {
 }
 
 WindowPoint StickWindowPlace(const ConfigurationType& config, const ControllerFileType& layout, int stick,
-                             WindowPoint mainPicture, WindowSize window, WindowSize desktop) {
+                             WindowPoint mainPicture, int scale, WindowSize window, WindowSize desktop) {
     if (config.RememberWindowPositions)
         return SettingsWindowPlace(config, StickSettingsWindowPosition, window, desktop);
     // The stick's settings marker when the layout has one, else its Up button.
@@ -111,9 +111,9 @@ WindowPoint StickWindowPlace(const ConfigurationType& config, const ControllerFi
     const Location up = layout.Locations[static_cast<std::size_t>(stick == 0 ? Stick1Up : Stick2Up)];
     const WindowPoint inPicture =
         marker.Present ? WindowPoint{marker.Left, marker.Top} : WindowPoint{up.Left, up.Top};
-    return KeptOnDesktop(
-        {mainPicture.Left + LayoutLeft + inPicture.Left, mainPicture.Top + LayoutTop + inPicture.Top}, window,
-        desktop);
+    return KeptOnDesktop({mainPicture.Left + (LayoutLeft + inPicture.Left) * scale,
+                          mainPicture.Top + (LayoutTop + inPicture.Top) * scale},
+                         window, desktop);
 }
 
 }  // namespace velmora

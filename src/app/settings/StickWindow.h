@@ -61,9 +61,10 @@ void DrawStickStatus(PictureType& picture, int left, int top, const SetType& set
 void PrepareStickWindowOpening(UserInterface& ui);
 
 // Where the window opens: at the stick's place in the layout picture (the
-// main picture's origin on the desktop given), or with RememberWindowPositions
-// at the remembered place; kept on the desktop either way.
+// main picture's origin on the desktop given, the picture shown enlarged by
+// the whole factor `scale`), or with RememberWindowPositions at the
+// remembered place; kept on the desktop either way.
 WindowPoint StickWindowPlace(const ConfigurationType& config, const ControllerFileType& layout, int stick,
-                             WindowPoint mainPicture, WindowSize window, WindowSize desktop);
+                             WindowPoint mainPicture, int scale, WindowSize window, WindowSize desktop);
 
 }  // namespace velmora

@@ -102,6 +102,13 @@ void InvalidateDialogRect(HWND window, RECT rect) {
     InvalidateRect(window, &scaled, FALSE);
 }
 
+POINT DialogPoint(HWND window, LPARAM lParam) {
+    const int dpi = DialogDpi(window);
+    // The coordinates are signed 16-bit values: left of the window they are negative.
+    const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
+    return {UnscaledCoordinate(x, dpi), UnscaledCoordinate(y, dpi)};
+}
+
 HWND CreateRichText(HWND parent, int x, int y, int width, int height, bool wrap) {
     DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY;
     style |= wrap ? WS_VSCROLL | ES_AUTOVSCROLL : ES_AUTOHSCROLL;

@@ -36,6 +36,9 @@ HFONT DialogFontFor(HWND window, int pixelHeight, bool bold);
 void ScaleDialogDrawing(HWND window, HDC dc);
 // Asks for a repaint of a rectangle given in 96-dpi pixels.
 void InvalidateDialogRect(HWND window, RECT rect);
+// The client point of a mouse message's lParam, mapped back to the 96-dpi
+// pixels the form that holds `window` is laid out in.
+POINT DialogPoint(HWND window, LPARAM lParam);
 
 // A read-only RichEdit without border; wrapped text gets a vertical scroll bar.
 // Places of this and CreateChild are in 96-dpi pixels, scaled to the form's dpi.

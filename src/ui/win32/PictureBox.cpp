@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/win32/DialogControls.h"
+
 namespace velmora {
 namespace {
 
@@ -22,6 +24,7 @@ void Paint(HWND box) {
     RECT client{};
     GetClientRect(box, &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ScaleDialogDrawing(box, dc);
     const auto* picture = reinterpret_cast<const PictureType*>(GetWindowLongPtrW(box, GWLP_USERDATA));
     if (picture) DrawPictureAt(dc, *picture, {0, 0});
     EndPaint(box, &paint);
@@ -60,9 +63,10 @@ void RegisterOnce() {
 
 HWND CreatePictureBox(HWND parent, RECT place, const PictureType* picture) {
     RegisterOnce();
+    const RECT scaled = DialogPlace(parent, place);
     const HWND box =
-        CreateWindowExW(0, PictureBoxClass, L"", WS_CHILD | WS_VISIBLE, place.left, place.top, place.right,
-                        place.bottom, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, PictureBoxClass, L"", WS_CHILD | WS_VISIBLE, scaled.left, scaled.top, scaled.right,
+                        scaled.bottom, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture));
     return box;
 }
@@ -86,9 +90,11 @@ void DrawPictureAt(HDC dc, const PictureType& picture, POINT at) {
     std::vector<std::uint8_t> rows(padded * static_cast<std::size_t>(picture.Height()));
     for (std::size_t y = 0; y < static_cast<std::size_t>(picture.Height()); ++y)
         std::copy_n(picture.Bytes().data() + y * stride, stride, rows.data() + y * padded);
-    SetDIBitsToDevice(dc, at.x, at.y, static_cast<DWORD>(picture.Width()),
-                      static_cast<DWORD>(picture.Height()), 0, 0, 0, static_cast<UINT>(picture.Height()),
-                      rows.data(), &info, DIB_RGB_COLORS);
+    // Stretched rather than copied, so that a scaled drawing (ScaleDialogDrawing) enlarges it too,
+    // pixels repeated, not blended.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, at.x, at.y, picture.Width(), picture.Height(), 0, 0, picture.Width(), picture.Height(),
+                  rows.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace velmora

@@ -67,18 +67,34 @@ TEST(AssignmentWindowPlace, BelowTheButtonAboveItNearTheBottomAndRememberedWhenA
     const WindowSize window{745, 300}, desktop{1024, 768};
     const WindowPoint picture{100, 200};
     // Centred on the button: 100 + 300 + 19 - 372 = 47; just below it: 200 + 50 + 30.
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {50, 300}).Left, 47);
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {50, 300}).Top, 280);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {50, 300}).Left, 47);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {50, 300}).Top, 280);
     // 200 + 250 + 30 + 300 reaches past 768: above the button, 450 - 300.
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {250, 300}).Top, 150);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {250, 300}).Top, 150);
     // Neither fits: below anyway, then kept on the desktop.
-    EXPECT_EQ(AssignmentWindowPlace(config, {745, 700}, desktop, {0, 10}, {50, 0}).Top, 68);
+    EXPECT_EQ(AssignmentWindowPlace(config, {745, 700}, desktop, {0, 10}, 1, {50, 0}).Top, 68);
     // Left of the desktop is not allowed either.
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {50, 10}).Left, 0);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {50, 10}).Left, 0);
     config.RememberWindowPositions = true;
     config.WindowPositions[AssignmentSettingsWindowPosition] = {900, 10};
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {50, 300}).Left, 1024 - 745);
-    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, {50, 300}).Top, 10);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {50, 300}).Left, 1024 - 745);
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 1, {50, 300}).Top, 10);
+}
+
+TEST(AssignmentWindowPlace, UnderTheEnlargedButtonWhenTheMainPictureIsEnlarged) {
+    const ConfigurationType config;
+    const WindowSize window{1490, 600}, desktop{2560, 1440};
+    const WindowPoint picture{100, 200};
+    // The button's middle at 100 + (600 + 19) * 2, the window centred on it.
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 2, {50, 600}).Left, 100 + 1238 - 745);
+    // Centred under a button at 300 it would start at 738 - 745: kept on the desktop.
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 2, {50, 300}).Left, 0);
+    // Just below the enlarged button: 200 + 50 * 2 + 30 * 2.
+    EXPECT_EQ(AssignmentWindowPlace(config, window, desktop, picture, 2, {50, 600}).Top, 360);
+    // Below the button fits at factor 1 (200 + 200 + 30 + 300 <= 768), not at factor 2: above it.
+    const WindowSize small{745, 300}, screen{1024, 768};
+    EXPECT_EQ(AssignmentWindowPlace(config, small, screen, picture, 1, {200, 50}).Top, 430);
+    EXPECT_EQ(AssignmentWindowPlace(config, small, screen, picture, 2, {200, 50}).Top, 600 - 300);
 }
 
 TEST(AssignmentClientSize, SmallerWindowOnNarrowDesktops) {

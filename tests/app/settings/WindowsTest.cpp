@@ -7,6 +7,7 @@
 #include "model/AutoAssign.h"
 #include "model/ProfileModel.h"
 #include "support/RecordingUserInterface.h"
+#include "ui/DisplayScale.h"
 
 namespace velmora {
 namespace {
@@ -119,16 +120,41 @@ TEST(StickWindow, OpensAtTheStickUnlessPositionsAreRemembered) {
     layout.Indicators[Stick1Indicator] = {1, 130, 80, 16, 16};
     const WindowPoint main{200, 100};
     const WindowSize window{300, 200}, desktop{1024, 768};
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, window, desktop).Left, 200 + LayoutLeft + 80);
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, window, desktop).Top, 100 + LayoutTop + 130);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, 1, window, desktop).Left, 200 + LayoutLeft + 80);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, 1, window, desktop).Top, 100 + LayoutTop + 130);
     layout.Indicators[Stick1Indicator].Present = 0;
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, window, desktop).Left, 200 + LayoutLeft + 50);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, 1, window, desktop).Left, 200 + LayoutLeft + 50);
     // Near the desktop's corner the window is moved back onto it.
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, {900, 700}, window, desktop).Left, 1024 - 300);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, {900, 700}, 1, window, desktop).Left, 1024 - 300);
     config.RememberWindowPositions = true;
     config.WindowPositions[StickSettingsWindowPosition] = {40, 30};
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, window, desktop).Left, 40);
-    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, window, desktop).Top, 30);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, 1, window, desktop).Left, 40);
+    EXPECT_EQ(StickWindowPlace(config, layout, 0, main, 1, window, desktop).Top, 30);
+}
+
+// On an enlarged main picture the window's corner still lies on the marker's
+// top-left pixel: mapped back through the factor, it is that picture pixel.
+TEST(StickWindow, OpensOnItsMarkerWhenTheMainPictureIsEnlarged) {
+    ConfigurationType config;
+    ControllerFileType layout;
+    layout.Locations[Stick2Up] = {100, 50};
+    layout.Indicators[Stick2Indicator] = {1, 130, 80, 16, 16};
+    const WindowPoint main{30, 20};
+    const WindowSize window{808, 760}, desktop{2560, 1600};
+    for (int scale : {2, 3}) {
+        const WindowPoint place = StickWindowPlace(config, layout, 1, main, scale, window, desktop);
+        const std::optional<PicturePoint> under =
+            PicturePointAt(place.Left - main.Left, place.Top - main.Top, {520, 360}, scale);
+        ASSERT_TRUE(under.has_value()) << scale;
+        EXPECT_EQ(under->X, LayoutLeft + 80) << scale;
+        EXPECT_EQ(under->Y, LayoutTop + 130) << scale;
+    }
+    // At factor 2 the Up button's place is doubled too: 30 + (4 + 50) * 2.
+    layout.Indicators[Stick2Indicator].Present = 0;
+    EXPECT_EQ(StickWindowPlace(config, layout, 1, main, 2, window, desktop).Left, 138);
+    EXPECT_EQ(StickWindowPlace(config, layout, 1, main, 2, window, desktop).Top, 20 + (77 + 100) * 2);
+    // Kept on the desktop by the window's real size: 1280 - 808.
+    EXPECT_EQ(StickWindowPlace(config, layout, 1, {900, 20}, 2, window, {1280, 1024}).Left, 472);
 }
 
 TEST(StickWindow, OpeningClosesTheMouseWindow) {

@@ -1,7 +1,6 @@
 #include "app/win32/settings/AdvancedAssignmentSettingsForm.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "app/settings/AssignmentOptionIcons.h"
 #include "app/settings/SettingsWindows.h"
@@ -9,6 +8,7 @@
 #include "app/win32/settings/AssignmentSettingsForm.h"
 #include "base/Language.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 #include "ui/win32/PictureBox.h"
 
@@ -79,7 +79,7 @@ LRESULT PageColours(WPARAM deviceContext) {
 
 TAdvancedAssignmentSettingsForm::TAdvancedAssignmentSettingsForm(Application& app,
                                                                  TAssignmentSettingsForm& assignment)
-    : TSettingsForm(L"VelmoraAdvancedAssignmentForm", ClientWidth, ClientHeight),
+    : TSettingsForm(L"VelmoraAdvancedAssignmentForm", ClientWidth, ClientHeight, DpiAwareness::OwnScaling),
       app_(app),
       assignment_(assignment) {}
 
@@ -105,7 +105,8 @@ HWND TAdvancedAssignmentSettingsForm::Add(int page, const wchar_t* className, co
 
 void TAdvancedAssignmentSettingsForm::FormIsCreated() {
     tabs_ = CreateChild(Handle(), WC_TABCONTROLW, "", WS_CLIPSIBLINGS | TCS_FIXEDWIDTH, TabsPlace, TabsId);
-    SendMessageW(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(100, 24));
+    const int dpi = DialogDpi(Handle());
+    SendMessageW(tabs_, TCM_SETITEMSIZE, 0, MAKELPARAM(ScaledLength(100, dpi), ScaledLength(24, dpi)));
     const char* names[PageCount] = {"*Assignments*", "*Toggle*", "*Turbo*", "*Rumble*", "*Set Selector*"};
     for (int page = 0; page < PageCount; ++page) {
         const std::wstring text = Utf8ToWide(Translate(names[page]));
@@ -421,7 +422,7 @@ LRESULT TAdvancedAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wPar
             FillRect(reinterpret_cast<HDC>(wParam), &client,
                      static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             RECT footer = client;
-            footer.top = TabsPlace.top + TabsPlace.bottom + 6;
+            footer.top = ScaledLength(TabsPlace.top + TabsPlace.bottom + 6, DialogDpi(Handle()));
             const HBRUSH silver = CreateSolidBrush(DialogSilver);
             FillRect(reinterpret_cast<HDC>(wParam), &footer, silver);
             DeleteObject(silver);
@@ -438,8 +439,9 @@ LRESULT TAdvancedAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wPar
             return 0;
         case WM_LBUTTONDOWN: {
             ControllerDataType* c = Selected();
-            const int x = GET_X_LPARAM(lParam) - SliderAt.x;
-            const int y = GET_Y_LPARAM(lParam) - SliderAt.y;
+            const POINT at = DialogPoint(Handle(), lParam);
+            const int x = at.x - SliderAt.x;
+            const int y = at.y - SliderAt.y;
             if (c && page_ == AssignmentsPage && x >= 0 && x < SlotSliderWidth && y >= 0 &&
                 y < SlotSliderHeight) {
                 const std::int32_t count = c->Profile.Current(State().Edit.Control).Slots.CodeCount();
@@ -450,13 +452,16 @@ LRESULT TAdvancedAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wPar
             }
             return 0;
         }
-        case WM_MOUSEMOVE:
-            PointerAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_MOUSEMOVE: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            PointerAt(at.x, at.y);
             return 0;
-        case WM_LBUTTONUP:
-            if (!ClickEndIcon(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)))
-                MouseUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        }
+        case WM_LBUTTONUP: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            if (!ClickEndIcon(at.x, at.y)) MouseUp(at.x, at.y);
             return 0;
+        }
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) break;  // Escape closes, as in every form
             Command(LOWORD(wParam), HIWORD(wParam));

@@ -1,7 +1,5 @@
 #include "app/win32/settings/AssignmentSettingsForm.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "app/WindowsVersion.h"
@@ -11,8 +9,11 @@
 #include "app/win32/settings/SystemKeyboardLayout.h"
 #include "base/Language.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 #include "ui/win32/PictureBox.h"
+#include "ui/win32/SettingsPictureBoxes.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace velmora {
 namespace {
@@ -29,8 +30,14 @@ enum ControlId : int {
 
 constexpr int FooterTall = 57;
 
+// The screen's width in the 96-dpi pixels the window is laid out in: at 200 % a
+// screen 1280 pixels wide has room for the smaller window only.
+int DesktopWidth() {
+    return MulDiv(GetSystemMetrics(SM_CXSCREEN), StandardDpi, SystemDpi());
+}
+
 WindowSize ClientSize() {
-    return AssignmentClientSize(GetSystemMetrics(SM_CXSCREEN));
+    return AssignmentClientSize(DesktopWidth());
 }
 
 void SetText(HWND window, const std::string& text) {
@@ -56,9 +63,10 @@ void Check(HWND box, bool on) {
 }  // namespace
 
 TAssignmentSettingsForm::TAssignmentSettingsForm(Application& app)
-    : TSettingsForm(L"VelmoraAssignmentForm", ClientSize().Width, ClientSize().Height),
+    : TSettingsForm(L"VelmoraAssignmentForm", ClientSize().Width, ClientSize().Height,
+                    DpiAwareness::OwnScaling),
       app_(app),
-      geometry_(KeyboardGeometryFor(GetSystemMetrics(SM_CXSCREEN))) {}
+      geometry_(KeyboardGeometryFor(DesktopWidth())) {}
 
 ControllerDataType* TAssignmentSettingsForm::Selected() const {
     ControllerListType& list = app_.Main.List;
@@ -118,12 +126,13 @@ void TAssignmentSettingsForm::OpenFor(int control) {
     app_.Ui.Layout().SetEditedControl(control);
     app_.Ui.DrawControlButton(control);  // Yellow while edited
     Refresh();
-    POINT picture{LayoutLeft, LayoutTop};
+    const int scale = app_.Ui.Layout().Scale();
+    POINT picture{LayoutLeft * scale, LayoutTop * scale};
     ClientToScreen(app_.Window, &picture);
     const DesktopArea desktop = WorkArea();
     const WindowPoint place = AssignmentWindowPlace(
         app_.Config, Size(), {desktop.Left + desktop.Width, desktop.Top + desktop.Height},
-        {picture.x, picture.y}, app_.Main.List.LayoutOf(*c).Locations[control]);
+        {picture.x, picture.y}, scale, app_.Main.List.LayoutOf(*c).Locations[control]);
     Show(place);
     SetFocus(Handle());
 }
@@ -160,7 +169,7 @@ void TAssignmentSettingsForm::RedrawKeyboard() {
     picture_ = DrawKeyboardPicture(states, glyphs_, geometry_, app_.Config.ThemeButtons);
     const RECT area{pictureAt_.x, pictureAt_.y, pictureAt_.x + geometry_.Width,
                     pictureAt_.y + geometry_.Height};
-    InvalidateRect(Handle(), &area, FALSE);
+    InvalidateDialogRect(Handle(), area);
 }
 
 void TAssignmentSettingsForm::CaptureKeyboard(bool keyEmitting) {
@@ -191,27 +200,18 @@ void TAssignmentSettingsForm::Paint() {
     const HDC dc = BeginPaint(Handle(), &paint);
     RECT client{};
     GetClientRect(Handle(), &client);
+    // The footer's top where the controls on it are placed: the scaled edge, not the scaled height.
+    const int dpi = DialogDpi(Handle());
     RECT footer = client;
-    footer.top = client.bottom - FooterTall;
+    footer.top = ScaledLength(UnscaledCoordinate(client.bottom, dpi) - FooterTall, dpi);
     RECT top = client;
     top.bottom = footer.top;
     FillRect(dc, &top, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const HBRUSH silver = CreateSolidBrush(DialogSilver);
     FillRect(dc, &footer, silver);
     DeleteObject(silver);
-    if (picture_.Width() > 0) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = picture_.Width();
-        info.bmiHeader.biHeight = -picture_.Height();  // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, pictureAt_.x, pictureAt_.y, static_cast<DWORD>(picture_.Width()),
-                          static_cast<DWORD>(picture_.Height()), 0, 0, 0,
-                          static_cast<UINT>(picture_.Height()), picture_.Bytes().data(), &info,
-                          DIB_RGB_COLORS);
-    }
+    ScaleDialogDrawing(Handle(), dc);
+    if (picture_.Width() > 0) PaintPicture(dc, pictureAt_.x, pictureAt_.y, picture_);
     EndPaint(Handle(), &paint);
 }
 
@@ -286,22 +286,26 @@ LRESULT TAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
                 return TRUE;
             }
             break;
-        case WM_MOUSEMOVE:
-            PointerAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_MOUSEMOVE: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            PointerAt(at.x, at.y);
             return 0;
+        }
         case WM_MOUSELEAVE:
             hovering_ = false;
             SetText(Handle(), Caption());
             return 0;
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
-        case WM_MBUTTONUP:
-            if (message == WM_LBUTTONUP && ClickIcon(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam))) return 0;
+        case WM_MBUTTONUP: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            if (message == WM_LBUTTONUP && ClickIcon(at.x, at.y)) return 0;
             if (ControllerDataType* c = Selected())
-                ClickKeyboard(state_, c->Profile, GET_X_LPARAM(lParam) - pictureAt_.x,
-                              GET_Y_LPARAM(lParam) - pictureAt_.y, geometry_.Unit, app_.Ui);
+                ClickKeyboard(state_, c->Profile, at.x - pictureAt_.x, at.y - pictureAt_.y, geometry_.Unit,
+                              app_.Ui);
             if (IsOpen()) RedrawKeyboard();
             return 0;
+        }
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) break;  // Escape closes, as in every form
             Command(LOWORD(wParam), HIWORD(wParam));

@@ -4,6 +4,7 @@
 #include "app/win32/Application.h"
 #include "base/Language.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 #include "ui/win32/LiveBarDrawing.h"
 
@@ -47,7 +48,9 @@ void PaintButtons(HDC dc, POINT at, const std::array<bool, 32>& buttons) {
 }  // namespace
 
 TControllerPropertiesForm::TControllerPropertiesForm(Application& app)
-    : TSettingsForm(L"VelmoraControllerPropertiesWindow", ClientWidth, ClientHeight), app_(app) {}
+    : TSettingsForm(L"VelmoraControllerPropertiesWindow", ClientWidth, ClientHeight,
+                    DpiAwareness::OwnScaling),
+      app_(app) {}
 
 void TControllerPropertiesForm::FormIsCreated() {
     const HWND window = Handle();
@@ -79,7 +82,7 @@ void TControllerPropertiesForm::Refresh() {
 
 void TControllerPropertiesForm::UpdateLiveDisplay() {
     const RECT panels{PanelLeft, 0, ClientWidth, ClientHeight - FooterHeight};
-    InvalidateRect(Handle(), &panels, FALSE);
+    InvalidateDialogRect(Handle(), panels);
 }
 
 void TControllerPropertiesForm::PaintPanels(HDC dc, const PropertiesPanels& panels) const {
@@ -94,7 +97,9 @@ void TControllerPropertiesForm::PaintPanels(HDC dc, const PropertiesPanels& pane
     PaintBars(dc, {XInputLeft, 28}, XInputRows, panels.XInput.data(), panels.XInput.size());
 }
 
-// Drawn off screen first, so that the bars do not flicker on every refresh.
+// Drawn off screen first, so that the bars do not flicker on every refresh. The
+// bitmap has the client area's screen pixels; the panels, laid out in 96-dpi
+// pixels, are scaled onto it, and it is copied one to one.
 void TControllerPropertiesForm::Paint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Handle(), &paint);
@@ -104,15 +109,18 @@ void TControllerPropertiesForm::Paint() {
     HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
     const HGDIOBJ old = SelectObject(memory, bitmap);
     RECT body = client;
-    body.bottom -= FooterHeight;
+    body.bottom = ScaledLength(ClientHeight - FooterHeight, DialogDpi(Handle()));
     FillRect(memory, &body, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     RECT footer = client;
     footer.top = body.bottom;
     HBRUSH silver = CreateSolidBrush(DialogSilver);
     FillRect(memory, &footer, silver);
     DeleteObject(silver);
+    ScaleDialogDrawing(Handle(), memory);
     if (const ControllerDataType* controller = SelectedController(app_.Main.List))
         PaintPanels(memory, RawValuePanels(*controller));
+    // A copy from a scaled source is scaled too: the enlarged panels would come out at half size.
+    ModifyWorldTransform(memory, nullptr, MWT_IDENTITY);
     BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);

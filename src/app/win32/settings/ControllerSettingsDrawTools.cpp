@@ -1,8 +1,6 @@
 // The Image page's drawing tools of the controller settings window: the pen
 // size slider, the palette where a press or drag picks the colour, and the
 // swatch that shows it. Which of them shows follows the draw mode.
-#include <windowsx.h>
-
 #include <string>
 
 #include "app/settings/ControllerPictures.h"
@@ -41,9 +39,9 @@ void TControllerSettingsForm::FillDrawTools() {
     ShowDrawTools();
 }
 
-bool TControllerSettingsForm::MouseOnPalette(UINT message, LPARAM position) {
-    const int row = GET_Y_LPARAM(position) - PaletteTop;
-    const int column = GET_X_LPARAM(position) - PaletteLeft;
+bool TControllerSettingsForm::MouseOnPalette(UINT message, POINT position) {
+    const int row = position.y - PaletteTop;
+    const int column = position.x - PaletteLeft;
     if (message == WM_LBUTTONDOWN) {
         picking_ = IsWindowVisible(paletteBox_) && row >= 0 && row < PaletteHeight && column >= 0 &&
                    column < PaletteWidth;

@@ -11,6 +11,7 @@
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/TextDrawer.h"
 #include "ui/win32/DialogControls.h"
 #include "ui/win32/GdiTextDrawer.h"
@@ -20,7 +21,7 @@ namespace velmora {
 using namespace controller_ids;
 
 TControllerSettingsForm::TControllerSettingsForm(Application& app)
-    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight),
+    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
       app_(app),
       text_(MakeGdiTextDrawer()) {}
 
@@ -41,8 +42,11 @@ void TControllerSettingsForm::OpenFor(int /*subject*/) {
     RememberPositionIn(&app_.Config, SettingsWindowInfo(SettingsWindow::ControllerSettings).PositionIndex);
     SetWindowTextW(Handle(),
                    Utf8ToWide(ControllerWindowCaption(app_.Main.List.LayoutOf(*c), c->Name)).c_str());
+    // The window's size is designed in 96-dpi pixels: so is the desktop it is measured against.
     const DesktopArea desktop = WorkArea();
-    if (auto warning = ControllerDesktopWarning(state_, desktop.Width, desktop.Height))
+    const int dpi = DialogDpi(Handle());
+    if (auto warning = ControllerDesktopWarning(state_, MulDiv(desktop.Width, StandardDpi, dpi),
+                                                MulDiv(desktop.Height, StandardDpi, dpi)))
         app_.Ui.ShowMessageDialog(*warning);
     ShowControllerWindow(state_, c->RawJoy);
     TabCtrl_SetCurSel(GetDlgItem(Handle(), TabsId), 0);
@@ -110,15 +114,18 @@ LRESULT TControllerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(Handle(), &paint);
+            ScaleDialogDrawing(Handle(), dc);
             PaintPicture(dc);
             EndPaint(Handle(), &paint);
             return 0;
         }
         case WM_LBUTTONDOWN:
         case WM_MOUSEMOVE:
-        case WM_LBUTTONUP:
-            if (MouseOnPalette(message, lParam) || MouseOnPicture(message, lParam)) return 0;
+        case WM_LBUTTONUP: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            if (MouseOnPalette(message, at) || MouseOnPicture(message, at)) return 0;
             break;
+        }
         case WM_HSCROLL:
             if (reinterpret_cast<HWND>(lParam) == penSize_.Bar) {
                 state_.Drawing.PenSize = TrackBarPosition(penSize_.Bar);

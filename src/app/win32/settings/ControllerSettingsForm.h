@@ -63,11 +63,12 @@ private:
     void OnSelector(int id, int item);
     void OnName(int id);
     void Edited();
-    // The layout picture: drawn in the client area, pressed, dragged and released on.
+    // The layout picture: drawn in the client area, pressed, dragged and released on
+    // (points in the form's 96-dpi pixels).
     void PaintPicture(HDC dc);
-    bool MouseOnPicture(UINT message, LPARAM position);
+    bool MouseOnPicture(UINT message, POINT position);
     // The palette: a press or drag on it picks the colour shown in the swatch.
-    bool MouseOnPalette(UINT message, LPARAM position);
+    bool MouseOnPalette(UINT message, POINT position);
 
     Application& app_;
     ControllerWindowState state_;

@@ -81,7 +81,7 @@ void TControllerSettingsForm::FormIsCreated() {
                 PanelCancelId);
     AddPageControls();
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(13, false)), TRUE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(child, 13, false)), TRUE);
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 

@@ -1,12 +1,11 @@
 // The controller settings window's layout picture: the layout as the main
 // window draws it, where controls are dragged and the image tools paint.
-#include <windowsx.h>
-
 #include "app/settings/ControllerPictures.h"
 #include "app/settings/LayoutEditing.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerSettingsForm.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
+#include "ui/win32/DialogControls.h"
 #include "ui/win32/PictureBox.h"
 
 namespace velmora {
@@ -26,12 +25,12 @@ void TControllerSettingsForm::PaintPicture(HDC dc) {
     DrawPictureAt(dc, picture, {PictureLeft, PictureTop});
 }
 
-bool TControllerSettingsForm::MouseOnPicture(UINT message, LPARAM position) {
+bool TControllerSettingsForm::MouseOnPicture(UINT message, POINT position) {
     ControllerDataType* c = Controller();
     if (!c) return false;
     ControllerFileType& layout = app_.Main.List.LayoutOf(*c);
-    const int row = GET_Y_LPARAM(position) - PictureTop;
-    const int column = GET_X_LPARAM(position) - PictureLeft;
+    const int row = position.y - PictureTop;
+    const int column = position.x - PictureLeft;
     if (message == WM_LBUTTONDOWN) {
         if (row < 0 || row >= ImageHeight || column < 0 || column >= ImageWidth) return false;
         SetCapture(Handle());
@@ -47,7 +46,7 @@ bool TControllerSettingsForm::MouseOnPicture(UINT message, LPARAM position) {
     } else {
         return false;
     }
-    InvalidateRect(Handle(), &PictureRect, FALSE);
+    InvalidateDialogRect(Handle(), PictureRect);
     return true;
 }
 

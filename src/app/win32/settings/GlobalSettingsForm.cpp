@@ -1,7 +1,6 @@
 #include "app/win32/settings/GlobalSettingsForm.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include <cstdint>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "app/win32/SystemQueries.h"
 #include "app/win32/settings/GlobalSettingsFormPlaces.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 
 namespace velmora {
@@ -41,7 +41,9 @@ void SetText(HWND control, const std::string& text) {
 }  // namespace
 
 TGlobalSettingsForm::TGlobalSettingsForm(Application& app)
-    : TSettingsForm(L"VelmoraGlobalSettingsWindow", ClientWidth, ClientHeight), app_(app), shell_(app) {}
+    : TSettingsForm(L"VelmoraGlobalSettingsWindow", ClientWidth, ClientHeight, DpiAwareness::OwnScaling),
+      app_(app),
+      shell_(app) {}
 
 GlobalSettingsContext TGlobalSettingsForm::Context() {
     return {app_.Config, app_.Main.List, app_.Ui, app_.Rumble, registry_, shell_, ProgramFileName()};
@@ -99,9 +101,9 @@ void TGlobalSettingsForm::RefreshValues() {
 
 void TGlobalSettingsForm::RefreshTheme() {
     for (const int tag : StyleTags)
-        SendDlgItemMessageW(Handle(), StyleIdBase + tag, WM_SETFONT,
-                            reinterpret_cast<WPARAM>(DialogFont(11, ButtonStyleBold(app_.Config, tag))),
-                            TRUE);
+        SendDlgItemMessageW(
+            Handle(), StyleIdBase + tag, WM_SETFONT,
+            reinterpret_cast<WPARAM>(DialogFontFor(Handle(), 11, ButtonStyleBold(app_.Config, tag))), TRUE);
     SetText(paletteLabel_, state_.Palette.Shown ? state_.Palette.Label : "");
     InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -274,8 +276,10 @@ void TGlobalSettingsForm::PaintPalette(HDC dc) const {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, PaletteBox.left, PaletteBox.top, PaletteSize, PaletteSize, 0, 0, 0, PaletteSize,
-                      PalettePixels().data(), &info, DIB_RGB_COLORS);
+    // Stretched rather than copied, so that the scaled drawing enlarges it, pixels repeated.
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, PaletteBox.left, PaletteBox.top, PaletteSize, PaletteSize, 0, 0, PaletteSize,
+                  PaletteSize, PalettePixels().data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 void TGlobalSettingsForm::Paint() {
@@ -283,11 +287,13 @@ void TGlobalSettingsForm::Paint() {
     HDC dc = BeginPaint(Handle(), &paint);
     RECT client;
     GetClientRect(Handle(), &client);
+    // The footer's top where its button is placed: the scaled edge, not the scaled height.
     RECT footer = client;
-    footer.top = client.bottom - FooterHeight;
+    footer.top = ScaledLength(ClientHeight - FooterHeight, DialogDpi(Handle()));
     client.bottom = footer.top;
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     FillColour(dc, footer, DialogSilver);
+    ScaleDialogDrawing(Handle(), dc);
     if (state_.Tab == GlobalSettingsTab::Theme) {
         // Under each colour button a strip of its colour.
         for (std::size_t g = 0; g < 2; ++g)
@@ -322,9 +328,11 @@ LRESULT TGlobalSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM l
             return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONUP:
-        case WM_MOUSEMOVE:
-            PaletteMouse(message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_MOUSEMOVE: {
+            const POINT at = DialogPoint(Handle(), lParam);
+            PaletteMouse(message, at.x, at.y);
             return 0;
+        }
         default:
             break;
     }

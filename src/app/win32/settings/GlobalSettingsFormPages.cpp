@@ -4,6 +4,7 @@
 #include "app/win32/settings/GlobalSettingsFormPlaces.h"
 #include "base/Language.h"
 #include "base/win32/WideText.h"
+#include "ui/DisplayScale.h"
 #include "ui/win32/DialogControls.h"
 
 // After the program's headers, which bring the Windows types it needs.
@@ -51,7 +52,8 @@ void TGlobalSettingsForm::CreateOptionsPage() {
                 AddControl(GlobalSettingsTab::Options, L"STATIC",
                            Translate(std::string(OptionGroupKeys[static_cast<std::size_t>(group)])), SS_LEFT,
                            {16, y + 4, 300, 16}, 0);
-            SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(11, true)), FALSE);
+            SendMessageW(heading, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFontFor(heading, 11, true)),
+                         FALSE);
             y += 22;
         }
         AddControl(GlobalSettingsTab::Options, L"BUTTON", Translate(std::string(option.CaptionKey)),
@@ -121,7 +123,7 @@ void TGlobalSettingsForm::CreateControllersPage() {
         std::wstring caption = Utf8ToWide(Translate(columns[c].first));
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
-        column.cx = columns[c].second;
+        column.cx = ScaledLength(columns[c].second, DialogDpi(list_));
         column.pszText = caption.data();
         SendMessageW(list_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
     }

@@ -53,8 +53,9 @@ void TStickSettingsForm::OpenFor(int subject) {
     POINT origin{0, 0};
     ClientToScreen(app_.Window, &origin);
     const DesktopArea desktop = WorkArea();
-    const WindowPoint place = StickWindowPlace(app_.Config, app_.Main.List.LayoutOf(*c), state_.Stick,
-                                               {origin.x, origin.y}, Size(), {desktop.Width, desktop.Height});
+    const WindowPoint place =
+        StickWindowPlace(app_.Config, app_.Main.List.LayoutOf(*c), state_.Stick, {origin.x, origin.y},
+                         app_.Ui.Layout().Scale(), Size(), {desktop.Width, desktop.Height});
     TSettingsForm::Show(place);
     // As in a dialog, the first control has the focus: the dead zone answers the arrow keys at once.
     FocusControl(deadZone_.Bar);
