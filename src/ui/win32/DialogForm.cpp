@@ -67,8 +67,9 @@ void TDialogForm::FormIsCreated() {
 int TDialogForm::Ask() {
     if (!Handle()) return AnswerForTag(footerTag_);
     if (Owner() && IsIconic(Owner())) ShowWindow(Owner(), SW_RESTORE);
+    focus_ = buttons_[2];
     SetForegroundWindow(Handle());
-    SetFocus(buttons_[2]);
+    SetFocus(focus_);
     ShowModal();
     return AnswerForTag(footerTag_);
 }
@@ -92,6 +93,16 @@ LRESULT TDialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);
+        case WM_ACTIVATE:
+            // Activation alone would leave the focus on the dialog itself: the focused button
+            // is kept while another window is in front and given back when the dialog returns
+            // (the third button at first, even when the dialog was shown behind another window).
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                if (const HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) focus_ = focus;
+            } else if (focus_) {
+                SetFocus(focus_);
+            }
+            return 0;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);

@@ -32,6 +32,7 @@ private:
     std::array<HWND, 3> buttons_{};
     std::array<int, 3> tags_{};
     HICON icon_ = nullptr;
+    HWND focus_ = nullptr;  // the button that gets the focus whenever the dialog is activated
     int footerTag_ = 3;  // the answer so far: Button2's Tag until a button is clicked
 };
 

@@ -105,6 +105,9 @@ TEST_F(DialogForm, ShowsCaptionButtonsAndFocusOnTheThirdButton) {
         first = TextOf(DialogButton(dialog, 0));
         third = TextOf(DialogButton(dialog, 2));
         firstVisible = IsWindowVisible(DialogButton(dialog, 0));
+        // Another program's window may hold the display's focus: the dialog is made active
+        // (as a click on it would) before its focus is read.
+        SetActiveWindow(dialog);
         focusOnThird = GetFocus() == DialogButton(dialog, 2);
         GetClientRect(dialog, &client);
         PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -116,6 +119,22 @@ TEST_F(DialogForm, ShowsCaptionButtonsAndFocusOnTheThirdButton) {
     EXPECT_TRUE(focusOnThird);
     EXPECT_EQ(client.right, 482);
     EXPECT_EQ(client.bottom, 185);
+}
+
+TEST_F(DialogForm, TheFocusedButtonIsGivenBackWhenTheDialogIsActivatedAgain) {
+    bool focusKept = false;
+    ShowAndAct(SaveQuestion(), [&](HWND dialog) {
+        SetActiveWindow(dialog);
+        SetFocus(DialogButton(dialog, 0));
+        HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                                     nullptr, nullptr);
+        SetActiveWindow(other);
+        SetActiveWindow(dialog);
+        focusKept = GetFocus() == DialogButton(dialog, 0);
+        DestroyWindow(other);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(focusKept);
 }
 
 TEST_F(DialogForm, OkSetHidesTheFirstTwoButtons) {
