@@ -220,4 +220,15 @@ void RunModal(HWND window, HWND owner, const bool& done) {
     ShowWindow(window, SW_HIDE);
 }
 
+bool KeepControlFocus(HWND window, UINT message, WPARAM wParam, HWND& remembered) {
+    if (message != WM_ACTIVATE) return false;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(window, focus)) remembered = focus;
+    } else if (remembered && IsWindowVisible(remembered)) {
+        SetFocus(remembered);
+    }
+    return true;
+}
+
 }  // namespace velmora

@@ -74,6 +74,12 @@ void CentreOnDesktop(HWND window);
 HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner, int clientWidth,
                         int clientHeight, void* self);
 
+// The focus of a form as a dialog keeps it: on deactivation the focused
+// control is remembered, on activation it gets the focus back (the default
+// handling would give it to the form itself, and the arrow keys would reach
+// no control). True when the message was WM_ACTIVATE and has been handled.
+bool KeepControlFocus(HWND window, UINT message, WPARAM wParam, HWND& remembered);
+
 // Shows the window and pumps messages until *done; the owner is disabled
 // meanwhile and activated again before the window goes away.
 void RunModal(HWND window, HWND owner, const bool& done);

@@ -87,22 +87,14 @@ void TDialogForm::ButtonClick(int index) {
 }
 
 LRESULT TDialogForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The third button has the focus at first, also when the dialog was shown behind another window.
+    if (KeepControlFocus(Handle(), message, wParam, focus_)) return 0;
     switch (message) {
         case WM_PAINT:
             PaintDialogBack(Handle(), icon_);
             return 0;
         case WM_CTLCOLORSTATIC:
             return WhiteStaticColours(wParam);
-        case WM_ACTIVATE:
-            // Activation alone would leave the focus on the dialog itself: the focused button
-            // is kept while another window is in front and given back when the dialog returns
-            // (the third button at first, even when the dialog was shown behind another window).
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                if (const HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) focus_ = focus;
-            } else if (focus_) {
-                SetFocus(focus_);
-            }
-            return 0;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (id >= FirstButtonId && id < FirstButtonId + 3) ButtonClick(id - FirstButtonId);

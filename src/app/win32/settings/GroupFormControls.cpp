@@ -48,17 +48,6 @@ int AutoAssignChoiceOf(const GroupFormControls& controls, int id) {
     return controls.AutoAssignChoices[static_cast<std::size_t>(place)];
 }
 
-bool KeepControlFocus(HWND window, UINT message, WPARAM wParam, HWND& remembered) {
-    if (message != WM_ACTIVATE) return false;
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus && IsChild(window, focus)) remembered = focus;
-    } else if (remembered && IsWindowVisible(remembered)) {
-        SetFocus(remembered);
-    }
-    return true;
-}
-
 void PaintWhiteBack(HWND window, HDC dc) {
     RECT client{};
     GetClientRect(window, &client);

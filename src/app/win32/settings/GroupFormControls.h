@@ -34,12 +34,6 @@ void FillGroupButtons(GroupFormControls& controls, const std::vector<ChoiceButto
 // The choice of an auto-assign button's id, or -1 when the id is none of them.
 int AutoAssignChoiceOf(const GroupFormControls& controls, int id);
 
-// The focus of a form as a dialog keeps it: on deactivation the focused
-// control is remembered, on activation it gets the focus back (the default
-// handling would give it to the form itself, and the arrow keys would reach
-// no control). True when the message was WM_ACTIVATE and has been handled.
-bool KeepControlFocus(HWND window, UINT message, WPARAM wParam, HWND& remembered);
-
 // Fills the client area white (the forms' classes have no background brush).
 void PaintWhiteBack(HWND window, HDC dc);
 
