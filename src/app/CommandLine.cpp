@@ -66,8 +66,10 @@ void ParseOne(CommandLineType& commandLine, const std::string& param, ParsedProf
 }  // namespace
 
 bool AsksForRegistryRemoval(std::span<const std::string> params) {
-    return std::any_of(params.begin(), params.end(),
-                       [](const std::string& param) { return Trim(param) == "/u" || Trim(param) == "/U"; });
+    return std::any_of(params.begin(), params.end(), [](const std::string& param) {
+        const std::string trimmed = Trim(param);
+        return trimmed == "/u" || trimmed == "/U";
+    });
 }
 
 void StoreParams(CommandLineType& commandLine, std::span<const std::string> params) {
