@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "app/settings/ControllerWindowWorld.h"
 #include "app/settings/LayoutEditing.h"
 #include "app/settings/LayoutImageTools.h"
 #include "base/FileAccess.h"
+#include "support/FileTestSupport.h"
 
 namespace velmora::test {
 namespace {
@@ -80,16 +78,12 @@ TEST(LayoutImageFileTest, ExportWritesWhatOpenReadsBack) {
     EXPECT_EQ(DecodeLayoutImage(file), layout.Image);
 }
 
+// A folder of its own per test: the suite's tests run side by side, and a
+// shared one was emptied by one test while another read its picture from it.
 class ImageTabTest : public ControllerWindowWorld {
 protected:
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::string WriteTemporary(const std::string& bytes) {
-        std::filesystem::create_directories(folder);
-        const std::string path = (folder / "picture.bmp").string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "velmora-image-tab-test";
+    std::string WriteTemporary(const std::string& bytes) { return folder.Write("picture.bmp", bytes); }
+    TempFolder folder;
     ConfigurationType config;
 };
 
