@@ -48,9 +48,22 @@ bool FileAccess::ReadWholeFile(const std::string& path, bool showErrors) {
 bool FileAccess::LoadTextFile(const std::string& path, bool readFromDisk) {
     Entries.clear();
     LookupHint = 0;
+    unreadLines_ = false;
     BuildIndex();
     if (readFromDisk && !ReadWholeFile(path, false)) return false;
-    return CutLines(path, FileTextToUtf8(Buffer, readInPart_));
+    DecodedText decoded = DecodeFileText(Buffer, readInPart_);
+    Encoding = decoded.Encoding;
+    return CutLines(path, decoded.Text);
+}
+
+// Lines other than blanks, comments and sections, yet no entry: the file is
+// in a form this reader cannot use, and saving over it would lose it.
+bool FileAccess::RefuseUnreadable(const std::string& path) {
+    if (!Entries.empty() || !unreadLines_) return false;
+    ShowError(path, "*File holds nothing Velmora can read*",
+              {{"*Encoding*", std::string(EncodingName(Encoding))}},
+              Translate("*The file has not been changed. Save it as UTF-8 or ANSI text in a text editor.*"));
+    return true;
 }
 
 // CR and LF each end a line, so CR LF ends one line and then an empty one.
@@ -85,6 +98,8 @@ bool FileAccess::ParseLine(const std::string& path, const std::string& line) {
     const std::size_t separator = EntrySeparator(text);
     if (separator != std::string_view::npos)
         Entries.push_back({std::string(text.substr(0, separator)), std::string(text.substr(separator + 1))});
+    else if (!text.empty() && text[0] != '[' && text[0] != ';')
+        unreadLines_ = true;
     return true;
 }
 

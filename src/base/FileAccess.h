@@ -17,6 +17,7 @@
 
 #include "base/FileMessages.h"
 #include "base/FileSystem.h"
+#include "base/TextEncoding.h"
 #include "base/UserInterface.h"
 
 namespace velmora {
@@ -45,12 +46,13 @@ public:
     explicit FileAccess(UserInterface& ui, FileLimits limits = TextFileLimits,
                         FileSystem& files = DefaultFileSystem());
 
-    std::string Buffer;                 // raw file bytes; its size is the buffer length
-    std::size_t Position = 0;           // next byte for byte-level reads and appends
-    std::vector<FileEntry> Entries;     // add with the writers below
-    std::size_t LookupHint = 0;         // the entry after the last one found
-    std::vector<std::int32_t> Numbers;  // filled by ReadNumbers
-    std::vector<std::string> List;      // filled by ReadList
+    std::string Buffer;                          // raw file bytes; its size is the buffer length
+    std::size_t Position = 0;                    // next byte for byte-level reads and appends
+    std::vector<FileEntry> Entries;              // add with the writers below
+    std::size_t LookupHint = 0;                  // the entry after the last one found
+    std::vector<std::int32_t> Numbers;           // filled by ReadNumbers
+    std::vector<std::string> List;               // filled by ReadList
+    FileEncoding Encoding = FileEncoding::Utf8;  // how the last load read the bytes
 
     const FileLimits& Limits() const { return limits_; }
     UserInterface& Ui() { return ui_; }
@@ -58,6 +60,10 @@ public:
     // Reading.
     bool ReadWholeFile(const std::string& path, bool showErrors);
     bool LoadTextFile(const std::string& path, bool readFromDisk);
+    // After a load that found no entry but lines other than blanks, comments
+    // and sections: shows an error naming the file and its encoding and
+    // answers true, so the caller keeps its hands off the file.
+    bool RefuseUnreadable(const std::string& path);
     std::string FindValue(std::string_view name, std::string_view fallback);
     std::string ReadString(std::string_view name, std::string_view fallback) {
         return FindValue(name, fallback);
@@ -111,7 +117,8 @@ private:
     std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>
         lastIndexByName_;  // see FindIndex
     std::size_t indexedCount_ = 0;
-    bool readInPart_ = false;  // the file was longer than the buffer
+    bool readInPart_ = false;   // the file was longer than the buffer
+    bool unreadLines_ = false;  // the load met lines that were neither entries, comments nor sections
 };
 
 // Appends the 54 bytes that open an uncompressed 24-bit BMP file of that size.

@@ -37,7 +37,7 @@ std::string FileAccess::ReadText(std::size_t count) {
         text += byte < 32 ? ' ' : static_cast<char>(byte);
     }
     text.erase(text.find_last_not_of(' ') + 1);
-    return Windows1252ToUtf8(text);
+    return AnsiCodePageToUtf8(text);
 }
 
 void FileAccess::AddByte(std::uint8_t value) {

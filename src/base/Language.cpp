@@ -12,10 +12,23 @@ namespace velmora {
 
 namespace {
 
+// Holds the messages of a language file read before any window can show
+// them (the first translation may come before the program's interface
+// exists); they are shown once an interface is installed.
+class MessageQueue : public NoUserInterface {
+public:
+    std::vector<MessageDialog> Held;
+    int ShowMessageDialog(const MessageDialog& dialog) override {
+        Held.push_back(dialog);
+        return NoUserInterface::ShowMessageDialog(dialog);
+    }
+};
+
 struct LanguageState {
     LanguageDatabaseType Database;
     bool Loaded = false;
     UserInterface* Ui = nullptr;
+    MessageQueue Queue;
 };
 
 LanguageState& GlobalLanguageState() {
@@ -58,7 +71,12 @@ std::string Translate(std::string_view key) {
 }
 
 void SetLanguageUserInterface(UserInterface* ui) {
-    GlobalLanguageState().Ui = ui;
+    LanguageState& state = GlobalLanguageState();
+    state.Ui = ui;
+    if (ui == nullptr) return;
+    const std::vector<MessageDialog> held = std::move(state.Queue.Held);
+    state.Queue.Held.clear();
+    for (const MessageDialog& dialog : held) ui->ShowMessageDialog(dialog);
 }
 
 void LoadLanguage() {
@@ -67,9 +85,8 @@ void LoadLanguage() {
     state.Database.Pairs.clear();
     const std::string file = FirstLanguageFile();
     if (file.empty()) return;
-    NoUserInterface silent;
     LanguageDatabaseType read;
-    if (ReadLanguageFile(file, read, state.Ui ? *state.Ui : silent)) state.Database = std::move(read);
+    if (ReadLanguageFile(file, read, state.Ui ? *state.Ui : state.Queue)) state.Database = std::move(read);
 }
 
 void UseEnglish() {
@@ -80,6 +97,7 @@ void UseEnglish() {
 void ResetLanguage() {
     GlobalLanguageState().Loaded = false;
     GlobalLanguageState().Database.Pairs.clear();
+    GlobalLanguageState().Queue.Held.clear();
 }
 
 const LanguageDatabaseType& LoadedLanguage() {
@@ -88,7 +106,7 @@ const LanguageDatabaseType& LoadedLanguage() {
 
 bool ReadLanguageFile(const std::string& fileName, LanguageDatabaseType& database, UserInterface& ui) {
     FileAccess file(ui);
-    if (!file.LoadTextFile(fileName, true)) return false;
+    if (!file.LoadTextFile(fileName, true) || file.RefuseUnreadable(fileName)) return false;
     database.Pairs.clear();
     for (const FileEntry& entry : file.Entries)
         database.Pairs.push_back({entry.Name, std::string(TrimmedSpaces(entry.Value))});

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -56,11 +57,77 @@ void AppendUtf8(std::string& out, char32_t c) {
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
+}
+
+AnsiConversion& InstalledAnsiConversion() {
+    static AnsiConversion conversion = &Windows1252ToUtf8;
+    return conversion;
+}
+
+bool StartsWith(std::string_view bytes, std::string_view mark) {
+    return bytes.substr(0, mark.size()) == mark;
+}
+
+// The 16-bit unit at i of UTF-16 bytes.
+char16_t Unit(std::string_view bytes, std::size_t i, bool bigEndian) {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+}
+
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// A surrogate without its partner becomes U+FFFD, as the system's own
+// conversion does; a high surrogate or odd byte cut off at the end is dropped.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    const std::size_t end = bytes.size() & ~std::size_t{1};
+    for (std::size_t i = 0; i < end; i += 2) {
+        char32_t c = Unit(bytes, i, bigEndian);
+        if (IsHighSurrogate(c) && i + 2 >= end) break;
+        if (IsHighSurrogate(c) && IsLowSurrogate(Unit(bytes, i + 2, bigEndian))) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (Unit(bytes, i + 2, bigEndian) - 0xDC00);
+            i += 2;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            c = 0xFFFD;
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+// Zero bytes are the high bytes of UTF-16 text; none means not UTF-16.
+std::optional<bool> Utf16WithoutMarkIsBigEndian(std::string_view bytes) {
+    std::size_t evenZeros = 0;
+    std::size_t oddZeros = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\0') ++(i % 2 == 0 ? evenZeros : oddZeros);
+    if (evenZeros + oddZeros == 0) return std::nullopt;
+    return evenZeros > oddZeros;
+}
+
+// Valid UTF-8, perhaps cut inside its last character, without that character.
+std::string WithoutCutEnd(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    std::size_t end = bytes.size();
+    while (end > 0 && IsContinuation(static_cast<unsigned char>(bytes[end - 1]))) --end;
+    return std::string(bytes.substr(0, end > 0 ? end - 1 : 0));
 }
 
 // The length of the valid UTF-8 text at the start of bytes; a cut sequence at
@@ -96,14 +163,50 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string FileTextToUtf8(std::string_view bytes, bool readInPart) {
-    if (IsValidUtf8(bytes)) return std::string(bytes);
-    if (readInPart && IsValidUtf8(bytes, true)) {
-        std::size_t end = bytes.size();
-        while (end > 0 && IsContinuation(static_cast<unsigned char>(bytes[end - 1]))) --end;
-        return std::string(bytes.substr(0, end > 0 ? end - 1 : 0));
+void SetAnsiConversion(AnsiConversion conversion) {
+    InstalledAnsiConversion() = conversion != nullptr ? conversion : &Windows1252ToUtf8;
+}
+
+std::string AnsiCodePageToUtf8(std::string_view bytes) {
+    return InstalledAnsiConversion()(bytes);
+}
+
+std::string_view EncodingName(FileEncoding encoding) {
+    switch (encoding) {
+        case FileEncoding::Utf8:
+            return "UTF-8";
+        case FileEncoding::Utf8WithMark:
+            return "UTF-8 with byte-order mark";
+        case FileEncoding::Utf16LE:
+            return "UTF-16 LE";
+        case FileEncoding::Utf16BE:
+            return "UTF-16 BE";
+        case FileEncoding::Utf16LENoMark:
+            return "UTF-16 LE without byte-order mark";
+        case FileEncoding::Utf16BENoMark:
+            return "UTF-16 BE without byte-order mark";
+        case FileEncoding::Ansi:
+            return "ANSI";
     }
-    return Windows1252ToUtf8(bytes);
+    return "ANSI";
+}
+
+DecodedText DecodeFileText(std::string_view bytes, bool readInPart) {
+    if (StartsWith(bytes, "\xEF\xBB\xBF"))
+        return {FileTextToUtf8(bytes.substr(3), readInPart), FileEncoding::Utf8WithMark};
+    if (StartsWith(bytes, "\xFF\xFE")) return {Utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
+    if (StartsWith(bytes, "\xFE\xFF")) return {Utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
+    if (const std::optional<bool> bigEndian = Utf16WithoutMarkIsBigEndian(bytes))
+        return {Utf16ToUtf8(bytes, *bigEndian),
+                *bigEndian ? FileEncoding::Utf16BENoMark : FileEncoding::Utf16LENoMark};
+    if (IsValidUtf8(bytes, readInPart)) return {WithoutCutEnd(bytes), FileEncoding::Utf8};
+    return {AnsiCodePageToUtf8(bytes), FileEncoding::Ansi};
+}
+
+// Bytes without a byte-order mark or zero bytes: UTF-8 or the ANSI code page.
+std::string FileTextToUtf8(std::string_view bytes, bool readInPart) {
+    if (IsValidUtf8(bytes, readInPart)) return WithoutCutEnd(bytes);
+    return AnsiCodePageToUtf8(bytes);
 }
 
 std::size_t Utf8Length(std::string_view text) {

@@ -1,7 +1,8 @@
 #pragma once
-// File text is UTF-8 when it is valid UTF-8, otherwise the system's ANSI code
-// page, taken as Windows-1252 (what English and Western European systems use).
-// The program writes UTF-8. Plain ASCII reads the same either way.
+// File text as Windows editors write it: UTF-16 (little- or big-endian, with
+// or without a byte-order mark), UTF-8 (with or without a byte-order mark), or
+// the system's ANSI code page when the bytes are not valid UTF-8. The program
+// writes UTF-8 without a mark. Plain ASCII reads the same either way.
 
 #include <string>
 #include <string_view>
@@ -16,8 +17,29 @@ bool IsValidUtf8(std::string_view bytes, bool allowCutEnd = false);
 // Windows-1252 bytes as UTF-8.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// File bytes as UTF-8 text: unchanged when valid UTF-8, else converted from
-// Windows-1252. A cut last character of a file read only in part is dropped.
+// The system's ANSI code page as a conversion to UTF-8. Windows installs the
+// system's own conversion at start-up; until then, and natively, it is
+// Windows-1252 (what English and Western European systems use).
+using AnsiConversion = std::string (*)(std::string_view bytes);
+void SetAnsiConversion(AnsiConversion conversion);
+std::string AnsiCodePageToUtf8(std::string_view bytes);
+
+// How a file's bytes were read.
+enum class FileEncoding { Utf8, Utf8WithMark, Utf16LE, Utf16BE, Utf16LENoMark, Utf16BENoMark, Ansi };
+// The encoding's name as a user knows it ("UTF-16 LE", "ANSI").
+std::string_view EncodingName(FileEncoding encoding);
+
+struct DecodedText {
+    std::string Text;  // UTF-8, without the byte-order mark
+    FileEncoding Encoding = FileEncoding::Utf8;
+};
+
+// File bytes as UTF-8 text. A byte-order mark decides; without one, zero bytes
+// mean UTF-16 (no text file in UTF-8 or an ANSI page holds any), and the half
+// of the byte pairs that holds more of them is the high byte; otherwise valid
+// UTF-8 stays as it is and anything else is the ANSI code page, decided for
+// the whole file. A cut last character of a file read only in part is dropped.
+DecodedText DecodeFileText(std::string_view bytes, bool readInPart);
 std::string FileTextToUtf8(std::string_view bytes, bool readInPart);
 
 // The number of characters (code points) in UTF-8 text.

@@ -5,12 +5,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "base/MarkupText.h"
 #include "base/Paths.h"
+#include "base/TextEncoding.h"
 #include "cli/CheckKinds.h"
 #include "cli/Commands.h"
+#include "files/OldControllerFiles.h"
 #include "files/ProfileFiles.h"
 #include "model/Configuration.h"
 
@@ -20,16 +25,20 @@ namespace {
 constexpr std::string_view KindNames[] = {"Information", "Confirmation", "Warning", "Error"};
 
 // The lines of a text in the dialog markup, without the bold switches: "#"
-// ends a line and "$" switches bold.
+// ends a line and "$" switches bold; an escaped character is plain text.
 std::vector<std::string> MarkupLines(std::string_view text) {
     std::vector<std::string> lines(1);
-    for (const char ch : text) {
-        if (ch == '#')
+    bool lineEnded = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        lineEnded = text[i] == '#';
+        if (text[i] == MarkupEscape && i + 1 < text.size())
+            lines.back() += text[++i];
+        else if (text[i] == '#')
             lines.emplace_back();
-        else if (ch != '$')
-            lines.back() += ch;
+        else if (text[i] != '$')
+            lines.back() += text[i];
     }
-    if (lines.back().empty()) lines.pop_back();  // the final "#" is optional
+    if (lineEnded || lines.back().empty()) lines.pop_back();  // the final "#" is optional
     return lines;
 }
 
@@ -56,6 +65,18 @@ public:
         return NoUserInterface::ShowMessageDialog(dialog);
     }
 };
+
+// A file that is not UTF-8 reads differently on another system, and is written
+// back as UTF-8: say how it was read. Old binary files are not text.
+void PrintEncodingNote(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (bytes.starts_with(OldControllerSignature) || bytes.starts_with("VelmoraProfile")) return;
+    const FileEncoding encoding = DecodeFileText(bytes, false).Encoding;
+    if (encoding != FileEncoding::Utf8)
+        std::fprintf(stderr, "Note: not UTF-8: read as %s, Velmora saves UTF-8\n",
+                     std::string(EncodingName(encoding)).c_str());
+}
 
 struct CheckOptions {
     std::string File;
@@ -113,6 +134,7 @@ int RunCheck(const Arguments& args) {
         std::fputs("usage: velmora-cli check [--out FILE] FILE\n", stderr);
         return 2;
     }
+    PrintEncodingNote(options.File);
     PrintingUserInterface printing;
     if (const int status = CheckOtherKind(options.File, options.Out, printing); status != NotThisKind)
         return status;

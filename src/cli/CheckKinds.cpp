@@ -60,6 +60,10 @@ int CheckConfiguration(const std::string& path, const std::string& out, UserInte
     SetProgramFolder(FileFolder(path));
     ConfigurationType config;
     ReadConfiguration(config, ui, ProgramFolder());
+    if (config.KeepConfigurationFile) {
+        SetProgramFolder(saved);
+        return 1;  // the program would not write over it either
+    }
     FileAccess file(ui);
     AddConfigurationEntries(file, config);
     const int status = WriteBack(file, path, out);

@@ -217,6 +217,7 @@ void ReadConfigurationFile(ConfigurationType& config, UserInterface& ui, const s
         file.LookupHint = 0;
     }
     config.ConfigurationChanged = !loaded;  // a missing file is created at the end
+    config.KeepConfigurationFile = loaded && file.RefuseUnreadable(path);
     ReadOptions(file, config, documentsFolder);
     ReadTheme(file, config);
     ReadKnownControllers(file, config);
@@ -236,6 +237,7 @@ bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui) {
 }
 
 void SaveConfigurationIfChanged(ConfigurationType& config, UserInterface& ui) {
+    if (config.KeepConfigurationFile) return;
     if (config.ConfigurationChanged && WriteConfiguration(config, ui)) config.ConfigurationChanged = false;
 }
 

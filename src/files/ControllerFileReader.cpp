@@ -104,7 +104,7 @@ void ReadImage(FileAccess& file, ControllerFileType& layout) {
 
 bool ParseFile(FileAccess& file, const std::string& fileName) {
     if (file.Buffer.starts_with(OldControllerSignature)) return ImportOldControllerFile(file, fileName);
-    return file.LoadTextFile(fileName, false);
+    return file.LoadTextFile(fileName, false) && !file.RefuseUnreadable(fileName);
 }
 
 }  // namespace

@@ -197,7 +197,9 @@ std::string_view OldBinaryProfileLabel(FileAccess& file) {
 bool ReadProfile(const std::string& fileName, ProfileType& scratch, const ConfigurationType& config,
                  UserInterface& ui) {
     FileAccess file(ui, ProfileFileLimits);
-    if (!file.LoadTextFile(fileName, true) || RefuseOldOrNewer(file, fileName, ui)) return false;
+    if (!file.LoadTextFile(fileName, true) || RefuseOldOrNewer(file, fileName, ui) ||
+        file.RefuseUnreadable(fileName))
+        return false;
     scratch.FileName = fileName;
     scratch.Name = FileTitle(fileName);
     ProfileReading reading{file, fileName, config};

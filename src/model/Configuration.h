@@ -77,6 +77,9 @@ struct KnownControllerDataType {
 
 struct ConfigurationType {
     bool ConfigurationChanged = false;  // the file is written at the end only when set
+    // The file held lines but nothing readable: the user was told, and the
+    // program's settings of this run never replace it.
+    bool KeepConfigurationFile = false;
 
     std::string DefaultControllerLocation;
     std::string DefaultProfileLocation;

@@ -1,9 +1,11 @@
-// File text: UTF-8 when valid, else Windows-1252; written as UTF-8.
+// File text: UTF-16 or UTF-8 by mark or zero bytes, UTF-8 when valid, else the
+// system's ANSI page (Windows-1252 unless one is installed); written as UTF-8.
 
 #include <gtest/gtest.h>
 
 #include "base/FileAccess.h"
 #include "base/TextEncoding.h"
+#include "support/EncodingTestSupport.h"
 #include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
@@ -47,6 +49,54 @@ TEST(TextEncoding, AnAnsiFileLoadsAsUtf8) {
     FileAccess file(ui);
     ASSERT_TRUE(file.LoadTextFile(folder.Write("l.velmoralanguage", "Save=Enregistr\xE9\r\n"), true));
     EXPECT_EQ(file.FindValue("Save", ""), "Enregistr\xC3\xA9");
+}
+
+// A game pad emoji needs a surrogate pair; a lone surrogate is no character.
+TEST(TextEncoding, Utf16PairsSurrogatesAndReplacesLoneOnes) {
+    const std::string pad = "\xF0\x9F\x8E\xAE";
+    EXPECT_EQ(DecodeFileText(test::Utf16("a" + pad, false, true), false).Text, "a" + pad);
+    EXPECT_EQ(DecodeFileText(test::Utf16("a" + pad, true, false), false).Text, "a" + pad);
+    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\x00\xD8x\x00", 6), false).Text, "\xEF\xBF\xBDx");
+    EXPECT_EQ(DecodeFileText(std::string("\xFF\xFE\x00\xDC", 4), false).Text, "\xEF\xBF\xBD");
+}
+
+// A file read up to the size limit may end inside a character or a byte pair.
+TEST(TextEncoding, Utf16CutAtTheEndDropsOnlyTheCutCharacter) {
+    const std::string cut = test::Utf16("ab\xF0\x9F\x8E\xAE", false, true);
+    EXPECT_EQ(DecodeFileText(cut.substr(0, cut.size() - 2), true).Text, "ab");
+    EXPECT_EQ(DecodeFileText(cut.substr(0, cut.size() - 5), true).Text, "a");
+}
+
+// No mark: the zero bytes say which byte of each pair is the high one, even
+// when the text opens with characters whose bytes are both non-zero.
+TEST(TextEncoding, Utf16WithoutAMarkIsFoundByItsZeroBytes) {
+    const std::string russian = "\xD0\xA1\xD0\xBF=x\r\n";
+    const DecodedText little = DecodeFileText(test::Utf16(russian, false, false), false);
+    EXPECT_EQ(little.Encoding, FileEncoding::Utf16LENoMark);
+    EXPECT_EQ(little.Text, russian);
+    const DecodedText big = DecodeFileText(test::Utf16(russian, true, false), false);
+    EXPECT_EQ(big.Encoding, FileEncoding::Utf16BENoMark);
+    EXPECT_EQ(big.Text, russian);
+}
+
+// Regression: the UTF-8 mark stayed in front of the first name, so the
+// first entry of a file saved as "UTF-8 with BOM" was never found.
+TEST(TextEncoding, AUtf8MarkIsDroppedBeforeTheFirstEntry) {
+    test::TempFolder folder;
+    test::RecordingUserInterface ui;
+    FileAccess file(ui);
+    ASSERT_TRUE(
+        file.LoadTextFile(folder.Write("l.velmoralanguage", "\xEF\xBB\xBFSave=Enregistrer\r\n"), true));
+    EXPECT_EQ(file.Encoding, FileEncoding::Utf8WithMark);
+    EXPECT_EQ(file.FindValue("Save", ""), "Enregistrer");
+}
+
+TEST(TextEncoding, TheSystemsAnsiPageIsASeam) {
+    {
+        test::AnsiPageScope page(&test::FakeCp1251ToUtf8);
+        EXPECT_EQ(DecodeFileText("\xD1\xEF", false).Text, "\xD0\xA1\xD0\xBF");
+    }
+    EXPECT_EQ(DecodeFileText("\xD1\xEF", false).Text, "\xC3\x91\xC3\xAF");  // Windows-1252 again
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/ProfileTestSupport.h"
 #include "model/ProfileModel.h"
+#include "support/ProfileTestSupport.h"
 
 namespace velmora {
 namespace {
@@ -169,11 +169,14 @@ TEST(ProfileReading, OldBinaryProfilesAreRecognisedAndRefused) {
     }
 }
 
-TEST(ProfileReading, AlmostBinaryFilesAreReadAsText) {
+// Not an old profile (wrong length or version), so read as text: it holds no
+// entry, and a load as an empty profile would let the next Save replace it.
+TEST(ProfileReading, AlmostBinaryFilesAreReadAsTextAndRefusedAsUnreadable) {
     for (const std::string& bytes : {OldBinary(2235, 0), OldBinary(2234, 1)}) {
         ProfileRead r;
-        EXPECT_TRUE(r.Read(bytes));
-        EXPECT_TRUE(r.Ui.Dialogs.empty());
+        EXPECT_FALSE(r.Read(bytes));
+        ASSERT_EQ(r.Ui.Dialogs.size(), 1u);
+        EXPECT_EQ(r.Ui.Dialogs[0].Heading, "File holds nothing Velmora can read");
     }
 }
 

@@ -9,7 +9,10 @@
 #include "app/win32/Startup.h"
 #include "app/win32/SystemQueries.h"
 #include "base/FileSystem.h"
+#include "base/Language.h"
 #include "base/Paths.h"
+#include "base/TextEncoding.h"
+#include "base/win32/WideText.h"
 #include "base/win32/Windows.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -17,6 +20,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     auto app = std::make_unique<Application>();
     app->Instance = instance;
     SetDefaultFileSystem(app->Files);
+    SetAnsiConversion(&AnsiToUtf8);
+    // The language file loads with the first translation, which may come
+    // before the window exists; its messages must still reach the user.
+    SetLanguageUserInterface(&app->Ui);
     SetProgramFolder(FileFolder(ProgramFileName()));
 
     if (RunStartupGates(*app, ProcessParams())) {
