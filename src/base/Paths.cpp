@@ -25,9 +25,27 @@ bool HasDrive(std::string_view path) {
     return path.size() >= 2 && path[1] == ':';
 }
 
-// The program's folder decides the style: a drive letter means Windows paths.
+// Two separators open a network path ("\\server\share\...") or a long
+// path ("\\?\C:\..."): already absolute, and no drive may go in front.
+bool IsNetworkOrLongPath(std::string_view path) {
+    return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
+// The program's folder decides the style: a drive letter or a network path
+// means Windows paths.
 char FolderSeparator() {
-    return HasDrive(GlobalProgramFolder()) ? '\\' : '/';
+    const std::string& folder = GlobalProgramFolder();
+    return HasDrive(folder) || folder.starts_with("\\\\") ? '\\' : '/';
+}
+
+// Where a rooted path ("\Pads") starts: the drive ("C:"), or the share
+// ("\\server\share") or long-path drive ("\\?\C:") of a program run from there.
+std::string ProgramRoot(const std::string& folder) {
+    if (!IsNetworkOrLongPath(folder)) return folder.substr(0, 2);
+    std::size_t end = 2;
+    for (int part = 0; part < 2 && end != std::string::npos; ++part)
+        end = folder.find_first_of("\\/", end + 1);
+    return folder.substr(0, end);
 }
 
 char Lower(char ch) {
@@ -67,14 +85,14 @@ std::string FileFolder(std::string_view path) {
     return std::string(separator == std::string_view::npos ? path : path.substr(0, separator));
 }
 
-// A path starting with a separator is rooted: on Windows it takes the
+// A path starting with one separator is rooted: on Windows it takes the
 // program's drive, natively it is already absolute.
 std::string AbsolutePath(std::string_view path) {
     const std::string& folder = GlobalProgramFolder();
     if (path.empty()) return folder;
-    if (HasDrive(path)) return std::string(path);
+    if (HasDrive(path) || IsNetworkOrLongPath(path)) return std::string(path);
     if (IsSeparator(path[0]))
-        return HasDrive(folder) ? folder.substr(0, 2) + std::string(path) : std::string(path);
+        return FolderSeparator() == '\\' ? ProgramRoot(folder) + std::string(path) : std::string(path);
     return folder + FolderSeparator() + std::string(path);
 }
 

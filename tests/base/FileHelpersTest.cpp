@@ -43,6 +43,33 @@ TEST_F(FileNames, AbsolutePathsNatively) {
     EXPECT_EQ(AbsolutePath("Layouts/pad"), "/opt/velmora/Layouts/pad");
 }
 
+// Regression: network paths were given the program's drive ("C:\\nas\..."),
+// so a profile on a share could not open and Velmora.ini saved them so.
+TEST_F(FileNames, NetworkAndLongPathsStayAsTheyAre) {
+    SetProgramFolder("C:\\Program Files\\Velmora");
+    for (const std::string path :
+         {"\\\\nas\\pads\\x.velmoraprofile", "\\\\?\\C:\\Very\\Long\\x.velmoraprofile",
+          "\\\\?\\UNC\\nas\\pads\\x.velmoraprofile"}) {
+        EXPECT_EQ(AbsolutePath(path), path);
+        EXPECT_EQ(AbsolutePathOrEmpty(path), path);
+        EXPECT_EQ(RelativePath(path), path);
+        EXPECT_EQ(FileTitle(path), "x");
+    }
+    EXPECT_EQ(FileFolder("\\\\nas\\pads\\x.velmoraprofile"), "\\\\nas\\pads");
+    EXPECT_EQ(DisplayName("\\\\nas\\pads\\x.velmoraprofile"), "x (\\\\nas\\pads)");
+}
+
+// Run from a share, a rooted path is taken on that share, and a plain name
+// goes into the program's folder with Windows separators.
+TEST_F(FileNames, AProgramOnAShareRootsPathsOnItsShare) {
+    SetProgramFolder("\\\\nas\\tools\\Velmora");
+    EXPECT_EQ(AbsolutePath("\\Pads\\x"), "\\\\nas\\tools\\Pads\\x");
+    EXPECT_EQ(AbsolutePath("Layouts\\pad"), "\\\\nas\\tools\\Velmora\\Layouts\\pad");
+    EXPECT_EQ(RelativePath("\\\\NAS\\tools\\Velmora\\Pads\\x"), "Pads\\x");
+    SetProgramFolder("\\\\?\\D:\\Velmora");
+    EXPECT_EQ(AbsolutePath("\\Pads\\x"), "\\\\?\\D:\\Pads\\x");
+}
+
 TEST_F(FileNames, RelativePathIgnoresTheCaseOfLetters) {
     SetProgramFolder("C:\\Velmora");
     EXPECT_EQ(RelativePath("c:\\VELMORA\\Pads\\x"), "Pads\\x");

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "base/FileAccess.h"
 #include "base/Paths.h"
 #include "files/ConfigurationFile.h"
-#include "support/FileTestSupport.h"
 #include "model/Configuration.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
@@ -140,6 +141,26 @@ TEST_F(Configuration, KnownListClosesGapsAndDropsDuplicates) {
     EXPECT_NE(text.find("Controller1File=pad.velmoracontroller\r\n"), std::string::npos);
     EXPECT_NE(text.find("Controller2Name=pad\r\n"), std::string::npos);
     EXPECT_EQ(text.find("Controller3"), std::string::npos);
+}
+
+// Regression: a layout or profile on a share was read back with a drive in
+// front and saved that way.
+TEST_F(Configuration, NetworkAndLongPathsSurviveReadingAndWriting) {
+    SetProgramFolder("C:\\Velmora");
+    const std::string share = "\\\\nas\\pads\\pad.velmoracontroller";
+    const std::string longPath = "\\\\?\\D:\\Pads\\game.velmoraprofile";
+    ReadConfigurationFile(
+        config, ui,
+        folder.Write("Velmora.ini", "Controller1Name=Pad\nController1ID=0,0,0,1\nController1File=" + share +
+                                        "\nController1Recent1=" + longPath + "\n"),
+        documents.Folder());
+    ASSERT_EQ(config.KnownCount, 1);
+    EXPECT_EQ(config.KnownControllers[0].ControllerFile, share);
+    EXPECT_EQ(config.KnownControllers[0].RecentProfiles[0], longPath);
+    FileAccess file(ui);
+    AddConfigurationEntries(file, config);
+    EXPECT_EQ(file.FindValue("Controller1File", {}), share);
+    EXPECT_EQ(file.FindValue("Controller1Recent1", {}), longPath);
 }
 
 }  // namespace
