@@ -3,6 +3,7 @@
 #include "base/FileMessages.h"
 
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "base/Paths.h"
 
 namespace velmora {
@@ -15,7 +16,7 @@ MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey,
     for (const DetailLine& line : details) {
         const std::string_view join = dialog.Captions.empty() ? "" : "#";
         dialog.Captions += std::string(join) + "$" + Translate(line.Key) + "$";
-        dialog.Values += std::string(join) + line.Value;
+        dialog.Values += std::string(join) + PlainText(line.Value);
     }
     dialog.Message = std::move(message);
     dialog.Buttons = buttons;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "ui/HelpTextsWindows.h"
 
 namespace velmora {
@@ -22,8 +23,8 @@ std::string About(const HelpValues& values) {
         "$Velmora " + values.ProgramVersion + "$##" +
         T("*Velmora lets game controllers drive the keyboard and the mouse.*") + " " +
         T("*Every button, stick, direction pad and trigger can press keys, click, scroll or move the mouse.*") +
-        "##$" + T("*Running on*") + "$#" + values.WindowsVersion;
-    if (!values.XInputLibrary.empty()) text += "#XInput " + values.XInputLibrary;
+        "##$" + T("*Running on*") + "$#" + PlainText(values.WindowsVersion);
+    if (!values.XInputLibrary.empty()) text += "#XInput " + PlainText(values.XInputLibrary);
     return text;
 }
 

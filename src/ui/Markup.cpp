@@ -1,6 +1,7 @@
 #include "ui/Markup.h"
 
 #include "base/Language.h"
+#include "base/MarkupText.h"
 
 namespace velmora {
 namespace {
@@ -16,6 +17,10 @@ std::vector<Run> BoldRuns(std::string_view text) {
     std::vector<Run> runs;
     std::size_t open = std::string_view::npos;
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == MarkupEscape) {
+            ++i;  // the next character is plain text
+            continue;
+        }
         if (text[i] != '$') continue;
         if (open == std::string_view::npos) {
             open = i;
@@ -45,8 +50,13 @@ std::vector<MarkupLine> ParseMarkup(std::string_view text) {
     if (text.empty()) return lines;
     const std::vector<Run> runs = BoldRuns(text);
     MarkupLine line;
+    bool lineEnded = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '#') {
+        lineEnded = text[i] == '#';
+        if (text[i] == MarkupEscape && i + 1 < text.size()) {
+            ++i;
+            AddCharacter(line, text[i], InsideRun(runs, i));
+        } else if (text[i] == '#') {
             lines.push_back(std::move(line));
             line = {};
         } else if (text[i] != '$') {
@@ -54,7 +64,7 @@ std::vector<MarkupLine> ParseMarkup(std::string_view text) {
         }
     }
     // The final "#" is implied when missing.
-    if (text.back() != '#') lines.push_back(std::move(line));
+    if (!lineEnded) lines.push_back(std::move(line));
     return lines;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The small markup of formatted text, shared by the message dialog, the help
 // window and the controller details: "#" ends a line ("##" gives an empty
-// line), "$" switches bold on or off and is not shown. Also the message
+// line), "$" switches bold on or off and is not shown; a character after the
+// escape byte (base/MarkupText.h) is plain text. Also the message
 // dialog's logic that does not need a window: where the message goes, which
 // buttons show with which captions, and what a click answers.
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/CliRun.h"
+#include "support/EncodingTestSupport.h"
 
 namespace velmora {
 namespace {
@@ -20,7 +21,7 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     EXPECT_EQ(
         run.Err,
         "Error: Bad DPad mode value found in profile | Profile=pad | Location=" + folder.Folder() +
-            " | Name=Set1DPadMode | Value=Up | This is not a valid value. The DPad mode has loaded as "
+            " | Name=Set1DPadMode | Value=Up#$ | This is not a valid value. The DPad mode has loaded as "
             "\"Standard\".\n"
             "Error: Bad slot code value found in profile | Profile=pad | Location=" +
             folder.Folder() +
@@ -33,6 +34,35 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     EXPECT_EQ(written.Status, 0);
     EXPECT_EQ(written.Out, "");
     EXPECT_EQ(test::ReadBytes(folder.File("copy.velmoraprofile")), run.Out);
+}
+
+// Regression: a UTF-16 profile checked with no message and was written back
+// with no assignments.
+TEST(CheckCommand, SaysHowAFileThatIsNotUtf8WasReadAndKeepsItsEntries) {
+    test::TempFolder folder;
+    const std::string path = folder.Write(
+        "pad.velmoraprofile", test::Utf16("Set1Button1Slots=A\r\nSet1Button1Name=x\r\n", false, true));
+    const test::CliRun run = Check(folder, path);
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "Note: not UTF-8: read as UTF-16 LE, Velmora saves UTF-8\n");
+    EXPECT_TRUE(run.Out.ends_with("Set1Button1Name=x\r\nSet1Button1Slots=A\r\n"));
+
+    const test::CliRun plain = Check(folder, folder.Write("ascii.velmoraprofile", "Set1Button1Slots=A\r\n"));
+    EXPECT_EQ(plain.Err, "");
+}
+
+TEST(CheckCommand, AConfigurationWithNothingReadableIsNotWrittenBack) {
+    test::TempFolder folder;
+    const std::string path = folder.Write("Velmora.ini", "\x81\x8D nothing\r\n");
+    const test::CliRun run = Check(folder, "--out " + folder.File("copy.ini") + " " + path);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err,
+              "Note: not UTF-8: read as ANSI, Velmora saves UTF-8\n"
+              "Error: File holds nothing Velmora can read | Name=Velmora | Type=ini | Location=" +
+                  folder.Folder() +
+                  " | Encoding=ANSI | The file has not been changed. Save it as UTF-8 or ANSI text in a "
+                  "text editor.\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("copy.ini")));
 }
 
 TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/FileMessages.h"
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "ui/Markup.h"
 
 namespace velmora {
@@ -74,6 +76,29 @@ TEST(MessageDialogLogic, CaptionWithoutValueGetsAnEmptyOne) {
     const std::vector<DetailPair> details = PairDetails("a#b", "1");
     ASSERT_EQ(details.size(), 2u);
     EXPECT_EQ(details[1].Value, "");
+}
+
+// Regression: a "#" or "$" in a file or folder name cut the name, hid the
+// "$" and moved every later detail line down by one.
+TEST(MessageDialogLogic, NamesAndValuesShowEveryMarkupCharacterAsItIs) {
+    UseEnglish();
+    const std::string path = "C:\\My #1 $pads$\\pad#2$ \x1B.velmoraprofile";
+    const MessageDialog dialog =
+        MakeMessage(DialogKind::Error, "*File cannot be saved*", FileDetails(path), "");
+    const std::vector<DetailPair> details = PairDetails(dialog.Captions, dialog.Values);
+    ASSERT_EQ(details.size(), 3u);
+    EXPECT_EQ(details[0].Value, "pad#2$ \x1B");
+    EXPECT_EQ(details[1].Value, "velmoraprofile");
+    EXPECT_EQ(details[2].Caption, "Location");
+    EXPECT_EQ(details[2].Value, "C:\\My #1 $pads$");
+    EXPECT_EQ(MessageTop(dialog.Captions), (3 + 1) * 13 + 48);
+}
+
+TEST(Markup, PlainTextIsNeverBoldNorALineEnd) {
+    EXPECT_EQ(Shapes("$" + PlainText("a$b") + "$#" + PlainText("#x$") + "#"),
+              (std::vector<std::string>{"[a$b]", "#x$"}));
+    EXPECT_EQ(Texts(PlainText("end#")), (std::vector<std::string>{"end#"}));  // not taken as the final "#"
+    EXPECT_EQ(MarkupLineCount(PlainText("a#b#c")), 1u);
 }
 
 class DialogButtons : public ::testing::Test {

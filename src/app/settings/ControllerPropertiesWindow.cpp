@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "base/NumberText.h"
 
 namespace velmora {
@@ -11,7 +12,7 @@ namespace {
 constexpr std::array<const char*, 8> AxisNames{"X", "Y", "Z", "RX", "RY", "RZ", "Slider1", "Slider2"};
 
 std::string Entry(const std::string& label, const std::string& value) {
-    return "$" + label + "$# " + value + "##";
+    return "$" + label + "$# " + PlainText(value) + "##";
 }
 
 // The names of the axes that pass the test, joined by ",".

@@ -4,6 +4,7 @@
 
 #include "app/settings/ControllerPropertiesWindow.h"
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "devices/ControllerLinks.h"
 
 namespace velmora {
@@ -27,7 +28,7 @@ void ShowInUse(const KnownControllerDataType& entry, UserInterface& ui) {
     MessageDialog dialog;
     dialog.Heading = Translate("*Cannot delete a controller link that is in use*");
     dialog.Captions = "$" + Translate("*Controller*") + "$";
-    dialog.Values = entry.Identity.DeviceName;
+    dialog.Values = PlainText(entry.Identity.DeviceName);
     dialog.Message = Translate("*This controller link is being used by one or more controllers.*");
     ui.ShowMessageDialog(dialog);
 }
@@ -35,7 +36,7 @@ void ShowInUse(const KnownControllerDataType& entry, UserInterface& ui) {
 void AddDetail(MessageDialog& dialog, const std::string& caption, const std::string& value) {
     const std::string join = dialog.Captions.empty() ? "" : "#";
     dialog.Captions += join + "$" + caption + "$";
-    dialog.Values += join + value;
+    dialog.Values += join + PlainText(value);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/settings/ControllerPropertiesWindow.h"
 #include "support/DeviceWorld.h"
+#include "ui/Markup.h"
 
 namespace velmora::test {
 namespace {
@@ -44,6 +45,18 @@ TEST(ControllerDetails, ADirectInputPadWithForceFeedbackListsItsAxesButtonsHatsA
               "$DPads (POV)$# 1##"
               "$Rumble (Force Feedback)$# Yes (X,Y)##"
               "$XInput Compatible$# No##");
+}
+
+// Regression: a "#" in a device name broke its line and a "$" made the rest bold.
+TEST(ControllerDetails, ADeviceNameWithMarkupCharactersShowsAsItIs) {
+    DeviceWorld w;
+    w.Api.Plug(MakeFakeDevice("Pad #1 $pro", 1, 1, 0x1209, 0x0001));
+    w.Rescan();
+    const std::vector<MarkupLine> lines = ParseMarkup(Details(w, w.Pad(0)));
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(LineText(lines[1]), " \"Pad #1 $pro\"");
+    EXPECT_EQ(LineText(lines[3]), "ID");
+    EXPECT_TRUE(!lines[3].Spans.empty() && lines[3].Spans[0].Bold);
 }
 
 TEST(ControllerDetails, APadWhoseYAxisCannotRumbleHasNoForceFeedback) {
