@@ -8,6 +8,7 @@
 #include "base/FileAccess.h"
 #include "base/FileMessages.h"
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "base/NumberText.h"
 #include "base/Paths.h"
 #include "files/FileDialogs.h"
@@ -35,10 +36,11 @@ const LanguagePair* FindPair(const LanguageDatabaseType& database, std::string_v
 }
 
 // The language dialogs start in their own default folder, which follows the
-// user's choice; saving over an existing file asks first.
-std::string ChooseLanguageFile(ConfigurationType& config, UserInterface& ui, bool save,
-                               std::string suggested) {
-    const FileDialog dialog{Translate("*Language*"),
+// user's choice; saving over an existing file asks first. A note follows the
+// caption in the dialog's title.
+std::string ChooseLanguageFile(ConfigurationType& config, UserInterface& ui, bool save, std::string suggested,
+                               std::string_view note = {}) {
+    const FileDialog dialog{Translate("*Language*") + (note.empty() ? "" : " - " + std::string(note)),
                             Translate("*Languages*"),
                             std::string(LanguageFileExtension),
                             std::move(suggested),
@@ -49,10 +51,10 @@ std::string ChooseLanguageFile(ConfigurationType& config, UserInterface& ui, boo
 }
 
 void ShowCreated(UserInterface& ui, std::string_view headingKey, const std::string& file,
-                 std::string_view messageKey) {
+                 std::string message) {
     ui.ShowMessageDialog(MakeMessage(DialogKind::Information, headingKey,
                                      {{"*Name*", FileTitle(file)}, {"*Location*", FileFolder(file)}},
-                                     Translate(messageKey)));
+                                     std::move(message)));
 }
 
 // The checker's own texts are shown as they are, not translated.
@@ -103,7 +105,10 @@ std::string CompatibilityText(const LanguageCheckResult& result, std::size_t key
 }
 
 void NewLanguageFile(ConfigurationType& config, UserInterface& ui) {
-    const std::string file = ChooseLanguageFile(config, ui, true, Translate("*New Language*"));
+    // A new file is used only from the program's folder, which the dialog
+    // may not start in: say so where the place is chosen, and again after.
+    const std::string where = Translate("*Velmora reads language files from its own folder*");
+    const std::string file = ChooseLanguageFile(config, ui, true, Translate("*New Language*"), where);
     if (file.empty()) return;
     LanguageDatabaseType keys;
     BuildKeyList(keys);
@@ -113,7 +118,8 @@ void NewLanguageFile(ConfigurationType& config, UserInterface& ui) {
         "You can delete these four lines after you have read them"};
     if (WriteLanguageFile(file, keys, information, ui))
         ShowCreated(ui, "*New Language file created*", file,
-                    "*Open this file in a text editor for instructions.*");
+                    Translate("*Open this file in a text editor for instructions.*") + "##" + where + ":#" +
+                        PlainText(ProgramFolder()));
 }
 
 void CheckLanguageFile(ConfigurationType& config, UserInterface& ui) {
@@ -144,7 +150,7 @@ void CheckLanguageFile(ConfigurationType& config, UserInterface& ui) {
         "You can delete these three lines after you have read them"};
     if (WriteLanguageFile(file, keys, information, ui))
         ShowCreated(ui, "*New updated Language file created*", file,
-                    "*Open this file in a text editor for updated instructions.*");
+                    Translate("*Open this file in a text editor for updated instructions.*"));
 }
 
 void AddLanguageEntries(FileAccess& file, const LanguageDatabaseType& database,

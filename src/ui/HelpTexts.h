@@ -12,7 +12,7 @@ namespace velmora {
 // What some topics show about the running program.
 struct HelpValues {
     std::string WindowsVersion;  // "Windows 10 (10.0.19045)"
-    std::string ProgramVersion;  // "1.0.0": major, minor, patch
+    std::string ProgramVersion;  // "1.0": major "." minor
     std::string XInputLibrary;   // the loaded XInput library's file, empty when none
 };
 

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "base/Language.h"
+#include "base/MarkupText.h"
 #include "base/Paths.h"
-#include "support/FileTestSupport.h"
 #include "files/LanguageFiles.h"
 #include "model/Configuration.h"
+#include "support/EncodingTestSupport.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
@@ -73,6 +75,24 @@ TEST_F(Language, TooManyLinesLeaveTheLanguageEmpty) {
     SetLanguageUserInterface(nullptr);
     ASSERT_EQ(ui.Dialogs.size(), 1u);
     EXPECT_EQ(ui.Dialogs[0].Heading, "File too large to open");
+}
+
+// Regression: the first translation came before the program installed its
+// interface, and the message of a language file too large to load was lost.
+TEST_F(Language, AMessageOfALoadBeforeTheInterfaceIsShownWhenItIsInstalled) {
+    std::string text;
+    for (int i = 0; i < 4096; ++i) text += "Key" + std::to_string(i) + "=x\r\n";
+    folder.Write("Big.velmoralanguage", test::Utf16(text, false, true));
+    SetLanguageUserInterface(nullptr);
+    EXPECT_EQ(Translate("*Save*"), "Save");
+    EXPECT_TRUE(ui.Dialogs.empty());
+    SetLanguageUserInterface(&ui);
+    SetLanguageUserInterface(nullptr);
+    ASSERT_EQ(ui.Dialogs.size(), 1u);
+    EXPECT_EQ(ui.Dialogs[0].Heading, "File too large to open");
+    SetLanguageUserInterface(&ui);
+    SetLanguageUserInterface(nullptr);
+    EXPECT_EQ(ui.Dialogs.size(), 1u) << "each message is shown once";
 }
 
 TEST_F(Language, WrittenFileHasItsHeaderAndReadsBack) {
@@ -162,6 +182,44 @@ TEST_F(Language, CheckOffersAnUpdatedFileAndWritesIt) {
     EXPECT_NE(text.find("\r\nUntitled profile=Unbenannt\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nFile cannot be saved=  \r\n"), std::string::npos);
     EXPECT_EQ(text.find("Zzz old"), std::string::npos);
+}
+
+// Regression: a UTF-16 language file was checked as 0 % translated and the
+// checker offered to write a blank one.
+TEST_F(Language, CheckReadsAUtf16FileAsItsUtf8Twin) {
+    ConfigurationType config;
+    const std::string text = "Untitled profile=Unbenannt\r\nSave=Sichern\r\n";
+    std::vector<std::string> compatibility;
+    for (const std::string& bytes : {text, test::Utf16(text, false, true), test::Utf16(text, true, false)}) {
+        const std::string checked = folder.Write("Deutsch.velmoralanguage", bytes);
+        const std::string updated =
+            folder.File("New Deutsch " + std::to_string(compatibility.size()) + ".velmoralanguage");
+        ui.ChosenFiles = {checked, updated};
+        ui.Answers = {1};
+        ui.Dialogs.clear();
+        CheckLanguageFile(config, ui);
+        ASSERT_FALSE(ui.Dialogs.empty());
+        compatibility.push_back(ui.Dialogs[0].Values.substr(ui.Dialogs[0].Values.rfind('#') + 1));
+        EXPECT_NE(ReadBytes(updated).find("\r\nUntitled profile=Unbenannt\r\n"), std::string::npos);
+    }
+    EXPECT_EQ(compatibility[1], compatibility[0]);
+    EXPECT_EQ(compatibility[2], compatibility[0]);
+}
+
+// The program reads language files only from its own folder, which the save
+// dialog may not start in.
+TEST_F(Language, ANewFileIsToldWhereVelmoraReadsLanguageFiles) {
+    ConfigurationType config;
+    const std::string path = folder.File("Mine.velmoralanguage");
+    ui.ChosenFiles = {path};
+    NewLanguageFile(config, ui);
+    ASSERT_EQ(ui.SaveDialogs.size(), 1u);
+    EXPECT_EQ(ui.SaveDialogs[0].Caption, "Language - Velmora reads language files from its own folder");
+    ASSERT_EQ(ui.Dialogs.size(), 1u);
+    EXPECT_EQ(ui.Dialogs[0].Message,
+              "Open this file in a text editor for instructions.##Velmora reads language "
+              "files from its own folder:#" +
+                  PlainText(ProgramFolder()));
 }
 
 TEST_F(Language, NewFileListsEveryKeyAndCancelWritesNothing) {

@@ -31,7 +31,7 @@ void PressDPadMode(ProfileType& profile, int mode, UserInterface& ui) {
 }
 
 void PressDPadAutoAssign(ProfileType& profile, int choice, UserInterface& ui) {
-    AutoAssign(profile, DPadGroup, choice, ui);
+    AutoAssign(profile, DPadGroup, GroupAutoAssignChoice(DetectAutoAssign(profile, DPadGroup), choice), ui);
 }
 
 void DrawDPadStatus(PictureType& picture, int left, int top, const SetType& set, std::uint8_t bits,

@@ -44,6 +44,10 @@ std::vector<ChoiceButton> GroupAutoAssignButtons(std::uint8_t detected) {
     return buttons;
 }
 
+int GroupAutoAssignChoice(std::uint8_t detected, int pressed) {
+    return pressed == 2 && detected >= 2 && detected <= 5 ? detected : pressed;
+}
+
 std::uint8_t CurrentGroupMode(const ProfileType& profile, int group) {
     const SetType& set = profile.Sets[profile.CurrentSet];
     return group == 0 ? set.DPadMode : set.StickModes[static_cast<std::size_t>(group - 1)];

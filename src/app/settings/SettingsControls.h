@@ -68,6 +68,9 @@ std::vector<ChoiceButton> ModeButtons(std::uint8_t mode);
 // The stick and DPad windows' auto-assign buttons: choices 0, 1, 2, 6, 7.
 // Every mouse choice (2..5) marks "Mouse"; 255 marks none.
 std::vector<ChoiceButton> GroupAutoAssignButtons(std::uint8_t detected);
+// The auto-assign choice a group button press stands for: "Mouse" on a group
+// that already has an inverted mouse keeps that inversion.
+int GroupAutoAssignChoice(std::uint8_t detected, int pressed);
 
 // The direction mode of a group (0 DPad, 1 Stick 1, 2 Stick 2) in the current set.
 std::uint8_t CurrentGroupMode(const ProfileType& profile, int group);

@@ -80,7 +80,8 @@ void PressStickMode(const StickWindowState& state, ProfileType& profile, int mod
 
 void PressStickAutoAssign(const StickWindowState& state, ProfileType& profile, int choice,
                           UserInterface& ui) {
-    AutoAssign(profile, GroupOf(state), choice, ui);
+    const int group = GroupOf(state);
+    AutoAssign(profile, group, GroupAutoAssignChoice(DetectAutoAssign(profile, group), choice), ui);
 }
 
 std::vector<std::string> StickLiveLines(const StickLive& live) {

@@ -108,7 +108,7 @@ bool RunStartupGates(Application& app, const std::vector<std::string>& params) {
     app.Ui.SetOwner(app.Window);
     app.Ui.SetConfiguration(&app.Config);
     app.Forms = MakeSettingsForms(app);
-    app.Ui.Help().ProgramVersion = VELMORA_VERSION_TEXT;  // the same as the version record's
+    app.Ui.Help().ProgramVersion = VELMORA_VERSION_SHORT;  // major.minor of the version record's
     app.Devices.SetWindow(app.Window);
     app.Main.ProgramState = ProgramCreated;
     TurnOffStickyKeys(app);

@@ -164,6 +164,27 @@ TEST(StickWindow, OpeningClosesTheMouseWindow) {
     EXPECT_EQ(ui.Closed, std::vector<SettingsWindow>{SettingsWindow::Mouse});
 }
 
+// Regression: "Mouse" turned an inverted mouse group back to Normal.
+TEST(DPadWindow, MouseKeepsTheInversionTheGroupHas) {
+    for (const int inverted : {3, 4, 5}) {
+        ProfileType profile;
+        RecordingUserInterface ui;
+        StickWindowState state;
+        state.Stick = 1;
+        AutoAssign(profile, DPadGroup, inverted, ui);
+        AutoAssign(profile, Stick2Group, inverted, ui);
+        PressDPadAutoAssign(profile, 2, ui);
+        PressStickAutoAssign(state, profile, 2, ui);
+        EXPECT_EQ(DetectAutoAssign(profile, DPadGroup), inverted);
+        EXPECT_EQ(DetectAutoAssign(profile, Stick2Group), inverted);
+    }
+    ProfileType arrows;
+    RecordingUserInterface ui;
+    PressDPadAutoAssign(arrows, 1, ui);
+    PressDPadAutoAssign(arrows, 2, ui);
+    EXPECT_EQ(DetectAutoAssign(arrows, DPadGroup), 2) << "a group without a mouse gets the plain one";
+}
+
 TEST(DPadWindow, ModeAndAutoAssignActOnTheDPadAndTheViewMarksThem) {
     ProfileType profile;
     RecordingUserInterface ui;
