@@ -30,7 +30,8 @@ struct LanguageDatabaseType {
 // when the loaded language has a non-empty one.
 std::string Translate(std::string_view key);
 
-// Where messages about the language file go while it loads (none by default).
+// Where messages about the language file go while it loads. Messages of a
+// load before any interface is installed are held and shown on installing one.
 void SetLanguageUserInterface(UserInterface* ui);
 // Loads the first language file of the program's folder, once per run.
 void LoadLanguage();
