@@ -21,12 +21,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app->Instance = instance;
     SetDefaultFileSystem(app->Files);
     SetAnsiConversion(&AnsiToUtf8);
-    // The language file loads with the first translation, which may come
-    // before the window exists; its messages must still reach the user.
-    SetLanguageUserInterface(&app->Ui);
     SetProgramFolder(FileFolder(ProgramFileName()));
 
     if (RunStartupGates(*app, ProcessParams())) {
+        // The language file loads with the first translation, long before
+        // the window and the message dialog can be shown: its messages have
+        // waited and are shown now.
+        SetLanguageUserInterface(&app->Ui);
+        // Nothing may be translated before the first menu opens: an empty
+        // key loads the language now (if no text has yet), so that a message
+        // about its file shows at start-up and not at the first click.
+        (void)Translate("**");
         FirstActivation(*app);
         RunMainLoop(*app);
         ShutDown(*app);
