@@ -77,6 +77,8 @@ struct KnownControllerDataType {
 
 struct ConfigurationType {
     bool ConfigurationChanged = false;  // the file is written at the end only when set
+    // The file is there but could not be read: it is never written over.
+    bool ConfigurationUnread = false;
 
     std::string DefaultControllerLocation;
     std::string DefaultProfileLocation;
