@@ -29,6 +29,17 @@ void ShowInvalidShortcut(const std::string& path, UserInterface& ui) {
                     Translate("*This shortcut cannot be found and so cannot be launched.*")));
 }
 
+// "-m" or "/min" was meant as a switch: taken for a profile's name it would
+// only give a puzzling "cannot open" later. A name with an extension is a file.
+bool LooksLikeSwitch(const std::string& param) {
+    return (param[0] == '/' || param[0] == '-') && FileExtension(param).empty();
+}
+
+void ShowUnknownSwitch(const std::string& param, UserInterface& ui) {
+    ui.ShowMessageDialog(MakeMessage(DialogKind::Error, "*Unknown switch*", {{"*Value*", param}},
+                                     Translate("*The known switches are /M, /C and /?.*")));
+}
+
 struct ParsedProfiles {
     std::array<std::string, MaxQueuedProfiles> Names;
     std::size_t Count = 0;
@@ -46,6 +57,8 @@ void ParseOne(CommandLineType& commandLine, const std::string& param, ParsedProf
         commandLine.CloseSwitch = true;
     } else if (param == "/?") {
         commandLine.HelpSwitch = true;
+    } else if (LooksLikeSwitch(param)) {
+        ShowUnknownSwitch(param, ui);
     } else {
         // Extensions are compared exactly: "A.VELMORAPROFILE" is ignored.
         const std::string extension = FileExtension(param);

@@ -1,8 +1,12 @@
 #include "app/LayoutFlows.h"
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "app/FlowTarget.h"
 #include "base/FileMessages.h"
 #include "base/Language.h"
 #include "base/Paths.h"
@@ -48,11 +52,27 @@ FileDialog LayoutDialog(const ControllerDataType& c) {
 }
 
 // A command on the selected controller's changed layout asks first; it stops
-// unless the answer went on or the layout got saved on the way.
-bool MayDropLayout(DeviceContext& context, std::size_t index, SaveReason reason) {
+// unless the answer went on or the layout got saved on the way. Answers the
+// controller's place after the question, or empty when the command stops.
+std::optional<std::size_t> MayDropLayout(DeviceContext& context, std::size_t index, SaveReason reason) {
     const ControllerDataType& c = context.List.Controllers[index];
-    if (!context.List.LayoutOf(c).Changed) return true;
-    return AskSaveLayout(context, index, reason) || !context.List.LayoutOf(c).Changed;
+    const std::uint8_t arrival = c.Arrival;
+    const std::uint8_t layout = c.ControllerFileIndex;
+    if (!context.List.Layouts[layout].Changed) return index;
+    if (!AskSaveLayout(context, index, reason) && context.List.Layouts[layout].Changed) return std::nullopt;
+    return FindFlowController(context, arrival, true);
+}
+
+// The first controller, in the list's order now, whose changed layout was not
+// asked about yet: the passes run during a question may re-sort the list.
+std::size_t NextChangedLayout(ControllerListType& list, const std::vector<std::uint8_t>& asked) {
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const ControllerDataType& c = list.Controllers[i];
+        if (list.LayoutOf(c).Changed &&
+            std::find(asked.begin(), asked.end(), c.ControllerFileIndex) == asked.end())
+            return i;
+    }
+    return list.Count();
 }
 
 IdentityCounts CountIdentity(const ControllerListType& list, const ControllerIDType& identity) {
@@ -68,30 +88,34 @@ IdentityCounts CountIdentity(const ControllerListType& list, const ControllerIDT
 
 bool AskSaveLayout(DeviceContext& context, std::size_t index, SaveReason reason) {
     const ControllerDataType& c = context.List.Controllers[index];
-    ControllerFileType& layout = context.List.LayoutOf(c);
-    const bool neverSaved = layout.FileName.empty();
-    switch (context.Ui.ShowMessageDialog(SaveLayoutQuestion(c, layout, reason))) {
-        case 1:
-            return neverSaved ? SaveControllerFileAs(context, index)
-                              : WriteControllerFile(layout, context.Ui);
-        case 2:
-            return true;
-        default:
-            return false;  // "Cancel", or the dialog closed
+    const std::uint8_t arrival = c.Arrival;
+    const std::uint8_t shared = c.ControllerFileIndex;
+    const bool neverSaved = context.List.Layouts[shared].FileName.empty();
+    const int answer =
+        context.Ui.ShowMessageDialog(SaveLayoutQuestion(c, context.List.Layouts[shared], reason));
+    if (answer != 1) return answer == 2;  // "Do not Save" goes on; "Cancel" or closing stops
+    const std::optional<std::size_t> found = FindFlowController(context, arrival, false);
+    if (!found) return false;
+    return neverSaved ? SaveControllerFileAs(context, *found)
+                      : WriteControllerFile(context.List.Layouts[shared], context.Ui);
+}
+
+// A layout shared by several controllers is asked about once, whatever the answer.
+bool SaveChangedLayouts(DeviceContext& context, SaveReason reason) {
+    std::vector<std::uint8_t> asked;  // layouts
+    for (;;) {
+        const std::size_t i = NextChangedLayout(context.List, asked);
+        if (i >= context.List.Count()) return true;
+        asked.push_back(context.List.Controllers[i].ControllerFileIndex);
+        if (!AskSaveLayout(context, i, reason)) return false;
     }
 }
 
-bool SaveChangedLayouts(DeviceContext& context, SaveReason reason) {
-    for (std::size_t i = 0; i < context.List.Count(); ++i)
-        if (context.List.LayoutOf(context.List.Controllers[i]).Changed && !AskSaveLayout(context, i, reason))
-            return false;
-    return true;
-}
-
 void NewControllerFile(DeviceContext& context) {
-    const std::size_t index = context.List.Selected;
-    if (index >= context.List.Count() || !MayDropLayout(context, index, SaveBeforeNew)) return;
-    const ControllerDataType& c = context.List.Controllers[index];
+    if (context.List.Selected >= context.List.Count()) return;
+    const std::optional<std::size_t> index = MayDropLayout(context, context.List.Selected, SaveBeforeNew);
+    if (!index) return;
+    const ControllerDataType& c = context.List.Controllers[*index];
     CloseSettingsWindows(context.Ui);
     // A connected controller's layout is hidden here and shown again below (layout rendering).
     ResetLayout(context.List.LayoutOf(c));
@@ -100,21 +124,25 @@ void NewControllerFile(DeviceContext& context) {
 }
 
 void OpenControllerFile(DeviceContext& context) {
-    const std::size_t index = context.List.Selected;
-    if (index >= context.List.Count() || !MayDropLayout(context, index, SaveBeforeOpen)) return;
-    const ControllerDataType& c = context.List.Controllers[index];
+    if (context.List.Selected >= context.List.Count()) return;
+    std::optional<std::size_t> index = MayDropLayout(context, context.List.Selected, SaveBeforeOpen);
+    if (!index) return;
+    const std::uint8_t arrival = context.List.Controllers[*index].Arrival;
     const std::string file =
-        ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultControllerLocation, LayoutDialog(c));
+        ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultControllerLocation,
+                       LayoutDialog(context.List.Controllers[*index]));
     if (file.empty()) return;
     auto fresh = std::make_unique<ControllerFileType>();
     if (!ReadControllerFile(file, *fresh, context.Ui)) return;  // the controller keeps its layout
+    index = FindFlowController(context, arrival, true);         // after the dialog and any message
+    if (!index) return;
     // The shown layout is hidden here and shown again after the redraw (layout rendering).
-    ControllerFileType& shared = context.List.LayoutOf(c);
+    ControllerFileType& shared = context.List.LayoutOf(context.List.Controllers[*index]);
     fresh->Identity = shared.Identity;
     shared = std::move(*fresh);  // every controller sharing the old layout now shares this one
     // The tab's thumbnail of the new picture is built by the layout rendering.
     context.Ui.RedrawLayout();
-    LinkControllerFile(context, index);
+    LinkControllerFile(context, *index);
 }
 
 bool SaveControllerFile(DeviceContext& context) {
@@ -124,21 +152,23 @@ bool SaveControllerFile(DeviceContext& context) {
 }
 
 bool SaveControllerFileAs(DeviceContext& context, std::size_t index) {
-    const ControllerDataType& c = context.List.Controllers[index];
-    ControllerFileType& layout = context.List.LayoutOf(c);
-    FileDialog dialog = LayoutDialog(c);
-    dialog.SuggestedName = layout.Name.empty() ? "My " + c.Identity.DeviceName : layout.Name;
+    const ControllerDataType& asked = context.List.Controllers[index];
+    const std::uint8_t arrival = asked.Arrival;
+    ControllerFileType& layout = context.List.LayoutOf(asked);  // layouts keep their place
+    FileDialog dialog = LayoutDialog(asked);
+    dialog.SuggestedName = layout.Name.empty() ? "My " + asked.Identity.DeviceName : layout.Name;
     const std::string file =
         ShowSaveDialog(context.Ui, context.Config, context.Config.DefaultControllerLocation, dialog);
     if (file.empty()) return false;
+    if (!FindFlowController(context, arrival, false)) return false;
     std::string oldFile = std::exchange(layout.FileName, file);
     if (!WriteControllerFile(layout, context.Ui)) {
         layout.FileName = std::move(oldFile);
         return false;
     }
     layout.Name = FileTitle(file);
-    if (index == context.List.Selected) context.Ui.RedrawLayout();
-    LinkControllerFile(context, index);
+    if (context.List.IndexOf(arrival) == context.List.Selected) context.Ui.RedrawLayout();
+    LinkControllerFile(context, context.List.IndexOf(arrival));  // a failed write's message lets passes run
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "model/AutoAssign.h"
 #include "model/ControllerLayout.h"
+#include "model/SlotCodes.h"
 
 namespace velmora {
 namespace {
@@ -27,6 +28,8 @@ MenuItem AutoAssignMenu(std::uint8_t held) {
          choice("*NumPad*", 6), choice("*None*", 7)});
 }
 
+constexpr std::uint8_t NoMode = 255;  // none checked
+
 // The tags follow the direction modes.
 MenuItem ModeMenu(std::uint8_t mode) {
     auto item = [mode](std::string_view key, int m) {
@@ -38,13 +41,31 @@ MenuItem ModeMenu(std::uint8_t mode) {
                                              item("*Prioritize Vertical*", Vertical)});
 }
 
+MenuItem Disabled(MenuItem item) {
+    item.Enabled = false;
+    return item;
+}
+
+// The first trigger whose assignment in the current set moves the mouse, or -1.
+int MouseTrigger(const ProfileType& profile) {
+    for (const int control : {TriggerLeft, TriggerRight})
+        for (const std::uint8_t code : profile.Current(control).Slots.Codes)
+            if (SlotCodeTable[code].Kind == SlotKind::MouseMove) return control;
+    return -1;
+}
+
 }  // namespace
 
+// Every indicator's menu has the same items. The triggers have no four
+// directions, so their key groups and mode are greyed; their mouse settings
+// are those of the first trigger that moves the mouse.
 std::vector<MenuItem> LayoutSettingsPopupMenu(const ProfileType& profile, int group) {
     if (group < DPadGroup || group > TriggersIndicator) return {};
-    // The triggers have a threshold each but no directions: no key groups, no
-    // mode and no mouse movement of their own to tune.
-    if (group == TriggersIndicator) return {WindowItem("*Settings*", LayoutSettingsMenu::Settings)};
+    if (group == TriggersIndicator)
+        return {
+            WindowItem("*Settings*", LayoutSettingsMenu::Settings),
+            Disabled(AutoAssignMenu(NoAutoAssignChoice)), Disabled(ModeMenu(NoMode)),
+            WindowItem("*Mouse Settings*", LayoutSettingsMenu::MouseSettings, MouseTrigger(profile) >= 0)};
     return {WindowItem("*Settings*", LayoutSettingsMenu::Settings),
             AutoAssignMenu(DetectAutoAssign(profile, group)), ModeMenu(GroupMode(profile, group)),
             WindowItem("*Mouse Settings*", LayoutSettingsMenu::MouseSettings)};
@@ -60,7 +81,11 @@ bool RunLayoutSettingsChoice(DeviceContext& context, int group, int tag) {
         ui.OpenWindowFor(Windows[group], group);  // a stick window is told its stick by the group, 1 or 2
         return true;
     }
-    if (group == TriggersIndicator) return false;
+    if (group == TriggersIndicator) {
+        if (tag != LayoutSettingsMenu::MouseSettings || MouseTrigger(c->Profile) < 0) return false;
+        ui.OpenWindowFor(SettingsWindow::Mouse, MouseTrigger(c->Profile));  // a single control's target
+        return true;
+    }
     if (tag == LayoutSettingsMenu::MouseSettings) {
         ui.OpenWindowFor(SettingsWindow::Mouse, 100 + group);  // the mouse window's group targets: 100..102
         return true;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
+#include "app/FlowTarget.h"
 #include "base/Language.h"
 #include "devices/ControllerLinks.h"
 #include "files/FileDialogs.h"
@@ -30,16 +32,16 @@ void RefuseProfile(DeviceContext& context, std::size_t index, const RequestedPro
 }
 
 // Request 2: the user picks the file. While the dialog is up the profile box
-// shows its pressed look, which the layout rendering draws.
+// shows its pressed look.
 std::string ChooseProfileToOpen(DeviceContext& context, const ControllerDataType& c) {
-    context.Ui.RedrawLayout();
+    context.Ui.ShowProfileNamePressed(true);
     FileDialog dialog;
     dialog.Caption = Translate("*Profile*") + " [" + c.Name + "]";
     dialog.TypeName = Translate("*Profiles*");
     dialog.Extension = std::string(ProfileExtension);
     std::string file =
         ShowOpenDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
-    context.Ui.RedrawLayout();
+    context.Ui.ShowProfileNamePressed(false);
     return file;
 }
 
@@ -75,25 +77,40 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
     CloseSettingsWindows(context.Ui);
     c.Profile.Changed = false;
     RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
-    // AutoMinimizeOnOpenProfile: minimising the program belongs to the shell.
+    if (context.Config.AutoMinimizeOnOpenProfile) context.Ui.MinimizeProgram();
 }
 
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut) {
     CloseSettingsWindows(context.Ui);
+    const std::uint8_t arrival = context.List.Controllers[index].Arrival;
     RequestedProfileType request =
         std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
-    if (context.List.Controllers[index].Profile.Changed &&
-        !AskToSaveProfile(context, index, SaveBeforeOpen)) {
-        ButtonsInAfterProgramRequest(context, index, request.Request);  // the old profile stays
-        pendingShortcut.clear();  // the program it would start expects the new profile
-        return;
+    const auto again = [&]() -> bool {  // after every dialog: the controller, wherever it is now
+        const std::optional<std::size_t> found = FindFlowController(context, arrival, true);
+        if (found)
+            index = *found;
+        else
+            pendingShortcut.clear();  // the program it would start expects the new profile
+        return found.has_value();
+    };
+    if (context.List.Controllers[index].Profile.Changed) {
+        if (!AskToSaveProfile(context, index, SaveBeforeOpen)) {
+            ButtonsInAfterProgramRequest(context, context.List.IndexOf(arrival), request.Request);
+            pendingShortcut.clear();  // the old profile stays
+            return;
+        }
+        if (!again()) return;
     }
-    ControllerDataType& c = context.List.Controllers[index];
-    if (request.Request == ChooseProfileFile) request.Path = ChooseProfileToOpen(context, c);
+    if (request.Request == ChooseProfileFile) {
+        request.Path = ChooseProfileToOpen(context, context.List.Controllers[index]);
+        if (!request.Path.empty() && !again()) return;
+    }
     if (request.Path.empty()) return;
     auto scratch = std::make_unique<ProfileType>();
     NewProfile(*scratch, context.Config);
-    if (ReadProfile(request.Path, *scratch, context.Config, context.Ui))
+    const bool read = ReadProfile(request.Path, *scratch, context.Config, context.Ui);
+    if (!again()) return;  // a message about the file's values lets passes run
+    if (read)
         AttachLoadedProfile(context, index, std::move(*scratch), request.Path, request.Request);
     else
         RefuseProfile(context, index, request, pendingShortcut);

@@ -1,8 +1,12 @@
 // Saving a controller's profile under a new name, the save questions asked
 // before a changed profile is dropped, and the New command.
 
+#include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
+#include "app/FlowTarget.h"
 #include "app/ProfileFlows.h"
 #include "base/FileMessages.h"
 #include "base/Language.h"
@@ -38,58 +42,81 @@ MessageDialog SaveProfileQuestion(const ControllerDataType& c, SaveReason reason
                        Translate("*Any profile changes will be lost if you do not save.*"), SaveButtons);
 }
 
+// The first controller, in the list's order now, with a changed profile not
+// asked about yet: the passes run during a question may re-sort the list.
+std::size_t NextChangedProfile(const ControllerListType& list, const std::vector<std::uint8_t>& asked) {
+    for (std::size_t i = 0; i < list.Count(); ++i) {
+        const ControllerDataType& c = list.Controllers[i];
+        if (c.Profile.Changed && std::find(asked.begin(), asked.end(), c.Arrival) == asked.end()) return i;
+    }
+    return list.Count();
+}
+
 }  // namespace
 
 bool SaveProfileAs(DeviceContext& context, std::size_t index) {
     CloseSettingsWindows(context.Ui);
-    ControllerDataType& c = context.List.Controllers[index];
+    const ControllerDataType& asked = context.List.Controllers[index];
+    const std::uint8_t arrival = asked.Arrival;
     FileDialog dialog;
-    dialog.Caption = Translate("*Profile*") + " [" + c.Name + "]";
+    dialog.Caption = Translate("*Profile*") + " [" + asked.Name + "]";
     dialog.TypeName = Translate("*Profiles*");
     dialog.Extension = std::string(ProfileExtension);
     dialog.SuggestedName = Translate("*New Profile*");
     const std::string file =
         ShowSaveDialog(context.Ui, context.Config, context.Config.DefaultProfileLocation, dialog);
     if (file.empty()) return false;
-    std::string oldFile = std::exchange(c.Profile.FileName, file);
-    if (!WriteProfile(c.Profile, context.Ui)) {
+    const std::optional<std::size_t> found = FindFlowController(context, arrival, false);
+    if (!found) return false;
+    std::string oldFile = std::exchange(context.List.Controllers[*found].Profile.FileName, file);
+    const bool written = WriteProfile(context.List.Controllers[*found].Profile, context.Ui);
+    // A failed write's message lets passes run too.
+    ControllerDataType& c = context.List.Controllers[context.List.IndexOf(arrival)];
+    if (!written) {
         c.Profile.FileName = std::move(oldFile);
         return false;
     }
     c.Profile.Name = FileTitle(file);
     RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
-    if (index == context.List.Selected) context.Ui.RedrawLayout();
+    if (context.List.IndexOf(arrival) == context.List.Selected) context.Ui.RedrawLayout();
     return true;
 }
 
 bool AskToSaveProfile(DeviceContext& context, std::size_t index, SaveReason reason) {
     const ControllerDataType& c = context.List.Controllers[index];
+    const std::uint8_t arrival = c.Arrival;
     const bool neverSaved = c.Profile.FileName.empty();
-    switch (context.Ui.ShowMessageDialog(SaveProfileQuestion(c, reason))) {
-        case 1:
-            return neverSaved ? SaveProfileAs(context, index)
-                              : WriteProfile(context.List.Controllers[index].Profile, context.Ui);
-        case 2:
-            return true;
-        default:
-            return false;  // "Cancel", or the dialog closed
-    }
+    const int answer = context.Ui.ShowMessageDialog(SaveProfileQuestion(c, reason));
+    if (answer != 1) return answer == 2;  // "Do not Save" goes on; "Cancel" or closing stops
+    const std::optional<std::size_t> found = FindFlowController(context, arrival, false);
+    if (!found) return false;
+    return neverSaved ? SaveProfileAs(context, *found)
+                      : WriteProfile(context.List.Controllers[*found].Profile, context.Ui);
 }
 
 bool AskToSaveAllProfiles(DeviceContext& context, SaveReason reason) {
-    for (std::size_t i = 0; i < context.List.Count(); ++i)
-        if (context.List.Controllers[i].Profile.Changed && !AskToSaveProfile(context, i, reason))
-            return false;
-    return true;
+    std::vector<std::uint8_t> asked;
+    for (;;) {
+        const std::size_t i = NextChangedProfile(context.List, asked);
+        if (i >= context.List.Count()) return true;
+        asked.push_back(context.List.Controllers[i].Arrival);
+        if (!AskToSaveProfile(context, i, reason)) return false;
+    }
 }
 
 void NewProfileCommand(DeviceContext& context) {
-    const std::size_t index = context.List.Selected;
+    std::size_t index = context.List.Selected;
     if (index >= context.List.Count()) return;
+    if (context.List.Controllers[index].Profile.Changed) {
+        const std::uint8_t arrival = context.List.Controllers[index].Arrival;
+        if (!AskToSaveProfile(context, index, SaveBeforeNew)) return;
+        const std::optional<std::size_t> found = FindFlowController(context, arrival, true);
+        if (!found) return;
+        index = *found;
+    }
     ControllerDataType& c = context.List.Controllers[index];
-    if (c.Profile.Changed && !AskToSaveProfile(context, index, SaveBeforeNew)) return;
     CloseSettingsWindows(context.Ui);
-    const bool shown = context.Ui.MainWindowShowing();
+    const bool shown = index == context.List.Selected && context.Ui.MainWindowShowing();
     if (shown) context.Ui.PlayAnimation(LayoutAnimation::ButtonsOut, true);
     NewProfile(c.Profile, context.Config);
     if (!shown) return;

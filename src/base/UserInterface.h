@@ -135,6 +135,10 @@ public:
     virtual int ShowPopupMenu(const std::vector<MenuItem>&, MenuPlace) { return NoMenuChoice; }
     // The help window at a topic.
     virtual void ShowHelp(int /*topic*/) {}
+    // Minimises the program, as the main window's minimise box does.
+    virtual void MinimizeProgram() {}
+    // The profile name box's pressed look, on while the open dialog it leads to is up.
+    virtual void ShowProfileNamePressed(bool /*pressed*/) {}
 
     // The file dialogs: the chosen file's full name, or empty when cancelled.
     virtual std::string ShowOpenDialog(const FileDialog&) { return {}; }

@@ -60,7 +60,7 @@ int CheckConfiguration(const std::string& path, const std::string& out, UserInte
     SetProgramFolder(FileFolder(path));
     ConfigurationType config;
     ReadConfiguration(config, ui, ProgramFolder());
-    if (config.KeepConfigurationFile) {
+    if (config.ConfigurationUnread) {
         SetProgramFolder(saved);
         return 1;  // the program would not write over it either
     }

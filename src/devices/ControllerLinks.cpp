@@ -31,6 +31,7 @@ void AddController(DeviceContext& context, DeviceSlot slot, const ControllerIDTy
     c.Connection = New;
     c.DetectionSlot = slot;
     c.Identity = identity;
+    c.Arrival = static_cast<std::uint8_t>(context.List.Count());
     c.Name = identity.DeviceName;
     c.XInputIndex = NoXInputIndex;
     c.KnownIndex = LastKnownIndex(context.Config, identity);

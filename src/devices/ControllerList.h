@@ -52,6 +52,12 @@ struct ControllerListType {
         Layouts.reserve(MaxControllers);
     }
     std::size_t Count() const { return Controllers.size(); }
+    // Where the controller met as arrival sits now; Count() when none.
+    std::size_t IndexOf(std::uint8_t arrival) const {
+        for (std::size_t i = 0; i < Controllers.size(); ++i)
+            if (Controllers[i].Arrival == arrival) return i;
+        return Controllers.size();
+    }
     ControllerFileType& LayoutOf(const ControllerDataType& c) { return Layouts[c.ControllerFileIndex]; }
     const ControllerDetectionDataType* DetectionOf(const ControllerDataType& c) const {
         return c.DetectionSlot < MaxDevices ? &Detection[c.DetectionSlot] : nullptr;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 
 #include "base/FileMessages.h"
 #include "base/Language.h"
@@ -11,10 +12,15 @@
 namespace velmora {
 namespace {
 
-// The last loaded layout of the identity, or a new blank one for it.
-std::uint8_t LayoutFor(ControllerListType& list, const ControllerIDType& identity) {
+// The last loaded layout of the identity, if any.
+std::optional<std::uint8_t> LoadedLayout(const ControllerListType& list, const ControllerIDType& identity) {
     for (std::size_t i = list.Layouts.size(); i-- > 0;)
         if (list.Layouts[i].Identity == identity) return static_cast<std::uint8_t>(i);
+    return std::nullopt;
+}
+
+// A new blank layout for the identity.
+std::uint8_t NewLayout(ControllerListType& list, const ControllerIDType& identity) {
     ControllerFileType& layout = list.Layouts.emplace_back();
     layout.Identity = identity;
     ResetLayout(layout);
@@ -43,13 +49,21 @@ void RequestLastProfile(DeviceContext& context, ControllerDataType& c) {
     if (!entry.RecentProfiles[k].empty()) Request(c, entry.RecentProfiles[k]);
 }
 
-void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c,
+// A layout already loaded for the model is shared as it is: read again from
+// its file it would lose the edits not yet saved. It counts as the known file
+// opened when it is that file.
+bool OpenKnownLayout(DeviceContext& context, ControllerDataType& c, bool shared) {
+    if (!shared) return AutoOpenControllerFile(context, c);
+    return context.List.LayoutOf(c).FileName == context.Config.KnownControllers[c.KnownIndex].ControllerFile;
+}
+
+void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c, bool sharedLayout,
                         const TakeQueuedProfileFunction& takeQueued) {
     if (c.KnownIndex == UnknownController || c.KnownIndex >= context.Config.KnownCount) {
         RequestQueued(c, takeQueued);
         return;
     }
-    if (!AutoOpenControllerFile(context, c)) return;
+    if (!OpenKnownLayout(context, c, sharedLayout)) return;
     if (!RequestQueued(c, takeQueued)) RequestLastProfile(context, c);
 }
 
@@ -61,11 +75,11 @@ void CompleteNewController(DeviceContext& context, ControllerDataType& c,
     c.Processing = context.Config.ProcessNonSelectedControllers;
     c.RumblePasses = 0;
     c.RumbleNow = {0, 0};
-    c.ControllerFileIndex = LayoutFor(context.List, c.Identity);
-    if (c.InstanceNumber == 0) ResetLayout(context.List.LayoutOf(c));
+    const std::optional<std::uint8_t> loaded = LoadedLayout(context.List, c.Identity);
+    c.ControllerFileIndex = loaded ? *loaded : NewLayout(context.List, c.Identity);
     NewProfile(c.Profile, context.Config);
     c.OpenProfileRequest = {};
-    ChooseFirstProfile(context, c, takeQueued);
+    ChooseFirstProfile(context, c, loaded.has_value(), takeQueued);
     c.MouseAcceleration = 0;
     c.ControlState = c.PreviousControlState = c.EffectiveState = c.PreviousEffectiveState = ControlStates{};
     c.Input = NormalisedInput{};

@@ -1,5 +1,6 @@
 #include "devices/DeviceScan.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "base/Assistance.h"
@@ -45,24 +46,18 @@ bool HoldsDevice(const ControllerDataType& c) {
     return (c.Connection == Connected || c.Connection == Returned) && c.DetectionSlot < MaxDevices;
 }
 
-// One entry per controller holding a device of the same product is left
-// out: the device is already open. Instances are not compared, since two
-// controllers of one model differ only in them and one of them is new.
+// The entry of every device a controller holds is left out: that device is
+// already open. The match is on the instance, never on the product: two pads
+// of one model share their product, and a pad plugged in (or back) may be
+// listed before the one of its model that is open.
 void LeaveOutConnected(DeviceContext& context, std::vector<DeviceInstanceRecord>& entries) {
-    std::vector<bool> leftOut(entries.size(), false);
-    for (const ControllerDataType& c : context.List.Controllers) {
-        if (!HoldsDevice(c)) continue;
-        const DeviceGuid& product = context.List.Detection[c.DetectionSlot].ProductGuid;
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            if (leftOut[i] || entries[i].Product != product) continue;
-            leftOut[i] = true;
-            break;
-        }
-    }
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (!leftOut[i]) entries[kept++] = entries[i];
-    entries.resize(kept);
+    const auto open = [&context](const DeviceInstanceRecord& entry) {
+        for (const ControllerDataType& c : context.List.Controllers)
+            if (HoldsDevice(c) && context.List.Detection[c.DetectionSlot].InstanceGuid == entry.Instance)
+                return true;
+        return false;
+    };
+    entries.erase(std::remove_if(entries.begin(), entries.end(), open), entries.end());
 }
 
 DeviceSlot FreeSlot(const ControllerListType& list) {

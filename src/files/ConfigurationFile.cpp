@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "base/FileAccess.h"
+#include "base/FileMessages.h"
+#include "base/Language.h"
 #include "base/Paths.h"
+#include "files/FileDialogs.h"
 #include "model/Configuration.h"
 
 namespace velmora {
@@ -198,6 +201,15 @@ void AddKnownControllers(FileAccess& file, const ConfigurationType& config) {
     }
 }
 
+// A file that is there but could not be read (locked, unreadable, past a
+// limit) holds the known controllers and recent profiles: written over at
+// the end with defaults they would be lost. Said once, when it is read.
+void TellConfigurationUnread(UserInterface& ui, const std::string& path) {
+    ui.ShowMessageDialog(
+        MakeMessage(DialogKind::Warning, "*Configuration file not read*", FileDetails(path),
+                    Translate("*The file is kept as it is: settings changed now will not be saved.*")));
+}
+
 }  // namespace
 
 std::string ConfigurationPath() {
@@ -216,8 +228,12 @@ void ReadConfigurationFile(ConfigurationType& config, UserInterface& ui, const s
         file.Entries.clear();
         file.LookupHint = 0;
     }
-    config.ConfigurationChanged = !loaded;  // a missing file is created at the end
-    config.KeepConfigurationFile = loaded && file.RefuseUnreadable(path);
+    // A file that is there but failed to load, or that held nothing readable
+    // (the reader has said so), is kept; only a missing file is created at the end.
+    const bool failed = !loaded && CurrentFilePlaces().FileExists(path);
+    if (failed) TellConfigurationUnread(ui, path);
+    config.ConfigurationUnread = failed || (loaded && file.RefuseUnreadable(path));
+    config.ConfigurationChanged = !loaded && !config.ConfigurationUnread;
     ReadOptions(file, config, documentsFolder);
     ReadTheme(file, config);
     ReadKnownControllers(file, config);
@@ -237,7 +253,7 @@ bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui) {
 }
 
 void SaveConfigurationIfChanged(ConfigurationType& config, UserInterface& ui) {
-    if (config.KeepConfigurationFile) return;
+    if (config.ConfigurationUnread) return;
     if (config.ConfigurationChanged && WriteConfiguration(config, ui)) config.ConfigurationChanged = false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // "Velmora.ini": the configuration record read at the first activation and
-// written at the end of the run.
+// written at the end of the run (never over a file that was there but
+// could not be read).
 
 #include <string>
 #include <string_view>

@@ -77,9 +77,9 @@ struct KnownControllerDataType {
 
 struct ConfigurationType {
     bool ConfigurationChanged = false;  // the file is written at the end only when set
-    // The file held lines but nothing readable: the user was told, and the
-    // program's settings of this run never replace it.
-    bool KeepConfigurationFile = false;
+    // The file is there but could not be read, or held nothing readable: the
+    // user was told, and it is never written over.
+    bool ConfigurationUnread = false;
 
     std::string DefaultControllerLocation;
     std::string DefaultProfileLocation;

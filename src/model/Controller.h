@@ -81,6 +81,9 @@ struct ControllerDataType {
     // The device side: identity, links and raw state.
     std::uint8_t KnownIndex = 255;    // entry of the known-controller list, 255 when unknown
     std::uint8_t InstanceNumber = 0;  // 0 for the first controller of its identity, 1 for the second...
+    // The order in which the controller was met: it names the controller
+    // wherever the sorting puts it, since entries are never removed.
+    std::uint8_t Arrival = 0;
     ControllerIDType Identity;
     std::uint8_t DetectionSlot = NoDetectionSlot;  // the opened device
     std::uint8_t ControllerFileIndex = 0;          // its layout among the loaded layouts

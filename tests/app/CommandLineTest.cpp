@@ -52,7 +52,18 @@ TEST_F(CommandLine, SwitchesAreExactAndEveryParseSetsThemAnew) {
     EXPECT_FALSE(line.MinimizeSwitch);
     EXPECT_FALSE(line.CloseSwitch);
     EXPECT_FALSE(line.HelpSwitch);
-    EXPECT_EQ(line.ProfileCount, 3);  // anything else without an extension names a profile
+}
+
+// The fault: "-m" or "/min" became the name of a profile to open.
+TEST_F(CommandLine, AnUnknownSwitchIsNamedToTheUserAndNeverTakenForAProfile) {
+    Parse({"-m", "/min", "Game", "-Race.velmoraprofile"});
+    EXPECT_FALSE(line.MinimizeSwitch);
+    EXPECT_EQ(Queue(), (std::vector<std::string>{"C:\\Velmora\\Game.velmoraprofile",
+                                                 "C:\\Velmora\\-Race.velmoraprofile"}));
+    ASSERT_EQ(ui.Dialogs.size(), 2u);
+    EXPECT_EQ(ui.Dialogs[0].Heading, "Unknown switch");
+    EXPECT_EQ(ui.Dialogs[0].Values, "-m");
+    EXPECT_EQ(ui.Dialogs[1].Values, "/min");
 }
 
 TEST(RegistryRemovalSwitch, FoundAnywhereInEitherCaseButNotInsideAnotherParam) {

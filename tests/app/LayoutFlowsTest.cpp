@@ -8,8 +8,8 @@
 
 #include "app/CloseQuery.h"
 #include "app/LayoutFlows.h"
-#include "support/ProfileFlowsWorld.h"
 #include "files/FileDialogs.h"
+#include "support/ProfileFlowsWorld.h"
 
 namespace velmora::test {
 namespace {
@@ -179,16 +179,20 @@ TEST(LayoutFlows, AFullKnownListLinksNothingAndSaysNothing) {
     EXPECT_EQ(w.Pad(0).KnownIndex, UnknownController);
 }
 
-TEST(LayoutFlows, ASharedLayoutIsAskedAboutOnceWhenSaved) {
-    ProfileFlowsWorld w;
-    w.Add("Pad");
-    w.Add("Pad", 0);
-    w.LayoutOf(0).FileName = w.Folder.File("Pad.velmoracontroller");
-    w.LayoutOf(0).Changed = 1;
-    w.Ui.Answers = {SaveAnswer};
-    EXPECT_TRUE(SaveChangedLayouts(w.Context, SaveBeforeClose));
-    EXPECT_EQ(w.Ui.Dialogs.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(w.LayoutOf(1).FileName));
+// The fault: after "Do not Save" the layout stayed changed, so the second
+// pad sharing it asked the same question again.
+TEST(LayoutFlows, ASharedLayoutIsAskedAboutOnceWhateverTheAnswer) {
+    for (const int answer : {SaveAnswer, DoNotSave}) {
+        ProfileFlowsWorld w;
+        w.Add("Pad");
+        w.Add("Pad", 0);
+        w.LayoutOf(0).FileName = w.Folder.File("Pad.velmoracontroller");
+        w.LayoutOf(0).Changed = 1;
+        w.Ui.Answers = {answer, Cancel};
+        EXPECT_TRUE(SaveChangedLayouts(w.Context, SaveBeforeClose)) << answer;
+        EXPECT_EQ(w.Ui.Dialogs.size(), 1u) << answer;
+        EXPECT_EQ(std::filesystem::exists(w.LayoutOf(1).FileName), answer == SaveAnswer);
+    }
 }
 
 TEST(LayoutFlows, NewLayoutAsksFirstThenBlanksItAndOpensTheSettings) {

@@ -102,8 +102,24 @@ TEST(MainMenus, LayoutSettingsMenuShowsTheGroupsKeysAndMode) {
               "Settings...:1 Auto-Assign[W,S,A,D:10 *Arrows:11 Mouse[Normal:12 Inverted Y:13 Inverted X:14 "
               "Inverted Y+X:15] NumPad:16 None:17] Mode[Standard:20 4-Way Standard:21 4-Way Diagonal:22 "
               "8-Way:23 *Prioritize Horizontal:24 Prioritize Vertical:25] Mouse Settings...:2");
-    // The triggers have no directions to assign or combine.
-    EXPECT_EQ(Describe(LayoutSettingsPopupMenu(profile, TriggersIndicator)), "Settings...:1");
+}
+
+// The fault: the Triggers indicator's menu had only its Settings item.
+TEST(MainMenus, TriggersMenuHasEveryItemWithTheMouseSettingsOfATriggerThatMovesTheMouse) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    ProfileType& profile = w.Pad(0).Profile;
+    const std::string greyed =
+        "Settings...:1 !Auto-Assign[W,S,A,D:10 Arrows:11 Mouse[Normal:12 Inverted Y:13 Inverted X:14 "
+        "Inverted Y+X:15] NumPad:16 None:17] !Mode[Standard:20 4-Way Standard:21 4-Way Diagonal:22 "
+        "8-Way:23 Prioritize Horizontal:24 Prioritize Vertical:25] ";
+    EXPECT_EQ(Describe(LayoutSettingsPopupMenu(profile, TriggersIndicator)), greyed + "!Mouse Settings...:2");
+    EXPECT_FALSE(RunLayoutSettingsChoice(w.Context, TriggersIndicator, 2));
+    SetSlot(profile.Sets[0].Assignments[TriggerRight].Slots, 0, *FindSlotCode("Mouse Move Up"));
+    EXPECT_EQ(Describe(LayoutSettingsPopupMenu(profile, TriggersIndicator)), greyed + "Mouse Settings...:2");
+    EXPECT_TRUE(RunLayoutSettingsChoice(w.Context, TriggersIndicator, 2));
+    EXPECT_EQ(w.Ui.Subjects[static_cast<std::size_t>(SettingsWindow::Mouse)], TriggerRight);
+    EXPECT_FALSE(RunLayoutSettingsChoice(w.Context, TriggersIndicator, 20));  // no mode to set
 }
 
 TEST(MainMenus, LayoutSettingsCommandsActOnTheirGroup) {

@@ -219,6 +219,31 @@ TEST(MainPass, KnownControllersGetTheirLayoutAndTheRecentProfileOfTheirInstance)
     EXPECT_TRUE(w.Ui.Dialogs.empty());
 }
 
+// The fault: a second pad of a known model read the model's file again into
+// the layout both pads share, throwing away its edits without a question.
+TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
+    MainPassWorld w;
+    ControllerFileType layout;
+    layout.FileName = w.Folder.File("Pad.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Pad", 0x045E0028};
+    known.ControllerFile = layout.FileName;
+    known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Run();
+    ControllerFileType& shared = w.List().LayoutOf(w.Pad(0));
+    shared.ButtonNames[0] = "Jump";
+    shared.Changed = true;
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 2));
+    w.Rescan(2);
+    ASSERT_EQ(w.List().Count(), 2u);
+    EXPECT_EQ(w.Pad(1).ControllerFileIndex, w.Pad(0).ControllerFileIndex);
+    EXPECT_EQ(w.List().LayoutOf(w.Pad(1)).ButtonNames[0], "Jump");
+    EXPECT_TRUE(w.List().LayoutOf(w.Pad(1)).Changed);
+    EXPECT_EQ(w.Pad(1).Profile.Name, "Second");  // the shared layout is the known file
+}
+
 TEST(MainPass, WithOneRecentProfileTheSecondInstanceSharesIt_AndAFifthGetsNone) {
     MainPassWorld w;
     ControllerFileType layout;

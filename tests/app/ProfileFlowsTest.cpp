@@ -109,8 +109,12 @@ TEST(ProfileFlows, ACancelledOpenDialogChangesNothingAndKeepsTheShortcut) {
     w.Add("Pad");
     w.Pad(0).OpenProfileRequest = {ChooseProfileFile, {}};
     std::string shortcut = "game.lnk";
+    bool pressedWhileUp = false;
+    w.Ui.WhileDialogsUp.push_back([&] { pressedWhileUp = w.Ui.ProfileNamePressed; });
     OpenRequestedProfile(w.Context, 0, shortcut);
     EXPECT_EQ(w.Ui.OpenDialogs.size(), 1u);
+    EXPECT_TRUE(pressedWhileUp);  // the fault: the name box never looked pressed
+    EXPECT_FALSE(w.Ui.ProfileNamePressed);
     EXPECT_TRUE(w.Ui.Dialogs.empty());
     EXPECT_EQ(shortcut, "game.lnk");
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, NoProfileRequest);
@@ -295,6 +299,26 @@ TEST(ProfileFlows, AProfileWithNamedAssignmentsFlipsTheNamesDisplay) {
     EXPECT_TRUE(w.List->NamesShown);
     open(named);
     EXPECT_FALSE(w.List->NamesShown);
+}
+
+// The fault: the option had its box in the global settings and did nothing.
+TEST(ProfileFlows, AnOpenedProfileMinimisesTheProgramOnlyWithAutoMinimizeOnOpenProfile) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    const std::string file = w.WriteProfileFile("Game", "A");
+    std::string shortcut;
+    w.Pad(0).OpenProfileRequest = {OpenRecentProfile, file};
+    OpenRequestedProfile(w.Context, 0, shortcut);
+    EXPECT_EQ(w.Ui.Minimizes, 0);
+
+    w.Config.AutoMinimizeOnOpenProfile = true;
+    w.Pad(0).OpenProfileRequest = {OpenRecentProfile, w.Folder.File("Missing.velmoraprofile")};
+    OpenRequestedProfile(w.Context, 0, shortcut);
+    EXPECT_EQ(w.Ui.Minimizes, 0);  // nothing was opened
+    w.Pad(0).OpenProfileRequest = {OpenRecentProfile, file};
+    OpenRequestedProfile(w.Context, 0, shortcut);
+    EXPECT_EQ(w.Ui.Minimizes, 1);
+    EXPECT_EQ(w.Pad(0).Profile.Name, "Game");
 }
 
 }  // namespace

@@ -7,23 +7,60 @@
 namespace velmora::test {
 namespace {
 
-TEST(DeviceScan, SecondControllerOfAModelIsOpenedWhileTheFirstStaysConnected) {
-    DeviceWorld w;
-    w.Api.Plug(MakeFakeDevice("Pad", 7, 1));
-    w.Rescan();
-    ASSERT_EQ(w.List.Count(), 1u);
-    // The new device is enumerated first: the match is on the product, so
-    // the first entry of the model is left out, whichever instance it is.
-    FakeDevice second = MakeFakeDevice("Pad", 7, 2);
-    w.Api.Devices.insert(w.Api.Devices.begin(), second);
-    w.Rescan();
-    ASSERT_EQ(w.List.Count(), 2u);
-    EXPECT_EQ(w.Pad(1).InstanceNumber, 1);
-    EXPECT_EQ(w.Pad(0).Identity, w.Pad(1).Identity);
-    EXPECT_NE(w.Pad(0).DetectionSlot, w.Pad(1).DetectionSlot);
-    // Nothing new: a third scan opens nothing.
-    w.Rescan();
-    EXPECT_EQ(w.List.Count(), 2u);
+// The serial byte of the device a controller reads (0 when it holds none).
+int ReadsSerial(DeviceWorld& w, std::size_t k) {
+    const FakeDevice* d =
+        w.Pad(k).DetectionSlot < MaxDevices ? w.Api.InSlot(w.Pad(k).DetectionSlot) : nullptr;
+    return d ? d->Record.Instance.Bytes[1] : 0;
+}
+
+void PlugListed(DeviceWorld& w, FakeDevice device, bool first) {
+    w.Api.Devices.insert(first ? w.Api.Devices.begin() : w.Api.Devices.end(), std::move(device));
+}
+
+// The fault: the scan left out the first listed device of the model instead
+// of the one already open, so a pad listed before the open one opened the
+// open pad a second time and was itself never read.
+TEST(DeviceScan, SecondPadOfAModelIsReadByItsOwnControllerInEitherListingOrder) {
+    for (const bool newFirst : {true, false}) {
+        SCOPED_TRACE(newFirst ? "new pad listed first" : "new pad listed last");
+        DeviceWorld w;
+        w.Api.Plug(MakeFakeDevice("Pad", 7, 1));
+        w.Rescan();
+        PlugListed(w, MakeFakeDevice("Pad", 7, 2), newFirst);
+        w.Rescan();
+        ASSERT_EQ(w.List.Count(), 2u);
+        EXPECT_EQ(w.Pad(1).InstanceNumber, 1);
+        EXPECT_EQ(ReadsSerial(w, 0), 1);
+        EXPECT_EQ(ReadsSerial(w, 1), 2);
+        w.Rescan();  // nothing new: nothing opened again
+        EXPECT_EQ(w.List.Count(), 2u);
+        EXPECT_EQ(ReadsSerial(w, 0), 1);
+        EXPECT_EQ(ReadsSerial(w, 1), 2);
+    }
+}
+
+TEST(DeviceScan, PadPulledOutAndPluggedBackIsReadAgainByItsOwnControllerInEitherListingOrder) {
+    for (const bool backFirst : {true, false}) {
+        SCOPED_TRACE(backFirst ? "returning pad listed first" : "returning pad listed last");
+        DeviceWorld w;
+        w.Api.Plug(MakeFakeDevice("Pad", 7, 1));
+        w.Api.Plug(MakeFakeDevice("Pad", 7, 2));
+        w.Rescan();
+        ASSERT_EQ(w.List.Count(), 2u);
+        const std::size_t pulled = backFirst ? 1 : 0;  // the pad at the other end of the listing
+        const int serial = ReadsSerial(w, pulled);
+        FakeDevice device = *w.Api.InSlot(w.Pad(pulled).DetectionSlot);
+        w.Api.Unplug(static_cast<std::size_t>(serial - 1));
+        ControllerLost(w.Context, pulled);
+        w.Api.Devices.erase(w.Api.Devices.begin() + (serial - 1));
+        PlugListed(w, device, backFirst);
+        w.Rescan();
+        ASSERT_EQ(w.List.Count(), 2u);
+        EXPECT_EQ(w.Pad(pulled).Connection, Returned);
+        EXPECT_EQ(ReadsSerial(w, pulled), serial);
+        EXPECT_EQ(ReadsSerial(w, 1 - pulled), 3 - serial);
+    }
 }
 
 TEST(DeviceScan, IdentityTakesTheNameAndPutsTheVendorHigh) {

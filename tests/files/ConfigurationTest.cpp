@@ -57,6 +57,26 @@ TEST_F(Configuration, MissingFileGivesDefaultsAndIsCreatedAtTheEnd) {
     EXPECT_FALSE(config.ConfigurationChanged);
 }
 
+// The fault: a file that was there but failed to load was written over at
+// the end with defaults, losing the known controllers and recent profiles.
+TEST_F(Configuration, AFileThatFailsToLoadIsNeverWrittenOverAndTheUserIsToldOnce) {
+    std::string text = "[Controllers]\r\nController1Name=Pad\r\n";
+    for (int line = 0; line < 5000; ++line)
+        text += "Unused" + std::to_string(line) + "=0\r\n";  // past the limit
+    ReadFrom(text);
+    EXPECT_TRUE(config.ConfigurationUnread);
+    EXPECT_FALSE(config.ConfigurationChanged);
+    EXPECT_EQ(config.KnownCount, 0);
+    ASSERT_FALSE(ui.Dialogs.empty());
+    EXPECT_EQ(ui.Dialogs.back().Heading, "Configuration file not read");
+    const std::size_t told = ui.Dialogs.size();
+    config.ConfigurationChanged = true;  // the user changes settings meanwhile
+    config.StartMinimized = true;
+    SaveConfigurationIfChanged(config, ui);
+    EXPECT_EQ(ReadBytes(folder.File("Velmora.ini")), text);
+    EXPECT_EQ(ui.Dialogs.size(), told);
+}
+
 TEST_F(Configuration, EveryFieldSurvivesWritingAndReading) {
     config.DefaultControllerLocation = folder.File("Layouts");
     config.DefaultProfileLocation = folder.Folder();

@@ -55,10 +55,13 @@ public:
     // The device stops answering and is no longer enumerated.
     void Unplug(std::size_t device) { Devices[device].Attached = false; }
     FakeDevice& Device(std::size_t index) { return Devices[index]; }
-    // The device opened in a slot.
+    // The device opened in a slot. Slots hold the instance, so a device
+    // plugged in at the front of the listing leaves the open ones in place.
     FakeDevice* InSlot(DeviceSlot slot) {
-        const int d = slots_[slot];
-        return d < 0 ? nullptr : &Devices[static_cast<std::size_t>(d)];
+        if (!slots_[slot]) return nullptr;
+        for (FakeDevice& d : Devices)
+            if (d.Record.Instance == *slots_[slot]) return &d;
+        return nullptr;
     }
 
     EnumerationResult EnumerateControllers(
@@ -75,7 +78,7 @@ public:
         for (std::size_t i = 0; i < Devices.size(); ++i) {
             if (!Devices[i].Attached || !(Devices[i].Record.Instance == instance)) continue;
             if (Devices[i].FailingCommand == "CreateDevice") return false;
-            slots_[slot] = static_cast<int>(i);
+            slots_[slot] = instance;
             return true;
         }
         return false;
@@ -117,7 +120,7 @@ public:
     void UnloadEffect(DeviceSlot slot) override { Record("Unload", slot); }
     void ReleaseDevice(DeviceSlot slot) override {
         Record("Release", slot);
-        slots_[slot] = -1;
+        slots_[slot].reset();
     }
     bool RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) override {
         if (!InSlot(slot)) return false;
@@ -144,11 +147,7 @@ private:
         Calls.push_back(std::string(what) + " " + std::to_string(slot));
     }
 
-    std::array<int, MaxDevices> slots_ = [] {
-        std::array<int, MaxDevices> a{};
-        a.fill(-1);
-        return a;
-    }();
+    std::array<std::optional<DeviceGuid>, MaxDevices> slots_{};
 };
 
 }  // namespace velmora::test

@@ -6,10 +6,11 @@
 #include <memory>
 
 #include "app/MainPass.h"
-#include "support/FileTestSupport.h"
+#include "devices/DeviceRumble.h"
 #include "files/ProfileFiles.h"
 #include "model/ProfileModel.h"
 #include "support/FakeDeviceApi.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingInputSink.h"
 #include "support/RecordingUserInterface.h"
 
@@ -41,6 +42,9 @@ struct MainPassWorld {
     std::unique_ptr<MainLoopState> State = std::make_unique<MainLoopState>();
     MainPassSeams Seams{Api, Sink, Ui, Config, Shell};
     TempFolder Folder;
+    // The flows of the menus and the close question, over the same list.
+    DeviceRumble Rumble{Api};
+    DeviceContext Context{State->List, Api, Ui, Config, Rumble};
 
     MainPassWorld() { Ui.Showing = true; }
 

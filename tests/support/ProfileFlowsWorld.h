@@ -9,11 +9,11 @@
 #include "devices/DeviceRumble.h"
 #include "files/ControllerFiles.h"
 #include "files/FileDialogs.h"
-#include "support/FileTestSupport.h"
 #include "files/ProfileFiles.h"
 #include "model/ProfileModel.h"
 #include "model/SlotCodes.h"
 #include "support/FakeDeviceApi.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora::test {
@@ -42,6 +42,7 @@ struct ProfileFlowsWorld {
     // (or the layout of an earlier controller of the same model).
     ControllerDataType& Add(const std::string& name, int sharesLayoutWith = -1) {
         ControllerDataType& c = List->Controllers.emplace_back();
+        c.Arrival = static_cast<std::uint8_t>(List->Count() - 1);
         c.Name = name;
         c.Identity = {name, 0x12345678};
         NewProfile(c.Profile, Config);

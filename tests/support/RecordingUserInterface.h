@@ -26,8 +26,20 @@ public:
     std::vector<FileDialog> SaveDialogs;
     std::deque<std::string> ChosenFiles;  // answers for file dialogs, in order; cancelled when empty
 
+    // What happens while each dialog (message, open or save) is up, one entry
+    // per dialog in order: the passes a real dialog lets run, with devices
+    // plugged or pulled meanwhile. An empty entry lets a dialog go by.
+    std::deque<std::function<void()>> WhileDialogsUp;
+    void DialogUp() {
+        if (WhileDialogsUp.empty()) return;
+        const std::function<void()> meanwhile = std::move(WhileDialogsUp.front());
+        WhileDialogsUp.pop_front();
+        if (meanwhile) meanwhile();
+    }
+
     int ShowMessageDialog(const MessageDialog& dialog) override {
         Dialogs.push_back(dialog);
+        DialogUp();
         if (dialog.Buttons == OkButtons) return 0;
         if (Answers.empty()) return 3;
         const int answer = Answers.front();
@@ -56,10 +68,12 @@ public:
 
     std::string ShowOpenDialog(const FileDialog& dialog) override {
         OpenDialogs.push_back(dialog);
+        DialogUp();
         return NextChosenFile();
     }
     std::string ShowSaveDialog(const FileDialog& dialog) override {
         SaveDialogs.push_back(dialog);
+        DialogUp();
         return NextChosenFile();
     }
     std::string NextChosenFile() {
@@ -105,6 +119,10 @@ public:
     }
     std::vector<int> HelpTopics;
     void ShowHelp(int topic) override { HelpTopics.push_back(topic); }
+    int Minimizes = 0;
+    void MinimizeProgram() override { ++Minimizes; }
+    bool ProfileNamePressed = false;
+    void ShowProfileNamePressed(bool pressed) override { ProfileNamePressed = pressed; }
 
     // The main loop's window steps, one line each: "capture 0|1", "live N", "turbo 0|1", "detect".
     std::vector<std::string> WindowSteps;

@@ -29,6 +29,10 @@ void ShutDown(Application& app) {
     if (app.ShutDownDone || app.Main.ProgramState == ProgramStarting) return;
     app.ShutDownDone = true;
     ReleaseHeldInput(app);
+    // Before the configuration is written, so that their places are in it,
+    // and before the devices go, since closing ends a detection and stops a
+    // test rumble.
+    app.Ui.CloseAllWindows();
     ReleaseDevices(app);
     StoreMainWindowPosition(app);
     SaveConfigurationIfChanged(app.Config, app.Ui);

@@ -113,6 +113,16 @@ void Win32UserInterface::RedrawSlotDisplays() {
         if (TSettingsForm* form = OpenForm(window)) form->RedrawSlotDisplay();
 }
 
+// The window reports the minimised state (WM_SIZE), where the rest of minimising happens.
+void Win32UserInterface::MinimizeProgram() {
+    if (MainWindowShowing()) ShowWindow(owner_, SW_MINIMIZE);
+}
+
+void Win32UserInterface::ShowProfileNamePressed(bool pressed) {
+    Layout().Status().ProfileNamePressed = pressed ? 1 : 0;
+    RedrawLayout();
+}
+
 void Win32UserInterface::CloseAllWindows() {
     for (int i = 0; i < SettingsWindowCount; ++i) CloseWindow(static_cast<SettingsWindow>(i));
 }

@@ -57,6 +57,8 @@ public:
 
     // The help window at a topic, modally; an unknown topic shows it unchanged.
     void ShowHelp(int topic) override;
+    void MinimizeProgram() override;
+    void ShowProfileNamePressed(bool pressed) override;
     // The picture shows the pressed look of the button first; the menu opens below it.
     int ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) override;
     // The system's file dialogs, modally over the main window.

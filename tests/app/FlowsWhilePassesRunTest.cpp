@@ -1,0 +1,189 @@
+// Passes run while a dialog is up: a pad plugged in then re-sorts the
+// controller list, one pulled out is lost. Every flow with a dialog must act
+// on the controller it was started for when the dialog returns.
+
+#include <gtest/gtest.h>
+
+#include "app/CloseQuery.h"
+#include "app/LayoutFlows.h"
+#include "app/ProfileFlows.h"
+#include "files/ControllerFiles.h"
+#include "support/MainPassWorld.h"
+
+namespace velmora::test {
+namespace {
+
+// "Pad" is plugged in, selected and given changes; "Alpha", plugged in while
+// a dialog is up, sorts before it and takes its place in the list.
+struct FlowWorld : MainPassWorld {
+    FlowWorld() {
+        Config.DefaultProfileLocation = Folder.Folder();
+        Config.DefaultControllerLocation = Folder.Folder();
+        Api.Plug(MakeFakeDevice("Pad", 1, 1));
+        Run();
+        SetSlot(Pad().Profile.Sets[0].Assignments[Button1].Slots, 0, *FindSlotCode("B"));
+        Pad().Profile.Changed = true;
+        List().LayoutOf(Pad()).ButtonNames[0] = "Jump";
+        List().LayoutOf(Pad()).Changed = true;
+    }
+    ControllerDataType& Pad() { return *Named("Pad"); }
+    ControllerDataType& Alpha() { return *Named("Alpha"); }
+    // While the next dialog is up: a pad of another model is plugged in.
+    void PlugAlphaDuringDialog() {
+        Ui.WhileDialogsUp.push_back([this] {
+            Api.Plug(MakeFakeDevice("Alpha", 2, 1));
+            Rescan();
+            ASSERT_EQ(List().Controllers[0].Identity.DeviceName, "Alpha");
+        });
+    }
+    // While the next dialog is up: the pad is pulled out and the next pass loses it.
+    void PullPadDuringDialog() {
+        Ui.WhileDialogsUp.push_back([this] {
+            Api.Unplug(0);
+            Run();
+            ASSERT_EQ(Pad().Connection, Lost);
+        });
+    }
+    void LetDialogGoBy() { Ui.WhileDialogsUp.push_back(nullptr); }
+    std::uint8_t FileButton1(const std::string& file) {
+        ProfileType p;
+        NewProfile(p, Config);
+        RecordingUserInterface quiet;
+        EXPECT_TRUE(ReadProfile(file, p, Config, quiet));
+        return FirstCode(p);
+    }
+    static std::uint8_t FirstCode(const ProfileType& p) {
+        const auto& codes = p.Sets[0].Assignments[Button1].Slots.Codes;
+        return codes.empty() ? NoneCode : codes[0];
+    }
+    std::string Headings() const {
+        std::string all;
+        for (const MessageDialog& d : Ui.Dialogs) all += d.Heading + "|";
+        return all;
+    }
+};
+
+// The fault: the other controller's profile was written into the file the
+// user named, and that file remembered for the other model.
+TEST(FlowsWhilePassesRun, ProfileSaveAsWritesTheProfileItWasStartedFor) {
+    FlowWorld w;
+    const std::string file = w.Folder.File("Mine.velmoraprofile");
+    w.PlugAlphaDuringDialog();
+    w.Ui.ChosenFiles.push_back(file);
+    EXPECT_TRUE(SaveProfileAs(w.Context, w.List().Selected));
+    EXPECT_EQ(w.Pad().Profile.FileName, file);
+    EXPECT_TRUE(w.Alpha().Profile.FileName.empty());
+    EXPECT_EQ(w.FileButton1(file), *FindSlotCode("B"));
+}
+
+TEST(FlowsWhilePassesRun, SaveAsFromTheCloseQuestionWritesTheProfileItAskedAbout) {
+    FlowWorld w;
+    w.List().LayoutOf(w.Pad()).Changed = false;
+    const std::string file = w.Folder.File("Mine.velmoraprofile");
+    w.Ui.Answers = {1};  // "Save As..."
+    w.PlugAlphaDuringDialog();
+    w.Ui.ChosenFiles.push_back(file);
+    CommandLineType commandLine;
+    EXPECT_TRUE(CloseQuery(w.Context, commandLine));
+    EXPECT_EQ(w.Pad().Profile.FileName, file);
+    EXPECT_EQ(w.FileButton1(file), *FindSlotCode("B"));
+}
+
+// The fault: New blanked the profile of whichever controller sat at the
+// selected place after the question, and went on for a pad lost meanwhile.
+TEST(FlowsWhilePassesRun, ProfileNewBlanksTheProfileItWasStartedForAndStopsForALostPad) {
+    FlowWorld w;
+    w.Ui.Answers = {2};  // "Do not Save"
+    w.PlugAlphaDuringDialog();
+    NewProfileCommand(w.Context);
+    EXPECT_EQ(FlowWorld::FirstCode(w.Pad().Profile), NoneCode);
+    EXPECT_FALSE(w.Pad().Profile.Changed);
+
+    FlowWorld lost;
+    lost.Ui.Answers = {2};
+    lost.PullPadDuringDialog();
+    NewProfileCommand(lost.Context);
+    EXPECT_EQ(FlowWorld::FirstCode(lost.Pad().Profile), *FindSlotCode("B"));
+    EXPECT_EQ(lost.Ui.Dialogs.back().Heading, "Controller disconnected");
+}
+
+TEST(FlowsWhilePassesRun, ProfileOpenGivesThePickedProfileToTheControllerItWasStartedFor) {
+    FlowWorld w;
+    w.Pad().Profile.Changed = false;
+    const std::string file = w.WriteProfileFile("Picked", "C");
+    w.Pad().OpenProfileRequest = {ChooseProfileFile, ""};
+    w.PlugAlphaDuringDialog();
+    w.Ui.ChosenFiles.push_back(file);
+    std::string shortcut;
+    OpenRequestedProfile(w.Context, w.List().Selected, shortcut);
+    EXPECT_EQ(w.Pad().Profile.FileName, file);
+    EXPECT_TRUE(w.Alpha().Profile.FileName.empty());
+}
+
+// The fault: the other model's layout was replaced and its model linked to
+// the file for good.
+TEST(FlowsWhilePassesRun, ControllerOpenReplacesTheLayoutOfTheModelItWasStartedFor) {
+    FlowWorld w;
+    ControllerFileType picked;
+    picked.FileName = w.Folder.File("Picked.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(picked, w.Ui));
+    w.Ui.Answers = {2};  // "Do not Save" the edited layout
+    w.LetDialogGoBy();
+    w.PlugAlphaDuringDialog();
+    w.Ui.ChosenFiles.push_back(picked.FileName);
+    OpenControllerFile(w.Context);
+    EXPECT_EQ(w.List().LayoutOf(w.Pad()).FileName, picked.FileName);
+    EXPECT_TRUE(w.List().LayoutOf(w.Alpha()).FileName.empty());
+    ASSERT_EQ(w.Config.KnownCount, 1);
+    EXPECT_EQ(w.Config.KnownControllers[0].Identity.DeviceName, "Pad");
+}
+
+TEST(FlowsWhilePassesRun, ControllerOpenStopsForAPadLostWhileTheDialogWasUp) {
+    FlowWorld w;
+    w.List().LayoutOf(w.Pad()).Changed = false;
+    ControllerFileType picked;
+    picked.FileName = w.Folder.File("Picked.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(picked, w.Ui));
+    w.PullPadDuringDialog();
+    w.Ui.ChosenFiles.push_back(picked.FileName);
+    OpenControllerFile(w.Context);
+    EXPECT_EQ(w.List().LayoutOf(w.Pad()).ButtonNames[0], "Jump");
+    EXPECT_EQ(w.Config.KnownCount, 0);
+    EXPECT_EQ(w.Ui.Dialogs.back().Heading, "Controller disconnected");
+}
+
+TEST(FlowsWhilePassesRun, ControllerNewBlanksTheLayoutOfTheModelItWasStartedFor) {
+    FlowWorld w;
+    w.Ui.Answers = {2};  // "Do not Save"
+    w.PlugAlphaDuringDialog();
+    NewControllerFile(w.Context);
+    EXPECT_TRUE(w.List().LayoutOf(w.Pad()).ButtonNames[0].empty());
+    EXPECT_FALSE(w.List().LayoutOf(w.Pad()).Changed);
+}
+
+TEST(FlowsWhilePassesRun, ControllerSaveAsWritesTheLayoutItWasStartedForAndLinksItsModel) {
+    FlowWorld w;
+    const std::string file = w.Folder.File("Mine.velmoracontroller");
+    w.PlugAlphaDuringDialog();
+    w.Ui.ChosenFiles.push_back(file);
+    EXPECT_TRUE(SaveControllerFileAs(w.Context, w.List().Selected));
+    EXPECT_EQ(w.List().LayoutOf(w.Pad()).FileName, file);
+    EXPECT_TRUE(w.List().LayoutOf(w.Alpha()).FileName.empty());
+    ControllerFileType written;
+    ASSERT_TRUE(ReadControllerFile(file, written, w.Ui));
+    EXPECT_EQ(written.ButtonNames[0], "Jump");
+    ASSERT_EQ(w.Config.KnownCount, 1);
+    EXPECT_EQ(w.Config.KnownControllers[0].Identity.DeviceName, "Pad");
+}
+
+TEST(FlowsWhilePassesRun, TheCloseQuestionAsksEachLayoutAndProfileOnceWhileTheListIsResorted) {
+    FlowWorld w;
+    w.Ui.Answers = {2, 2};  // "Do not Save" both
+    w.PlugAlphaDuringDialog();
+    CommandLineType commandLine;
+    EXPECT_TRUE(CloseQuery(w.Context, commandLine));
+    EXPECT_EQ(w.Headings(), "Save new controller before closing?|Save new profile before closing?|");
+}
+
+}  // namespace
+}  // namespace velmora::test
