@@ -26,8 +26,17 @@ public:
     std::vector<FileDialog> SaveDialogs;
     std::deque<std::string> ChosenFiles;  // answers for file dialogs, in order; cancelled when empty
 
+    // Runs while each message or file dialog is up: passes, plugging, hand-overs.
+    std::function<void()> WhileDialogShown;
+    void DialogUp() {
+        if (!WhileDialogShown) return;
+        const std::function<void()> up = WhileDialogShown;  // it may be replaced meanwhile
+        up();
+    }
+
     int ShowMessageDialog(const MessageDialog& dialog) override {
         Dialogs.push_back(dialog);
+        DialogUp();
         if (dialog.Buttons == OkButtons) return 0;
         if (Answers.empty()) return 3;
         const int answer = Answers.front();
@@ -56,10 +65,12 @@ public:
 
     std::string ShowOpenDialog(const FileDialog& dialog) override {
         OpenDialogs.push_back(dialog);
+        DialogUp();
         return NextChosenFile();
     }
     std::string ShowSaveDialog(const FileDialog& dialog) override {
         SaveDialogs.push_back(dialog);
+        DialogUp();
         return NextChosenFile();
     }
     std::string NextChosenFile() {
