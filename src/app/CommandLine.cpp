@@ -92,7 +92,7 @@ void StoreParams(CommandLineType& commandLine, std::span<const std::string> para
 }
 
 void ParseCommandLine(CommandLineType& commandLine, UserInterface& ui, const FileExistsFunction& fileExists) {
-    commandLine.ShortcutPath.clear();
+    // A shortcut still waiting for its controllers stays until another replaces it.
     commandLine.MinimizeSwitch = commandLine.HelpSwitch = commandLine.CloseSwitch = false;
     ParsedProfiles profiles;
     for (std::size_t i = 0; i < commandLine.ParamCount; ++i) {

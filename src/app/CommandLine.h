@@ -44,8 +44,9 @@ bool AsksForRegistryRemoval(std::span<const std::string> params);
 // Stores the parameters (at most the first 32) as the ones to parse.
 void StoreParams(CommandLineType& commandLine, std::span<const std::string> params);
 
-// Interprets the stored parameters: sets the switches and the shortcut anew
-// and adds the profiles to the queue, dropping the oldest queued ones when it
+// Interprets the stored parameters: sets the switches anew, replaces the
+// shortcut when one is named (a waiting one is kept otherwise) and adds the
+// profiles to the queue, dropping the oldest queued ones when it
 // overflows. File names are made absolute against the program's folder; a
 // shortcut that does not exist is reported through the user interface.
 void ParseCommandLine(CommandLineType& commandLine, UserInterface& ui, const FileExistsFunction& fileExists);

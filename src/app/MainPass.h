@@ -1,10 +1,14 @@
 #pragma once
-// One pass of the main loop without the message pump and the sleep: the
-// rescan, every controller's device work and engine work, the XInput
-// pairing, the emission and the command-line requests. The shell calls it
-// every 10 ms while the program runs, and once more after it quits.
+// One pass of the main loop without the message pump and the sleep: every
+// controller's device work and engine work, the XInput pairing, the
+// emission and the command-line requests. The shell calls it every 10 ms
+// while the program runs, and once more after it quits. The work that may
+// open a dialog (the rescan, the requested profiles, "/?", "/C", hand-overs
+// from a second start) runs between passes, so that passes go on inside
+// its dialogs as they do inside the dialogs a click opens.
 
 #include <string>
+#include <vector>
 
 #include "app/CommandLine.h"
 #include "devices/ControllerList.h"
@@ -36,6 +40,9 @@ struct MainLoopState {
     ControllerListType List;
     CommandLineType CommandLine;
     std::uint8_t ProgramState = ProgramRunning;
+    // Command lines handed over by second starts, oldest first: kept while a
+    // dialog is up and served between passes.
+    std::vector<std::vector<std::string>> HandOvers;
 };
 
 struct MainPassSeams {
@@ -45,7 +52,15 @@ struct MainPassSeams {
     ConfigurationType& Config;
     ShellRequests& Shell;
     SetChangeObserver* SetChanges = nullptr;
+    FileExistsFunction FileExists;  // for the shortcut of a handed-over command line
 };
+
+// The work between two passes that may open dialogs, in this order: the
+// handed-over command lines, the rescan when a device changed, each
+// connected controller's requested profile, then "/?" and "/C". The shell
+// calls it from its main loop only, never inside a pass nor inside a dialog
+// that this call opened: it runs passes from inside those dialogs instead.
+void RunBetweenPasses(MainLoopState& state, MainPassSeams& seams);
 
 // One pass. Answers false once the program is quitting: the shell then
 // closes its windows and ends the loop.

@@ -25,7 +25,10 @@ void ButtonsInAfterProgramRequest(DeviceContext& context, std::size_t index, std
 void RefuseProfile(DeviceContext& context, std::size_t index, const RequestedProfileType& request,
                    std::string& pendingShortcut) {
     ControllerDataType& c = context.List.Controllers[index];
-    context.Ui.ShowMessageDialog(CannotOpenProfileMessage(request.Path, c.Name));
+    MessageDialog message = CannotOpenProfileMessage(request.Path, c.Name);
+    if (!pendingShortcut.empty())  // said, since the user expects the program to start
+        message.Message += "##" + Translate("*The shortcut waiting to be launched has been cancelled.*");
+    context.Ui.ShowMessageDialog(message);
     if (c.KnownIndex != UnknownController) ForgetProfile(context.Config, c.KnownIndex, request.Path);
     ButtonsInAfterProgramRequest(context, index, request.Request);
     pendingShortcut.clear();  // the program it would start expects this profile

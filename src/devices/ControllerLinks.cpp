@@ -91,6 +91,8 @@ void ControllerLost(DeviceContext& context, std::size_t index) {
     ControllerDataType& c = context.List.Controllers[index];
     c.Input = NormalisedInput{};
     c.Connection = Lost;
+    // Its rumble stops the way it was started, before the kind changes.
+    if (c.RumbleNow[0] > 0 || c.RumbleNow[1] > 0) SetRumble(c, 0, 0, true, context.Rumble);
     if (c.DeviceKind == XInputDevice) c.DeviceKind = UnidentifiedDevice;  // matched again when it returns
     if (KnownControllerDataType* entry = KnownEntry(context.Config, c)) {
         if (entry->ConnectedCount > 0) --entry->ConnectedCount;
@@ -111,7 +113,10 @@ void ControllerLost(DeviceContext& context, std::size_t index) {
 void ControllerReturned(DeviceContext& context, std::size_t index) {
     ControllerDataType& c = context.List.Controllers[index];
     c.Connection = Connected;
-    if (c.DeviceKind == UnidentifiedDevice) context.List.IdentificationDone = false;
+    if (c.DeviceKind == UnidentifiedDevice) {
+        context.List.IdentificationDone = false;
+        if (c.DetectionSlot < MaxDevices) context.List.Detection[c.DetectionSlot].DirectInputVotes = 0;
+    }
     if (KnownControllerDataType* entry = KnownEntry(context.Config, c)) {
         if (entry->LostCount > 0) --entry->LostCount;
         ++entry->ConnectedCount;

@@ -20,7 +20,7 @@ using TakeQueuedProfileFunction = std::function<std::optional<std::string>()>;
 bool LinkDevice(DeviceContext& context, DeviceSlot slot, const ControllerIDType& identity);
 
 // Scans for devices and completes every new controller: layout, blank
-// profile, the profile to open first. Clears the rescan flag.
+// profile, the profile to open first. Clears the rescan flag first.
 void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile);
 
 // Loads the known controller file of the controller's identity into its layout.

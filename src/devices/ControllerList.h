@@ -32,6 +32,9 @@ struct ControllerDetectionDataType {
     std::uint8_t POVCount = 0;
     bool ForceFeedback = false;  // can rumble through its constant-force effect
     std::array<AxisObjectFlags, 8> AxisObjects{};
+    // Passes in which the pairing found the device's undecided controller
+    // acting as a DirectInput device although it looks like an XInput pad.
+    std::uint8_t DirectInputVotes = 0;
 };
 
 struct ControllerListType {

@@ -72,6 +72,7 @@ void CompleteNewController(DeviceContext& context, ControllerDataType& c,
     c.Connection = Connected;
     c.DeviceKind = UnidentifiedDevice;
     context.List.IdentificationDone = false;
+    if (c.DetectionSlot < MaxDevices) context.List.Detection[c.DetectionSlot].DirectInputVotes = 0;
     c.Processing = context.Config.ProcessNonSelectedControllers;
     c.RumblePasses = 0;
     c.RumbleNow = {0, 0};
@@ -100,8 +101,11 @@ bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& c) {
 }
 
 void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
-    ScanDevices(context);
     ControllerListType& list = context.List;
+    // Cleared first: a device that changes while this scan's messages are up
+    // sets it again and is scanned next.
+    list.RescanFlag = false;
+    ScanDevices(context);
     if (list.Count() > 0) {
         // The tab geometry for the number of controllers belongs to the layout rendering.
         bool anyNew = false;
@@ -117,7 +121,6 @@ void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& 
         if (list.Selected == NoSelection) SelectController(context, 0);
     }
     context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
-    list.RescanFlag = false;
 }
 
 }  // namespace velmora

@@ -72,6 +72,28 @@ std::uint16_t HatAsXInputDPad(std::uint32_t pov) {
     }
 }
 
+// What Windows shows of an XInput pad through DirectInput: the thumbs on
+// X/Y and RX/RY, both triggers on Z, ten buttons and one hat.
+bool LooksLikeXInputPad(const ControllerListType& list, const ControllerDataType& c) {
+    const ControllerDetectionDataType* slot = list.DetectionOf(c);
+    if (!slot || slot->ButtonCount != 10 || slot->POVCount != 1) return false;
+    for (std::size_t axis = 0; axis < slot->AxisObjects.size(); ++axis)
+        if (slot->AxisObjects[axis].Present != (axis <= 4)) return false;
+    return true;
+}
+
+// DirectInput is for good. A device that looks like an XInput pad is given
+// a few passes first: its XInput side may appear after its DirectInput
+// side, and a press may show on one side a pass before the other.
+void DecideDirectInput(DeviceContext& context, std::size_t index) {
+    ControllerListType& list = context.List;
+    ControllerDataType& c = list.Controllers[index];
+    if (LooksLikeXInputPad(list, c) &&
+        ++list.Detection[c.DetectionSlot].DirectInputVotes < XInputLookAlikePasses)
+        return;
+    SetDeviceKind(context, index, DirectInputDevice, NoXInputIndex);
+}
+
 void MarkDone(ControllerListType& list) {
     for (const ControllerDataType& c : list.Controllers)
         if (c.Connection == Connected && c.DeviceKind == UnidentifiedDevice) return;
@@ -115,7 +137,7 @@ void PairCandidates(DeviceContext& context, const PadTable& t) {
         // It moves while no free pad does: not an XInput pad.
         for (std::size_t k = 0; k < list.Count(); ++k)
             if (IsCandidate(list.Controllers[k]) && CandidateActive(list.Controllers[k]))
-                SetDeviceKind(context, k, DirectInputDevice, NoXInputIndex);
+                DecideDirectInput(context, k);
     } else if (activeCandidates == 1 && t.ActiveCount == 1) {
         SetDeviceKind(context, lastActiveCandidate, XInputDevice, static_cast<std::uint8_t>(t.LastActive));
     } else if (activeCandidates > 0) {
@@ -138,8 +160,13 @@ bool PadMatches(const RawJoyState& joy, const RawXInputState& pad) {
 
 void SetDeviceKind(DeviceContext& context, std::size_t index, std::uint8_t kind, std::uint8_t xinputIndex) {
     ControllerDataType& c = context.List.Controllers[index];
+    // A rumble is stopped the way it was started: before the way changes.
+    // The engine starts it again the new way in the next pass.
+    if ((c.DeviceKind != kind || c.XInputIndex != xinputIndex) && (c.RumbleNow[0] > 0 || c.RumbleNow[1] > 0))
+        SetRumble(c, 0, 0, true, context.Rumble);
     c.DeviceKind = kind;
     c.XInputIndex = xinputIndex;
+    if (c.DetectionSlot < MaxDevices) context.List.Detection[c.DetectionSlot].DirectInputVotes = 0;
     UpdateCanRumble(context.List, c);
     if (index != context.List.Selected) return;
     context.Ui.RefreshWindow(SettingsWindow::ControllerProperties);
@@ -156,8 +183,7 @@ void IdentifyXInput(DeviceContext& context) {
         const PadTable t = BuildPadTable(context);
         if (t.FreeCount == 0) {
             for (std::size_t k = 0; k < list.Count(); ++k)
-                if (IsCandidate(list.Controllers[k]))
-                    SetDeviceKind(context, k, DirectInputDevice, NoXInputIndex);
+                if (IsCandidate(list.Controllers[k])) DecideDirectInput(context, k);
         } else {
             PairCandidates(context, t);
         }

@@ -10,6 +10,10 @@
 namespace velmora {
 
 inline constexpr std::uint8_t XInputUserCount = 4;
+// Passes (10 ms each) that a device looking like an XInput pad must look
+// like a DirectInput device before it is taken for one: time enough for
+// its XInput side to appear and for a press to reach both sides.
+inline constexpr std::uint8_t XInputLookAlikePasses = 25;
 
 // One pass of the pairing; sets IdentificationDone once no connected
 // controller is left undecided.

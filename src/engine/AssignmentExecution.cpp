@@ -244,12 +244,20 @@ void StorePreviousStates(ControllerDataType& c) {
     c.PreviousEffectiveState = c.EffectiveState;
 }
 
-void RunAssignments(ControllerDataType& c, AssignmentContext& ctx) {
+void PrepareAssignments(ControllerDataType& c, AssignmentContext& ctx) {
     ApplyEffectiveState(c);
     DetectSetSelection(c);
     if (c.CanRumble) UpdateRumble(c, ctx);
     // Drawn here, before execution, so the layout shows this pass's effective states.
     if (ctx.RedrawCache) DrawChangedControls(c, *ctx.RedrawCache, ctx.Ui);
+}
+
+void RunAssignments(ControllerDataType& c, AssignmentContext& ctx) {
+    PrepareAssignments(c, ctx);
+    FinishAssignments(c, ctx);
+}
+
+void FinishAssignments(ControllerDataType& c, AssignmentContext& ctx) {
     ExecuteAssignments(c, ctx);
     AdvanceCycles(c, ctx);
     ApplySetChange(c, ctx);

@@ -66,7 +66,11 @@ void AdvanceCycles(ControllerDataType& controller, AssignmentContext& context);
 void ApplySetChange(ControllerDataType& controller, AssignmentContext& context);
 void StorePreviousStates(ControllerDataType& controller);
 
-// All of the above for one controller whose ControlState is resolved.
+// All of the above for one controller whose ControlState is resolved: the
+// steps up to the layout's redraw, then from the execution on. The main
+// pass runs the settings windows' steps between the two halves.
 void RunAssignments(ControllerDataType& controller, AssignmentContext& context);
+void PrepareAssignments(ControllerDataType& controller, AssignmentContext& context);
+void FinishAssignments(ControllerDataType& controller, AssignmentContext& context);
 
 }  // namespace velmora

@@ -37,7 +37,9 @@ void RunWindowSteps(const CoreLoopState& state, const ControllerDataType& c, Use
 
 void RunController(CoreLoopState& state, ControllerDataType& c, int index, int selected, PassSeams& seams) {
     if (seams.Prepare) seams.Prepare->PrepareController(static_cast<std::size_t>(index));
-    if (!c.Processing) return;
+    // A controller that a rescan is still completing (passes run inside its
+    // messages) has no layout and no profile yet.
+    if (!c.Processing || c.Connection == New) return;
     // The neutral input releases what a lost controller held; its current
     // set's toggles were dropped once, when it was lost, and the other sets
     // keep theirs for its return.
@@ -54,8 +56,11 @@ void RunController(CoreLoopState& state, ControllerDataType& c, int index, int s
                               showsLayout,
                               showsLayout ? &state.RedrawCache : nullptr,
                               seams.SetChanges};
-    RunAssignments(c, context);
+    // The windows' steps come after the layout's redraw and before the
+    // assignments run, which may change the set and close the set's windows.
+    PrepareAssignments(c, context);
     if (showsLayout) RunWindowSteps(state, c, seams.Ui);
+    FinishAssignments(c, context);
 }
 
 void AdvancePassCounter(CoreLoopState& state) {
@@ -72,8 +77,8 @@ void AdvancePassCounter(CoreLoopState& state) {
 void RunPass(CoreLoopState& state, std::span<ControllerDataType> controllers, int selected,
              std::uint8_t programState, PassSeams& seams) {
     if (programState == ProgramRunning) {
-        // The list is walked by index: a controller handler may run between
-        // passes, never inside this walk, so the span stays valid.
+        // The list is walked by index: a controller handler or a rescan may
+        // run between passes, never inside this walk, so the span stays valid.
         for (std::size_t i = 0; i < controllers.size(); ++i)
             RunController(state, controllers[i], static_cast<int>(i), selected, seams);
     }

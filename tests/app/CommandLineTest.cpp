@@ -108,8 +108,13 @@ TEST_F(CommandLine, AnExistingShortcutIsKeptAndAMissingOneIsReported) {
     EXPECT_EQ(shown.Values, "missing#C:\\Velmora");
     EXPECT_EQ(shown.Message, "This shortcut cannot be found and so cannot be launched.");
 
+    // Regression: a later hand-over without a shortcut cleared the one still
+    // waiting for its controllers.
     Parse({"a"});
-    EXPECT_EQ(line.ShortcutPath, "");  // a later parse without a shortcut forgets it
+    EXPECT_EQ(line.ShortcutPath, "C:\\Velmora\\game.lnk");
+    existing.insert("C:\\Velmora\\other.lnk");
+    Parse({"other.lnk"});
+    EXPECT_EQ(line.ShortcutPath, "C:\\Velmora\\other.lnk");  // a later shortcut replaces it
 }
 
 TEST_F(CommandLine, OnlyTheFirstThirtyTwoParamsAreStored) {

@@ -128,6 +128,8 @@ TEST(MainPass, AProfileThatCannotBeOpenedCancelsTheShortcut) {
     w.Run(3);
     ASSERT_EQ(w.Ui.Dialogs.size(), 1u);
     EXPECT_EQ(w.Ui.Dialogs[0].Heading, "Cannot open requested or last used profile");
+    EXPECT_NE(w.Ui.Dialogs[0].Message.find("shortcut waiting to be launched has been cancelled"),
+              std::string::npos);
     EXPECT_EQ(w.Pad(0).OpenProfileRequest.Request, NoProfileRequest);
     EXPECT_TRUE(w.Shell.Launched.empty());
 }
@@ -145,15 +147,25 @@ TEST(MainPass, CloseSwitchAsksOnceAndACancelKeepsTheLoopRunning) {
     EXPECT_EQ(w.State->ProgramState, ProgramQuitting);
 }
 
-TEST(MainPass, MinimizeStaysPendingUntilTheShellClearsItAndHelpIsShownOnce) {
+// Regression: "/M" handed over while minimised stayed pending, and the
+// user's next restore was undone at once.
+TEST(MainPass, MinimizeWaitsForAShownWindowToReportIt_AndIsDroppedOnAMinimisedOne) {
     MainPassWorld w;
     w.State->CommandLine.MinimizeSwitch = true;
     w.State->CommandLine.HelpSwitch = true;
     w.Run(2);
     EXPECT_EQ(w.Shell.Minimizes, 2);
     EXPECT_EQ(w.Shell.Helps, 1);
-    w.State->CommandLine.MinimizeSwitch = false;
+    w.State->CommandLine.MinimizeSwitch = false;  // the window reported it
     w.Run();
+    EXPECT_EQ(w.Shell.Minimizes, 2);
+
+    w.Ui.Showing = false;
+    w.State->CommandLine.MinimizeSwitch = true;
+    w.Run();
+    EXPECT_FALSE(w.State->CommandLine.MinimizeSwitch);
+    w.Ui.Showing = true;  // the user restores the window
+    w.Run(2);
     EXPECT_EQ(w.Shell.Minimizes, 2);
 }
 

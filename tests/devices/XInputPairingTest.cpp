@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/DeviceWorld.h"
 #include "devices/XInputPairing.h"
+#include "support/DeviceWorld.h"
+#include "support/FakeDeviceApi.h"
 
 namespace velmora::test {
 namespace {
@@ -130,6 +131,61 @@ TEST(XInputPairing, HatMustShowExactlyThePadsDirections) {
     EXPECT_FALSE(PadMatches(joy, pad));
     joy.Buttons[7] = 0x80;
     EXPECT_TRUE(PadMatches(joy, pad));
+}
+
+// What Windows shows of an XInput pad through DirectInput.
+FakeDevice PadLookAlike(std::uint8_t serial) {
+    FakeDevice d = MakeFakeDevice("Controller (XBOX 360 For Windows)", 7, serial);
+    d.Caps = {5, 10, 1, false};
+    d.Axes = {{AxisObjectType::X, false},
+              {AxisObjectType::Y, false},
+              {AxisObjectType::Z, false},
+              {AxisObjectType::RX, false},
+              {AxisObjectType::RY, false}};
+    return d;
+}
+
+// Regression: a pad whose XInput side appeared after its DirectInput side
+// was set to DirectInput for good in the first pass.
+TEST(XInputPairing, ALookAlikeWaitsAFewPassesForItsXInputSideToAppear) {
+    DeviceWorld w;
+    w.Api.Plug(PadLookAlike(1));
+    w.Rescan();
+    for (int pass = 0; pass < 10; ++pass) IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(0).DeviceKind, UnidentifiedDevice);
+    w.Api.Pads[1] = RawXInputState{};
+    IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(0).DeviceKind, XInputDevice);
+    EXPECT_EQ(w.Pad(0).XInputIndex, 1);
+}
+
+// Regression: a press seen on the DirectInput side a pass before the XInput
+// side made a free pad's controller DirectInput for good.
+TEST(XInputPairing, APressSeenOnTheDirectInputSideAPassEarlierStillPairs) {
+    DeviceWorld w;
+    w.Api.Plug(PadLookAlike(1));
+    w.Api.Plug(PadLookAlike(2));
+    w.Rescan();
+    w.Api.Pads[0] = RawXInputState{};
+    w.Api.Pads[1] = RawXInputState{};
+    w.Pad(1).RawJoy.Buttons[0] = 0x80;  // A, on the DirectInput side only
+    IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(1).DeviceKind, UnidentifiedDevice);
+    w.Api.Pads[1]->Buttons = XInputA;  // and a pass later on the XInput side
+    IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(1).DeviceKind, XInputDevice);
+    EXPECT_EQ(w.Pad(1).XInputIndex, 1);
+}
+
+TEST(XInputPairing, ALookAlikeWithoutAnyXInputSideIsDirectInputAfterItsPasses) {
+    DeviceWorld w;
+    w.Api.Plug(PadLookAlike(1));
+    w.Rescan();
+    for (int pass = 1; pass < XInputLookAlikePasses; ++pass) IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(0).DeviceKind, UnidentifiedDevice);
+    IdentifyXInput(w.Context);
+    EXPECT_EQ(w.Pad(0).DeviceKind, DirectInputDevice);
+    EXPECT_TRUE(w.List.IdentificationDone);
 }
 
 }  // namespace

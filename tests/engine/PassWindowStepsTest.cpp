@@ -67,6 +67,19 @@ TEST(PassWindowSteps, TurboDemonstrationIsLitOnTheEditedAssignmentsTurboPasses) 
     EXPECT_EQ(run.Ui.WindowSteps, std::vector<std::string>{"turbo 0"});
 }
 
+// Regression: the steps ran after the assignments, so a set change in the
+// pass closed the assignment window before its capture of that pass.
+TEST(PassWindowSteps, WindowsTakeTheirStepBeforeTheAssignmentsChangeTheSet) {
+    EngineRun run;
+    run.Ui.Showing = true;
+    run.Ui.SetOpen(SettingsWindow::Assignment);
+    run.Pad(0).Profile.RequestedSet = 1;
+    run.Run(1);
+    EXPECT_EQ(run.Ui.WindowSteps, std::vector<std::string>{"capture 0"});
+    EXPECT_EQ(run.Pad(0).Profile.CurrentSet, 1);
+    EXPECT_FALSE(run.Ui.IsWindowOpen(SettingsWindow::Assignment));  // closed by the set change, after it
+}
+
 TEST(PassWindowSteps, NothingIsAskedForOtherControllersOrWhileTheWindowIsHidden) {
     EngineRun run(2);
     run.Selected = 1;

@@ -40,7 +40,7 @@ struct MainPassWorld {
     ConfigurationType Config;
     RecordingShell Shell;
     std::unique_ptr<MainLoopState> State = std::make_unique<MainLoopState>();
-    MainPassSeams Seams{Api, Sink, Ui, Config, Shell};
+    MainPassSeams Seams{Api, Sink, Ui, Config, Shell, nullptr, [](const std::string&) { return true; }};
     TempFolder Folder;
     // The flows of the menus and the close question, over the same list.
     DeviceRumble Rumble{Api};
@@ -48,7 +48,17 @@ struct MainPassWorld {
 
     MainPassWorld() { Ui.Showing = true; }
 
+    // As the shell's main loop: the work between passes, then the pass.
     bool Run(int passes = 1) {
+        bool going = true;
+        for (int i = 0; i < passes; ++i) {
+            RunBetweenPasses(*State, Seams);
+            going = Pass();
+        }
+        return going;
+    }
+    // A pass alone, as the shell's timer runs them inside a dialog.
+    bool Pass(int passes = 1) {
         bool going = true;
         for (int i = 0; i < passes; ++i) {
             Sink.Pass = static_cast<int>(State->Loop.TotalPasses());

@@ -30,11 +30,17 @@ public:
     // per dialog in order: the passes a real dialog lets run, with devices
     // plugged or pulled meanwhile. An empty entry lets a dialog go by.
     std::deque<std::function<void()>> WhileDialogsUp;
+    // Runs while every message or file dialog is up: passes, plugging, hand-overs.
+    std::function<void()> WhileDialogShown;
     void DialogUp() {
-        if (WhileDialogsUp.empty()) return;
-        const std::function<void()> meanwhile = std::move(WhileDialogsUp.front());
-        WhileDialogsUp.pop_front();
-        if (meanwhile) meanwhile();
+        if (!WhileDialogsUp.empty()) {
+            const std::function<void()> meanwhile = std::move(WhileDialogsUp.front());
+            WhileDialogsUp.pop_front();
+            if (meanwhile) meanwhile();
+        }
+        if (!WhileDialogShown) return;
+        const std::function<void()> up = WhileDialogShown;  // it may be replaced meanwhile
+        up();
     }
 
     int ShowMessageDialog(const MessageDialog& dialog) override {

@@ -166,6 +166,7 @@ void World::CountRead(int device) {
     if (now - d.LastCountedUs >= SamePassUs) {
         d.LastCountedUs = now;
         ++d.Reads;
+        d.LatePad = d.Pad;  // before this pass's change: a late side shows it a pass later
         if (nextStep_ < scenario_.Steps.size()) {
             const Step& next = scenario_.Steps[nextStep_];
             if (next.Wait == WaitKind::Reads && next.Device == device &&
@@ -210,12 +211,12 @@ DWORD World::GetPad(DWORD index, XINPUT_STATE* state) {
     Lock lock(lock_);
     for (std::size_t i = 0; i < devices_.size(); ++i) {
         DeviceRuntime& d = devices_[i];
-        if (!d.Plugged || d.PadIndex != static_cast<int>(index)) continue;
+        if (!d.Plugged || d.PadIndex != static_cast<int>(index) || d.Side == SideHidden) continue;
         CountRead(static_cast<int>(i));
         if (!d.Plugged) return ERROR_DEVICE_NOT_CONNECTED;
         if (state) {
             state->dwPacketNumber = d.Packet;
-            state->Gamepad = d.Pad;
+            state->Gamepad = d.Side == SideLate ? d.LatePad : d.Pad;
         }
         return ERROR_SUCCESS;
     }
@@ -280,6 +281,14 @@ void World::Apply(const Action& action) {
             break;
         case ActionKind::Mark:
             Log("mark %s", action.Text.c_str());
+            break;
+        case ActionKind::CloseDialogs:
+            Log("action close-dialogs");
+            CloseProgramDialogs();
+            break;
+        case ActionKind::XInputSide:
+            devices_[static_cast<std::size_t>(action.Device)].Side = action.Value;
+            Log("xinput-side %s %d", Traits(action.Device).Name.c_str(), action.Value);
             break;
         default: {
             DeviceRuntime& d = devices_[static_cast<std::size_t>(action.Device)];
@@ -347,6 +356,26 @@ void World::PostToProgram(UINT message, WPARAM wParam, LPARAM lParam) {
     // program scans when its loop starts anyway.
     HWND window = FindWindowA("TVelmoraForm", nullptr);
     if (window) PostMessageA(window, message, wParam, lParam);
+}
+
+// The message dialog, the help window, a file dialog: every shown window
+// of the program but its main window (the fakes run in its process) is
+// closed as its close box would.
+void World::CloseProgramDialogs() {
+    EnumWindows(
+        [](HWND window, LPARAM world) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof(name));
+            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+                lstrcmpA(name, "TVelmoraForm") != 0) {
+                reinterpret_cast<World*>(world)->Log("close-dialog %s", name);
+                PostMessageA(window, WM_CLOSE, 0, 0);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(this));
 }
 
 void World::TimerTick() {

@@ -30,6 +30,8 @@ struct DeviceRuntime {
     unsigned Reads = 0;       // counted reads (at most one per 3 ms: one per pass of the program)
     long long LastCountedUs = -1000000;
     int PendingSeen = -1;     // scenario line of a change that no read has returned yet
+    int Side = SideShown;     // the XInput side: shown, hidden (not connected) or a pass late
+    XINPUT_GAMEPAD LatePad{}; // what a late XInput side shows: the pad as the previous pass saw it
 };
 
 class World {
@@ -69,6 +71,7 @@ private:
     static DWORD WINAPI ClockThread(void* world);
     void DeriveJoy(const DeviceRuntime& device, DIJOYSTATE& state) const;
     static void PostToProgram(UINT message, WPARAM wParam, LPARAM lParam = 0);
+    void CloseProgramDialogs();
 
     CRITICAL_SECTION lock_;
     Scenario scenario_;

@@ -71,6 +71,7 @@ public:
         if (head == "plug" || head == "unplug") return PlugLine(w);
         if (head == "start-second") return Simple(ActionKind::StartSecond, w);
         if (head == "close") return Simple(ActionKind::Close, w);
+        if (head == "close-dialogs") return Simple(ActionKind::CloseDialogs, w);
         if (head == "end-session") return Simple(ActionKind::EndSession, w);
         if (head == "crash") return Simple(ActionKind::Crash, w);
         if (head == "mark") return Simple(ActionKind::Mark, w);
@@ -182,7 +183,8 @@ private:
         else if (what == "dpad" || what == "pov") problem = PovChange(w, a);
         else if (what == "stick") problem = StickChange(w, a);
         else if (what == "trigger") problem = TriggerChange(d, w, a);
-        else problem = "expected: DEVICE button|axis|dpad|pov|stick|trigger ...";
+        else if (what == "xinput-side") problem = SideChange(d, w, a);
+        else problem = "expected: DEVICE button|axis|dpad|pov|stick|trigger|xinput-side ...";
         if (problem.empty()) Add(a);
         return problem;
     }
@@ -232,6 +234,15 @@ private:
             return "expected: DEVICE stick 1|2 X Y (-32768..32767, right and up positive)";
         a.Kind = ActionKind::Stick;
         a.Index = stick - 1;
+        return {};
+    }
+
+    static std::string SideChange(const DeviceTraits& d, const Words& w, Action& a) {
+        if (!d.XInput) return "only an XInput pad has an XInput side";
+        const std::array<const char*, 3> names{"shown", "hidden", "late"};
+        a.Value = w.size() == 3 ? FindName(w[2], names.data(), names.size()) : -1;
+        if (a.Value < 0) return "expected: DEVICE xinput-side shown|hidden|late";
+        a.Kind = ActionKind::XInputSide;
         return {};
     }
 

@@ -35,8 +35,12 @@ struct DeviceTraits {
 };
 
 enum class ActionKind {
-    Plug, Unplug, Button, Axis, Pov, Stick, Trigger, StartSecond, Close, EndSession, Crash, Mark
+    Plug, Unplug, Button, Axis, Pov, Stick, Trigger, XInputSide, StartSecond, Close, CloseDialogs, EndSession,
+    Crash, Mark
 };
+
+// How an XInput pad's XInput side answers (its DirectInput side always follows the pad).
+enum XInputSideValue { SideShown = 0, SideHidden = 1, SideLate = 2 };
 
 struct Action {
     ActionKind Kind = ActionKind::Mark;

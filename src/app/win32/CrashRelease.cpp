@@ -13,6 +13,8 @@ namespace {
 // reach them through. Constant-initialised, so usable before and after
 // every other object's lifetime.
 constinit HeldInput heldInput;
+constinit HeldRumble heldRumble;
+constinit std::atomic<DeviceApi*> crashDevices{nullptr};
 constinit std::atomic<SendInputFunction> crashSend{nullptr};
 constinit std::atomic<LPTOP_LEVEL_EXCEPTION_FILTER> previousFilter{nullptr};
 constinit std::atomic<std::terminate_handler> previousTerminate{nullptr};
@@ -38,6 +40,14 @@ HeldInput& ProgramHeldInput() {
     return heldInput;
 }
 
+HeldRumble& ProgramHeldRumble() {
+    return heldRumble;
+}
+
+void SetCrashRumbleStop(DeviceApi* devices) {
+    crashDevices.store(devices);
+}
+
 void InstallCrashRelease(SendInputFunction send) {
     crashSend.store(send);
     if (installed.exchange(true)) return;
@@ -47,10 +57,12 @@ void InstallCrashRelease(SendInputFunction send) {
 
 void ReleaseHeldInputNow() {
     SendHeldReleases(heldInput, crashSend.load());
+    if (DeviceApi* devices = crashDevices.exchange(nullptr)) StopHeldRumble(heldRumble, *devices);
 }
 
 void StopCrashRelease() {
     crashSend.store(nullptr);
+    crashDevices.store(nullptr);
 }
 
 }  // namespace velmora

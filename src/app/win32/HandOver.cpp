@@ -15,18 +15,6 @@ HWND FindRunningInstance(HWND ownWindow) {
     return found;
 }
 
-void GiveProfileRequests(Application& app) {
-    std::vector<std::uint8_t> connections;
-    for (const ControllerDataType& controller : app.Main.List.Controllers)
-        connections.push_back(controller.Connection);
-    const int selected = app.Main.List.Selected == NoSelection ? NoController : app.Main.List.Selected;
-    for (HandOverRequest& request : DistributeHandOverProfiles(app.Main.CommandLine, connections, selected)) {
-        ControllerDataType& controller =
-            app.Main.List.Controllers[static_cast<std::size_t>(request.Controller)];
-        controller.OpenProfileRequest = {request.RequestCode, std::move(request.File)};
-    }
-}
-
 }  // namespace
 
 void HandOverToRunningInstance(const std::vector<std::string>& params, HWND ownWindow) {
@@ -43,12 +31,11 @@ void HandOverToRunningInstance(const std::vector<std::string>& params, HWND ownW
 }
 
 void ReceiveHandOver(Application& app, const COPYDATASTRUCT& data) {
-    if (app.Ui.DialogOpen() || data.dwData != HandOverRecordNumber) return;
+    if (data.dwData != HandOverRecordNumber) return;
     const auto params = ReadHandOverBuffer(data.lpData, data.cbData);
     if (!params) return;  // cut off or malformed: whatever sent it, it is not a second start
-    StoreParams(app.Main.CommandLine, *params);
-    ParseCommandLine(app.Main.CommandLine, app.Ui, Win32FileExists);
-    if (!app.Main.List.Controllers.empty()) GiveProfileRequests(app);
+    // Kept, also while a dialog is up, and served between passes once no dialog is.
+    app.Main.HandOvers.push_back(*params);
 }
 
 }  // namespace velmora

@@ -56,6 +56,8 @@ void RunMainLoop(Application& app) {
         app.PassOwed = true;
         pump();
         if (app.ShutDownDone) break;  // the Windows session ended inside the pump
+        RunBetweenProgramPasses(app);
+        if (app.ShutDownDone) break;  // or inside a dialog opened there
         if (app.PassOwed) {
             app.PassOwed = false;
             timer.PassStarts();

@@ -17,6 +17,11 @@ void PumpMessages(Application& app);
 // One pass's work between the message pump and the wait.
 void RunProgramPass(Application& app);
 
+// The work that may open dialogs (rescan, requested profiles, "/?", "/C",
+// hand-overs), run by the main loop itself between its pump and its pass:
+// the passes go on from the timer inside its dialogs, as inside a click's.
+void RunBetweenProgramPasses(Application& app);
+
 // The window's timer: while a menu, a dialog or a move of the window holds
 // the thread in the system's own message loop, passes go on from here at the
 // main loop's deadlines. Nothing while a pass runs or none is due.

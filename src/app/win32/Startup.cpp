@@ -129,6 +129,8 @@ void FirstActivation(Application& app) {
     app.Sink = std::make_unique<SendInputSink>(app.SendInput.SendInput);
     app.Output = std::make_unique<HeldInputSink>(*app.Sink, ProgramHeldInput());
     InstallCrashRelease(app.SendInput.SendInput);
+    app.Devices.SetHeldRumble(&ProgramHeldRumble());
+    SetCrashRumbleStop(&app.Devices);
 }
 
 }  // namespace velmora

@@ -262,6 +262,7 @@ bool Win32DeviceApi::GetDeviceState(DeviceSlot slot, RawJoyState& state) {
 void Win32DeviceApi::StartConstantForce(DeviceSlot slot, std::int32_t magnitude, std::int32_t direction) {
     IDirectInputEffect* effect = Effect(slot);
     if (!effect) return;
+    if (held_) NoteEffectRumble(*held_, slot, true);  // noted before it runs
     constantForce_.lMagnitude = magnitude;
     forceDirections_[0] = direction;
     effect->SetParameters(&forceEffect_, DIEP_DIRECTION | DIEP_TYPESPECIFICPARAMS | DIEP_NODOWNLOAD);
@@ -273,6 +274,7 @@ void Win32DeviceApi::StartConstantForce(DeviceSlot slot, std::int32_t magnitude,
 
 void Win32DeviceApi::StopAllEffects(DeviceSlot slot) {
     if (IDirectInputDevice8A* device = Device(slot)) device->SendForceFeedbackCommand(DISFFC_STOPALL);
+    if (held_) NoteEffectRumble(*held_, slot, false);
 }
 
 void Win32DeviceApi::UnloadEffect(DeviceSlot slot) {
@@ -285,6 +287,7 @@ void Win32DeviceApi::ReleaseDevice(DeviceSlot slot) {
     if (slot >= MaxDevices || !devices_[slot]) return;
     devices_[slot]->Unacquire();
     Release(devices_[slot]);
+    if (held_) NoteEffectRumble(*held_, slot, false);  // a crash has nothing left to stop there
 }
 
 bool Win32DeviceApi::RunControlPanel(DeviceSlot slot, std::uintptr_t ownerWindow) {
@@ -311,7 +314,10 @@ void Win32DeviceApi::XInputSetState(std::uint8_t userIndex, std::uint16_t leftSp
                                     std::uint16_t rightSpeed) {
     if (!xinputSetState_) return;
     XINPUT_VIBRATION vibration{leftSpeed, rightSpeed};
+    const bool running = leftSpeed != 0 || rightSpeed != 0;
+    if (held_ && running) NoteXInputRumble(*held_, userIndex, true);
     xinputSetState_(userIndex, &vibration);
+    if (held_ && !running) NoteXInputRumble(*held_, userIndex, false);
 }
 
 }  // namespace velmora

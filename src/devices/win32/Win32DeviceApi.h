@@ -13,6 +13,7 @@
 #include "base/win32/Library.h"
 #include "base/win32/Windows.h"
 #include "devices/DeviceApi.h"
+#include "devices/HeldRumble.h"
 
 namespace velmora {
 
@@ -38,6 +39,8 @@ public:
     void SetXInputStatus(XInputStatusValue status) { xinputStatus_ = status; }
     // The window the devices are bound to (exclusive, background access).
     void SetWindow(HWND window) { window_ = window; }
+    // Where every start and stop of a motor is noted, for a crash to stop them.
+    void SetHeldRumble(HeldRumble* held) { held_ = held; }
     // Releases every device, the DirectInput interface and both libraries.
     void FreeLibraries();
 
@@ -77,6 +80,7 @@ private:
     void PrepareForceEffect();
 
     HWND window_ = nullptr;
+    HeldRumble* held_ = nullptr;
     LoadedLibrary directInputLibrary_;
     IDirectInput8A* directInput_ = nullptr;
     std::array<IDirectInputDevice8A*, MaxDevices> devices_{};
