@@ -23,6 +23,21 @@ void RegisterCommonControls() {
     (void)registered;
 }
 
+// Enter on a button or a check or radio box does what a click does; on
+// anything else it does nothing. (The forms are no dialog-class windows: the
+// dialog manager sends IDOK for Enter on a push button too.)
+void ClickFocusedBox(HWND form) {
+    const HWND focus = GetFocus();
+    if (!focus || GetAncestor(focus, GA_ROOT) != form) return;
+    if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0) SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
+bool IsDialogKey(const MSG& message) {
+    const bool key =
+        message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_CHAR;
+    return key && (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN || message.wParam == VK_TAB);
+}
+
 }  // namespace
 
 TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight, DpiAwareness awareness)
@@ -114,6 +129,10 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Close();
                 return 0;
             }
+            if (LOWORD(wParam) == IDOK) {
+                ClickFocusedBox(window_);
+                return 0;
+            }
             break;
         default:
             break;
@@ -136,7 +155,9 @@ DesktopArea WorkArea() {
 bool ForwardToForm(MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (!root || !GetPropW(root, FormProperty)) return false;
+    const auto* form = root ? reinterpret_cast<const TForm*>(GetPropW(root, FormProperty)) : nullptr;
+    if (!form) return false;
+    if (form->DialogKeysAssigned() && IsDialogKey(message)) return false;
     return IsDialogMessageW(root, &message) != 0;
 }
 

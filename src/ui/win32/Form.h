@@ -44,6 +44,11 @@ public:
     // Hides the form: FormIsClosed runs, then its position is stored.
     void Close();
 
+    // Escape, Enter and Tab are keys to assign in this form, not the dialog
+    // manager's: the pump leaves them to the focused control.
+    void AssignDialogKeys(bool assigned) { dialogKeysAssigned_ = assigned; }
+    bool DialogKeysAssigned() const { return dialogKeysAssigned_; }
+
     bool IsOpen() const { return open_; }
     HWND Handle() const { return window_; }
     HWND Owner() const { return owner_; }
@@ -54,7 +59,9 @@ protected:
     virtual void FormIsShown() {}
     virtual void FormIsClosed() {}
     // The form's messages. The default closes the form on its close box and
-    // on Escape (IDCANCEL) and leaves the rest to the system.
+    // on Escape (IDCANCEL), clicks the focused box on Enter (IDOK: a push
+    // button is clicked by the dialog manager itself) and leaves the rest to
+    // the system.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -69,6 +76,7 @@ private:
     HWND window_ = nullptr;
     bool open_ = false;
     bool closed_ = true;  // what a modal showing waits for
+    bool dialogKeysAssigned_ = false;
     ConfigurationType* config_ = nullptr;
     int positionIndex_ = -1;
 };
@@ -77,8 +85,9 @@ private:
 DesktopArea WorkArea();
 
 // Hands a keyboard message meant for a form's control to the form, so that
-// Tab, the arrows, Enter and Escape work as in a dialog. True when the form
-// took it (the caller then neither translates nor dispatches it).
+// Tab, the arrows, Enter and Escape work as in a dialog (but in a form that
+// assigns Escape, Enter and Tab). True when the form took it (the caller then
+// neither translates nor dispatches it).
 bool ForwardToForm(MSG& message);
 
 }  // namespace velmora
