@@ -108,6 +108,9 @@ void OpenControllerFile(DeviceContext& context) {
     if (file.empty()) return;
     auto fresh = std::make_unique<ControllerFileType>();
     if (!ReadControllerFile(file, *fresh, context.Ui)) return;  // the controller keeps its layout
+    // The open windows show the old layout: its name boxes would write the
+    // old names into the new one at the next keystroke.
+    CloseSettingsWindows(context.Ui);
     // The shown layout is hidden here and shown again after the redraw (layout rendering).
     ControllerFileType& shared = context.List.LayoutOf(c);
     fresh->Identity = shared.Identity;

@@ -8,8 +8,8 @@
 
 #include "app/CloseQuery.h"
 #include "app/LayoutFlows.h"
-#include "support/ProfileFlowsWorld.h"
 #include "files/FileDialogs.h"
+#include "support/ProfileFlowsWorld.h"
 
 namespace velmora::test {
 namespace {
@@ -121,6 +121,21 @@ TEST(LayoutFlows, OpenReplacesTheLayoutOfEveryControllerOfTheModel) {
     EXPECT_EQ(w.LayoutOf(1).Name, "Arcade");
     EXPECT_EQ(w.LayoutOf(1).Identity, w.Pad(0).Identity);
     EXPECT_EQ(w.Pad(1).KnownIndex, 0);
+}
+
+// The controller settings window stayed open on the old layout, and typing in
+// a name box wrote the old names into the new one.
+TEST(LayoutFlows, OpeningALayoutClosesTheSettingsWindowsShowingTheOldOne) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    w.Ui.SetOpen(SettingsWindow::ControllerSettings);
+    w.Ui.ChosenFiles = {WriteLayoutFile(w, "Arcade", "Fire")};
+    OpenControllerFile(w.Context);
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+
+    w.Ui.SetOpen(SettingsWindow::ControllerSettings);
+    OpenControllerFile(w.Context);  // the dialog is cancelled: nothing changes
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
 }
 
 TEST(LayoutFlows, CancellingTheQuestionOrTheDialogOrAFailedReadKeepsTheLayout) {
