@@ -200,9 +200,11 @@ def check_scaled_advanced_window(s):
     s.xdotool("mousemove", *client_point(origin, LEFT_MAX), "click", "1")
     s.settled(advanced[0][2], grab=s.screen_region)
     s.save("advanced-window-200-percent")
-    # Escape would be assigned: a second click on the control's button closes both windows.
+    s.keys("Escape")
+    wait_for("Escape to close the advanced window",
+             lambda: not [w for w in s.other_windows() if w[0] == "VelmoraAdvancedAssignmentForm"])
     s.click(scaled(e2e_gui.JUMP_BUTTON))
-    wait_for("a second click on button A to close both windows", lambda: not s.other_windows())
+    wait_for("a second click on button A to close the assignment window", lambda: not s.other_windows())
     strengths = saved_profile_line(s, "Set1Button1RumbleStrengths=")
     wait_for("the saved profile to give button A the left strength 255",
              lambda: strengths().replace(" ", "").startswith("Set1Button1RumbleStrengths=255,"), timeout=10)

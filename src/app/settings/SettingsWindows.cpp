@@ -44,11 +44,6 @@ const SettingsWindowRow& SettingsWindowInfo(SettingsWindow window) {
     return Rows[static_cast<std::size_t>(window)];
 }
 
-DialogKeyUse DialogKeysIn(SettingsWindow window) {
-    const bool assigning = window == W::Assignment || window == W::AdvancedAssignment;
-    return assigning ? DialogKeyUse::AssignedLikeAnyKey : DialogKeyUse::ActOnTheWindow;
-}
-
 bool ClosesWhenOpening(SettingsWindow opening, SettingsWindow other) {
     return other != opening && other != W::Help && other != SettingsWindowInfo(opening).Beside;
 }

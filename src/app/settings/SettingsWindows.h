@@ -26,20 +26,6 @@ struct SettingsWindowRow {
     SettingsWindow Beside;            // a window it opens beside and leaves open (itself if none)
 };
 
-// What Escape, Enter and Tab do in a window.
-enum class DialogKeyUse {
-    // Escape closes the window, Enter does what the focused control does,
-    // Tab moves the focus.
-    ActOnTheWindow,
-    // Each is a key like any other, assigned by pressing it (games use Escape
-    // for their menus more than any other key): the window closes by its
-    // close box and by clicking the control's button again.
-    AssignedLikeAnyKey
-};
-
-// The one place that decides it: the two assignment windows assign the keys.
-DialogKeyUse DialogKeysIn(SettingsWindow window);
-
 // The row of a window.
 const SettingsWindowRow& SettingsWindowInfo(SettingsWindow window);
 

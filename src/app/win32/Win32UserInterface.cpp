@@ -56,7 +56,6 @@ std::string Win32UserInterface::ShowFileDialog(const FileDialog& dialog, bool sa
 
 void Win32UserInterface::RegisterForm(SettingsWindow window, TSettingsForm& form) {
     forms_[static_cast<std::size_t>(window)] = &form;
-    form.AssignDialogKeys(DialogKeysIn(window) == DialogKeyUse::AssignedLikeAnyKey);
 }
 
 TSettingsForm* Win32UserInterface::OpenForm(SettingsWindow window) const {

@@ -32,12 +32,6 @@ void ClickFocusedBox(HWND form) {
     if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0) SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
-bool IsDialogKey(const MSG& message) {
-    const bool key =
-        message.message == WM_KEYDOWN || message.message == WM_KEYUP || message.message == WM_CHAR;
-    return key && (message.wParam == VK_ESCAPE || message.wParam == VK_RETURN || message.wParam == VK_TAB);
-}
-
 }  // namespace
 
 TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight, DpiAwareness awareness)
@@ -155,9 +149,7 @@ DesktopArea WorkArea() {
 bool ForwardToForm(MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    const auto* form = root ? reinterpret_cast<const TForm*>(GetPropW(root, FormProperty)) : nullptr;
-    if (!form) return false;
-    if (form->DialogKeysAssigned() && IsDialogKey(message)) return false;
+    if (!root || !GetPropW(root, FormProperty)) return false;
     return IsDialogMessageW(root, &message) != 0;
 }
 

@@ -44,11 +44,6 @@ public:
     // Hides the form: FormIsClosed runs, then its position is stored.
     void Close();
 
-    // Escape, Enter and Tab are keys to assign in this form, not the dialog
-    // manager's: the pump leaves them to the focused control.
-    void AssignDialogKeys(bool assigned) { dialogKeysAssigned_ = assigned; }
-    bool DialogKeysAssigned() const { return dialogKeysAssigned_; }
-
     bool IsOpen() const { return open_; }
     HWND Handle() const { return window_; }
     HWND Owner() const { return owner_; }
@@ -76,7 +71,6 @@ private:
     HWND window_ = nullptr;
     bool open_ = false;
     bool closed_ = true;  // what a modal showing waits for
-    bool dialogKeysAssigned_ = false;
     ConfigurationType* config_ = nullptr;
     int positionIndex_ = -1;
 };
@@ -85,8 +79,7 @@ private:
 DesktopArea WorkArea();
 
 // Hands a keyboard message meant for a form's control to the form, so that
-// Tab, the arrows, Enter and Escape work as in a dialog (but in a form that
-// assigns Escape, Enter and Tab). True when the form took it (the caller then
+// Tab, the arrows, Enter and Escape work as in a dialog. True when the form took it (the caller then
 // neither translates nor dispatches it).
 bool ForwardToForm(MSG& message);
 
