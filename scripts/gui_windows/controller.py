@@ -15,8 +15,8 @@ from e2e_gui import Failed, wait_for
 
 FORM = "TControllerSettingsForm"
 CONTROLLER_BUTTON = (4, 52, 20, 20)  # the main window's controller menu
-CLIENT = (520, 528)  # the form's client size
-PICTURE = (4, 268)  # the layout picture's corner in the form
+CLIENT = (520, 590)  # the form's client size
+PICTURE = (4, 330)  # the layout picture's corner in the form
 LAYOUT_NAME = "gui-odd-pad"
 # Client points of the form (see its control identifiers).
 # The centres of the seven tab headers in English (Start, Image, Sticks, DPad, Buttons, Triggers, Finish).
@@ -24,7 +24,7 @@ TAB_CENTRES = [(32, 15), (83, 15), (137, 15), (192, 15), (247, 15), (308, 15), (
 STICK_ENABLE = ((24, 48), (274, 48))
 GROUP_ENABLE = (24, 48)
 PANEL = (100, 302, 300, 20)
-ARROW = (100, 236, 24)  # the detection panel's arrow: left, top, size
+ARROW = (100, 298, 24)  # the detection panel's arrow: left, top, size
 PALETTE = (16, 130)  # on the Image page, 130 x 66 with a one-pixel black border
 SWATCH = (156, 130)  # 18 x 18: the colour inside a one-pixel black frame
 CLOSE = (60, 182)  # on the Finish tab

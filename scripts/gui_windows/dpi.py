@@ -273,10 +273,10 @@ def check_scaled_settings_window(s):
 
 
 CONTROLLER_NAME_BOX = (28, 52, 228, 20)
-CONTROLLER_CLIENT = (520, 528)
+CONTROLLER_CLIENT = (520, 590)
 # In the controller settings window's client area: the layout picture, the Image tab, its Mode
 # list, and the palette with the swatch right of it.
-LAYOUT_PICTURE = (4, 268, 512, 256)
+LAYOUT_PICTURE = (4, 330, 512, 256)
 IMAGE_TAB, MODE_LIST = (83, 15), (130, 90)
 PALETTE_COLOUR, SWATCH_CENTRE = (16 + 40, 130 + 33), (156 + 8, 130 + 8)
 

@@ -110,9 +110,7 @@ WindowSize FrameOnWindows(HWND window) {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// Every settings window fits a 1024 x 768 desktop whole, and the controller
-// settings window, which warns only below 800 x 600, fits that one (its client
-// was 590 pixels tall, and its picture fell off an 800 x 600 screen).
+// Every settings window fits a 1024 x 768 desktop whole.
 TEST_F(SettingsFormIds, EveryWindowFitsTheDesktopItIsMadeFor) {
     for (int w = 0; w < SettingsWindowCount; ++w) {
         const auto window = static_cast<SettingsWindow>(w);
@@ -122,9 +120,6 @@ TEST_F(SettingsFormIds, EveryWindowFitsTheDesktopItIsMadeFor) {
         const WindowSize size = FrameOnWindows(form->Handle());
         EXPECT_LE(size.Width, 1024) << "window " << w;
         EXPECT_LE(size.Height, 768) << "window " << w;
-        if (window != SettingsWindow::ControllerSettings) continue;
-        EXPECT_LE(size.Width, 800);
-        EXPECT_LE(size.Height, 600);
     }
 }
 

@@ -5,14 +5,10 @@
 namespace velmora::controller_ids {
 
 inline constexpr int FormWidth = 520;
-// The pages' lowest controls (the stick direction names) end at 214: the
-// strip with Help and the detection panel follows closely, so that the whole
-// window (528 pixels of client and its frame) fits an 800 x 600 desktop; at
-// 590 the picture fell off the bottom.
-inline constexpr int PanelTop = 236;
+inline constexpr int PanelTop = 298;  // the strip with Help and the detection panel
 // The layout picture, 512 x 256, below the tabs: controls are dragged and painted there.
 inline constexpr int PictureLeft = 4;
-inline constexpr int PictureTop = 268;
+inline constexpr int PictureTop = 330;
 inline constexpr int FormHeight = PictureTop + 256 + 4;
 
 inline constexpr int TabsId = 100;
