@@ -136,6 +136,9 @@ void OpenControllerFile(DeviceContext& context) {
     if (!ReadControllerFile(file, *fresh, context.Ui)) return;  // the controller keeps its layout
     index = FindFlowController(context, arrival, true);         // after the dialog and any message
     if (!index) return;
+    // The open windows show the old layout: its name boxes would write the
+    // old names into the new one at the next keystroke.
+    CloseSettingsWindows(context.Ui);
     // The shown layout is hidden here and shown again after the redraw (layout rendering).
     ControllerFileType& shared = context.List.LayoutOf(context.List.Controllers[*index]);
     fresh->Identity = shared.Identity;

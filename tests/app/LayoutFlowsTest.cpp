@@ -123,6 +123,21 @@ TEST(LayoutFlows, OpenReplacesTheLayoutOfEveryControllerOfTheModel) {
     EXPECT_EQ(w.Pad(1).KnownIndex, 0);
 }
 
+// The controller settings window stayed open on the old layout, and typing in
+// a name box wrote the old names into the new one.
+TEST(LayoutFlows, OpeningALayoutClosesTheSettingsWindowsShowingTheOldOne) {
+    ProfileFlowsWorld w;
+    w.Add("Pad");
+    w.Ui.SetOpen(SettingsWindow::ControllerSettings);
+    w.Ui.ChosenFiles = {WriteLayoutFile(w, "Arcade", "Fire")};
+    OpenControllerFile(w.Context);
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+
+    w.Ui.SetOpen(SettingsWindow::ControllerSettings);
+    OpenControllerFile(w.Context);  // the dialog is cancelled: nothing changes
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+}
+
 TEST(LayoutFlows, CancellingTheQuestionOrTheDialogOrAFailedReadKeepsTheLayout) {
     ProfileFlowsWorld w;
     w.Add("Pad");

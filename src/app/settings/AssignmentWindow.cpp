@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/settings/AssignmentKeyboard.h"
+#include "app/settings/KeyboardLayoutCaptions.h"
 #include "base/Language.h"
 
 namespace velmora {
@@ -46,8 +48,13 @@ void StopRumbleTest(RumbleTestRequest& rumbleTest) {
 
 }  // namespace
 
+// The client around the keyboard picture at (8, 8): 13 pixels right of it and
+// 8 below it, then the 57-pixel footer (737 x 273 for the 716 x 200 picture).
+// The smaller picture gets the same margins: at 594 x 229 the window cut the
+// picture's right edge (Mouse Move Right) and the Mouse Settings button.
 WindowSize AssignmentClientSize(int desktopWidth) {
-    return desktopWidth >= 800 ? WindowSize{737, 273} : WindowSize{594, 229};
+    const KeyboardGeometry picture = KeyboardGeometryFor(desktopWidth);
+    return {picture.Width + 21, picture.Height + 73};
 }
 
 std::string ControlDisplayName(const ControllerFileType& layout, int control) {
@@ -66,13 +73,18 @@ std::string AdvancedAssignmentCaption(const std::string& caption) {
 }
 
 std::string KeyboardHoverCaption(const std::string& caption, std::int32_t slotPosition,
-                                 std::optional<std::uint8_t> key) {
+                                 std::optional<std::uint8_t> key, const KeyboardLayoutTable* layout) {
     if (!key) return caption;
-    const std::string_view name = SlotCodeTable[*key].Name;
+    std::string name(SlotCodeTable[*key].Name);
     if (name.empty()) return caption + " - " + Translate("*This key is currently not supported*");
+    // A French keyboard's key shows "A" where the US name is "Q": name what the user sees.
+    if (layout) {
+        std::string local = LayoutKeyCaption(*key, *layout);
+        if (!local.empty()) name = std::move(local);
+    }
     std::string text = caption;
     if (slotPosition > 0) text += " (" + Translate("*Slot*") + " " + std::to_string(slotPosition + 1) + ")";
-    return text + " - " + Translate("*Press any key or click to assign*") + " \"" + std::string(name) + "\"";
+    return text + " - " + Translate("*Press any key or click to assign*") + " \"" + name + "\"";
 }
 
 bool KeyAssignable(std::uint8_t code) {

@@ -10,6 +10,7 @@
 #include "app/settings/AdvancedAssignmentPages.h"
 #include "app/settings/AssignmentKeyboard.h"
 #include "app/settings/KeyboardCapture.h"
+#include "app/settings/KeyboardLayoutCaptions.h"
 #include "base/UserInterface.h"
 #include "engine/AssignmentExecution.h"
 #include "model/Configuration.h"
@@ -46,9 +47,11 @@ std::string AssignmentCaption(const ControllerFileType& layout, int control, std
 std::string AdvancedAssignmentCaption(const std::string& caption);
 
 // The caption while the pointer is over the keyboard picture: the key under
-// it (none: the plain caption), with the slot position when above 0.
+// it (none: the plain caption), with the slot position when above 0. The key
+// is named as its picture shows it in the user's layout (when given).
 std::string KeyboardHoverCaption(const std::string& caption, std::int32_t slotPosition,
-                                 std::optional<std::uint8_t> key);
+                                 std::optional<std::uint8_t> key,
+                                 const KeyboardLayoutTable* layout = nullptr);
 
 // Only keys with a name assign anything when clicked.
 bool KeyAssignable(std::uint8_t code);

@@ -41,8 +41,9 @@ PictureType ControllerLayoutPicture(LayoutScene scene, TextDrawer& text, int sel
     scene.Status.LayoutShown = true;
     scene.Status.AnimationDone = true;
     scene.EditedControl = selectedButton;
-    // The picture is painted on changes only: a state lit while painting would stay lit.
-    scene.DrawnStates = {};
+    // The controls are lit as the main window lights them: making a layout,
+    // the user needs to see which control the pad moves. The form repaints
+    // when the lit states change.
     PictureType main;
     DrawPictureBackground(main, scene);
     DrawAllControlButtons(main, scene, text);

@@ -63,6 +63,9 @@ FileDialog ImageDialog(std::string_view captionKey) {
     return dialog;
 }
 
+// One byte more than the larger size, so that a longer file is not cut to fit.
+constexpr FileLimits ImageFileLimits{TwentyFourBitImageFileSize + 1, 0, 0};
+
 MessageDialog InvalidImage() {
     MessageDialog dialog;
     dialog.Kind = DialogKind::Warning;
@@ -135,9 +138,11 @@ bool OpenLayoutImage(ControllerWindowState& window, ControllerFileType& layout, 
     const std::string path =
         ShowOpenDialog(ui, config, config.DefaultImageLocation, ImageDialog("*Controller Image*"));
     if (path.empty()) return false;
-    // One byte more than the larger size, so that a longer file is not cut to fit.
-    const auto file = DefaultFileSystem().ReadFile(path, TwentyFourBitImageFileSize + 1);
-    auto image = file ? DecodeLayoutImage(*file) : std::nullopt;
+    // A file that cannot be read is named as the other files are; one that is
+    // read but is no picture of the two sizes is an invalid image.
+    FileAccess file(ui, ImageFileLimits);
+    if (!file.ReadWholeFile(path, true)) return false;
+    auto image = DecodeLayoutImage(file.Buffer);
     if (!image) {
         ui.ShowMessageDialog(InvalidImage());
         return false;
@@ -153,7 +158,11 @@ bool ExportLayoutImage(const ControllerFileType& layout, UserInterface& ui, Conf
     FileDialog dialog = ImageDialog("*Exported Controller Image*");
     dialog.SuggestedName = Translate("*Image*");
     const std::string path = ShowSaveDialog(ui, config, config.DefaultImageLocation, dialog);
-    return !path.empty() && DefaultFileSystem().WriteFile(path, EncodeLayoutImage(layout));
+    if (path.empty()) return false;
+    // A folder that cannot be written is told, as for every file the program saves.
+    FileAccess file(ui, ImageFileLimits);
+    file.Buffer = EncodeLayoutImage(layout);
+    return file.WriteWholeFile(path, true);
 }
 
 void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/settings/AssignmentWindow.h"
 #include "base/Language.h"
 #include "model/AutoAssign.h"
 
@@ -42,11 +43,11 @@ std::string GroupName(const ControllerFileType& layout, int group) {
     return name.empty() ? Translate(Defaults[group]) : name;
 }
 
+// A single control is named as the assignment window names it: a DPad or
+// stick direction by the layout's names ("Pad Up"), not by its file key.
 std::string TargetName(const ControllerFileType& layout, int target) {
     if (IsGroupTarget(target)) return GroupName(layout, target - FirstGroupTarget);
-    if (target < 32 && !layout.ButtonNames[static_cast<std::size_t>(target)].empty())
-        return layout.ButtonNames[static_cast<std::size_t>(target)];
-    return std::string(ControlName(target));
+    return ControlDisplayName(layout, target);
 }
 
 std::vector<ChoiceButton> MouseModeButtons(std::uint8_t mode) {

@@ -33,6 +33,8 @@ public:
     void RegisterForm(SettingsWindow window, TSettingsForm& form);
     // Before the forms go: every settings window counts as closed from then on.
     void ForgetForms() { forms_.fill(nullptr); }
+    // The registered form of a window, open or not (null when none is registered).
+    TSettingsForm* Form(SettingsWindow window) const { return forms_[static_cast<std::size_t>(window)]; }
 
     int ShowMessageDialog(const MessageDialog& dialog) override;
     bool IsWindowOpen(SettingsWindow window) const override;

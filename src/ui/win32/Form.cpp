@@ -23,6 +23,15 @@ void RegisterCommonControls() {
     (void)registered;
 }
 
+// Enter on a button or a check or radio box does what a click does; on
+// anything else it does nothing. (The forms are no dialog-class windows: the
+// dialog manager sends IDOK for Enter on a push button too.)
+void ClickFocusedBox(HWND form) {
+    const HWND focus = GetFocus();
+    if (!focus || GetAncestor(focus, GA_ROOT) != form) return;
+    if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0) SendMessageW(focus, BM_CLICK, 0, 0);
+}
+
 }  // namespace
 
 TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight, DpiAwareness awareness)
@@ -112,6 +121,10 @@ LRESULT TForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDCANCEL) {
                 Close();
+                return 0;
+            }
+            if (LOWORD(wParam) == IDOK) {
+                ClickFocusedBox(window_);
                 return 0;
             }
             break;

@@ -54,7 +54,9 @@ protected:
     virtual void FormIsShown() {}
     virtual void FormIsClosed() {}
     // The form's messages. The default closes the form on its close box and
-    // on Escape (IDCANCEL) and leaves the rest to the system.
+    // on Escape (IDCANCEL), clicks the focused box on Enter (IDOK: a push
+    // button is clicked by the dialog manager itself) and leaves the rest to
+    // the system.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -77,8 +79,8 @@ private:
 DesktopArea WorkArea();
 
 // Hands a keyboard message meant for a form's control to the form, so that
-// Tab, the arrows, Enter and Escape work as in a dialog. True when the form
-// took it (the caller then neither translates nor dispatches it).
+// Tab, the arrows, Enter and Escape work as in a dialog. True when the form took it (the caller then
+// neither translates nor dispatches it).
 bool ForwardToForm(MSG& message);
 
 }  // namespace velmora

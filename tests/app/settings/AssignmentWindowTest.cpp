@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/settings/AssignmentKeyboard.h"
 #include "app/settings/AssignmentWindow.h"
 #include "app/settings/KeyboardCapture.h"
 #include "support/RecordingUserInterface.h"
@@ -97,11 +98,19 @@ TEST(AssignmentWindowPlace, UnderTheEnlargedButtonWhenTheMainPictureIsEnlarged) 
     EXPECT_EQ(AssignmentWindowPlace(config, small, screen, picture, 2, {200, 50}).Top, 600 - 300);
 }
 
-TEST(AssignmentClientSize, SmallerWindowOnNarrowDesktops) {
+// The smaller window (594 x 229) cut the picture's right 8 pixels and the
+// Mouse Settings button on its corner.
+TEST(AssignmentClientSize, SmallerWindowOnNarrowDesktopsStillHoldsItsWholePictureAndFooter) {
     EXPECT_EQ(AssignmentClientSize(800).Width, 737);
     EXPECT_EQ(AssignmentClientSize(800).Height, 273);
-    EXPECT_EQ(AssignmentClientSize(640).Width, 594);
-    EXPECT_EQ(AssignmentClientSize(640).Height, 229);
+    for (const int desktop : {640, 799, 800}) {
+        const WindowSize client = AssignmentClientSize(desktop);
+        const KeyboardGeometry picture = KeyboardGeometryFor(desktop);
+        EXPECT_LE(8 + picture.Width, client.Width) << desktop;
+        EXPECT_LE(8 + picture.Height + 57, client.Height) << desktop;  // the footer below
+        EXPECT_LE(client.Width, desktop) << desktop;
+    }
+    EXPECT_LT(AssignmentClientSize(640).Width, 737);
 }
 
 TEST(OpenAssignmentWindow, ReopensForTheNewControlClosesOthersAndStopsTheRumbleTest) {

@@ -60,13 +60,14 @@ TEST(ControllerLayoutPictureTest, TheSelectedButtonAloneTakesTheEditedLook) {
     EXPECT_EQ(w.Editor(Button2).Get(215, 101), palette::White);
 }
 
-TEST(ControllerLayoutPictureTest, ControlsShowAtRestWhileTheMainWindowHidesItsLayoutOrLightsThem) {
+// The picture stayed in the resting look while the user pressed buttons.
+TEST(ControllerLayoutPictureTest, ControlsShowWhileTheMainWindowHidesItsLayoutAndLightAsItLightsThem) {
     EditorWorld w;
     w.Scene.Status.LayoutShown = false;  // a lost controller's layout slid out of the main picture
     EXPECT_EQ(w.Editor().Get(215, 101), palette::White);
     w.Scene.DrawnStates[Button1] = DrawnActive;
-    EXPECT_EQ(w.Editor().Get(215, 101), palette::White);
-    EXPECT_EQ(w.Editor(Button1).Get(215, 101), palette::Yellow);
+    EXPECT_NE(w.Editor().Get(215, 101), palette::White);
+    EXPECT_EQ(w.Editor().Get(55, 21), palette::White);  // the others stay at rest
 }
 
 // The ink along the first and the last inked line, counted in the direction the arrow points.

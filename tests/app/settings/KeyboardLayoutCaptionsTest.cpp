@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/settings/AssignmentWindow.h"
 #include "app/settings/KeyboardLayoutCaptions.h"
 
 namespace velmora {
@@ -68,6 +69,17 @@ TEST(LayoutGlyphs, DrawTheLayoutsCaptionAndKeepTheSlotTableForTheRest) {
     EXPECT_EQ(glyphs[Apostrophe], SlotCodeTable[Apostrophe].Glyph);
     // The codes themselves are untouched: the slot table still names them.
     EXPECT_EQ(SlotCodeTable[Q].Name, "Q");
+}
+
+// The hover caption named the US key ("Q") while the key showed "A".
+TEST(LayoutHoverCaptions, NameTheKeyAsItsPictureShowsIt) {
+    const KeyboardLayoutTable french = FrenchLayout();
+    EXPECT_EQ(KeyboardHoverCaption("Cross", 0, Q, &french), "Cross - Press any key or click to assign \"A\"");
+    EXPECT_EQ(KeyboardHoverCaption("Cross", 0, Apostrophe, &french),
+              "Cross - Press any key or click to assign \"\u00d9\"");
+    EXPECT_EQ(KeyboardHoverCaption("Cross", 0, ArrowUp, &french),
+              std::string("Cross - Press any key or click to assign \"") +
+                  std::string(SlotCodeTable[ArrowUp].Name) + "\"");
 }
 
 }  // namespace

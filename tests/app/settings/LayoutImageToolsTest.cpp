@@ -112,6 +112,23 @@ TEST_F(ImageTabTest, OpenLoadsAnAcceptedFileAndStopsDrawing) {
     EXPECT_EQ(ui.OpenDialogs[0].Extension, "bmp");
 }
 
+// Open of an unreadable picture said "Invalid image detected"; Export to a
+// folder that cannot be written wrote nothing and said nothing.
+TEST_F(ImageTabTest, FilesThatCannotBeReadOrWrittenGiveTheFileMessages) {
+    ui.ChosenFiles.push_back(folder.File("missing.bmp"));
+    EXPECT_FALSE(OpenLayoutImage(window, layout, ui, config));
+    ASSERT_EQ(ui.Dialogs.size(), 1u);
+    EXPECT_EQ(ui.Dialogs[0].Kind, DialogKind::Error);
+    EXPECT_EQ(ui.Dialogs[0].Heading, "File cannot be found or cannot be opened");
+    EXPECT_EQ(layout.Changed, 0);
+
+    ui.ChosenFiles.push_back(folder.File("no such folder/picture.bmp"));
+    EXPECT_FALSE(ExportLayoutImage(layout, ui, config));
+    ASSERT_EQ(ui.Dialogs.size(), 2u);
+    EXPECT_EQ(ui.Dialogs[1].Kind, DialogKind::Error);
+    EXPECT_EQ(ui.Dialogs[1].Heading, "File cannot be saved");
+}
+
 TEST_F(ImageTabTest, ClearMakesThePictureTransparent) {
     SetPixel(layout, 100, 100, Red);
     const auto version = layout.PictureVersion;

@@ -236,6 +236,20 @@ TEST(MouseWindow, GroupSlidersShowTheAverageOfTheDirectionsMovingThatWay) {
     EXPECT_EQ(view.Caption, "Mouse Settings: Stick 1 [Set 1]");
 }
 
+// The caption named a single direction by its file key ("DPadUp").
+TEST(MouseWindow, ASingleDirectionIsNamedByTheLayoutsNamesAsTheAssignmentWindowNamesIt) {
+    ControllerFileType layout;
+    layout.DPadName = "Pad";
+    layout.DPadDirectionNames = {"North", "East", "South", "West"};
+    layout.StickNames = {"Left Stick", "Right Stick"};
+    layout.StickDirectionNames = {"Up", "Right", "Down", "Left"};
+    MouseWindowState single;
+    single.Target = DPadUp;
+    EXPECT_EQ(MouseView(single, ProfileType{}, layout).Caption, "Mouse Settings: Pad North [Set 1]");
+    single.Target = Stick2Right;
+    EXPECT_EQ(MouseView(single, ProfileType{}, layout).Caption, "Mouse Settings: Right Stick Right [Set 1]");
+}
+
 TEST(MouseWindow, SlidersOfDirectionsThatDoNotMoveTheMouseAreHidden) {
     ProfileType profile = MouseStick({10, 40, 21, 61});
     SetSlot(profile.Current(Stick1Right).Slots, -1, 19);  // "D"

@@ -145,6 +145,26 @@ TEST_F(GlobalSettingsFormTest, AStyleButtonSetsItsOwnStyleAndOnlyItIsBold) {
     EXPECT_NE(Find(L"STATIC", L"Interface 1"), nullptr);
 }
 
+// A row left highlighted after a tab change could not be selected again: its
+// buttons stayed disabled.
+TEST_F(GlobalSettingsFormTest, ARowSelectedAgainAfterATabChangeEnablesItsButtons) {
+    AddKnown("Pad One");
+    AddKnown("Pad Two");
+    Open();
+    const int controllers = static_cast<int>(GlobalSettingsTab::Controllers);
+    ChooseTab(controllers);
+    const HWND remove = Find(L"BUTTON", L"Delete");
+    ASSERT_NE(remove, nullptr);
+    SelectRow(1);
+    EXPECT_TRUE(IsWindowEnabled(remove));
+    ChooseTab(0);
+    ChooseTab(controllers);
+    EXPECT_FALSE(IsWindowEnabled(remove));
+    SelectRow(1);
+    EXPECT_TRUE(IsWindowEnabled(remove));
+    EXPECT_TRUE(IsWindowEnabled(Find(L"BUTTON", L"Move Up")));
+}
+
 TEST_F(GlobalSettingsFormTest, ThePalettePicksWhilePressedAndBlinksForAnotherTarget) {
     Open();
     ChooseTab(2);
@@ -168,6 +188,18 @@ TEST_F(GlobalSettingsFormTest, ThePalettePicksWhilePressedAndBlinksForAnotherTar
     OnPalette(WM_LBUTTONDOWN, 100, 20);
     EXPECT_EQ(app.Config.Interface[1], PaletteColour(100, 20));
     EXPECT_EQ(app.Config.Interface[0], PaletteColour(60, 100));
+}
+
+// A controller plugged in refreshes the window; that hid the palette mid-pick.
+TEST_F(GlobalSettingsFormTest, ARefreshWhileThePaletteShowsKeepsItPicking) {
+    Open();
+    ChooseTab(2);
+    Click(L"1");
+    app.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
+    EXPECT_NE(Find(L"STATIC", L"Interface 1"), nullptr);
+    OnPalette(WM_LBUTTONDOWN, 10, 10);
+    OnPalette(WM_LBUTTONUP, 10, 10);
+    EXPECT_EQ(app.Config.Interface[0], PaletteColour(10, 10));
 }
 
 TEST_F(GlobalSettingsFormTest, MoveUpFollowsTheSelectionAndTheButtonsFollowIt) {

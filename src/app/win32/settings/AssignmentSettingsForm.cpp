@@ -18,15 +18,22 @@
 namespace velmora {
 namespace {
 
+// Past the dialog manager's ids (IDOK 1 to IDCONTINUE 11): with the Turbo box
+// at 2 (IDCANCEL) its click closed the window.
 enum ControlId : int {
-    ToggleId = 1,  // the option boxes carry the options' numbers
-    TurboId = 2,
-    RumbleId = 3,
-    NameId = 10,
-    AdvancedId = 11,
-    MouseSettingsId = 12,
-    HelpId = 13,
+    OptionIdBase = 100,  // the option boxes carry 100 + the options' numbers
+    ToggleId = OptionIdBase + 1,
+    TurboId = OptionIdBase + 2,
+    RumbleId = OptionIdBase + 3,
+    NameId = 110,
+    AdvancedId = 111,
+    MouseSettingsId = 112,
+    HelpId = 113,
 };
+
+AssignmentOption OptionOfBox(int id) {
+    return static_cast<AssignmentOption>(id - OptionIdBase);
+}
 
 constexpr int FooterTall = 57;
 
@@ -95,7 +102,8 @@ void TAssignmentSettingsForm::FormIsCreated() {
     CreateChild(Handle(), L"BUTTON", Translate("*Mouse Settings*"), WS_TABSTOP | BS_PUSHBUTTON,
                 {pictureAt_.x + geometry_.Width - 122, pictureAt_.y + geometry_.Height - 26, 120, 24},
                 MouseSettingsId);
-    glyphs_ = LayoutGlyphs(SystemKeyboardLayout());
+    keyboardLayout_ = SystemKeyboardLayout();
+    glyphs_ = LayoutGlyphs(keyboardLayout_);
 }
 
 // Toggle, Turbo and Rumble, each box under its icon (a click on the icon switches the box).
@@ -230,8 +238,8 @@ void TAssignmentSettingsForm::PointerAt(int x, int y) {
         TrackMouseEvent(&track);
     }
     hovering_ = true;
-    SetText(Handle(),
-            KeyboardHoverCaption(Caption(), state_.Edit.SlotPosition, KeyAt(px, py, geometry_.Unit)));
+    SetText(Handle(), KeyboardHoverCaption(Caption(), state_.Edit.SlotPosition, KeyAt(px, py, geometry_.Unit),
+                                           &keyboardLayout_));
 }
 
 bool TAssignmentSettingsForm::ClickIcon(int x, int y) {
@@ -243,7 +251,7 @@ bool TAssignmentSettingsForm::ClickIcon(int x, int y) {
         const AssignmentWindowView view =
             ViewAssignmentWindow(c->Profile.Current(state_.Edit.Control), c->CanRumble);
         if (const std::optional<bool> on = ClickOptionIcon(view, option)) {
-            Check(GetDlgItem(Handle(), static_cast<int>(option)), *on);
+            Check(GetDlgItem(Handle(), OptionIdBase + static_cast<int>(option)), *on);
             SetAssignmentOption(state_, c->Profile, option, *on, app_.Main.Loop.RumbleTest, app_.Ui);
         }
         return true;
@@ -258,8 +266,7 @@ void TAssignmentSettingsForm::Command(int id, int code) {
     if ((id == ToggleId || id == TurboId || id == RumbleId) && code == BN_CLICKED) {
         const HWND box = GetDlgItem(Handle(), id);
         const bool on = SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        SetAssignmentOption(state_, profile, static_cast<AssignmentOption>(id), on, app_.Main.Loop.RumbleTest,
-                            app_.Ui);
+        SetAssignmentOption(state_, profile, OptionOfBox(id), on, app_.Main.Loop.RumbleTest, app_.Ui);
     } else if (id == NameId && code == EN_CHANGE) {
         SetAssignmentName(state_, profile, TextOf(name_), app_.Ui);
     } else if (id == AdvancedId) {

@@ -60,6 +60,7 @@ private:
     Application& app_;
     AssignmentWindowState state_;
     KeyboardGeometry geometry_;
+    KeyboardLayoutTable keyboardLayout_{};  // the user's, which the keys and hover captions show
     KeyGlyphs glyphs_{};
     PictureType picture_;
     POINT pictureAt_{8, 8};

@@ -147,7 +147,9 @@ LRESULT TControllerPropertiesForm::HandleMessage(UINT message, WPARAM wParam, LP
         case WM_COMMAND:
             if (LOWORD(wParam) == ControlPanelId) ControlPanelClick();
             if (LOWORD(wParam) == HelpId) app_.Ui.ShowHelp(ControllerPropertiesHelpTopic);
-            if (LOWORD(wParam) == OkId || LOWORD(wParam) == IDOK) Close();
+            // Enter (IDOK) clicks the focused button in the form base: OK, which has
+            // the focus on showing, or Control Panel.
+            if (LOWORD(wParam) == OkId) Close();
             break;
         default:
             break;

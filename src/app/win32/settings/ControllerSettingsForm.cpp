@@ -9,6 +9,7 @@
 #include "app/settings/ControllerSelectors.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
+#include "app/win32/SystemQueries.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
 #include "base/win32/WideText.h"
 #include "ui/DisplayScale.h"
@@ -42,8 +43,10 @@ void TControllerSettingsForm::OpenFor(int /*subject*/) {
     RememberPositionIn(&app_.Config, SettingsWindowInfo(SettingsWindow::ControllerSettings).PositionIndex);
     SetWindowTextW(Handle(),
                    Utf8ToWide(ControllerWindowCaption(app_.Main.List.LayoutOf(*c), c->Name)).c_str());
-    // The window's size is designed in 96-dpi pixels: so is the desktop it is measured against.
-    const DesktopArea desktop = WorkArea();
+    // The window's size is designed in 96-dpi pixels: so is the desktop it is
+    // measured against. The whole desktop, as at start-up: the work area of an
+    // 800 x 600 screen (800 x 560 beside a taskbar) warned wrongly.
+    const DesktopSize desktop = QueryDesktopSize();
     const int dpi = DialogDpi(Handle());
     if (auto warning = ControllerDesktopWarning(state_, MulDiv(desktop.Width, StandardDpi, dpi),
                                                 MulDiv(desktop.Height, StandardDpi, dpi)))

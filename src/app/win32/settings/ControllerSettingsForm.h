@@ -5,10 +5,12 @@
 // become calls of the window's portable logic; it draws what that returns.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "app/settings/ControllerWindow.h"
+#include "model/Profile.h"
 #include "ui/Picture.h"
 #include "ui/win32/LabelledTrackBars.h"
 #include "ui/win32/SettingsForm.h"
@@ -30,6 +32,8 @@ public:
     void Refresh() override;
     // One pass of detection against the selected controller's raw state.
     void DetectionTick() override;
+    // Every fifth pass: the picture is repainted when the main window's lit controls changed.
+    void UpdateLiveDisplay() override;
 
     // The window's state, for the tests.
     const ControllerWindowState& State() const { return state_; }
@@ -73,7 +77,8 @@ private:
     Application& app_;
     ControllerWindowState state_;
     std::array<std::vector<HWND>, 7> pages_;
-    std::unique_ptr<TextDrawer> text_;  // the buttons' names in the layout picture
+    std::unique_ptr<TextDrawer> text_;                        // the buttons' names in the layout picture
+    std::array<std::uint8_t, ControlCount> paintedStates_{};  // the lit states last painted
     // The pictures the picture boxes show, kept for the boxes' lives.
     PictureType palette_{1, 1}, swatch_{1, 1}, arrow_{1, 1};
     HWND paletteBox_ = nullptr, swatchBox_ = nullptr, arrowBox_ = nullptr;

@@ -20,9 +20,15 @@ constexpr RECT PictureRect{PictureLeft, PictureTop, PictureLeft + ImageWidth, Pi
 
 void TControllerSettingsForm::PaintPicture(HDC dc) {
     if (!Controller()) return;
-    const PictureType picture =
-        ControllerLayoutPicture(app_.Ui.Layout().CurrentScene(), *text_, state_.SelectedButton);
+    const LayoutScene scene = app_.Ui.Layout().CurrentScene();
+    paintedStates_ = scene.DrawnStates;
+    const PictureType picture = ControllerLayoutPicture(scene, *text_, state_.SelectedButton);
     DrawPictureAt(dc, picture, {PictureLeft, PictureTop});
+}
+
+void TControllerSettingsForm::UpdateLiveDisplay() {
+    if (!IsOpen() || app_.Ui.Layout().CurrentScene().DrawnStates == paintedStates_) return;
+    InvalidateDialogRect(Handle(), PictureRect);
 }
 
 bool TControllerSettingsForm::MouseOnPicture(UINT message, POINT position) {

@@ -51,6 +51,7 @@ GlobalSettingsContext TGlobalSettingsForm::Context() {
 
 void TGlobalSettingsForm::ShowTab(GlobalSettingsTab tab) {
     ChangeGlobalSettingsTab(state_, tab);
+    ClearListSelection();
     KillTimer(Handle(), BlinkTimer);
     SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     for (std::size_t t = 0; t < pages_.size(); ++t)
@@ -59,6 +60,17 @@ void TGlobalSettingsForm::ShowTab(GlobalSettingsTab tab) {
     ShowWindow(GetDlgItem(Handle(), HelpId), TabHelpTopic(tab) ? SW_SHOW : SW_HIDE);
     if (tab == GlobalSettingsTab::Controllers) RefreshControllerButtons();
     InvalidateRect(Handle(), nullptr, TRUE);
+}
+
+// The list shows the selection the window holds: a row left highlighted after
+// the selection was cleared could not be selected again by a click (the list
+// reports no change), and its buttons stayed disabled.
+void TGlobalSettingsForm::ClearListSelection() {
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    refreshing_ = true;
+    SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    refreshing_ = false;
 }
 
 void TGlobalSettingsForm::OpenFor(int /*subject*/) {
@@ -73,10 +85,10 @@ void TGlobalSettingsForm::FormIsClosed() {
     HidePalette(state_.Palette);
 }
 
-// A refill of the whole window hides the palette, as showing the window does.
+// A refill of the whole window keeps the palette: a controller plugged in
+// refreshes the Controllers tab and hid the palette mid-pick. Showing the
+// window and changing tabs hide it.
 void TGlobalSettingsForm::Refresh() {
-    KillTimer(Handle(), BlinkTimer);
-    HidePalette(state_.Palette);
     refreshing_ = true;
     RefreshOptions();
     RefreshValues();

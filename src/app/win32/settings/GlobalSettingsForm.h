@@ -45,6 +45,7 @@ private:
     void RefreshTheme();
     void RefreshControllers();
     void RefreshControllerButtons();
+    void ClearListSelection();
 
     void Command(int id);
     void OptionClick(int index);

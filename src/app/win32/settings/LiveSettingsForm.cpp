@@ -28,7 +28,8 @@ LRESULT TLiveSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             SliderMoved(reinterpret_cast<HWND>(lParam));
             return 0;
         case WM_COMMAND:
-            if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL) {
+            // Escape's IDCANCEL and Enter's IDOK go to the form base.
+            if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDOK) {
                 ButtonPressed(LOWORD(wParam));
                 return 0;
             }
