@@ -20,6 +20,7 @@ import time
 from pathlib import Path
 
 import e2e
+import gui_census
 
 DEMO = e2e.ROOT / "demo"
 # Regions of the 520 x 360 picture (left, top, width, height).
@@ -183,6 +184,35 @@ class Session:
             if len(parts) == 3:
                 result.append((parts[0], parts[1], tuple(int(v) for v in parts[2].split())))
         return result
+
+    def census(self, window, page="-", query=None):
+        """The child controls of the program's window whose class or caption is query (window when
+        not given); fails on an enabled, visible one without a row in the census table, which names
+        it "[window / page]"."""
+        controls = self.controls(query or window)
+        census = gui_census.CURRENT or gui_census.start([])
+        problems = census.problems(window, page, controls)
+        if problems:
+            raise Failed("census: " + "; ".join(problems))
+        return controls
+
+    def controls(self, window):
+        """The child controls of the program's window whose class or caption is window, as dicts of
+        class, id, caption, enabled, visible and rect (on the screen)."""
+        status, text = self.tool("controls", window)
+        if status != 0:
+            raise Failed(f"the window helper found no window \"{window}\" (status {status})")
+        return gui_census.parse_controls(text)
+
+    def click_control(self, controls, cls, caption, button=1):
+        """A click on the centre of a listed, visible control (class and caption, or "#ID")."""
+        found = [c for c in controls if c["visible"] and c["class"].lower() == cls.lower()
+                 and (c["caption"] == caption or "#" + str(c["id"]) == caption)]
+        if not found:
+            raise Failed(f"no {cls} \"{caption}\" among the window's controls")
+        left, top, right, bottom = found[0]["rect"]
+        self.xdotool("mousemove", str((left + right) // 2), str((top + bottom) // 2), "click", str(button))
+        time.sleep(0.3)
 
     def other_windows(self):
         return [w for w in self.windows() if w[0] not in ("TVelmoraForm", "#32768")]
@@ -551,6 +581,8 @@ def run_checks(session, checks):
         started = time.monotonic()
         try:
             check(session)
+            if gui_census.CURRENT:
+                gui_census.CURRENT.passed.add(name)
             print(f"gui {name}: ok ({time.monotonic() - started:.1f} s)", flush=True)
         except (Failed, subprocess.SubprocessError) as problem:
             failed += 1
@@ -651,10 +683,18 @@ def run_gui(env, only=None):
         chosen_sessions += sessions(env)
     if not modules or window_modules:
         chosen_sessions += window_sessions(env, window_modules)
+    every_check = [c[0] for session in sessions(env) + window_sessions(env) for c in session[2]]
+    census = gui_census.start(every_check)
     for name, scenario, checks, start in chosen_sessions:
         chosen = [c for c in checks if not names or c[0] in names]
         if chosen:
             failed += run_session(env, exe, shots, name, scenario, chosen, **start)
+    unlisted = census.unlisted(census.passed)
+    if unlisted:
+        failed += 1
+        print(f"gui census: FAIL: never listed: {', '.join(unlisted)}", flush=True)
+    elif census.listed:
+        print(f"gui census: ok: {census.summary()}", flush=True)
     print(f"e2e gui: {'FAIL' if failed else 'ok'} in {time.monotonic() - started:.1f} s; screenshots in {shots}")
     return 1 if failed else 0
 

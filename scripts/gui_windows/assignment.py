@@ -17,6 +17,8 @@ Q_KEY, Z_KEY = (60, 120), (84, 168)
 TOGGLE_ICON, NAME_BOX = (16, 234), (380, 255)
 ADVANCED_CLIENT, PAUSE_BAR_END, ADD_PAUSE = (521, 297), (306, 139), (170, 108)
 TURBO_TAB, PAGE_ENABLE, TURBO_LAMP = (258, 20), (30, 58), (20, 156, 287, 44)
+# The other tabs, 100 pixels wide: Toggle before Turbo, Set Selector after Rumble.
+TOGGLE_TAB, SET_SELECTOR_TAB = (158, 20), (458, 20)
 # The Rumble page: the max icon of the left strength, the none icon of the right one.
 RUMBLE_TAB, LEFT_MAX, RIGHT_NONE = (358, 20), (314, 103), (28, 163)
 # The profile button's menu: New, Open, Settings, Save, Save As.
@@ -68,6 +70,7 @@ def check_hover_and_click(s):
     the Toggle icon switches Toggle; typing into the name box names the assignment and assigns nothing."""
     s.click(e2e_gui.JUMP_BUTTON)
     window = wait_for("the assignment window after a click on button A", lambda: windows_of(s, FORM))[0]
+    s.census("assignment", query=FORM)
     move_in(s, window, ASSIGNMENT_CLIENT, Q_KEY)
     wanted = 'A - Press any key or click to assign "Q"'
     wait_for(f"the caption \"{wanted}\" over the Q key",
@@ -150,6 +153,7 @@ def check_sequence_with_pause(s):
         raise Failed(f"the advanced window's caption is \"{advanced[1]}\"")
     if not windows_of(s, FORM):
         raise Failed("the assignment window closed when the advanced window opened")
+    s.census("advanced", "Assignments", query=ADVANCED)
     hold_key(s, "a")
     # Keys would be assigned: the pause bar is moved by clicks on its end, a page (49) each.
     for _ in range(6):
@@ -188,7 +192,12 @@ def check_turbo_and_rumble_pages(s):
     s.settled(window[2], grab=s.screen_region)
     click_in(s, window, ASSIGNMENT_CLIENT, ADVANCED_BUTTON)
     advanced = wait_for("the advanced window", lambda: windows_of(s, ADVANCED))[0]
+    click_in(s, advanced, ADVANCED_CLIENT, TOGGLE_TAB)
+    s.census("advanced", "Toggle", query=ADVANCED)
+    click_in(s, advanced, ADVANCED_CLIENT, SET_SELECTOR_TAB)
+    s.census("advanced", "Set Selector", query=ADVANCED)
     click_in(s, advanced, ADVANCED_CLIENT, TURBO_TAB)
+    s.census("advanced", "Turbo", query=ADVANCED)
     lamp = client_rect(advanced, ADVANCED_CLIENT, TURBO_LAMP)
     looks = lambda: {s.screen_region(lamp)[:3] for _ in range(8)}
     if len(looks()) != 1:
@@ -198,6 +207,7 @@ def check_turbo_and_rumble_pages(s):
     s.save("advanced-turbo-page")
     click_in(s, advanced, ADVANCED_CLIENT, PAGE_ENABLE)
     click_in(s, advanced, ADVANCED_CLIENT, RUMBLE_TAB)
+    s.census("advanced", "Rumble", query=ADVANCED)
     click_in(s, advanced, ADVANCED_CLIENT, LEFT_MAX)
     click_in(s, advanced, ADVANCED_CLIENT, RIGHT_NONE)
     s.save("advanced-rumble-page")

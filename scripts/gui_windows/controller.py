@@ -9,9 +9,14 @@ holding the right trigger for a while, which the demo profile turns into W and t
 button; the layout is saved after that.
 """
 
+import sys
+from pathlib import Path
+
 import e2e
 import e2e_gui
 from e2e_gui import Failed, wait_for
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
 
 FORM = "TControllerSettingsForm"
 CONTROLLER_BUTTON = (4, 52, 20, 20)  # the main window's controller menu
@@ -21,6 +26,7 @@ LAYOUT_NAME = "gui-odd-pad"
 # Client points of the form (see its control identifiers).
 # The centres of the seven tab headers in English (Start, Image, Sticks, DPad, Buttons, Triggers, Finish).
 TAB_CENTRES = [(32, 15), (83, 15), (137, 15), (192, 15), (247, 15), (308, 15), (367, 15)]
+TAB_NAMES = ["Start", "Image", "Sticks", "DPad", "Buttons", "Triggers", "Finish"]
 STICK_ENABLE = ((24, 48), (274, 48))
 GROUP_ENABLE = (24, 48)
 PANEL = (100, 302, 300, 20)
@@ -176,6 +182,9 @@ def check_group_drag(s):
     s.save("controller-dragged")
     check_drawn_controls(s, rect)
     colour = paint_with_picked_colour(s, rect)
+    for index, name in enumerate(TAB_NAMES):
+        show_tab(s, rect, index)
+        s.census("controller settings", name, query=FORM)
     show_tab(s, rect, 6)
     click_form(s, rect, CLOSE)
     wait_for("the controller settings window to close", lambda: form(s) is None)
@@ -280,6 +289,59 @@ def check_saved_square(lines, colour):
             raise Failed(f"saved picture row {row}: the pen's colour at columns {shown}")
 
 
+def save_layout(s, saved):
+    before = saved.read_text(errors="replace")
+    s.click(CONTROLLER_BUTTON)
+    wait_for("the controller menu", s.menu)
+    s.keys("Up", "Up", "Up", "Return")  # "Save", above "Save As..." and "Properties..."
+    wait_for("the layout saved again", lambda: saved.read_text(errors="replace") != before, timeout=10)
+    return saved.read_text(errors="replace").splitlines()
+
+
+def by_hand(s, tab, rect):
+    """On a tab: every name box gets "Zed" typed at its end, every selector its next item by the
+    keyboard. Returns how many of each."""
+    show_tab(s, rect, tab)
+    controls = [c for c in s.controls(FORM) if c["visible"] and c["enabled"]]
+    edits = [c for c in controls if c["class"] == "Edit"]
+    combos = [c for c in controls if c["class"] == "ComboBox"]
+    for edit in edits:
+        s.click_control(controls, "Edit", f"#{edit['id']}")
+        s.keys("End")
+        s.xdotool("type", "--delay", "40", "Zed")
+    for combo in combos:
+        s.click_control(controls, "ComboBox", f"#{combo['id']}")
+        s.keys("Down", "Return")
+    return len(edits), len(combos)
+
+
+def check_by_hand(s):
+    """The names typed into every name box of the Sticks, DPad and Triggers tabs and the next item
+    picked in every selector are saved with the layout; Help shows the window's topic."""
+    import controls as census_steps  # the help step is shared
+
+    saved = s.dir / "saved" / f"{LAYOUT_NAME}.velmoracontroller"
+    s.click((28, 52, 228, 20))  # the controller name box: the settings of its layout
+    rect = wait_for("the controller settings window", lambda: (form(s) or (0, 0, None))[2], timeout=10)
+    s.settled(rect, grab=s.screen_region)
+    before = saved.read_text(errors="replace").splitlines()
+    edits = combos = 0
+    for tab in (2, 3, 5):  # Sticks, DPad, Triggers
+        e, c = by_hand(s, tab, rect)
+        edits, combos = edits + e, combos + c
+    census_steps.drive_help(s, s.controls(FORM))
+    show_tab(s, rect, 6)
+    click_form(s, rect, CLOSE)
+    wait_for("the controller settings window to close", lambda: form(s) is None)
+    lines = save_layout(s, saved)
+    named = [line for line in lines if "Name=" in line and line.endswith("Zed")]
+    changed = [line for line in lines if "Access=" in line and line not in before]
+    if len(named) != edits or len(changed) != combos or not edits or not combos:
+        raise Failed(f"{edits} name boxes and {combos} selectors changed by hand; the saved layout has "
+                     f"{len(named)} names typed ({', '.join(named)}) and {len(changed)} accesses changed "
+                     f"({', '.join(changed)})")
+
+
 def panel_rect(rect):
     x, y = client_point(rect, PANEL[:2])
     return (x, y, x + PANEL[2], y + PANEL[3])
@@ -289,6 +351,7 @@ def sessions(env):
     saved = env.work / "gui-controller" / "saved"
     ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")
     return [("gui-controller", scenario(), [("controller-detection", check_detection),
-                                                    ("controller-group-drag", check_group_drag)],
+                                                    ("controller-group-drag", check_group_drag),
+                                                    ("controller-by-hand", check_by_hand)],
              {"ini_extra": ini, "folders": ["saved"], "record": True})]
 

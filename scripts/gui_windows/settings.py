@@ -61,6 +61,7 @@ def check_properties_live(s):
     changed = s.screen_region(panel)
     wait_for("the XInput panel to change again", lambda: s.screen_region(panel) != changed, timeout=10)
     s.save("controller-properties")
+    s.census("properties", query=PROPERTIES)
     s.xdotool("mousemove", str(origin[0] + CONTROL_PANEL_BUTTON[0]), str(origin[1] + CONTROL_PANEL_BUTTON[1]),
               "click", "1")
     wait_for("the pad's own control panel asked for, owned by the window",
@@ -84,10 +85,16 @@ def check_tray_option(s):
         raise Failed("no tray icon before the option was touched")
     origin = open_settings(s)
     s.save("global-settings-options")
+    s.census("global settings", "Options", query=SETTINGS)
     click_in(s, origin, TRAY_ICON_BOX)
     wait_for("the tray icon gone after the box was cleared", lambda: not s.tray_shown())
     click_in(s, origin, TRAY_ICON_BOX)
     wait_for("the tray icon back after the box was ticked", s.tray_shown)
+    click_in(s, origin, FIRST_SETTINGS_TAB)
+    s.keys("Right", "Right", "Right")  # Values, Theme, then Language
+    s.census("global settings", "Language", query=SETTINGS)
+    s.keys("Right")
+    s.census("global settings", "Controllers", query=SETTINGS)
     s.keys("Escape")
     wait_for("Escape to close the settings", lambda: not s.other_windows())
 
@@ -97,7 +104,10 @@ def check_button_style(s):
     vista = s.settled(e2e_gui.LAYOUT)
     origin = open_settings(s)
     click_in(s, origin, FIRST_SETTINGS_TAB)
-    s.keys("Right", "Right")  # Values, then Theme
+    s.keys("Right")
+    s.census("global settings", "Values", query=SETTINGS)
+    s.keys("Right")  # Theme
+    s.census("global settings", "Theme", query=SETTINGS)
     click_in(s, origin, SOLID_BUTTON)
     wait_for("the main picture to change with the Solid style", lambda: s.picture(e2e_gui.LAYOUT) != vista)
     s.settled(e2e_gui.LAYOUT)

@@ -64,6 +64,7 @@ def check_stick_dead_zone(s):
     window = open_from_marker(s, STICK1_MARKER, "Stick 1")
     if not window[1].startswith("Settings: Stick 1 [Set 1]"):
         raise Failed(f"the window's caption is {window[1]!r}")
+    s.census("stick 1", query="TStickSettingsForm")
     seen = set()
     wait_for("the zone map's dot and values to follow the stick",
              lambda: seen.add(s.screen_region(window[2])) or len(seen) >= 2, timeout=4)
@@ -106,6 +107,7 @@ def check_dpad_disc(s):
     window = open_from_marker(s, DPAD_MARKER, "DPad")
     if "[Set 1]" not in window[1]:
         raise Failed(f"the window's caption is {window[1]!r}")
+    s.census("dpad", query="TDPadSettingsForm")
     seen = set()
     wait_for("the DPad disc to show a held and a released DPad",
              lambda: seen.add(s.screen_region(window[2])) or len(seen) >= 2, timeout=4)
@@ -122,6 +124,7 @@ def check_trigger_threshold(s):
     if not trigger:
         raise Failed(f"the right trigger produced nothing before its threshold moved: {' '.join(quiet)}")
     window = open_from_marker(s, TRIGGERS_MARKER, "Triggers")
+    s.census("trigger", query="TTriggerSettingsForm")
     # Without a window manager the keys go to the window under the pointer, and the trigger's
     # press is a right click there, which can take the focus from a control: the pointer clicks the
     # right threshold's track near its high end (a page up and the focus) and stays there.
@@ -170,6 +173,7 @@ def check_mouse_speed(s):
     speed moved to the slowest with the keyboard makes the same stick push move the pointer less."""
     wait_for("A tapped twice", lambda: presses(s).count("key 39") >= 2, timeout=10)
     stick = open_from_marker(s, STICK2_MARKER, "Stick 2")
+    s.census("stick 2", query="TStickSettingsForm")
     left, bottom = stick[2][0], stick[2][3]
     # The pointer stays on the window: without a window manager the keys go where it is.
     s.xdotool("mousemove", str(left + MOUSE_SETTINGS_BUTTON[0]), str(bottom + MOUSE_SETTINGS_BUTTON[1]),
@@ -178,6 +182,7 @@ def check_mouse_speed(s):
     window = wait_for("the mouse settings window", found)[0]
     if "Stick 2" not in window[1]:
         raise Failed(f"the mouse window's caption is {window[1]!r}")
+    s.census("mouse", query="TMouseSettingsForm")
     s.xdotool("mousemove", str(window[2][0] + 60), str(window[2][1] + 60))
     time.sleep(0.5)
     s.save("mouse-window")

@@ -22,13 +22,20 @@
 //                               or "none"
 //   velmora-window windows      print one line per visible top-level window of the program:
 //                               "CLASS|CAPTION|LEFT TOP RIGHT BOTTOM" (menus included)
+//   velmora-window controls WINDOW
+//                               print one line per child control (grandchildren included) of
+//                               the program's top-level window whose class or caption is WINDOW:
+//                               "CLASS|ID|CAPTION|ENABLED|VISIBLE|LEFT TOP RIGHT BOTTOM", ENABLED
+//                               and VISIBLE 1 or 0 (VISIBLE counts the parents too);
+//                               exit 3 when there is no such window
 //
 // Every figure is in screen pixels, as X and xdotool count them, whatever the
 // dpi the Wine prefix is set to: the helper declares itself dpi-aware.
 //
-// Exit status 1 means no main window; 2 a bad command line.
+// Exit status 1 means no main window; 2 a bad command line; 3 no such window.
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <cstdio>
@@ -104,6 +111,48 @@ int ListWindows(HWND main, bool menusOnly) {
     return 0;
 }
 
+// The top-level window of the program whose class or caption is the name.
+struct NamedSearch {
+    DWORD Process = 0;
+    std::string Name;
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindNamed(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<NamedSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search.Process || !IsWindowVisible(window)) return TRUE;
+    if (ClassOf(window) != search.Name && CaptionOf(window) != search.Name) return TRUE;
+    search.Found = window;
+    return FALSE;
+}
+
+// A caption on one line, without the field separator.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\n' || c == '\r' || c == '|') c = ' ';
+    return text;
+}
+
+BOOL CALLBACK ListControl(HWND control, LPARAM) {
+    std::printf("%s|%d|%s|%d|%d|", ClassOf(control).c_str(), GetDlgCtrlID(control),
+                OneLine(CaptionOf(control)).c_str(), IsWindowEnabled(control) ? 1 : 0,
+                IsWindowVisible(control) ? 1 : 0);
+    PrintRect(control);
+    return TRUE;
+}
+
+int ListControls(HWND main, const char* name) {
+    NamedSearch search;
+    GetWindowThreadProcessId(main, &search.Process);
+    search.Name = name;
+    EnumWindows(FindNamed, reinterpret_cast<LPARAM>(&search));
+    if (!search.Found) return 3;
+    EnumChildWindows(search.Found, ListControl, 0);
+    return 0;
+}
+
 int PrintOrigin(HWND window) {
     POINT origin{0, 0};
     if (!ClientToScreen(window, &origin)) return 1;
@@ -155,6 +204,7 @@ int EndSession(HWND window) {
 
 int Run(HWND window, int argc, char** argv) {
     const std::string command = argv[1];
+    if (argc == 3 && command == "controls") return ListControls(window, argv[2]);
     if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
     if (command == "find") return 0;
     if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;
