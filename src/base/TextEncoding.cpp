@@ -1,5 +1,6 @@
 #include "base/TextEncoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -112,13 +113,18 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     return out;
 }
 
-// Zero bytes are the high bytes of UTF-16 text; none means not UTF-16.
+// Zero bytes are the high bytes of UTF-16 text: the names, "=", digits and
+// line ends of every Velmora file put one in at least a quarter of the pairs,
+// all on one side. A stray zero in UTF-8 or ANSI text (a tail left by a crash,
+// a tool's padding) is not that, and is read as a space as before.
 std::optional<bool> Utf16WithoutMarkIsBigEndian(std::string_view bytes) {
     std::size_t evenZeros = 0;
     std::size_t oddZeros = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i)
         if (bytes[i] == '\0') ++(i % 2 == 0 ? evenZeros : oddZeros);
-    if (evenZeros + oddZeros == 0) return std::nullopt;
+    const std::size_t high = std::max(evenZeros, oddZeros);
+    const std::size_t low = std::min(evenZeros, oddZeros);
+    if (high == 0 || high * 4 < bytes.size() / 2 || low * 4 > high) return std::nullopt;
     return evenZeros > oddZeros;
 }
 
@@ -192,8 +198,12 @@ std::string_view EncodingName(FileEncoding encoding) {
 }
 
 DecodedText DecodeFileText(std::string_view bytes, bool readInPart) {
-    if (StartsWith(bytes, "\xEF\xBB\xBF"))
-        return {FileTextToUtf8(bytes.substr(3), readInPart), FileEncoding::Utf8WithMark};
+    if (StartsWith(bytes, "\xEF\xBB\xBF")) {
+        const std::string_view rest = bytes.substr(3);
+        const FileEncoding read =
+            IsValidUtf8(rest, readInPart) ? FileEncoding::Utf8WithMark : FileEncoding::Ansi;
+        return {FileTextToUtf8(rest, readInPart), read};
+    }
     if (StartsWith(bytes, "\xFF\xFE")) return {Utf16ToUtf8(bytes.substr(2), false), FileEncoding::Utf16LE};
     if (StartsWith(bytes, "\xFE\xFF")) return {Utf16ToUtf8(bytes.substr(2), true), FileEncoding::Utf16BE};
     if (const std::optional<bool> bigEndian = Utf16WithoutMarkIsBigEndian(bytes))

@@ -73,7 +73,9 @@ void PrintEncodingNote(const std::string& path) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (bytes.starts_with(OldControllerSignature) || bytes.starts_with("VelmoraProfile")) return;
     const FileEncoding encoding = DecodeFileText(bytes, false).Encoding;
-    if (encoding != FileEncoding::Utf8)
+    if (encoding == FileEncoding::Utf8WithMark)
+        std::fprintf(stderr, "Note: read as UTF-8 with byte-order mark, Velmora saves UTF-8 without it\n");
+    else if (encoding != FileEncoding::Utf8)
         std::fprintf(stderr, "Note: not UTF-8: read as %s, Velmora saves UTF-8\n",
                      std::string(EncodingName(encoding)).c_str());
 }

@@ -79,6 +79,19 @@ TEST(TextEncoding, Utf16WithoutAMarkIsFoundByItsZeroBytes) {
     EXPECT_EQ(big.Text, russian);
 }
 
+// Regression: one zero byte anywhere (a tail a crash left, a tool's padding)
+// made a UTF-8 or ANSI file UTF-16, and every entry was lost.
+TEST(TextEncoding, AStrayZeroByteLeavesUtf8AndAnsiFilesAsTheyAre) {
+    const std::string utf8 = std::string("Set1Button1Name=Ju\0mp\r\nSet1Button1Slots=A\r\n") + '\0' + '\0';
+    const DecodedText text = DecodeFileText(utf8, false);
+    EXPECT_EQ(text.Encoding, FileEncoding::Utf8);
+    EXPECT_EQ(text.Text, utf8);
+    const std::string ansi = std::string("Name=Caf\xE9\r\n") + '\0';
+    EXPECT_EQ(DecodeFileText(ansi, false).Encoding, FileEncoding::Ansi);
+    const std::string ascii = "Version=2007.12\r\nSet1Button1Slots=A\r\n";
+    EXPECT_EQ(DecodeFileText(test::Utf16(ascii, false, false), false).Encoding, FileEncoding::Utf16LENoMark);
+}
+
 // Regression: the UTF-8 mark stayed in front of the first name, so the
 // first entry of a file saved as "UTF-8 with BOM" was never found.
 TEST(TextEncoding, AUtf8MarkIsDroppedBeforeTheFirstEntry) {
