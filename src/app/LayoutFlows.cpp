@@ -175,19 +175,32 @@ bool SaveControllerFileAs(DeviceContext& context, std::size_t index) {
     return true;
 }
 
+namespace {
+
+void SetKnownIndex(ControllerListType& list, const ControllerIDType& identity, std::uint8_t knownIndex) {
+    for (ControllerDataType& other : list.Controllers)
+        if (other.Identity == identity) other.KnownIndex = knownIndex;
+}
+
+}  // namespace
+
 void LinkControllerFile(DeviceContext& context, std::size_t index) {
     const ControllerDataType& c = context.List.Controllers[index];
     const std::uint8_t before = c.KnownIndex;
     const ControllerIDType identity = c.Identity;
-    const std::string& file = context.List.LayoutOf(c).FileName;
+    const std::string file = context.List.LayoutOf(c).FileName;  // kept: passes run while its message is up
     const bool changes =
         before == UnknownController || context.Config.KnownControllers[before].ControllerFile != file;
+    // A new entry is the next in the list; the model's pads get it before its
+    // message is shown, since passes go on while it is up and a pad lost
+    // meanwhile must be counted on its entry.
+    const bool adding = before == UnknownController && context.Config.KnownCount < MaxKnownControllers;
+    if (adding) SetKnownIndex(context.List, identity, context.Config.KnownCount);
     const std::uint8_t after = LinkControllerFile(context.Config, before, identity, file,
                                                   CountIdentity(context.List, identity), context.Ui);
     if (changes && after != UnknownController) context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
-    if (before != UnknownController || after == UnknownController) return;
-    for (ControllerDataType& other : context.List.Controllers)
-        if (other.Identity == identity) other.KnownIndex = after;
+    if (!adding) return;
+    SetKnownIndex(context.List, identity, after);
     SortControllers(context.List);
     context.Ui.RedrawLayout();
 }

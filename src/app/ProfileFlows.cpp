@@ -24,13 +24,18 @@ void ButtonsInAfterProgramRequest(DeviceContext& context, std::size_t index, std
 
 void RefuseProfile(DeviceContext& context, std::size_t index, const RequestedProfileType& request,
                    std::string& pendingShortcut) {
-    ControllerDataType& c = context.List.Controllers[index];
+    const ControllerDataType& c = context.List.Controllers[index];
+    // Passes run while the message is up and may re-sort the list: the model's
+    // entry and the controller's arrival are taken before it.
+    const std::uint8_t known = c.KnownIndex;
+    const std::uint8_t arrival = c.Arrival;
     MessageDialog message = CannotOpenProfileMessage(request.Path, c.Name);
     if (!pendingShortcut.empty())  // said, since the user expects the program to start
         message.Message += "##" + Translate("*The shortcut waiting to be launched has been cancelled.*");
     context.Ui.ShowMessageDialog(message);
-    if (c.KnownIndex != UnknownController) ForgetProfile(context.Config, c.KnownIndex, request.Path);
-    ButtonsInAfterProgramRequest(context, index, request.Request);
+    if (known != UnknownController) ForgetProfile(context.Config, known, request.Path);
+    if (const std::size_t now = context.List.IndexOf(arrival); now < context.List.Count())
+        ButtonsInAfterProgramRequest(context, now, request.Request);
     pendingShortcut.clear();  // the program it would start expects this profile
 }
 

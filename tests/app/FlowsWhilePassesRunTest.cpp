@@ -185,5 +185,56 @@ TEST(FlowsWhilePassesRun, TheCloseQuestionAsksEachLayoutAndProfileOnceWhileTheLi
     EXPECT_EQ(w.Headings(), "Save new controller before closing?|Save new profile before closing?|");
 }
 
+// Regression: a refused profile's message let passes run, and the file was
+// then forgotten from whatever model sat at the controller's old place.
+TEST(FlowsWhilePassesRun, ARefusedProfileIsForgottenByItsOwnModelWhenTheListIsResorted) {
+    MainPassWorld w;
+    w.Config.AutoOpenLastProfile = false;
+    const std::string missing = w.Folder.File("Gone.velmoraprofile");
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1, 0x045E, 0x0028));
+    w.Run();
+    ControllerDataType& pad = *w.Named("Pad");
+    w.Config.KnownCount = 2;  // Alpha, known first, sorts before Pad when it is plugged in
+    w.Config.KnownControllers[0] = {};
+    w.Config.KnownControllers[0].Identity = {"Alpha", 0x045E0029};
+    w.Config.KnownControllers[0].RecentProfiles[0] = missing;
+    w.Config.KnownControllers[1] = {};
+    w.Config.KnownControllers[1].Identity = pad.Identity;
+    w.Config.KnownControllers[1].RecentProfiles[0] = missing;
+    w.Config.KnownControllers[1].ConnectedCount = 1;
+    pad.KnownIndex = 1;
+    pad.OpenProfileRequest = {OpenProfileFile, missing};
+    w.Ui.WhileDialogsUp.push_back([&w] {
+        w.Api.Plug(MakeFakeDevice("Alpha", 2, 1, 0x045E, 0x0029));
+        w.Rescan();
+        ASSERT_EQ(w.List().Controllers[0].Identity.DeviceName, "Alpha");
+    });
+    std::string shortcut;
+    OpenRequestedProfile(w.Context, w.List().IndexOf(pad.Arrival), shortcut);
+    EXPECT_TRUE(w.Config.KnownControllers[1].RecentProfiles[0].empty());
+    EXPECT_EQ(w.Config.KnownControllers[0].RecentProfiles[0], missing);
+}
+
+// Regression: a new known entry took its counts before the "added" message,
+// and a pad pulled out while the message was up was never counted as lost
+// (its controller had no entry yet), so its entry said connected for good.
+TEST(FlowsWhilePassesRun, APadLostWhileALinkMessageIsUpIsCountedOnItsNewEntry) {
+    MainPassWorld w;
+    w.Config.DefaultControllerLocation = w.Folder.Folder();
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Run();
+    w.Ui.ChosenFiles.push_back(w.Folder.File("Mine.velmoracontroller"));
+    w.Ui.WhileDialogsUp.push_back(nullptr);  // the save dialog
+    w.Ui.WhileDialogsUp.push_back([&w] {     // the "added" message
+        w.Api.Unplug(0);
+        w.Pass();
+    });
+    EXPECT_TRUE(SaveControllerFileAs(w.Context, w.List().Selected));
+    ASSERT_EQ(w.Config.KnownCount, 1);
+    ASSERT_EQ(w.Named("Pad")->Connection, Lost);
+    EXPECT_EQ(w.Config.KnownControllers[0].ConnectedCount, 0);
+    EXPECT_EQ(w.Config.KnownControllers[0].LostCount, 1);
+}
+
 }  // namespace
 }  // namespace velmora::test
