@@ -53,6 +53,7 @@ struct ControllerWindowState {
     bool Refreshing = false;  // filling the controls: their change events write nothing
     bool WindowOpen = false;  // the main loop runs DetectionTick while set
     bool DesktopWarned = false;
+    std::optional<MessageDialog> PendingMessage;  // detection's, shown between passes
 };
 
 // Every change made in the window: the layout is marked changed, its

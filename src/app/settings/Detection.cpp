@@ -88,14 +88,14 @@ void RefuseNonAnalog(ControllerWindowState& window, ControllerFileType& layout, 
                      const RawJoyState& current) {
     const std::uint8_t target = window.Detection.Target;
     if (IsTriggerTarget(target)) {
-        ui.ShowMessageDialog(
-            NotAnalog("*Non-analog trigger detected*", "*This trigger is not analog. Add as a button.*"));
+        window.PendingMessage =
+            NotAnalog("*Non-analog trigger detected*", "*This trigger is not analog. Add as a button.*");
         EndDetection(window.Detection, current);
         SetGroupEnabled(window, layout, ui, LayoutGroup::Triggers, false, current);
         return;
     }
-    ui.ShowMessageDialog(
-        NotAnalog("*Non-analog stick detected*", "*This stick is not analog. Add as a DPad.*"));
+    window.PendingMessage =
+        NotAnalog("*Non-analog stick detected*", "*This stick is not analog. Add as a DPad.*");
     const LayoutGroup stick = target <= Stick1YTarget ? LayoutGroup::Stick1 : LayoutGroup::Stick2;
     SetGroupEnabled(window, layout, ui, stick, false, current);
     EndDetection(window.Detection, current);
@@ -233,6 +233,13 @@ bool DetectionTick(ControllerWindowState& window, ControllerFileType& layout, Us
     MarkLayoutEdited(layout, ui);
     ContinueAfterStore(detection, current);
     return true;
+}
+
+void ShowPendingDetectionMessage(ControllerWindowState& window, UserInterface& ui) {
+    if (!window.PendingMessage) return;
+    const MessageDialog message = std::move(*window.PendingMessage);
+    window.PendingMessage.reset();  // passes go on while it is up and must not show it again
+    ui.ShowMessageDialog(message);
 }
 
 }  // namespace velmora

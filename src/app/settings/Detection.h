@@ -86,9 +86,13 @@ std::uint8_t NextGroupTarget(std::uint8_t target);
 
 // One pass of detection against the selected controller's raw state: stores
 // what was found in the layout, places and selects pressed buttons on the
-// Buttons tab, and tells the user when a stick or trigger is not analog.
-// Returns whether the window must refill its controls.
+// Buttons tab, and keeps a message for the user when a stick or trigger is
+// not analog (a pass never opens a dialog: the pads would stop while it is
+// up). Returns whether the window must refill its controls.
 bool DetectionTick(ControllerWindowState& window, ControllerFileType& layout, UserInterface& ui,
                    const RawJoyState& current);
+
+// Shows the message detection kept, once; called between passes.
+void ShowPendingDetectionMessage(ControllerWindowState& window, UserInterface& ui);
 
 }  // namespace velmora

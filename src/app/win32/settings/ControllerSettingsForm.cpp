@@ -21,6 +21,11 @@ namespace velmora {
 
 using namespace controller_ids;
 
+namespace {
+// Posted by a pass that kept a detection message: shown from the queue.
+constexpr UINT DetectionMessageShown = WM_APP + 1;
+}  // namespace
+
 TControllerSettingsForm::TControllerSettingsForm(Application& app)
     : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
       app_(app),
@@ -84,6 +89,8 @@ void TControllerSettingsForm::DetectionTick() {
         Refresh();
     else if (shown != state_.Detection.Panel.Shown)
         ShowPanel();
+    // This runs inside a pass: its message is shown from the message queue.
+    if (state_.PendingMessage) PostMessageW(Handle(), DetectionMessageShown, 0, 0);
 }
 
 void TControllerSettingsForm::Edited() {
@@ -92,6 +99,9 @@ void TControllerSettingsForm::Edited() {
 
 LRESULT TControllerSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case DetectionMessageShown:
+            ShowPendingDetectionMessage(state_, app_.Ui);
+            return 0;
         case WM_NOTIFY:
             if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) {
                 const int tab = TabCtrl_GetCurSel(GetDlgItem(Handle(), TabsId));
