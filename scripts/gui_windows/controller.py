@@ -10,6 +10,7 @@ button; the layout is saved after that.
 """
 
 import sys
+import time
 from pathlib import Path
 
 import e2e
@@ -342,6 +343,58 @@ def check_by_hand(s):
                      f"({', '.join(changed)})")
 
 
+def nonanalog_scenario():
+    """The odd pad at rest, then a button pressed while the Triggers tab detects: not analog."""
+    return f"""device odd "Odd Shape Pad" vid=1209 pid=0d77 axes=y,z,rz,s1,s2 buttons=12 povs=0
+profile {e2e_gui.DEMO / 'demo.velmoraprofile'}
+plug odd
+wait odd 2
+odd axis s1 32767
+odd axis s2 32767
+wait odd 30
+mark pad-read
+wait odd 60
+mark arm-triggers
+wait odd {3 * ARM_WAIT}
+odd button 1 down
+wait odd 15
+odd button 1 up
+mark pressed
+wait odd 3000
+"""
+
+
+def passes_logged(s):
+    return len(s.run.pass_log.read_text().split()) if s.run.pass_log.exists() else 0
+
+
+def check_nonanalog_passes_go_on(s):
+    """A button met while a trigger is detected gives "Non-analog trigger detected"; the pads go on
+    being read while that message is up (a pass opened it once, and every pad stopped until OK)."""
+    s.click(CONTROLLER_BUTTON)
+    wait_for("the controller menu", s.menu)
+    s.keys("Down", "Return")  # "New"
+    rect = wait_for("the controller settings window", lambda: (form(s) or (0, 0, None))[2], timeout=10)
+    s.settled(rect, grab=s.screen_region)
+    arm(s, rect, "triggers", 5, GROUP_ENABLE)
+    notes = wait_for("the non-analog message",
+                     lambda: [w for w in s.other_windows() if w[0] == "VelmoraMessageDialog"], timeout=30)
+    s.settled(notes[0][2], grab=s.screen_region)
+    before = passes_logged(s)
+    time.sleep(1.5)
+    during = passes_logged(s) - before
+    s.save("controller-nonanalog")
+    if during < 50:
+        raise Failed(f"{during} passes in 1.5 s while the non-analog message was up: the pads stopped")
+    s.keys("Return")
+    wait_for("the message to close",
+             lambda: not [w for w in s.other_windows() if w[0] == "VelmoraMessageDialog"])
+    show_tab(s, rect, 6)
+    click_form(s, rect, CLOSE)
+    wait_for("the controller settings window to close", lambda: form(s) is None)
+    save_layout_as(s)  # the new layout is saved, so closing asks nothing
+
+
 def panel_rect(rect):
     x, y = client_point(rect, PANEL[:2])
     return (x, y, x + PANEL[2], y + PANEL[3])
@@ -353,5 +406,8 @@ def sessions(env):
     return [("gui-controller", scenario(), [("controller-detection", check_detection),
                                                     ("controller-group-drag", check_group_drag),
                                                     ("controller-by-hand", check_by_hand)],
-             {"ini_extra": ini, "folders": ["saved"], "record": True})]
+             {"ini_extra": ini, "folders": ["saved"], "record": True}),
+            ("gui-controller-nonanalog", nonanalog_scenario(),
+             [("controller-nonanalog-passes-go-on", check_nonanalog_passes_go_on)],
+             {"ini_extra": ini.replace("gui-controller", "gui-controller-nonanalog"), "folders": ["saved"]})]
 
