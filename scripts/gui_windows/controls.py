@@ -86,8 +86,12 @@ def drive_help(s, controls):
     heading = [c["caption"] for c in help_controls if c["class"] == "Static" and c["caption"]]
     if not heading:
         raise Failed("the help window shows no topic heading")
+    shown = of_class(s, HELP)[0][2]
     s.click_control(help_controls, "Button", "OK")
     wait_for("the help window's OK to close it", lambda: not of_class(s, HELP))
+    # What lay under it is drawn again before the next click: a click on the global settings' tabs
+    # right after the help closed left the help shown again over the Options tab now and then.
+    s.settled(shown, grab=s.screen_region)
     return heading[0]
 
 
@@ -322,7 +326,6 @@ def check_global_settings(s):
         raise Failed(f"{len(boxes)} option boxes on the Options tab, not {len(OPTIONS) - len(NOT_CLICKED)}")
     for box in boxes:
         s.click_control(controls, "Button", box["caption"])
-    drive_help(s, controls)
     controls = settings_tab(s, 1)
     for bar in sorted((c for c in controls if c["visible"] and c["class"] == "msctls_trackbar32"),
                       key=lambda c: c["rect"][1]):
@@ -341,6 +344,9 @@ def check_global_settings(s):
             s.click_control(controls, "Button", "#" + str(first + n))
             wanted = f"{group} {n + 1}"
             wait_for(f"the palette for {wanted}", lambda: wanted in palette_label(s), timeout=5)
+    # Last: a tab clicked right after the help closed left the help shown over the Options tab
+    # now and then, and the Values steps never reached their sliders.
+    drive_help(s, controls)
     s.close()
     ini = (s.dir / "Velmora.ini").read_text(errors="replace").splitlines()
     kept = [k for k, v in OPTIONS.items() if k not in NOT_CLICKED.values() and f"{k}={1 - v}" not in ini]
