@@ -54,6 +54,7 @@ def open_from_marker(s, marker, name):
     """A click on the marker opens its menu; its first item, Settings, opens the window."""
     s.click(marker)
     rect = s.wait_menu_below(marker)
+    s.settled(rect, grab=s.screen_region)  # drawn whole, ready for the click on its first item
     s.xdotool("mousemove", str(rect[0] + 24), str(rect[1] + 10), "click", "1")
     found = lambda: [w for w in s.other_windows() if name in w[1]]
     return wait_for(f"the {name} settings window", found)[0]
