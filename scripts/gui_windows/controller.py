@@ -47,8 +47,9 @@ def moves(*steps):
     return "\n".join(lines) + "\n"
 
 
-def scenario():
-    head = f"""device odd "Odd Shape Pad" vid=1209 pid=0d77 axes=y,z,rz,s1,s2 buttons=12 povs=0
+def pad_at_rest():
+    """The odd pad plugged in and read, its sticks at rest."""
+    return f"""device odd "Odd Shape Pad" vid=1209 pid=0d77 axes=y,z,rz,s1,s2 buttons=12 povs=0
 profile {e2e_gui.DEMO / 'demo.velmoraprofile'}
 plug odd
 wait odd 2
@@ -58,6 +59,10 @@ odd axis s2 32767
 wait odd 30
 mark pad-read
 """
+
+
+def scenario():
+    head = pad_at_rest()
     phases = [
         ("stick1", [("axis z 0", "axis z 32767"), ("axis rz 0", "axis rz 32767")]),
         ("stick2", [("axis s1 0", "axis s1 32767"), ("axis s2 0", "axis s2 32767")]),
@@ -345,15 +350,7 @@ def check_by_hand(s):
 
 def nonanalog_scenario():
     """The odd pad at rest, then a button pressed while the Triggers tab detects: not analog."""
-    return f"""device odd "Odd Shape Pad" vid=1209 pid=0d77 axes=y,z,rz,s1,s2 buttons=12 povs=0
-profile {e2e_gui.DEMO / 'demo.velmoraprofile'}
-plug odd
-wait odd 2
-odd axis s1 32767
-odd axis s2 32767
-wait odd 30
-mark pad-read
-wait odd 60
+    return pad_at_rest() + f"""wait odd 60
 mark arm-triggers
 wait odd {3 * ARM_WAIT}
 odd button 1 down
