@@ -13,6 +13,7 @@
 
 #include "app/win32/Application.h"
 #include "base/Language.h"
+#include "support/win32/FormKeys.h"
 #include "support/win32/WindowTestSupport.h"
 
 namespace velmora {
@@ -36,21 +37,7 @@ std::vector<ChildControl> ChildrenOf(HWND window) {
     return children;
 }
 
-// What the main loop's pump does with the messages waiting.
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (ForwardToForm(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-void PressKey(HWND focus, WPARAM key) {
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-    Pump();
-}
+using testing::PressKey;
 
 // The form's first check box (null when none).
 HWND FirstCheckBox(HWND form) {

@@ -8,6 +8,7 @@
 #include "app/win32/Win32UserInterface.h"
 #include "base/Language.h"
 #include "model/Configuration.h"
+#include "support/win32/FormKeys.h"
 #include "support/win32/WindowTestSupport.h"
 #include "ui/win32/DialogControls.h"
 
@@ -45,21 +46,7 @@ private:
     int subject_ = -1;
 };
 
-// What the main loop's pump does with one message.
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (ForwardToForm(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
-void PressKey(HWND focus, WPARAM key) {
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-    Pump();
-}
+using testing::PressKey;
 
 RECT FrameOf(HWND window) {
     RECT frame{};
