@@ -1,6 +1,8 @@
 // The controller database: any bytes in any encoding are read without a
-// fault, and every entry read is turned into a ready layout for a device
-// with every axis and one without any.
+// fault, and the first entries read are turned into ready layouts for a
+// device with every axis and one without any (a mapping resets a whole
+// picture: mapping every entry of a long input would slow the fuzzer down
+// to a few runs a second without reaching more of the mapping).
 
 #include <memory>
 
@@ -17,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     all.ButtonCount = 32;
     all.POVCount = 1;
     auto layout = std::make_unique<ControllerFileType>();
-    for (const PadMapping& entry : database.Entries) {
+    for (std::size_t i = 0; i < database.Entries.size() && i < 4; ++i) {
+        const PadMapping& entry = database.Entries[i];
         MapPadEntry(*layout, entry, all);
         MapPadEntry(*layout, entry, none);
         (void)GuidVendorProduct(entry.Guid);
