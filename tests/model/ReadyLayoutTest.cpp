@@ -177,7 +177,8 @@ TEST(ReadyLayoutBuilt, EveryMappedGroupIsPlacedOnThePictureAndKeepsItsAccess) {
     auto layout = std::make_unique<ControllerFileType>();
     layout->Identity = {"Pad", 0x054C05C4};
     const ConfigurationType config;
-    ASSERT_TRUE(MakeReadyLayout(*layout, Entry(PS4Line), Device({X, Y, Z, RX, RY, RZ}, 14), config.Interface));
+    ASSERT_TRUE(
+        MakeReadyLayout(*layout, Entry(PS4Line), Device({X, Y, Z, RX, RY, RZ}, 14), config.Interface));
     EXPECT_TRUE(Stick1Placed(*layout) && Stick2Placed(*layout) && TriggersPlaced(*layout) &&
                 TriggerRightPlaced(*layout) && DPadPlaced(*layout));
     EXPECT_EQ(layout->StickAccess[1][1], (AxisAccess{RZ, 0, 0}));
