@@ -5,6 +5,8 @@
   all in one folder named after the release.
 - Velmora.exe imports only DLLs that every Windows has (it is linked
   statically: no compiler runtime beside it).
+- The controller database is the Windows part of the SDL database, its
+  source commit named, with its licence.
 - Its version record carries the release's version, and it stays under 2 MiB.
 
 Usage: check-package.py dist/Velmora-VERSION-win64.zip
@@ -50,6 +52,25 @@ def version_record_has(data, version):
     return re.search(pattern, data) is not None
 
 
+def database_faults(archive, folder):
+    """The controller database: Windows entries only, its source commit named,
+    and the zlib licence beside it."""
+    try:
+        database = archive.read(f"{folder}/gamecontrollerdb.txt").decode("utf-8")
+        licence = archive.read(f"{folder}/gamecontrollerdb-licence.txt").decode("utf-8")
+    except KeyError as missing:
+        yield f"no controller database or its licence: {missing}"
+        return
+    lines = database.splitlines()
+    entries = [line for line in lines if line and not line.startswith("#")]
+    if len(entries) < 500 or any(not line.rstrip(",").endswith("platform:Windows") for line in entries):
+        yield f"gamecontrollerdb.txt: {len(entries)} entries, or not all of them for Windows"
+    if not any(re.search(r"SDL_GameControllerDB at commit [0-9a-f]{40}", line) for line in lines):
+        yield "gamecontrollerdb.txt does not name the commit it was taken from"
+    if "This notice may not be removed or altered" not in licence:
+        yield "gamecontrollerdb-licence.txt is not the database's zlib licence"
+
+
 def faults(zip_path):
     match = re.fullmatch(r"(Velmora-(\d+\.\d+\.\d+))-win64\.zip", zip_path.name)
     if not match:
@@ -69,6 +90,7 @@ def faults(zip_path):
         if f"Velmora {version}" not in readme:
             yield "ReadMe.txt does not name the version"
         exe = archive.read(f"{folder}/Velmora.exe")
+        yield from database_faults(archive, folder)
     if len(exe) >= SIZE_LIMIT:
         yield f"Velmora.exe is {len(exe)} bytes, not under {SIZE_LIMIT}"
     if not version_record_has(exe, version):

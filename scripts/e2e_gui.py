@@ -575,6 +575,32 @@ mark pad-read
 """
 
 
+# An XInput pad whose model no layout file names: it gets the ready layout drawn by Velmora.
+READY_SCENARIO = f"""device pad "Ready Pad" vid=1209 pid=0d01 xinput
+profile {DEMO / 'demo.velmoraprofile'}
+plug pad
+wait pad 30
+mark pad-read
+"""
+
+
+def check_ready_picture(s):
+    """A pad without a layout file shows its drawn pad (the theme's interface blues fill much of
+    the layout picture, where a blank layout shows only the background) with its buttons on it,
+    which the names switch turns to the profile's names."""
+    wait_for("the pad read", lambda: "mark pad-read" in s.log(), timeout=30)
+    keys = s.settled(LAYOUT)
+    blues = {bytes((0, 15, 63)), bytes((0, 63, 127))}
+    drawn = sum(keys[i:i + 3] in blues for i in range(0, len(keys), 3))
+    s.save("ready-picture")
+    if drawn < LAYOUT[2] * LAYOUT[3] // 10:
+        raise Failed(f"only {drawn} pixels of the layout picture show the pad's colours: no pad drawn")
+    s.click(NAMES_SWITCH)
+    wait_for("the buttons to show names after a click on the names switch", lambda: s.picture(LAYOUT) != keys)
+    s.settled(LAYOUT)
+    s.save("ready-picture-names")
+
+
 def pressing_scenario(presses=60):
     """Button A pressed for 3 passes in every 40, for about 24 s after the pad is read."""
     lines = [SCENARIO_HEAD]
@@ -645,6 +671,8 @@ def sessions(env):
             ("gui-passes", pressing_scenario(150), [("input-never-stalls", check_input_never_stalls)],
              {"record": True,
               "ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n"}),
+            # No layout file: a run of its own, since every other run opens the demo layout.
+            ("gui-ready", READY_SCENARIO, [("ready-picture", check_ready_picture)], {}),
             ("gui-minimised", SCENARIO_HEAD, [("minimised-start", check_minimised_start)],
              {"args": ["/M"], "shown": "hidden"}),
             ("gui-place", SCENARIO_HEAD, [("remembered-place", check_remembered_place)],

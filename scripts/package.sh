@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release to download: dist/Velmora-VERSION-win64.zip, one folder
 # holding the stripped, statically linked Velmora.exe, ReadMe.txt for Windows
-# users (from packaging/ReadMe.txt), the licence and the demonstration's
-# profile and layout.
+# users (from packaging/ReadMe.txt), the licence, the demonstration's
+# profile and layout, and the controller database with its licence.
 # The version is the project's, from CMakeLists.txt. Prints the zip's name and
 # the program's stripped size.
 set -euo pipefail
@@ -22,6 +22,9 @@ rm -rf build/package
 mkdir -p "$stage/demo" dist
 x86_64-w64-mingw32-strip -o "$stage/Velmora.exe" build/windows/Velmora.exe
 cp demo/demo.velmoraprofile demo/demo.velmoracontroller "$stage/demo/"
+# The controller database as taken (LF lines); its licence for Notepad.
+cp data/gamecontrollerdb.txt "$stage/"
+sed -e 's/$/\r/' data/gamecontrollerdb-licence.txt >"$stage/gamecontrollerdb-licence.txt"
 # Windows users read it in Notepad: CRLF line ends.
 sed -e "s/@VERSION@/$version/" -e 's/$/\r/' packaging/ReadMe.txt >"$stage/ReadMe.txt"
 sed -e 's/$/\r/' LICENSE >"$stage/Licence.txt"

@@ -13,6 +13,9 @@ int RunGlyphs(const Arguments& args);  // glyphs --out FILE.bmp
 
 int RunCheck(const Arguments& args);  // check [--out FILE] FILE
 
+// layout --vid HEX --pid HEX [--axes ...] [--buttons N] [--povs N] [--xinput] [--database FILE] --out FILE
+int RunLayout(const Arguments& args);
+
 int RunSimulate(const Arguments& args);  // simulate [--vk] PROFILE SCRIPT
 
 int RunRender(const Arguments& args);  // render --profile P --layout L [...] --out FILE.bmp

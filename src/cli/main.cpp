@@ -25,6 +25,7 @@ constexpr Command Commands[] = {
     {"check", velmora::cli::RunCheck, "check [--out FILE] FILE"},
     {"simulate", velmora::cli::RunSimulate, "simulate [--vk] [--layout FILE] PROFILE SCRIPT"},
     {"render", velmora::cli::RunRender, "render --profile P --layout L [--ini FILE] [--set N] [--names] [--state CONTROL=0|1|2 ...] --out FILE.bmp"},
+    {"layout", velmora::cli::RunLayout, "layout --vid HEX --pid HEX [--axes x,y,z,rz,...] [--buttons N] [--povs N] [--xinput] [--database FILE] --out FILE.velmoracontroller"},
     {"", nullptr, ""},
 };
 

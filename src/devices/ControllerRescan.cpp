@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "devices/ControllerLinks.h"
 #include "devices/DeviceScan.h"
+#include "devices/ReadyLayouts.h"
 #include "files/ControllerFiles.h"
 #include "model/ProfileModel.h"
 
@@ -67,6 +68,16 @@ void ChooseFirstProfile(DeviceContext& context, ControllerDataType& c, bool shar
     if (!RequestQueued(c, takeQueued)) RequestLastProfile(context, c);
 }
 
+// A model that no file gives a layout gets its ready layout at once, from
+// the controller database or XInput; it stays unsaved (and unmarked) until
+// the user saves or edits it, so a file made later still wins.
+void GiveReadyLayout(DeviceContext& context, ControllerDataType& c) {
+    ControllerFileType& layout = context.List.LayoutOf(c);
+    if (!layout.FileName.empty()) return;
+    MakeControllerReadyLayout(context.List, c, layout, ProgramControllerDatabase(),
+                              context.Devices.XInputIsLoaded(), context.Config.Interface);
+}
+
 void CompleteNewController(DeviceContext& context, ControllerDataType& c,
                            const TakeQueuedProfileFunction& takeQueued) {
     c.Connection = Connected;
@@ -81,6 +92,7 @@ void CompleteNewController(DeviceContext& context, ControllerDataType& c,
     NewProfile(c.Profile, context.Config);
     c.OpenProfileRequest = {};
     ChooseFirstProfile(context, c, loaded.has_value(), takeQueued);
+    if (!loaded) GiveReadyLayout(context, c);
     c.MouseAcceleration = 0;
     c.ControlState = c.PreviousControlState = c.EffectiveState = c.PreviousEffectiveState = ControlStates{};
     c.Input = NormalisedInput{};

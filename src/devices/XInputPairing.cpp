@@ -72,16 +72,6 @@ std::uint16_t HatAsXInputDPad(std::uint32_t pov) {
     }
 }
 
-// What Windows shows of an XInput pad through DirectInput: the thumbs on
-// X/Y and RX/RY, both triggers on Z, ten buttons and one hat.
-bool LooksLikeXInputPad(const ControllerListType& list, const ControllerDataType& c) {
-    const ControllerDetectionDataType* slot = list.DetectionOf(c);
-    if (!slot || slot->ButtonCount != 10 || slot->POVCount != 1) return false;
-    for (std::size_t axis = 0; axis < slot->AxisObjects.size(); ++axis)
-        if (slot->AxisObjects[axis].Present != (axis <= 4)) return false;
-    return true;
-}
-
 // DirectInput is for good. A device that looks like an XInput pad is given
 // a few passes first: its XInput side may appear after its DirectInput
 // side, and a press may show on one side a pass before the other.
@@ -146,6 +136,16 @@ void PairCandidates(DeviceContext& context, const PadTable& t) {
 }
 
 }  // namespace
+
+// What Windows shows of an XInput pad through DirectInput: the thumbs on
+// X/Y and RX/RY, both triggers on Z, ten buttons and one hat.
+bool LooksLikeXInputPad(const ControllerListType& list, const ControllerDataType& c) {
+    const ControllerDetectionDataType* slot = list.DetectionOf(c);
+    if (!slot || slot->ButtonCount != 10 || slot->POVCount != 1) return false;
+    for (std::size_t axis = 0; axis < slot->AxisObjects.size(); ++axis)
+        if (slot->AxisObjects[axis].Present != (axis <= 4)) return false;
+    return true;
+}
 
 bool PadMatches(const RawJoyState& joy, const RawXInputState& pad) {
     for (std::size_t b = 0; b < XInputButtonOrder.size(); ++b)

@@ -23,6 +23,10 @@ void IdentifyXInput(DeviceContext& context);
 // the selected controller can do refresh.
 void SetDeviceKind(DeviceContext& context, std::size_t index, std::uint8_t kind, std::uint8_t xinputIndex);
 
+// What Windows shows of an XInput pad through DirectInput: the thumbs on
+// X/Y and RX/RY, both triggers on Z, ten buttons and one hat.
+bool LooksLikeXInputPad(const ControllerListType& list, const ControllerDataType& c);
+
 // Whether a DirectInput state and an XInput pad state show the same presses:
 // buttons 1..10, the triggers on the shared Z axis and the hat.
 bool PadMatches(const RawJoyState& joy, const RawXInputState& pad);

@@ -2,6 +2,8 @@
 // layout picture, the controller line, the picture background and the
 // bottom strip with the names switch and the set buttons.
 
+#include <algorithm>
+
 #include "base/Language.h"
 #include "ui/ButtonGlyphs.h"
 #include "ui/LayoutBackground.h"
@@ -24,8 +26,12 @@ void DrawFrame(PictureType& picture) {
 
 std::string ControllerLineName(const ControllerFileType& layout) {
     if (!layout.FileName.empty()) return layout.Name;
-    return "<--- " + Translate(layout.Changed ? "*Click \"Save As\" to save layout*"
-                                              : "*Click \"New\" to create layout or \"Open\"*");
+    if (layout.Changed) return "<--- " + Translate("*Click \"Save As\" to save layout*");
+    // Unsaved, unedited and yet placed: the ready layout Velmora made for a known model.
+    const std::array<bool, ControlCount> placed = PlacedControls(layout);
+    if (std::find(placed.begin(), placed.end(), true) != placed.end())
+        return "<--- " + Translate("*Ready layout: click \"Save As\" to keep it*");
+    return "<--- " + Translate("*Click \"New\" to create layout or \"Open\"*");
 }
 
 void DrawControllerLine(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {

@@ -75,6 +75,10 @@ TEST(ControllerLine, UnsavedLayoutPointsAtTheButtonsThatMakeOrSaveOne) {
     EXPECT_EQ(w.Draw()[0].Text, "<--- Click \"New\" to create layout or \"Open\"");
     w.Layout.Changed = 1;
     EXPECT_EQ(w.Draw()[0].Text, "<--- Click \"Save As\" to save layout");
+    // A ready layout (placed, not edited, no file) is not asked to be made.
+    w.Layout.Changed = 0;
+    w.Layout.Locations[0] = {10, 10};
+    EXPECT_EQ(w.Draw()[0].Text, "<--- Ready layout: click \"Save As\" to keep it");
 }
 
 TEST(ControllerLine, WithoutASelectedControllerNothingIsWritten) {

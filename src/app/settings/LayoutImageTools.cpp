@@ -5,16 +5,15 @@
 #include <cmath>
 
 #include "base/FileAccess.h"
+#include "base/FileMessages.h"
 #include "base/FileSystem.h"
 #include "base/Language.h"
+#include "devices/ReadyLayouts.h"
 #include "files/FileDialogs.h"
 
 namespace velmora {
 
 namespace {
-
-// Where controller pictures made by others can be found.
-constexpr std::string_view ImagesAddress = "https://velmora.example/images";
 
 constexpr std::size_t FileHeaderSize = 54;
 constexpr std::size_t PaletteEntries = 256;
@@ -171,11 +170,23 @@ void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui) {
     MarkLayoutEdited(layout, ui);
 }
 
-MessageDialog DownloadInformation() {
-    MessageDialog dialog;
-    dialog.Heading = Translate("*The Direct Download function has not been added yet!*");
-    dialog.Message = Translate("*To download controller images, visit*") + " " + std::string(ImagesAddress);
-    return dialog;
+bool DownloadReadyLayout(const ControllerListType& list, const ControllerDataType& c,
+                         ControllerFileType& layout, UserInterface& ui, const ConfigurationType& config,
+                         const ControllerDatabase& database, bool xinputLoaded) {
+    const std::string name = layout.Name, fileName = layout.FileName;
+    if (!MakeControllerReadyLayout(list, c, layout, database, xinputLoaded, config.Interface)) {
+        ui.ShowMessageDialog(MakeMessage(
+            DialogKind::Information, "*No ready layout for this controller*",
+            {{"*Controller*", c.Identity.DeviceName}},
+            Translate(
+                "*The controller database does not know this controller: detect its controls on the other "
+                "tabs.*")));
+        return false;
+    }
+    layout.Name = name;
+    layout.FileName = fileName;
+    MarkLayoutEdited(layout, ui);
+    return true;
 }
 
 void PaintSquare(ControllerFileType& layout, int row, int column, int size, std::uint32_t colour) {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/settings/ControllerWindow.h"
+#include "devices/ControllerList.h"
+#include "files/ControllerDatabase.h"
 
 namespace velmora {
 
@@ -34,8 +36,13 @@ bool OpenLayoutImage(ControllerWindowState& window, ControllerFileType& layout, 
 bool ExportLayoutImage(const ControllerFileType& layout, UserInterface& ui, ConfigurationType& config);
 // "Clear": the whole picture becomes the transparent magenta.
 void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui);
-// "Download": for now only where images can be found.
-MessageDialog DownloadInformation();
+// "Download": makes the ready layout of the controller's model in place of
+// the layout (the layout keeps its file and name, and is then edited), when
+// the controller database or XInput knows the model; otherwise says so.
+// Returns whether the layout changed.
+bool DownloadReadyLayout(const ControllerListType& list, const ControllerDataType& c,
+                         ControllerFileType& layout, UserInterface& ui, const ConfigurationType& config,
+                         const ControllerDatabase& database, bool xinputLoaded);
 
 // Paints a size x size square of colour, its corner at the point minus
 // ((size + 1) / 2 - 1) on both axes, clipped to the picture.

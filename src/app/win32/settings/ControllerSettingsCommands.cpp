@@ -71,7 +71,8 @@ bool TControllerSettingsForm::OnClick(int id) {
     } else if (id == ImageClearId) {
         ClearLayoutImage(layout, app_.Ui);
     } else if (id == ImageDownloadId) {
-        app_.Ui.ShowMessageDialog(DownloadInformation());
+        DownloadReadyLayout(app_.Main.List, *Controller(), layout, app_.Ui, app_.Config,
+                            ProgramControllerDatabase(), app_.Devices.XInputIsLoaded());
     } else {
         return false;
     }
