@@ -33,6 +33,9 @@ SET_BUTTONS_LEFT, SET_BUTTON_PITCH, SET_BUTTONS_TOP = 342, 22, 337
 # The demo layout's button 1 ("Jump"): its Location, inside the layout picture.
 JUMP_BUTTON = (LAYOUT[0] + 357, LAYOUT[1] + 117, 30, 30)
 SAVED_NAME = "gui-saved"
+# The windows in which every key, Escape included, is assigned: they close by their close box or a
+# second click on the control's button.
+ASSIGNMENT_WINDOWS = ("VelmoraAdvancedAssignmentForm", "VelmoraAssignmentForm")
 
 
 class Failed(Exception):
@@ -306,11 +309,20 @@ class Session:
     def wait_menu_closed(self):
         wait_for("the menu to close", lambda: self.menu() is None)
 
+    def close_box(self, window):
+        """What a click on the close box of the program's window (class or caption) sends: under Xvfb
+        without a window manager no title bar is drawn to click."""
+        if self.tool("closebox", window)[0] != 0:
+            raise Failed(f"no window \"{window}\" to close by its close box")
+
     def recover(self):
-        """After a failed check: close what it may have left open."""
+        """After a failed check: close what it may have left open (the assignment windows by their
+        close box: a key pressed there is assigned)."""
         for _ in range(3):
             if not self.menu() and not self.other_windows():
                 return
+            for window in ASSIGNMENT_WINDOWS:
+                self.tool("closebox", window)
             self.keys("Escape")
             time.sleep(0.3)
 

@@ -141,6 +141,17 @@ def check_assign_by_keys(s):
         raise Failed(f"X came without Left Shift before it: {' '.join(keys)}")
 
 
+def close_both(s):
+    """As a user closes them: the advanced window by its close box (it lies over button A), then the
+    assignment window by a second click on button A. Escape would be assigned."""
+    s.close_box(ADVANCED)
+    wait_for("the advanced window's close box to close it", lambda: not windows_of(s, ADVANCED))
+    if not windows_of(s, FORM):
+        raise Failed("closing the advanced window closed the assignment window too")
+    s.click(e2e_gui.JUMP_BUTTON)
+    wait_for("a second click on button A to close the assignment window", lambda: not windows_of(s, FORM))
+
+
 def check_sequence_with_pause(s):
     """In the advanced window: A, a pause of 2.50 s (the pause bar at its end), then B; the pad's press
     of button A then types A and, 2.5 s later, B."""
@@ -164,12 +175,7 @@ def check_sequence_with_pause(s):
         raise Failed("the assignment window closed while the advanced window was open")
     s.settled(advanced[2], grab=s.screen_region)
     s.save("advanced-assignment-window")
-    # Escape closes the advanced window before the key can be assigned; then a second click on the
-    # control's button closes the assignment window.
-    s.keys("Escape")
-    wait_for("Escape to close the advanced window", lambda: not windows_of(s, ADVANCED))
-    s.click(e2e_gui.JUMP_BUTTON)
-    wait_for("the assignment window to close", lambda: not windows_of(s, FORM))
+    close_both(s)
     line = save_profile(s)
     wanted = "Set1Button1Slots=A,PAUSE 1.00s,PAUSE 1.00s,PAUSE 0.50s,B"
     wait_for(f"the saved profile to hold {wanted}", lambda: line() == wanted, timeout=10)
@@ -211,16 +217,40 @@ def check_turbo_and_rumble_pages(s):
     click_in(s, advanced, ADVANCED_CLIENT, LEFT_MAX)
     click_in(s, advanced, ADVANCED_CLIENT, RIGHT_NONE)
     s.save("advanced-rumble-page")
-    s.keys("Escape")
-    wait_for("Escape to close the advanced window", lambda: not windows_of(s, ADVANCED))
-    s.click(e2e_gui.JUMP_BUTTON)
-    wait_for("the assignment window to close", lambda: not windows_of(s, FORM))
+    close_both(s)
     save_profile(s)
     text = lambda: (s.dir / "demo.velmoraprofile").read_text(errors="replace")
     wait_for("the saved profile to give button A the strengths 255 and 0",
              lambda: "Set1Button1RumbleStrengths=255,0" in text().replace(" ", ""), timeout=10)
     if "Set1Button1Turbo=" in text():
         raise Failed("Turbo stayed on after its box was unticked")
+
+
+def check_dialog_keys_assigned(s):
+    """Escape pressed in the assignment window is assigned like any key, and closes it as a key does
+    (it closed the window before it could be assigned); in the advanced window Tab, Enter and Escape
+    are assigned one after the other and both windows stay open."""
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window", lambda: windows_of(s, FORM))[0]
+    s.settled(window[2], grab=s.screen_region)
+    hold_key(s, "Escape")
+    wait_for("Escape to be assigned, which closes the window", lambda: not windows_of(s, FORM))
+    line = save_profile(s)
+    wait_for("the saved profile to give button A Escape", lambda: line() == "Set1Button1Slots=Escape", timeout=10)
+    s.click(e2e_gui.JUMP_BUTTON)
+    window = wait_for("the assignment window again", lambda: windows_of(s, FORM))[0]
+    s.settled(window[2], grab=s.screen_region)
+    click_in(s, window, ASSIGNMENT_CLIENT, ADVANCED_BUTTON)
+    advanced = wait_for("the advanced window", lambda: windows_of(s, ADVANCED))[0]
+    s.settled(advanced[2], grab=s.screen_region)
+    for key in ("Tab", "Return", "Escape"):
+        hold_key(s, key)
+    if not windows_of(s, ADVANCED) or not windows_of(s, FORM):
+        raise Failed("Tab, Enter or Escape closed an assignment window")
+    close_both(s)
+    save_profile(s)
+    wanted = "Set1Button1Slots=Tab,Enter,Escape"
+    wait_for(f"the saved profile to hold {wanted}", lambda: line() == wanted, timeout=10)
 
 
 def scenario():
@@ -232,14 +262,16 @@ def scenario():
 
 
 def one_press_scenario():
-    """A single press of A after about 18 s (1800 passes), once the sequence is made and saved."""
-    return e2e_gui.SCENARIO_HEAD + "wait pad 1800\nmark press\npad button a down\nwait pad 3\npad button a up\n" \
+    """A single press of A after about 26 s (2600 passes), once the keys are assigned and the sequence is
+    made and saved."""
+    return e2e_gui.SCENARIO_HEAD + "wait pad 2600\nmark press\npad button a down\nwait pad 3\npad button a up\n" \
         "wait pad 400\n"
 
 
 def sessions(env):
     return [("gui-assignment", scenario(), [("assignment-click", check_hover_and_click),
                                                          ("assignment-keys", check_assign_by_keys)], {"record": True}),
-            ("gui-advanced", one_press_scenario(), [("assignment-sequence", check_sequence_with_pause),
+            ("gui-advanced", one_press_scenario(), [("assignment-escape", check_dialog_keys_assigned),
+                                                                ("assignment-sequence", check_sequence_with_pause),
                                                                 ("assignment-pages", check_turbo_and_rumble_pages)],
              {"record": True})]

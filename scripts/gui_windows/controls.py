@@ -205,15 +205,11 @@ def open_advanced(s):
 
 
 def close_advanced(s):
-    """Escape closes the advanced window before the assignment window can take the key; a second
-    click on button A closes the assignment window. Keys typed for the main window's menus would
-    otherwise be assigned."""
-    rect = of_class(s, ADVANCED)[0][2]
-    # A click on the footer's blank corner: the keys go to the window under the pointer, which has the focus.
-    s.xdotool("mousemove", str(rect[0] + 12), str(rect[3] - 12), "click", "1")
-    time.sleep(0.3)
-    s.keys("Escape")
-    wait_for("Escape to close the advanced window", lambda: not of_class(s, ADVANCED))
+    """The advanced window's close box closes it (Escape would be assigned); a second click on button
+    A closes the assignment window. Keys typed for the main window's menus would otherwise be
+    assigned."""
+    s.close_box(ADVANCED)
+    wait_for("the close box to close the advanced window", lambda: not of_class(s, ADVANCED))
     s.click(e2e_gui.JUMP_BUTTON)
     wait_for("the assignment window to close", lambda: not of_class(s, ASSIGNMENT))
 
@@ -226,11 +222,19 @@ def advanced_tab(s, controls, index):
     """A click on the index-th tab (each 100 pixels wide) of the advanced window's tab control."""
     tabs = next(c["rect"] for c in controls if c["class"] == "SysTabControl32")
     shown = lambda listing: {c["id"] for c in listing if c["visible"]}
-    before = shown(controls)
+    # What shows now, not what the listing given showed (taken before Clear's question): a change
+    # made since passed for the new page while the Assignments page still showed, and the Toggle
+    # page's Enable was clicked where the test area's Enable stood.
+    before = shown(s.controls(ADVANCED))
     s.xdotool("mousemove", str(tabs[0] + 50 + 100 * index), str(tabs[1] + 12), "click", "1")
+
+    def switched():
+        now = s.controls(ADVANCED)
+        again = s.controls(ADVANCED) if shown(now) != before else None
+        return again if again and shown(again) == shown(now) else None  # the page shown whole
+
     # After a dialog closed, the window may answer seconds later: its page is waited for.
-    return wait_for(f"the advanced window's tab {index + 1}",
-                    lambda: (lambda now: now if shown(now) != before else None)(s.controls(ADVANCED)))
+    return wait_for(f"the advanced window's tab {index + 1}", switched)
 
 
 def check_advanced_controls(s):

@@ -200,8 +200,8 @@ def check_scaled_advanced_window(s):
     s.xdotool("mousemove", *client_point(origin, LEFT_MAX), "click", "1")
     s.settled(advanced[0][2], grab=s.screen_region)
     s.save("advanced-window-200-percent")
-    s.keys("Escape")
-    wait_for("Escape to close the advanced window",
+    s.close_box("VelmoraAdvancedAssignmentForm")  # Escape would be assigned
+    wait_for("the close box to close the advanced window",
              lambda: not [w for w in s.other_windows() if w[0] == "VelmoraAdvancedAssignmentForm"])
     s.click(scaled(e2e_gui.JUMP_BUTTON))
     wait_for("a second click on button A to close the assignment window", lambda: not s.other_windows())

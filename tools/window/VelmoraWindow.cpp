@@ -7,6 +7,12 @@
 //                               (after its save questions); exit 1 when there is no window
 //   velmora-window closebox     post WM_CLOSE, as the window's close box does (by
 //                               default that minimises the program)
+//   velmora-window closebox WINDOW
+//                               post what a click on the close box of the program's
+//                               top-level window WINDOW (class or caption) sends:
+//                               WM_SYSCOMMAND SC_CLOSE (under Xvfb without a window
+//                               manager no title bar is drawn to click); exit 3 when
+//                               there is no such window
 //   velmora-window origin       print "X Y": the screen point of the client area's top-left corner
 //   velmora-window client       print "WIDTH HEIGHT": the size of the client area
 //   velmora-window state        print "shown", "minimised" or "hidden"
@@ -153,6 +159,15 @@ int ListControls(HWND main, const char* name) {
     return 0;
 }
 
+int PressCloseBox(HWND main, const char* name) {
+    NamedSearch search;
+    GetWindowThreadProcessId(main, &search.Process);
+    search.Name = name;
+    EnumWindows(FindNamed, reinterpret_cast<LPARAM>(&search));
+    if (!search.Found) return 3;
+    return PostMessageA(search.Found, WM_SYSCOMMAND, SC_CLOSE, 0) ? 0 : 1;
+}
+
 int PrintOrigin(HWND window) {
     POINT origin{0, 0};
     if (!ClientToScreen(window, &origin)) return 1;
@@ -205,6 +220,7 @@ int EndSession(HWND window) {
 int Run(HWND window, int argc, char** argv) {
     const std::string command = argv[1];
     if (argc == 3 && command == "controls") return ListControls(window, argv[2]);
+    if (argc == 3 && command == "closebox") return PressCloseBox(window, argv[2]);
     if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
     if (command == "find") return 0;
     if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;

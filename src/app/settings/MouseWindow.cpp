@@ -79,7 +79,9 @@ void WriteSpeed(const MouseWindowState& state, ProfileType& profile, MouseAxis a
 std::string StatusLine(const char* label, double position, std::int32_t speed) {
     std::string line = std::string(label) + std::to_string(static_cast<long long>(std::trunc(position)));
     // Hundredths of a pixel per 10 ms pass: the same number is pixels per second.
-    if (speed != 0) line += "   (" + std::to_string(std::abs(speed)) + " pps)";
+    // One space before the bracket, as in any sentence (three looked like a
+    // missing word in the window's proportional font).
+    if (speed != 0) line += " (" + std::to_string(std::abs(speed)) + " pps)";
     return line;
 }
 

@@ -61,7 +61,7 @@ void PressMouseMode(const MouseWindowState& state, ProfileType& profile, int mod
 // "Normal", "Inverted Y", "Inverted X", "Inverted Y+X" and "None": choices 2..5 and 7 on a group target.
 void PressMouseAutoAssign(const MouseWindowState& state, ProfileType& profile, int choice, UserInterface& ui);
 
-// The two status lines "X: 12" and "Y: -3", each with "   (pps)" while the pointer moves.
+// The two status lines "X: 12" and "Y: -3", each with " (2001 pps)" while the pointer moves.
 std::vector<std::string> MouseStatusLines(const MouseState& mouse);
 
 // The graph of the sliders the view shows.

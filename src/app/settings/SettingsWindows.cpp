@@ -21,10 +21,10 @@ using W = SettingsWindow;
 
 // In the order of the SettingsWindow values.
 const std::array<SettingsWindowRow, SettingsWindowCount> Rows{{
-    {W::Assignment, WindowSubject::Control, AssignmentSettingsWindowPosition, AssignmentTopics,
-     W::Assignment},
+    {W::Assignment, WindowSubject::Control, AssignmentSettingsWindowPosition, AssignmentTopics, W::Assignment,
+     true},
     {W::AdvancedAssignment, WindowSubject::Control, AssignmentAdvancedSettingsWindowPosition, AdvancedTopics,
-     W::Assignment},
+     W::Assignment, true},
     {W::Stick, WindowSubject::Group, StickSettingsWindowPosition, StickTopics, W::Stick},
     {W::DPad, WindowSubject::Group, DPadSettingsWindowPosition, DPadTopics, W::DPad},
     {W::Trigger, WindowSubject::Group, TriggerSettingsWindowPosition, TriggerTopics, W::Trigger},

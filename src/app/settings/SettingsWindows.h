@@ -24,6 +24,12 @@ struct SettingsWindowRow {
     int PositionIndex;                // its entry of the configuration's window positions
     std::span<const int> HelpTopics;  // the topics of its help buttons, page by page
     SettingsWindow Beside;            // a window it opens beside and leaves open (itself if none)
+    // Every key pressed in it is a key to assign, Escape, Tab and Enter too
+    // (games use Escape for their menus more than any other key): it closes
+    // by its close box and by a second click on the control's button. In the
+    // other windows Escape closes, Enter does what the focused control does
+    // and Tab moves on.
+    bool KeysAssigned = false;
 };
 
 // The row of a window.

@@ -56,6 +56,7 @@ std::string Win32UserInterface::ShowFileDialog(const FileDialog& dialog, bool sa
 
 void Win32UserInterface::RegisterForm(SettingsWindow window, TSettingsForm& form) {
     forms_[static_cast<std::size_t>(window)] = &form;
+    form.SetKeys(SettingsWindowInfo(window).KeysAssigned ? FormKeys::Assigned : FormKeys::Dialog);
 }
 
 TSettingsForm* Win32UserInterface::OpenForm(SettingsWindow window) const {

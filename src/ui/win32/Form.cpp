@@ -32,6 +32,12 @@ void ClickFocusedBox(HWND form) {
     if ((SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) != 0) SendMessageW(focus, BM_CLICK, 0, 0);
 }
 
+bool IsTextBox(HWND window) {
+    wchar_t kind[8]{};
+    GetClassNameW(window, kind, 8);
+    return lstrcmpiW(kind, L"EDIT") == 0;
+}
+
 }  // namespace
 
 TForm::TForm(const wchar_t* className, int clientWidth, int clientHeight, DpiAwareness awareness)
@@ -149,7 +155,12 @@ DesktopArea WorkArea() {
 bool ForwardToForm(MSG& message) {
     if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST || !message.hwnd) return false;
     const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    if (!root || !GetPropW(root, FormProperty)) return false;
+    const auto* form = root ? reinterpret_cast<const TForm*>(GetPropW(root, FormProperty)) : nullptr;
+    if (!form) return false;
+    // Taken from the queue, the key is already in the keyboard's state the
+    // main loop reads; a text box gets it without the dialog manager, which
+    // would make Escape in a many-line box close the form.
+    if (form->Keys() == FormKeys::Assigned) return !IsTextBox(message.hwnd);
     return IsDialogMessageW(root, &message) != 0;
 }
 

@@ -6,7 +6,8 @@
 // a place of its own or centred; it closes by its close box, Escape or the
 // program, storing its position. Tab, the arrow keys, Enter and Escape move
 // between and act on its controls: the main loop hands the forms' keyboard
-// messages to ForwardToForm.
+// messages to ForwardToForm. A form whose keys are assigned (FormKeys) leaves
+// them all to the keyboard's state.
 
 #include <optional>
 
@@ -17,6 +18,18 @@
 namespace velmora {
 
 struct ConfigurationType;
+
+// What the keys pressed in a form do.
+enum class FormKeys {
+    // The dialog manager's: Tab and the arrows move between the controls,
+    // Escape closes the form, Enter does what the focused control does.
+    Dialog,
+    // Every key is one to assign, read from the keyboard's state by the main
+    // loop: no control of the form acts on it (a focused box is not switched,
+    // a slider not moved, the form not closed), but a focused text box, which
+    // types every key it gets.
+    Assigned
+};
 
 class TForm {
 public:
@@ -43,6 +56,9 @@ public:
     void ShowModal(std::optional<WindowPoint> own = std::nullopt);
     // Hides the form: FormIsClosed runs, then its position is stored.
     void Close();
+
+    void SetKeys(FormKeys keys) { keys_ = keys; }
+    FormKeys Keys() const { return keys_; }
 
     bool IsOpen() const { return open_; }
     HWND Handle() const { return window_; }
@@ -71,6 +87,7 @@ private:
     HWND window_ = nullptr;
     bool open_ = false;
     bool closed_ = true;  // what a modal showing waits for
+    FormKeys keys_ = FormKeys::Dialog;
     ConfigurationType* config_ = nullptr;
     int positionIndex_ = -1;
 };
@@ -79,8 +96,9 @@ private:
 DesktopArea WorkArea();
 
 // Hands a keyboard message meant for a form's control to the form, so that
-// Tab, the arrows, Enter and Escape work as in a dialog. True when the form took it (the caller then
-// neither translates nor dispatches it).
+// Tab, the arrows, Enter and Escape work as in a dialog; in a form whose keys
+// are assigned, takes it from every control but a focused text box. True when
+// the form took it (the caller then neither translates nor dispatches it).
 bool ForwardToForm(MSG& message);
 
 }  // namespace velmora

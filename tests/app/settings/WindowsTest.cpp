@@ -325,6 +325,7 @@ TEST(MouseWindow, InvertedChoicesAreMarkedByTheirOwnButton) {
     EXPECT_TRUE(MarkedValues(MouseView(state, profile, ControllerFileType{}).AutoAssign).empty());
 }
 
+// The speed follows its coordinate after one space (there were three).
 TEST(MouseWindow, StatusShowsPixelsPerSecondOnlyWhileMoving) {
     MouseState mouse;
     mouse.PositionX = 12.9;
@@ -332,7 +333,7 @@ TEST(MouseWindow, StatusShowsPixelsPerSecondOnlyWhileMoving) {
     EXPECT_EQ(MouseStatusLines(mouse), (std::vector<std::string>{"X: 12", "Y: -3"}));
     mouse.SpeedX = 2001;  // 20.01 pixels per 10 ms pass
     mouse.SpeedY = -150;
-    EXPECT_EQ(MouseStatusLines(mouse), (std::vector<std::string>{"X: 12   (2001 pps)", "Y: -3   (150 pps)"}));
+    EXPECT_EQ(MouseStatusLines(mouse), (std::vector<std::string>{"X: 12 (2001 pps)", "Y: -3 (150 pps)"}));
 }
 
 }  // namespace

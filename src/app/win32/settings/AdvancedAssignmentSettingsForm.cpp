@@ -463,7 +463,6 @@ LRESULT TAdvancedAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wPar
             return 0;
         }
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) break;  // Escape closes, as in every form
             Command(LOWORD(wParam), HIWORD(wParam));
             return 0;
     }

@@ -314,7 +314,6 @@ LRESULT TAssignmentSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) break;  // Escape closes, as in every form
             Command(LOWORD(wParam), HIWORD(wParam));
             return 0;
     }

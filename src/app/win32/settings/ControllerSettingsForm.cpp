@@ -16,6 +16,7 @@
 #include "ui/TextDrawer.h"
 #include "ui/win32/DialogControls.h"
 #include "ui/win32/GdiTextDrawer.h"
+#include "ui/win32/WindowDpi.h"
 
 namespace velmora {
 
@@ -27,11 +28,17 @@ constexpr UINT DetectionMessageShown = WM_APP + 1;
 }  // namespace
 
 TControllerSettingsForm::TControllerSettingsForm(Application& app)
-    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight, DpiAwareness::OwnScaling),
+    : TSettingsForm(L"TControllerSettingsForm", FormWidth, FormHeight(), DpiAwareness::OwnScaling),
       app_(app),
       text_(MakeGdiTextDrawer()) {}
 
 TControllerSettingsForm::~TControllerSettingsForm() = default;
+
+int controller_ids::PanelTop() {
+    // The screen's height in the 96-dpi pixels the window is laid out in.
+    static const int top = PanelTopFor(MulDiv(GetSystemMetrics(SM_CYSCREEN), StandardDpi, SystemDpi()));
+    return top;
+}
 
 ControllerDataType* TControllerSettingsForm::Controller() const {
     return SelectedController(app_.Main.List);

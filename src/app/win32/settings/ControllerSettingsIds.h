@@ -5,11 +5,28 @@
 namespace velmora::controller_ids {
 
 inline constexpr int FormWidth = 520;
-inline constexpr int PanelTop = 298;  // the strip with Help and the detection panel
-// The layout picture, 512 x 256, below the tabs: controls are dragged and painted there.
+// The strip with Help and the detection panel, below the pages, for a desktop
+// of this height (in 96-dpi pixels). The window is 590 pixels of client and a
+// frame; on a desktop lower than 640 pixels (an 800 x 600 one) its layout
+// picture fell off the bottom: there the strip follows the pages' lowest
+// controls (the stick direction names, down to 214) closely, and the client
+// is 528 pixels high.
+constexpr int PanelTopFor(int desktopHeight) {
+    return desktopHeight >= 640 ? 298 : 236;
+}
+// The layout picture, 512 x 256, below the strip: controls are dragged and painted there.
+constexpr int FormHeightFor(int desktopHeight) {
+    return PanelTopFor(desktopHeight) + 32 + 256 + 4;
+}
+// For the screen the program runs on.
+int PanelTop();
+inline int PictureTop() {
+    return PanelTop() + 32;
+}
+inline int FormHeight() {
+    return PictureTop() + 256 + 4;
+}
 inline constexpr int PictureLeft = 4;
-inline constexpr int PictureTop = 330;
-inline constexpr int FormHeight = PictureTop + 256 + 4;
 
 inline constexpr int TabsId = 100;
 inline constexpr int HelpId = 101;

@@ -63,7 +63,7 @@ HWND TControllerSettingsForm::Add(ControllerTab tab, const wchar_t* className, c
 
 void TControllerSettingsForm::FormIsCreated() {
     HWND tabs = CreateChild(Handle(), WC_TABCONTROLW, "", WS_TABSTOP | WS_CLIPSIBLINGS,
-                            {4, 4, FormWidth - 8, PanelTop - 10}, TabsId);
+                            {4, 4, FormWidth - 8, PanelTop() - 10}, TabsId);
     const std::vector<std::string> captions = ControllerTabCaptions();
     for (std::size_t i = 0; i < captions.size(); ++i) {
         std::wstring caption = Utf8ToWide(captions[i]);
@@ -72,12 +72,12 @@ void TControllerSettingsForm::FormIsCreated() {
         item.pszText = caption.data();
         TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
     }
-    CreateChild(Handle(), L"BUTTON", Words("*Help*"), Push, {8, PanelTop, 80, 25}, HelpId);
-    arrowBox_ = CreatePictureBox(Handle(), {PanelArrowLeft, PanelTop, DetectionArrowSize, DetectionArrowSize},
-                                 &arrow_);
+    CreateChild(Handle(), L"BUTTON", Words("*Help*"), Push, {8, PanelTop(), 80, 25}, HelpId);
+    arrowBox_ = CreatePictureBox(
+        Handle(), {PanelArrowLeft, PanelTop(), DetectionArrowSize, DetectionArrowSize}, &arrow_);
     SetWindowLongPtrW(arrowBox_, GWLP_ID, PanelArrowId);
-    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {PanelTextLeft, PanelTop + 4, 270, 20}, PanelTextId);
-    CreateChild(Handle(), L"BUTTON", Words("*Cancel*"), Push, {FormWidth - 88, PanelTop, 80, 25},
+    CreateChild(Handle(), L"STATIC", "", SS_LEFT, {PanelTextLeft, PanelTop() + 4, 270, 20}, PanelTextId);
+    CreateChild(Handle(), L"BUTTON", Words("*Cancel*"), Push, {FormWidth - 88, PanelTop(), 80, 25},
                 PanelCancelId);
     AddPageControls();
     for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))

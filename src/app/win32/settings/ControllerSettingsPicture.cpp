@@ -14,7 +14,9 @@ using namespace controller_ids;
 
 namespace {
 
-constexpr RECT PictureRect{PictureLeft, PictureTop, PictureLeft + ImageWidth, PictureTop + ImageHeight};
+RECT PictureRect() {
+    return {PictureLeft, PictureTop(), PictureLeft + ImageWidth, PictureTop() + ImageHeight};
+}
 
 }  // namespace
 
@@ -23,19 +25,19 @@ void TControllerSettingsForm::PaintPicture(HDC dc) {
     const LayoutScene scene = app_.Ui.Layout().CurrentScene();
     paintedStates_ = scene.DrawnStates;
     const PictureType picture = ControllerLayoutPicture(scene, *text_, state_.SelectedButton);
-    DrawPictureAt(dc, picture, {PictureLeft, PictureTop});
+    DrawPictureAt(dc, picture, {PictureLeft, PictureTop()});
 }
 
 void TControllerSettingsForm::UpdateLiveDisplay() {
     if (!IsOpen() || app_.Ui.Layout().CurrentScene().DrawnStates == paintedStates_) return;
-    InvalidateDialogRect(Handle(), PictureRect);
+    InvalidateDialogRect(Handle(), PictureRect());
 }
 
 bool TControllerSettingsForm::MouseOnPicture(UINT message, POINT position) {
     ControllerDataType* c = Controller();
     if (!c) return false;
     ControllerFileType& layout = app_.Main.List.LayoutOf(*c);
-    const int row = position.y - PictureTop;
+    const int row = position.y - PictureTop();
     const int column = position.x - PictureLeft;
     if (message == WM_LBUTTONDOWN) {
         if (row < 0 || row >= ImageHeight || column < 0 || column >= ImageWidth) return false;
@@ -52,7 +54,7 @@ bool TControllerSettingsForm::MouseOnPicture(UINT message, POINT position) {
     } else {
         return false;
     }
-    InvalidateDialogRect(Handle(), PictureRect);
+    InvalidateDialogRect(Handle(), PictureRect());
     return true;
 }
 
