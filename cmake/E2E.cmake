@@ -43,8 +43,15 @@ set_target_properties(velmora_fake_probe PROPERTIES OUTPUT_NAME fake-probe)
 target_link_libraries(velmora_fake_probe PRIVATE dinput8 dxguid)
 velmora_e2e_tool(velmora_fake_probe)
 
+# front-game.exe: a window that stays in front for a while, for the profiles that follow the program in front.
+add_executable(velmora_front_game WIN32 tools/front-game/FrontGame.cpp)
+set_target_properties(velmora_front_game PROPERTIES OUTPUT_NAME front-game)
+target_link_options(velmora_front_game PRIVATE -municode)
+velmora_e2e_tool(velmora_front_game)
+
 add_custom_target(velmora_e2e_tools ALL
-  DEPENDS velmora_fake_dinput8 velmora_fake_xinput velmora_recorder velmora_window velmora_fake_probe)
+  DEPENDS velmora_fake_dinput8 velmora_fake_xinput velmora_recorder velmora_window velmora_fake_probe
+          velmora_front_game)
 
 if(VELMORA_TESTS)
   find_package(Python3 COMPONENTS Interpreter)

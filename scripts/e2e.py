@@ -297,6 +297,8 @@ class Run:
                 if words[:2] == ["action", "start-second"]:
                     second = self.velmora(words[2:], "second")
                     self.children.append(second)
+                if words[:2] == ["action", "start-program"] and len(words) > 2:
+                    self.children.append(self.wine([str(self.env.tools / words[2])] + words[3:], **QUIET))
                 if words[:2] == ["action", "end-session"] and self.window("endsession") != 0:
                     return ["Velmora.exe refused or did not answer the end of the session"]
                 if words[:1] == ["error"]:
@@ -358,7 +360,11 @@ class Run:
         problems += compare("event", self.scenario.expect_events, trace_events)
         problems += compare("rumble", self.scenario.expect_rumble, rumble)
         pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []
-        return problems, figures(log_events, trace_events, pass_lines)
+        numbers = figures(log_events, trace_events, pass_lines)
+        longest = self.scenario.options.get("longest-pass")
+        if longest and numbers.get("period_max_ms", 0) > float(longest):
+            problems.append(f"a pass came {numbers['period_max_ms']} ms after the one before (at most {longest})")
+        return problems, numbers
 
     def play(self, exe, on_event=None):
         self.prepare(exe)

@@ -1,5 +1,8 @@
 """GUI checks of the controller properties window (and the global settings window)."""
 
+import shutil
+
+import e2e
 import e2e_gui
 from e2e_gui import Failed, wait_for
 
@@ -127,7 +130,82 @@ def check_button_style(s):
     wait_for("Escape to close the settings", lambda: not s.other_windows())
 
 
+def enabled(s, cls, caption):
+    """Whether the settings window's control (class and caption, or "#ID") is enabled now."""
+    found = [c for c in s.controls(SETTINGS) if c["visible"] and c["class"].lower() == cls.lower()
+             and (c["caption"] == caption or "#" + str(c["id"]) == caption)]
+    if not found:
+        raise Failed(f"no {cls} \"{caption}\" on the Programs tab")
+    return found[0]["enabled"]
+
+
+def choose_file(s, prefix, path):
+    """Types a file's full name into the file dialog whose title starts with prefix."""
+    dialogs = wait_for(f"a dialog \"{prefix}...\"",
+                       lambda: [w for w in s.other_windows() if w[1].startswith(prefix)], timeout=10)
+    s.settled(dialogs[0][2], grab=s.screen_region)
+    s.xdotool("type", "--delay", "20", e2e.windows_path(path))
+    s.keys("Return")
+    wait_for(f"the dialog \"{dialogs[0][1]}\" to close", lambda: dialogs[0][1] not in
+             [w[1] for w in s.other_windows()], timeout=10)
+
+
+def add_program_rule(s, program, profile):
+    """Add..., the menu's last item (Browse...), the program in the open dialog, then its profile."""
+    s.click_control(s.controls(SETTINGS), "Button", "Add...")
+    wait_for("the Add menu", s.menu)
+    s.keys("Up", "Return")
+    choose_file(s, "Open Program", program)
+    choose_file(s, "Open Profile", profile)
+
+
+def expect_moves(s, up, down):
+    wait_for(f"Move Up {'enabled' if up else 'disabled'}, Move Down {'enabled' if down else 'disabled'}",
+             lambda: (enabled(s, "Button", "Move Up"), enabled(s, "Button", "Move Down")) == (up, down))
+
+
+def check_programs_tab(s):
+    """The Programs tab: two rules added by browsing for programs and their profiles, moved (the
+    selection follows), the second deleted; the first gets another profile, a title part and the
+    demo pad's model, and the switch is cleared: Velmora.ini keeps exactly that when the program ends."""
+    other = s.dir / "other.velmoraprofile"
+    shutil.copy(s.dir / "demo.velmoraprofile", other)
+    origin = open_settings(s)
+    click_in(s, origin, FIRST_SETTINGS_TAB)
+    s.keys("Right", "Right", "Right", "Right", "Right")
+    s.census("global settings", "Programs", query=SETTINGS)
+    if enabled(s, "Button", "Delete"):
+        raise Failed("Delete enabled with no rule selected")
+    add_program_rule(s, s.env.tools / "velmora-window.exe", s.dir / "demo.velmoraprofile")
+    add_program_rule(s, s.env.tools / "recorder.exe", s.dir / "demo.velmoraprofile")
+    expect_moves(s, True, False)  # the new rule is selected, at the end
+    s.click_control(s.controls(SETTINGS), "Button", "Move Up")
+    expect_moves(s, False, True)
+    s.click_control(s.controls(SETTINGS), "Button", "Move Down")
+    expect_moves(s, True, False)
+    s.click_control(s.controls(SETTINGS), "Button", "Delete")
+    wait_for("the first rule selected after the delete", lambda: enabled(s, "Button", "Profile..."))
+    s.click_control(s.controls(SETTINGS), "Button", "Profile...")
+    choose_file(s, "Open Profile", other)
+    s.click_control(s.controls(SETTINGS), "Edit", "#1607")
+    s.xdotool("type", "--delay", "20", "Probe")
+    s.click_control(s.controls(SETTINGS), "ComboBox", "#1608")
+    s.keys("Down", "Return")
+    s.click_control(s.controls(SETTINGS), "Button", "Switch profiles by program")
+    s.save("global-settings-programs")
+    s.keys("Escape")
+    wait_for("Escape to close the settings", lambda: not s.other_windows())
+    s.close()
+    ini = (s.dir / "Velmora.ini").read_text(errors="replace")
+    want = ("[Program Profiles]\r\nSwitchProfilesByProgram=0\r\nProgram1File=velmora-window.exe\r\n"
+            "Program1Title=Probe\r\nProgram1Controller=Velmora Demo Pad\r\n"
+            "Program1Profile=other.velmoraprofile\r\n")
+    if want.replace("\r\n", "\n") not in ini.replace("\r\n", "\n") or "Program2" in ini:
+        raise Failed("Velmora.ini does not keep the edited rule alone:\n" + ini[ini.find("[Program"):])
+
+
 def sessions(env):
     return [("gui-settings", trigger_scenario(), [("properties-live", check_properties_live)], {}),
             ("gui-global", e2e_gui.SCENARIO_HEAD,
-             [("tray-option", check_tray_option), ("button-style", check_button_style)], {"ini_extra": BESIDE})]
+             [("tray-option", check_tray_option), ("button-style", check_button_style),
+              ("programs-tab", check_programs_tab)], {"ini_extra": BESIDE})]

@@ -64,6 +64,8 @@ int CheckConfiguration(const std::string& path, const std::string& out, UserInte
         SetProgramFolder(saved);
         return 1;  // the program would not write over it either
     }
+    // Rules dropped on reading are said on the error stream, one line each.
+    for (const std::string& note : config.ProgramRuleNotes) std::fprintf(stderr, "note: %s\n", note.c_str());
     FileAccess file(ui);
     AddConfigurationEntries(file, config);
     const int status = WriteBack(file, path, out);

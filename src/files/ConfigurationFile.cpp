@@ -116,6 +116,28 @@ void ReadKnownControllers(FileAccess& file, ConfigurationType& config) {
         config.KnownControllers[i] = KnownControllerDataType{};
 }
 
+std::string RuleKey(std::size_t index, std::string_view field) {
+    return "Program" + std::to_string(index + 1) + std::string(field);
+}
+
+// A rule without its program or its profile cannot work: it is dropped with
+// a note, and the later rules close the gap. Numbers with no keys at all are skipped silently.
+void ReadProgramRules(FileAccess& file, ConfigurationType& config) {
+    config.ProgramRules.clear();
+    config.ProgramRuleNotes.clear();
+    for (std::size_t i = 0; i < MaxProgramRules; ++i) {
+        ProgramRuleType rule{file.ReadString(RuleKey(i, "File"), {}),
+                             file.ReadString(RuleKey(i, "Title"), {}),
+                             file.ReadString(RuleKey(i, "Controller"), {}),
+                             AbsolutePathOrEmpty(file.ReadString(RuleKey(i, "Profile"), {}))};
+        if (!Trimmed(rule.File).empty() && !rule.Profile.empty())
+            config.ProgramRules.push_back(std::move(rule));
+        else if (rule != ProgramRuleType{})
+            config.ProgramRuleNotes.push_back(RuleKey(i, ": dropped, it needs both a File and a Profile"));
+    }
+    config.SwitchProfilesByProgram = file.ReadBoolean("SwitchProfilesByProgram", true);
+}
+
 void ReadOptions(FileAccess& file, ConfigurationType& config, const std::string& documentsFolder) {
     for (const FolderOption& option : FolderOptions)
         config.*option.Field = AbsolutePath(file.ReadString(option.Key, documentsFolder));
@@ -201,6 +223,21 @@ void AddKnownControllers(FileAccess& file, const ConfigurationType& config) {
     }
 }
 
+// Written only when there are rules, after the known controllers.
+void AddProgramRules(FileAccess& file, const ConfigurationType& config) {
+    if (config.ProgramRules.empty()) return;
+    file.AddBlankLine();
+    file.AddSection("Program Profiles");
+    file.AddBoolean("SwitchProfilesByProgram", config.SwitchProfilesByProgram);
+    for (std::size_t i = 0; i < config.ProgramRules.size() && i < MaxProgramRules; ++i) {
+        const ProgramRuleType& rule = config.ProgramRules[i];
+        file.AddEntry(RuleKey(i, "File"), rule.File);
+        file.AddEntry(RuleKey(i, "Title"), rule.Title);
+        file.AddEntry(RuleKey(i, "Controller"), rule.Controller);
+        file.AddEntry(RuleKey(i, "Profile"), RelativePath(rule.Profile));
+    }
+}
+
 // A file that is there but could not be read (locked, unreadable, past a
 // limit) holds the known controllers and recent profiles: written over at
 // the end with defaults they would be lost. Said once, when it is read.
@@ -237,6 +274,7 @@ void ReadConfigurationFile(ConfigurationType& config, UserInterface& ui, const s
     ReadOptions(file, config, documentsFolder);
     ReadTheme(file, config);
     ReadKnownControllers(file, config);
+    ReadProgramRules(file, config);
 }
 
 void AddConfigurationEntries(FileAccess& file, const ConfigurationType& config) {
@@ -244,6 +282,7 @@ void AddConfigurationEntries(FileAccess& file, const ConfigurationType& config) 
     AddOptions(file, config);
     AddTheme(file, config);
     AddKnownControllers(file, config);
+    AddProgramRules(file, config);
 }
 
 bool WriteConfiguration(const ConfigurationType& config, UserInterface& ui) {

@@ -8,9 +8,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/UserInterface.h"
 #include "model/ControllerLayout.h"
+#include "model/ProgramRules.h"
 
 namespace velmora {
 
@@ -111,6 +113,15 @@ struct ConfigurationType {
 
     std::uint8_t KnownCount = 0;
     std::array<KnownControllerDataType, MaxKnownControllers> KnownControllers;
+
+    // Profiles that follow the program in front: at most MaxProgramRules,
+    // the first that matches wins. The switch is on by default once a rule exists.
+    std::vector<ProgramRuleType> ProgramRules;
+    bool SwitchProfilesByProgram = true;
+    std::uint32_t ProgramRuleEdits = 0;  // run time only: counts edits, so that watchers decide again
+    // Rules dropped on reading (no file or no profile), one line each, for
+    // whoever checks the file: never shown over a starting program.
+    std::vector<std::string> ProgramRuleNotes;
 };
 
 // Empties later duplicates, then moves the remaining recent profiles to the front.

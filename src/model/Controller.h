@@ -57,6 +57,13 @@ struct RequestedProfileType {
     std::uint8_t Request = NoProfileRequest;
     std::string Path;
 };
+// What the profiles that follow the program in front did to a controller.
+struct ProgramSwitchType {
+    bool Switched = false;  // a rule's profile is open in place of the user's own
+    std::string Before;     // the user's profile before the first switch (empty: a new one)
+    std::string Opened;     // the file the last switch opened
+};
+
 enum ConnectionValue : std::uint8_t { New = 0, Connected = 1, Lost = 2, Returned = 3 };
 
 struct ControllerDataType {
@@ -77,6 +84,7 @@ struct ControllerDataType {
     std::array<StickGeometry, 2> Sticks;
     ProfileType Profile;
     RequestedProfileType OpenProfileRequest;
+    ProgramSwitchType ProgramSwitch;
 
     // The device side: identity, links and raw state.
     std::uint8_t KnownIndex = 255;    // entry of the known-controller list, 255 when unknown

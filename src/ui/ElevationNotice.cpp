@@ -47,10 +47,12 @@ void DrawWarningSign(PictureType& picture, int left, int top) {
     picture.Put(left + SignSize / 2, top + 10, palette::Black);
 }
 
-std::vector<std::string> NoticeLines(int width, TextDrawer& text) {
-    std::vector<std::string> lines = WrapWords(BlockedInputTitle(), width, 2, text);
-    const std::vector<std::string> advice =
-        WrapWords(BlockedInputAdvice(), width, 3 - static_cast<int>(lines.size()), text);
+std::vector<std::string> NoticeLines(const MainWindowStatus& status, int width, TextDrawer& text) {
+    const bool blocked = status.InputBlockedNotice;
+    std::vector<std::string> lines =
+        WrapWords(blocked ? BlockedInputTitle() : SwitchWaitsTitle(), width, 2, text);
+    const std::vector<std::string> advice = WrapWords(blocked ? BlockedInputAdvice() : SwitchWaitsAdvice(),
+                                                      width, 3 - static_cast<int>(lines.size()), text);
     lines.insert(lines.end(), advice.begin(), advice.end());
     return lines;
 }
@@ -68,6 +70,19 @@ std::string BlockedInputAdvice() {
 
 std::string BlockedInputTrayTip() {
     return "Velmora\n" + BlockedInputTitle() + "\n" + BlockedInputAdvice();
+}
+
+std::string SwitchWaitsTitle() {
+    return Translate("*A profile switch waits for a save*");
+}
+
+std::string SwitchWaitsAdvice() {
+    return Translate(
+        "*A controller's profile has unsaved changes: save them to follow the program in front.*");
+}
+
+std::string SwitchWaitsTrayTip() {
+    return "Velmora\n" + SwitchWaitsTitle();
 }
 
 std::vector<std::string> WrapWords(std::string_view text, int width, int maxLines, TextDrawer& drawer) {
@@ -100,14 +115,14 @@ NoticeSpan NoticeSpanFor(int controllerCount) {
 }
 
 void DrawElevationNotice(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {
-    if (!scene.Status.InputBlockedNotice) return;
+    if (!scene.Status.InputBlockedNotice && !scene.Status.ProgramSwitchNotice) return;
     const NoticeSpan span = NoticeSpanFor(static_cast<int>(scene.Controllers.size()));
     const int width = span.Right - span.Left;
     picture.Fill(span.Left, BoxTop, width, BoxHeight, palette::Black);
     picture.Fill(span.Left + 1, BoxTop + 1, width - 2, BoxHeight - 2, NoticeFill);
     DrawWarningSign(picture, span.Left + 5, BoxTop + (BoxHeight - SignSize) / 2);
     const int textLeft = span.Left + SignSize + 10, textRight = span.Right - 4;
-    const std::vector<std::string> lines = NoticeLines(textRight - textLeft, text);
+    const std::vector<std::string> lines = NoticeLines(scene.Status, textRight - textLeft, text);
     const int count = static_cast<int>(lines.size());
     int y = BoxTop + (BoxHeight - LineStep * count - 1) / 2;
     const ClipBox clip{textLeft, BoxTop + 1, textRight, BoxTop + BoxHeight - 1};

@@ -21,6 +21,12 @@ std::string BlockedInputAdvice();
 // The tray icon's tip: the program's name, the title and the advice on three lines.
 std::string BlockedInputTrayTip();
 
+// The notice of a profile switch that waits for a save: its title and advice,
+// and the tray icon's tip.
+std::string SwitchWaitsTitle();
+std::string SwitchWaitsAdvice();
+std::string SwitchWaitsTrayTip();
+
 // The words of text in lines no wider than width; a word wider than a line
 // gets a line of its own. At most maxLines lines: a text that needs more
 // ends its last line with "..." where that fits.
@@ -37,7 +43,7 @@ inline constexpr int NoticeMinWidth = 240;  // room for the texts in three lines
 NoticeSpan NoticeSpanFor(int controllerCount);
 
 // The box with a warning sign, the problem and the remedy, when the scene's
-// status asks for it; nothing otherwise.
+// status asks for it (blocked input first, then a switch that waits); nothing otherwise.
 void DrawElevationNotice(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
 
 }  // namespace velmora

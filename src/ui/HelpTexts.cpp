@@ -115,11 +115,12 @@ struct TopicRow {
     std::string_view Heading;
 };
 
-constexpr std::array<TopicRow, 32> Topics{{
+constexpr std::array<TopicRow, 33> Topics{{
     {11, "*Options*"},
     {12, "*Values*"},
     {13, "*Theme*"},
     {14, "*Controllers*"},
+    {15, "*Programs*"},
     {21, "*Controller Properties*"},
     {31, "*Start*"},
     {32, "*Image*"},

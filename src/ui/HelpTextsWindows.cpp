@@ -54,6 +54,15 @@ std::string KnownControllers() {
            Item("*Details*", "*its name, numbers, layout and profiles.*");
 }
 
+std::string ProgramProfiles() {
+    return T("*When a program comes to the front and stays there for half a second, the profile of its rule is opened by itself; when you leave it, each controller gets back the profile it had.*") +
+           "##" + Item("*Add*", "*a program that has a window now, or one you browse for, then its profile.*") + "#" +
+           Item("*Title*", "*a part of the window's title that must also be there (for emulators and launchers).*") + "#" +
+           Item("*Controller*", "*every controller, or the controllers of one model only.*") + "#" +
+           Item("*Move Up*", "*the first rule that fits the program wins.*") + "##" +
+           T("*A controller whose profile has unsaved changes is not switched; the tray tip and the main window say so until you save.*");
+}
+
 std::string ControllerProperties() {
     return T("*What Velmora knows about the selected controller.*") + "##" +
            T("*The device's name, vendor and product numbers, its axes, hats and buttons, whether it can rumble and whether it is read through XInput.*") +
@@ -190,6 +199,8 @@ std::string WindowTopicText(int topic) {
             return Theme();
         case 14:
             return KnownControllers();
+        case 15:
+            return ProgramProfiles();
         case 21:
             return ControllerProperties();
         case 31:

@@ -24,6 +24,8 @@ struct MainWindowStatus {
     std::uint8_t BottomButtonPressed = 0;
     // The window in front runs as administrator and Velmora's input cannot reach it.
     bool InputBlockedNotice = false;
+    // A program's profile waits for a controller's unsaved changes to be saved.
+    bool ProgramSwitchNotice = false;
 };
 
 struct SceneController {

@@ -15,9 +15,12 @@
 #include <cstdlib>
 #include <new>
 
+#include "app/ProgramProfiles.h"
+#include "devices/DeviceRumble.h"
 #include "engine/HeldInput.h"
 #include "engine/Pass.h"
 #include "model/ProfileModel.h"
+#include "support/FakeDeviceApi.h"
 
 namespace {
 
@@ -150,6 +153,38 @@ TEST(RunPass, AllocatesNoMemoryOnceWarm) {
     EXPECT_GT(rumble.Commands, 0);
     std::array<InputRelease, 4> left{};
     EXPECT_EQ(TakeReleases(held, left), 0u) << "the record lets go of all the engine released";
+}
+
+// The same game in front the whole time: after the switch to its profile,
+// the quarter-second checks between passes ask for the window and nothing more.
+TEST(StepProgramWatch, AllocatesNoMemoryWhileNothingChanges) {
+    class SameGame : public FrontProgramSeam {
+    public:
+        std::uintptr_t FrontWindow() override { return 7; }
+        bool Ignored(std::uintptr_t) override { return false; }
+        FrontProgram Describe(std::uintptr_t) override { return {"C:\\Games\\game.exe", "Game"}; }
+        bool WindowExists(std::uintptr_t) override { return true; }
+    } seam;
+    ControllerListType list;
+    list.Controllers.resize(2);
+    list.Controllers[0].Profile.FileName = list.Controllers[1].Profile.FileName = "/p/game.velmoraprofile";
+    ConfigurationType config;
+    for (int i = 0; i < 32; ++i)  // the last rule fits: every check walks them all when it decides
+        config.ProgramRules.push_back({i == 31 ? "game.exe" : "other.exe", {}, {}, "/p/game.velmoraprofile"});
+    NoUserInterface ui;
+    velmora::test::FakeDeviceApi devices;
+    DeviceRumble deviceRumble(devices);
+    DeviceContext context{list, devices, ui, config, deviceRumble};
+    ProgramWatch watch;
+    std::string shortcut;
+    for (std::uint64_t now = 0; now < 2000; now += 10) StepProgramWatch(watch, seam, context, shortcut, now);
+    ASSERT_EQ(watch.Applied, 31);
+    Allocations = 0;
+    Counting = true;
+    for (std::uint64_t now = 2000; now < 60000; now += 10)
+        StepProgramWatch(watch, seam, context, shortcut, now);
+    Counting = false;
+    EXPECT_EQ(Allocations.load(), 0);
 }
 
 TEST(CountingAllocator, CountsWhileCounting) {

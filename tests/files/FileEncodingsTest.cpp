@@ -65,10 +65,15 @@ TEST(FileEncodings, EveryReaderReadsEveryEncodingFromItsFirstEntry) {
 
         ConfigurationType config;
         const std::string ini = Line("Controller1Name", Pad) + Line("Controller1ID", "0,0,0,1") +
-                                Line("Controller1File", "/p/c.x");
+                                Line("Controller1File", "/p/c.x") +
+                                Line("Program1File", std::string(Jump) + ".exe") +
+                                Line("Program1Title", Help) + Line("Program1Profile", "/p/j.velmoraprofile");
         ReadConfigurationFile(config, ui, folder.Write("Velmora.ini", encoding.Encode(ini)), folder.Folder());
         ASSERT_EQ(config.KnownCount, 1);
         EXPECT_EQ(config.KnownControllers[0].Identity.DeviceName, Pad);
+        ASSERT_EQ(config.ProgramRules.size(), 1u);
+        EXPECT_EQ(config.ProgramRules[0].File, std::string(Jump) + ".exe");
+        EXPECT_EQ(config.ProgramRules[0].Title, Help);
 
         LanguageDatabaseType language;
         const std::string languageText = Line("Help", Help) + Line("Save", Save);

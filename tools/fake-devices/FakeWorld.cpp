@@ -266,6 +266,9 @@ void World::Apply(const Action& action) {
         case ActionKind::StartSecond:
             Log("action start-second %s", action.Text.c_str());
             break;
+        case ActionKind::StartProgram:
+            Log("action start-program %s", action.Text.c_str());
+            break;
         case ActionKind::Close:
             // The tray icon's middle click: the close box only minimises by default.
             Log("action close");

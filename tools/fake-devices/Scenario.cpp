@@ -70,6 +70,7 @@ public:
         if (head == "wait") return Wait(w);
         if (head == "plug" || head == "unplug") return PlugLine(w);
         if (head == "start-second") return Simple(ActionKind::StartSecond, w);
+        if (head == "start-program") return Simple(ActionKind::StartProgram, w);
         if (head == "close") return Simple(ActionKind::Close, w);
         if (head == "close-dialogs") return Simple(ActionKind::CloseDialogs, w);
         if (head == "end-session") return Simple(ActionKind::EndSession, w);

@@ -35,7 +35,7 @@ struct DeviceTraits {
 };
 
 enum class ActionKind {
-    Plug, Unplug, Button, Axis, Pov, Stick, Trigger, XInputSide, StartSecond, Close, CloseDialogs, EndSession,
+    Plug, Unplug, Button, Axis, Pov, Stick, Trigger, XInputSide, StartSecond, StartProgram, Close, CloseDialogs, EndSession,
     Crash, Mark
 };
 

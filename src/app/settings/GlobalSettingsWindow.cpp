@@ -40,13 +40,15 @@ std::string TabCaption(GlobalSettingsTab tab) {
             return Translate("*Theme*");
         case GlobalSettingsTab::Language:
             return Translate("*Language*");
-        default:
+        case GlobalSettingsTab::Controllers:
             return Translate("*Controllers*");
+        default:
+            return Translate("*Programs*");
     }
 }
 
 int TabHelpTopic(GlobalSettingsTab tab) {
-    constexpr std::array<int, GlobalSettingsTabCount> topics{11, 12, 13, 0, 14};
+    constexpr std::array<int, GlobalSettingsTabCount> topics{11, 12, 13, 0, 14, 15};
     return topics[static_cast<std::size_t>(tab)];
 }
 

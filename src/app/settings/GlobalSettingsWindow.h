@@ -1,9 +1,10 @@
 #pragma once
-// The global settings window's logic: five tabs over the configuration
+// The global settings window's logic: six tabs over the configuration
 // record. Options holds the twelve switches, Values the default dead zones
 // of new profiles, Theme the colours, button style and theme image
-// (GlobalSettingsTheme.h), Language the new-file and check commands, and
-// Controllers the known-controller list (KnownControllerList.h). Every
+// (GlobalSettingsTheme.h), Language the new-file and check commands,
+// Controllers the known-controller list (KnownControllerList.h), and
+// Programs the profiles that follow the program in front (ProgramRuleList.h). Every
 // change goes into the configuration at once and marks it changed; the file
 // is written when the program ends.
 
@@ -17,6 +18,7 @@
 #include "app/RegistryEntries.h"
 #include "app/settings/GlobalSettingsTheme.h"
 #include "app/settings/KnownControllerList.h"
+#include "app/settings/ProgramRuleList.h"
 #include "base/UserInterface.h"
 #include "devices/ControllerList.h"
 #include "engine/Rumble.h"
@@ -45,8 +47,8 @@ struct GlobalSettingsContext {
     std::string ProgramFile;  // what the start-with-Windows entry starts
 };
 
-enum class GlobalSettingsTab : int { Options = 0, Values, Theme, Language, Controllers };
-inline constexpr int GlobalSettingsTabCount = 5;
+enum class GlobalSettingsTab : int { Options = 0, Values, Theme, Language, Controllers, Programs };
+inline constexpr int GlobalSettingsTabCount = 6;
 
 // What the window keeps besides its refreshing guard: the tab, the
 // selection of the controller list and the palette.

@@ -11,7 +11,9 @@
 #include "app/CommandLine.h"
 #include "app/ElevationWatch.h"
 #include "app/MainPass.h"
+#include "app/ProgramProfiles.h"
 #include "app/win32/ForegroundLevels.h"
+#include "app/win32/FrontProgram.h"
 #include "app/win32/ProgramShell.h"
 #include "app/win32/Win32UserInterface.h"
 #include "app/win32/settings/SettingsForms.h"
@@ -62,6 +64,10 @@ struct Application {
     // Whether the window in front runs above Velmora's level.
     ElevationWatch Elevation;
     Win32Foreground Foreground;
+    // The profiles that follow the program in front; the tray tip says when a switch waits for a save.
+    ProgramWatch Programs;
+    Win32FrontProgram FrontProgram;
+    bool TraySwitchNoticeShown = false;
 
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set

@@ -31,5 +31,8 @@ void RunDuePass(Application& app);
 // After a pass's input work: the notices that input cannot reach the window
 // in front, in the top bar, the tray tip and a balloon.
 void WatchElevation(Application& app);
+// Between passes: the profiles that follow the program in front, and the
+// top bar's and the tray tip's notice while a switch waits for a save.
+void FollowFrontProgram(Application& app);
 
 }  // namespace velmora

@@ -34,7 +34,10 @@ void RunProgramPass(Application& app) {
 void RunBetweenProgramPasses(Application& app) {
     if (app.InPass) return;  // a pass never runs this work inside itself
     MainPassSeams seams = SeamsOf(app);
-    RedrawAfterListChanges(app, [&] { RunBetweenPasses(app.Main, seams); });
+    RedrawAfterListChanges(app, [&] {
+        if (app.Main.ProgramState == ProgramRunning) FollowFrontProgram(app);
+        RunBetweenPasses(app.Main, seams);
+    });
 }
 
 }  // namespace velmora

@@ -29,7 +29,9 @@ void CopyField(wchar_t (&field)[N], const std::wstring& text) {
 }
 
 std::wstring TipText(const Application& app) {
-    return app.TrayNoticeShown ? Utf8ToWide(BlockedInputTrayTip()) : std::wstring(MainWindowCaption);
+    if (app.TrayNoticeShown) return Utf8ToWide(BlockedInputTrayTip());
+    if (app.TraySwitchNoticeShown) return Utf8ToWide(SwitchWaitsTrayTip());
+    return std::wstring(MainWindowCaption);
 }
 
 void ShowTrayMenu(Application& app) {
@@ -70,13 +72,22 @@ void RemoveTrayIcon(Application& app) {
     app.TrayIconAdded = false;
 }
 
-void SetTrayNotice(Application& app, bool notice) {
-    app.TrayNoticeShown = notice;
+void UpdateTrayTip(Application& app) {
     if (!app.TrayIconAdded) return;
     NOTIFYICONDATAW data = IconData(app);
     data.uFlags = NIF_TIP;
     CopyField(data.szTip, TipText(app));
     Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void SetTrayNotice(Application& app, bool notice) {
+    app.TrayNoticeShown = notice;
+    UpdateTrayTip(app);
+}
+
+void SetTraySwitchNotice(Application& app, bool notice) {
+    app.TraySwitchNoticeShown = notice;
+    UpdateTrayTip(app);
 }
 
 void ShowTrayNoticeBalloon(Application& app) {

@@ -18,6 +18,9 @@ void HandleTrayCallback(Application& app, UINT mouseMessage);
 // The tip says that input cannot reach the window in front while notice is
 // set, else it is the program's name; kept for when the icon is added again.
 void SetTrayNotice(Application& app, bool notice);
+// The tip says that a profile switch waits for a save while notice is set
+// (unless input cannot reach the window in front, which matters more).
+void SetTraySwitchNotice(Application& app, bool notice);
 // A warning balloon with the same notice; nothing without the icon.
 void ShowTrayNoticeBalloon(Application& app);
 

@@ -59,6 +59,8 @@ void TGlobalSettingsForm::ShowTab(GlobalSettingsTab tab) {
             ShowWindow(control, t == static_cast<std::size_t>(tab) ? SW_SHOW : SW_HIDE);
     ShowWindow(GetDlgItem(Handle(), HelpId), TabHelpTopic(tab) ? SW_SHOW : SW_HIDE);
     if (tab == GlobalSettingsTab::Controllers) RefreshControllerButtons();
+    programSelection_ = NoListSelection;
+    if (tab == GlobalSettingsTab::Programs) RefreshPrograms();
     InvalidateRect(Handle(), nullptr, TRUE);
 }
 
@@ -94,6 +96,7 @@ void TGlobalSettingsForm::Refresh() {
     RefreshValues();
     RefreshTheme();
     RefreshControllers();
+    RefreshPrograms();
     refreshing_ = false;
 }
 
@@ -214,7 +217,7 @@ void TGlobalSettingsForm::ControllersCommand(int id) {
     refreshing_ = false;
 }
 
-void TGlobalSettingsForm::Command(int id) {
+void TGlobalSettingsForm::Command(int id, int code) {
     if (id >= FirstOptionId && id < FirstOptionId + OptionCount) {
         if (!refreshing_) OptionClick(id - FirstOptionId);
     } else if (id >= ThemeIdBase && id < StyleIdBase + FirstStyleTag + 3) {
@@ -224,6 +227,8 @@ void TGlobalSettingsForm::Command(int id) {
         PressLanguageButton(context, id == LanguageNewId ? LanguageButton::New : LanguageButton::Check);
     } else if (id >= MoveUpId && id <= DetailsId) {
         ControllersCommand(id);
+    } else if (id >= ProgramSwitchId && id <= ProgramControllerId) {
+        ProgramsCommand(id, code);
     } else if (id == HelpId) {
         if (const int topic = TabHelpTopic(state_.Tab)) app_.Ui.ShowHelp(topic);
     }
@@ -233,6 +238,13 @@ LRESULT TGlobalSettingsForm::Notify(const NMHDR& header) {
     if (header.idFrom == TabsId && header.code == TCN_SELCHANGE) {
         ShowTab(static_cast<GlobalSettingsTab>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
         SetFocus(tabs_);
+    } else if (header.idFrom == ProgramListId && header.code == LVN_ITEMCHANGED && !refreshing_) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED) {
+            programSelection_ = static_cast<int>(
+                SendMessageW(programList_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+            RefreshProgramFields();
+        }
     } else if (header.idFrom == ListId && header.code == LVN_ITEMCHANGED && !refreshing_) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)
@@ -328,7 +340,7 @@ LRESULT TGlobalSettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM l
         case WM_CTLCOLORBTN:
             return WhiteStaticColours(wParam);
         case WM_COMMAND:
-            Command(LOWORD(wParam));
+            Command(LOWORD(wParam), HIWORD(wParam));
             break;
         case WM_HSCROLL:
             DeadZoneMoved();

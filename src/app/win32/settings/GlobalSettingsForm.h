@@ -1,6 +1,7 @@
 #pragma once
-// The global settings window: five tabs over the configuration (options,
-// default dead zones, theme, language tools, known controllers). The form
+// The global settings window: six tabs over the configuration (options,
+// default dead zones, theme, language tools, known controllers, the
+// profiles that follow the program in front). The form
 // turns clicks into calls of the window's logic and shows what it answers.
 
 #include <array>
@@ -38,6 +39,7 @@ private:
     void CreateThemePage();
     void CreateLanguagePage();
     void CreateControllersPage();
+    void CreateProgramsPage();
     void ShowTab(GlobalSettingsTab tab);
 
     void RefreshOptions();
@@ -46,8 +48,13 @@ private:
     void RefreshControllers();
     void RefreshControllerButtons();
     void ClearListSelection();
+    void RefreshPrograms();
+    void RefreshProgramList();
+    void RefreshProgramFields();
+    void ProgramsCommand(int id, int code);
+    void AddProgram();
 
-    void Command(int id);
+    void Command(int id, int code);
     void OptionClick(int index);
     void DeadZoneMoved();
     void ThemeCommand(int id);
@@ -67,6 +74,8 @@ private:
     HWND tabs_ = nullptr;
     HWND list_ = nullptr;
     HWND paletteLabel_ = nullptr;
+    HWND programList_ = nullptr;
+    int programSelection_ = NoListSelection;
     std::array<std::vector<HWND>, GlobalSettingsTabCount> pages_;
 };
 

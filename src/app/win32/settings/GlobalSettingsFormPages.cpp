@@ -37,6 +37,7 @@ void TGlobalSettingsForm::FormIsCreated() {
     CreateThemePage();
     CreateLanguagePage();
     CreateControllersPage();
+    CreateProgramsPage();
     CreateChild(Handle(), L"BUTTON", Translate("*Help*"), WS_TABSTOP | BS_PUSHBUTTON,
                 {ClientWidth - 105, ClientHeight - FooterHeight + 8, 97, 25}, HelpId);
 }

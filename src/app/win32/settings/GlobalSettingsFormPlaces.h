@@ -32,6 +32,15 @@ inline constexpr int MoveUpId = 1501;
 inline constexpr int MoveDownId = 1502;
 inline constexpr int DeleteId = 1503;
 inline constexpr int DetailsId = 1504;
+inline constexpr int ProgramSwitchId = 1600;
+inline constexpr int ProgramListId = 1601;
+inline constexpr int ProgramAddId = 1602;
+inline constexpr int ProgramDeleteId = 1603;
+inline constexpr int ProgramUpId = 1604;
+inline constexpr int ProgramDownId = 1605;
+inline constexpr int ProgramProfileId = 1606;
+inline constexpr int ProgramTitleId = 1607;
+inline constexpr int ProgramControllerId = 1608;
 inline constexpr UINT_PTR BlinkTimer = 1;
 
 inline constexpr int PageTop = 40;

@@ -1,0 +1,64 @@
+#pragma once
+// Profiles that follow the program in front: every quarter second between
+// passes the window in front is looked at; a program that stays in front
+// for half a second has the first rule that fits it opened on the
+// controllers the rule covers, and when no rule fits any more each of them
+// gets back the profile it had. Nothing here runs inside a pass.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "devices/DeviceContext.h"
+#include "model/ProgramRules.h"
+
+namespace velmora {
+
+// The seam to the system's windows.
+class FrontProgramSeam {
+public:
+    virtual ~FrontProgramSeam() = default;
+    // The window in front, a number unique while that window exists; 0 when there is none.
+    virtual std::uintptr_t FrontWindow() = 0;
+    // Velmora's own windows, the desktop and the taskbar: in front, they change nothing.
+    virtual bool Ignored(std::uintptr_t window) = 0;
+    // The program that owns the window (for a store app's frame, the app in
+    // it) and the window's title; the path is empty when it cannot be named.
+    virtual FrontProgram Describe(std::uintptr_t window) = 0;
+    // Whether the window is still there (a game that ended leaves Velmora's window in front).
+    virtual bool WindowExists(std::uintptr_t window) = 0;
+};
+
+inline constexpr std::uint64_t ProgramCheckMilliseconds = 250;
+// Alt-tab and launchers handing over show a program for moments only.
+inline constexpr std::uint64_t ProgramSettleMilliseconds = 500;
+
+struct ProgramWatch {
+    std::uint64_t NextCheck = 0;
+    std::uintptr_t Window = 0;      // the window in front at the last check
+    std::uint64_t Since = 0;        // when the last window that counts came to the front
+    int Candidate = NoProgramRule;  // the rule that fits that window
+    std::uintptr_t CandidateWindow = 0;
+    int Applied = NoProgramRule;                  // the rule whose profile the controllers were given
+    std::uint32_t RulesSeen = 0;                  // the rules' edit count when Candidate was decided
+    bool WaitingForSave = false;                  // a controller keeps its changed profile meanwhile
+    std::array<bool, MaxProgramRules> Refused{};  // the rule's profile could not be opened
+};
+
+// The check of one step: the rule that fits the window in front once it has
+// stayed there half a second, else the rule applied now. It describes the
+// window only when the window or the rules changed: otherwise one question
+// to the seam, nothing allocated.
+int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
+                       std::uint64_t now);
+
+// One step, called between passes with a clock in milliseconds; it does
+// nothing until the next check is due, and makes no system call while no
+// rule exists and nothing was switched. A controller whose profile has
+// unsaved changes is never switched: the answer is true while one waits so.
+// A profile that cannot be opened is reported once by the open and its rule
+// skipped from then on.
+bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext& context,
+                      std::string& pendingShortcut, std::uint64_t now);
+
+}  // namespace velmora

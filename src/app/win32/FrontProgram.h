@@ -1,0 +1,31 @@
+#pragma once
+// The program in front, from the system: the Win32 side of the seam of the
+// profiles that follow the program in front.
+
+#include <string>
+#include <vector>
+
+#include "app/ProgramProfiles.h"
+#include "base/win32/Windows.h"
+
+namespace velmora {
+
+class Win32FrontProgram final : public FrontProgramSeam {
+public:
+    // GetForegroundWindow: one call, nothing allocated.
+    std::uintptr_t FrontWindow() override;
+    // Our own process's windows, the desktop's and the taskbar's.
+    bool Ignored(std::uintptr_t window) override;
+    // The owner process's image asked with PROCESS_QUERY_LIMITED_INFORMATION,
+    // which reaches programs run as administrator too; a store app's front
+    // window belongs to ApplicationFrameHost.exe, and its child of another
+    // process names the app.
+    FrontProgram Describe(std::uintptr_t window) override;
+    bool WindowExists(std::uintptr_t window) override;
+};
+
+// The file names of the programs that have a visible, titled window now
+// (Velmora's own left out), each once, in the order of the windows.
+std::vector<std::string> ProgramsWithWindows();
+
+}  // namespace velmora

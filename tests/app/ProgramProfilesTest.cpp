@@ -1,0 +1,228 @@
+// Profiles that follow the program in front, with a fake clock and a fake
+// window in front: the half-second rule, the controller limit, going back
+// to the user's own profile, and the controllers that keep unsaved changes.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "app/ProgramProfiles.h"
+#include "support/ProfileFlowsWorld.h"
+
+namespace velmora::test {
+namespace {
+
+constexpr std::uintptr_t GameWindow = 1, OtherWindow = 2, OwnWindow = 3, EditorWindow = 4;
+
+class FakeFront : public FrontProgramSeam {
+public:
+    std::uintptr_t InFront = 0;
+    std::map<std::uintptr_t, FrontProgram> Programs{{GameWindow, {"C:\\Games\\game.exe", "Game"}},
+                                                    {OtherWindow, {"C:\\Games\\other.exe", "Other"}},
+                                                    {EditorWindow, {"C:\\Tools\\editor.exe", "Editor"}}};
+    int Describes = 0;
+    std::set<std::uintptr_t> Closed;
+
+    std::uintptr_t FrontWindow() override { return InFront; }
+    bool Ignored(std::uintptr_t window) override { return window == OwnWindow; }
+    FrontProgram Describe(std::uintptr_t window) override {
+        ++Describes;
+        return Programs[window];
+    }
+    bool WindowExists(std::uintptr_t window) override { return !Closed.contains(window); }
+};
+
+struct Following : ::testing::Test {
+    ProfileFlowsWorld W;
+    FakeFront Front;
+    ProgramWatch Watch;
+    std::uint64_t Now = 1000;
+    std::string Shortcut;
+    std::string Own, GameProfile, OtherProfile;
+
+    void SetUp() override {
+        W.Add("Pad X");
+        W.Add("Pad Y");
+        Own = W.WriteProfileFile("Own", "C");
+        GameProfile = W.WriteProfileFile("Game", "A");
+        OtherProfile = W.WriteProfileFile("Other", "B");
+        W.Pad(0).Profile.FileName = W.Pad(1).Profile.FileName = Own;
+        W.Config.ProgramRules = {{"game.exe", "", "", GameProfile}, {"other.exe", "", "Pad X", OtherProfile}};
+    }
+    bool Step() { return StepProgramWatch(Watch, Front, W.Context, Shortcut, Now); }
+    // Advances the clock by ms in steps of 10 ms, as the loop calls between passes.
+    bool RunFor(std::uint64_t ms) {
+        bool waiting = Watch.WaitingForSave;
+        for (std::uint64_t t = 0; t < ms; t += 10) {
+            Now += 10;
+            waiting = Step();
+        }
+        return waiting;
+    }
+    std::string ProfileOf(std::size_t k) { return W.Pad(k).Profile.FileName; }
+};
+
+TEST_F(Following, AProgramMustStayInFrontHalfASecondAndIsFollowedWithinOne) {
+    Front.InFront = GameWindow;
+    RunFor(400);
+    EXPECT_EQ(ProfileOf(0), Own);
+    RunFor(600);  // half a second settles, the next quarter-second check switches
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(ProfileOf(1), GameProfile);
+    EXPECT_EQ(W.Button1Code(0), *FindSlotCode("A"));
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+}
+
+TEST_F(Following, AltTabbingPastAProgramFlipsNothing) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = EditorWindow;
+    RunFor(300);
+    Front.InFront = GameWindow;
+    RunFor(2000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Front.InFront = OtherWindow;  // a launcher's moment
+    RunFor(260);
+    Front.InFront = EditorWindow;
+    RunFor(260);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+}
+
+TEST_F(Following, LeavingTheProgramGivesBackTheProfileEachControllerHad) {
+    W.Pad(1).Profile.FileName = OtherProfile;
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
+    EXPECT_EQ(W.Button1Code(0), *FindSlotCode("C"));
+    EXPECT_FALSE(W.Pad(0).ProgramSwitch.Switched);
+}
+
+TEST_F(Following, VelmorasOwnWindowInFrontKeepsTheGamesProfile) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = OwnWindow;
+    RunFor(2000);
+    Front.InFront = 0;  // the desktop, or a switch in progress
+    RunFor(2000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+}
+
+// The fault: a game that ended left Velmora's window in front, which counts
+// as no change, and the game's profile stayed for good.
+TEST_F(Following, AGameThatEndsWithVelmorasWindowInFrontGivesTheProfileBack) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = OwnWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Front.Closed.insert(GameWindow);
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+}
+
+TEST_F(Following, ARuleLimitedToAModelSwitchesOnlyThoseControllers) {
+    Front.InFront = OtherWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), OtherProfile);
+    EXPECT_EQ(ProfileOf(1), Own);
+    // From one rule's program straight to another's: each pad follows its own rule or goes back.
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(ProfileOf(1), GameProfile);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+TEST_F(Following, AProfileTheUserOpenedMeanwhileStays) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    W.Pad(0).Profile.FileName = OtherProfile;  // opened from the menu while the game ran
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), OtherProfile);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+TEST_F(Following, AChangedProfileIsNeverSwitchedAndNoQuestionIsAsked) {
+    W.Change(0);
+    Front.InFront = GameWindow;
+    EXPECT_TRUE(RunFor(1000));
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_TRUE(W.Pad(0).Profile.Changed);
+    EXPECT_EQ(ProfileOf(1), GameProfile);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    W.Pad(0).Profile.Changed = false;  // the user saved
+    EXPECT_FALSE(RunFor(300));
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+}
+
+TEST_F(Following, AChangedGameProfileWaitsBeforeGoingBack) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    W.Change(0);  // the user edits the game's profile
+    Front.InFront = EditorWindow;
+    EXPECT_TRUE(RunFor(1000));
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(ProfileOf(1), Own);
+    W.Pad(0).Profile.Changed = false;
+    EXPECT_FALSE(RunFor(300));
+    EXPECT_EQ(ProfileOf(0), Own);
+}
+
+TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
+    W.Config.ProgramRules[0].Profile = W.Folder.File("missing.velmoraprofile");
+    Front.InFront = GameWindow;
+    RunFor(5000);
+    EXPECT_EQ(W.Headings(), "Cannot open requested or last used profile|");
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_FALSE(W.Pad(0).ProgramSwitch.Switched);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
+}
+
+TEST_F(Following, ANewProfileWithoutAFileComesBackAsANewProfile) {
+    W.Pad(0).Profile.FileName.clear();
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), "");
+    EXPECT_TRUE(W.Pad(0).Profile.Sets[0].Assignments[Button1].Slots.Codes.empty());
+}
+
+TEST_F(Following, TurningTheOptionOffGivesBackTheOwnProfilesAndWithoutRulesNothingIsAsked) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    W.Config.SwitchProfilesByProgram = false;
+    RunFor(300);
+    EXPECT_EQ(ProfileOf(0), Own);
+    W.Config.ProgramRules.clear();
+    const int describes = Front.Describes;
+    Front.InFront = OtherWindow;
+    RunFor(2000);
+    EXPECT_EQ(Front.Describes, describes);
+}
+
+TEST_F(Following, TheWindowInFrontIsDescribedOnlyWhenItChanges) {
+    Front.InFront = GameWindow;
+    RunFor(3000);
+    EXPECT_EQ(Front.Describes, 1);
+    W.Config.ProgramRules.push_back({"editor.exe", "", "", OtherProfile});
+    ++W.Config.ProgramRuleEdits;  // an edited list decides again
+    RunFor(300);
+    EXPECT_EQ(Front.Describes, 2);
+}
+
+}  // namespace
+}  // namespace velmora::test
