@@ -31,5 +31,8 @@ void RunDuePass(Application& app);
 // After a pass's input work: the notices that input cannot reach the window
 // in front, in the top bar, the tray tip and a balloon.
 void WatchElevation(Application& app);
+// The notice's button and the tray's item: the save questions, then Velmora
+// again as administrator with the controllers' profiles; this copy quits once it runs.
+void RunAsAdministrator(Application& app);
 
 }  // namespace velmora
