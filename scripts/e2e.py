@@ -147,6 +147,7 @@ class ScenarioFile:
         self.path = Path(path).resolve()
         self.name = self.path.stem
         self.profiles, self.files, self.expect_events, self.expect_rumble = [], [], [], []
+        self.expect_balloons = []
         self.options = {"timeout": "40"}
         for number, raw in enumerate(self.path.read_text().splitlines(), 1):
             words = raw.split("#", 1)[0].split()
@@ -163,7 +164,8 @@ class ScenarioFile:
                 key, _, value = rest[0].partition("=")
                 self.options[key] = value
             elif words[0] == "expect":
-                target = self.expect_rumble if rest and rest[0] == "rumble" else self.expect_events
+                target = {"rumble": self.expect_rumble, "balloon": self.expect_balloons}.get(
+                    rest[0] if rest else "", self.expect_events)
                 target.append((number, rest))
 
     def source(self, name):
@@ -263,9 +265,10 @@ class Run:
         self.log.touch()
 
     def wine(self, args, **kwargs):
-        env = self.env.wine_env({"VELMORA_FAKE_SCENARIO": windows_path(self.scenario.path),
+        env = self.env.wine_env({**getattr(self, "extra_env", {}),"VELMORA_FAKE_SCENARIO": windows_path(self.scenario.path),
                                  "VELMORA_FAKE_LOG": windows_path(self.log),
-                                 "VELMORA_PASS_LOG": windows_path(self.pass_log)})
+                                 "VELMORA_PASS_LOG": windows_path(self.pass_log),
+                                 "VELMORA_BALLOON_LOG": windows_path(self.dir / "balloons.log")})
         return subprocess.Popen(["wine"] + args, env=env, cwd=self.dir, **kwargs)
 
     def start_recorder(self):
@@ -283,7 +286,7 @@ class Run:
         return self.wine([str(self.dir / "Velmora.exe")] + args, stdout=out, stderr=subprocess.STDOUT)
 
     def window(self, command):
-        return self.wine([str(self.env.tools / "velmora-window.exe"), command],
+        return self.wine([str(self.env.tools / "velmora-window.exe")] + command.split(),
                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).wait(timeout=30)
 
     def follow(self, program, on_event=None):
@@ -301,6 +304,9 @@ class Run:
                     self.children.append(self.wine([str(self.env.tools / words[2])] + words[3:], **QUIET))
                 if words[:2] == ["action", "end-session"] and self.window("endsession") != 0:
                     return ["Velmora.exe refused or did not answer the end of the session"]
+                power = {"sleep": "suspend", "wake": "resume"}.get(words[1] if len(words) > 1 else "")
+                if words[:1] == ["action"] and power and self.window(f"power {power}") != 0:
+                    return [f"Velmora.exe did not answer the {words[1]} notice"]
                 if words[:1] == ["error"]:
                     return ["fake devices: " + " ".join(words)]
                 if words[:1] == ["end"]:
@@ -359,6 +365,10 @@ class Run:
                 problems.append(f"Velmora.exe wrote {name}, which must stay absent")
         problems += compare("event", self.scenario.expect_events, trace_events)
         problems += compare("rumble", self.scenario.expect_rumble, rumble)
+        balloon_log = self.dir / "balloons.log"
+        balloons = [(0, line.split()) for line in
+                    (balloon_log.read_text(errors="replace").splitlines() if balloon_log.exists() else [])]
+        problems += compare("balloon", self.scenario.expect_balloons, balloons)
         pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []
         numbers = figures(log_events, trace_events, pass_lines)
         longest = self.scenario.options.get("longest-pass")

@@ -102,11 +102,16 @@ class Session:
         path.write_text(scenario_text)
         self.run = e2e.Run(env, e2e.ScenarioFile(path))
         self.dir, self.origin, self.program, self.recorder = self.run.dir, (0, 0), None, None
+        self.children = []  # other programs a check started
         self.display_env = env.wine_env()
 
     # Starting and ending.
-    def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown", dpi=None):
+    def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown", dpi=None,
+              elevated=False):
         self.run.prepare(exe)
+        if elevated:
+            self.run.extra_env = {"VELMORA_TEST_OWN_LEVEL": "0x1000",
+                                  "VELMORA_TEST_RUNAS_LOG": e2e.windows_path(self.dir / "runas.log")}
         if dpi:
             self.set_dpi(dpi)
         for folder in folders:
@@ -144,6 +149,10 @@ class Session:
 
     def stop(self):
         """Whatever happened: no program and no recorder left running."""
+        for child in self.children:
+            if child.poll() is None:
+                subprocess.run(["wine", "taskkill", "/f", "/im", "notepad.exe"], env=self.display_env, **e2e.QUIET)
+                child.wait(timeout=10)
         if self.program and self.program.poll() is None:
             self.run.kill_all()
         if self.recorder:
@@ -516,6 +525,57 @@ def check_tray_menu(s):
     s.wait_menu_closed()
 
 
+# The notice's button with one controller: the right end of the notice's box in the top bar.
+NOTICE_BUTTON = (377, 7, 84, 33)
+
+
+def notice_in_front(s):
+    """Wine's Notepad in front of Velmora, which takes itself for a low-level process
+    (VELMORA_TEST_OWN_LEVEL): the top bar shows the notice and its button."""
+    bar = s.picture((0, 0, 520, 45))
+    notepad = subprocess.Popen(["wine", "notepad"], env=s.display_env, **e2e.QUIET)
+    s.children.append(notepad)
+
+    def notepad_window():
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Notepad"], env=s.display_env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout.split()
+        return found[0] if found else None
+
+    # Moved below Velmora's window, so that its top bar stays in sight; still the window in front.
+    s.xdotool("windowmove", wait_for("Notepad's window", notepad_window, timeout=15), "0", "620")
+    wait_for("the notice in the top bar", lambda: s.picture((0, 0, 520, 45)) != bar, timeout=15)
+    s.save("elevated-notice")
+
+
+def expect_runas(s, how):
+    """The program asked for the "runas" verb with its own file and the demo profile, and ended."""
+    log = s.dir / "runas.log"
+    wait_for(f"the runas call after {how}", log.exists, timeout=10)
+    line = log.read_text(errors="replace").strip()
+    if not re.fullmatch(r'runas .*\\Velmora\.exe ".*\\demo\.velmoraprofile"', line):
+        raise Failed(f"runas asked for with: {line}")
+    try:
+        s.program.wait(timeout=20)
+    except subprocess.TimeoutExpired:
+        raise Failed(f"Velmora.exe did not end after the runas call of {how}")
+
+
+def check_elevated_button(s):
+    """The notice's button: Velmora asks for itself as administrator with the pad's profile, and ends."""
+    notice_in_front(s)
+    s.click(NOTICE_BUTTON)
+    expect_runas(s, "the notice's button")
+
+
+def check_elevated_tray_item(s):
+    """The tray menu offers "Run as administrator" while the notice applies; choosing it does the same."""
+    notice_in_front(s)
+    s.click_tray_icon(3)
+    wait_for("the tray menu", s.menu)
+    s.keys("Up", "Up", "Return")  # from the last item, Close: the one above the separator
+    expect_runas(s, "the tray item")
+
+
 def check_set_strip(s):
     """Set 2 of the demo profile gives button A Enter instead of Space."""
     wait_for("a press of A injecting Space (set 1)", lambda: "39" in s.trace_keys(), timeout=10)
@@ -685,6 +745,10 @@ def sessions(env):
               "ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n"}),
             # No layout file: a run of its own, since every other run opens the demo layout.
             ("gui-ready", READY_SCENARIO, [("ready-picture", check_ready_picture)], {}),
+            ("gui-elevated", SCENARIO_HEAD, [("elevated-button", check_elevated_button)],
+             {"elevated": True}),
+            ("gui-elevated-tray", SCENARIO_HEAD, [("elevated-tray-item", check_elevated_tray_item)],
+             {"elevated": True}),
             ("gui-minimised", SCENARIO_HEAD, [("minimised-start", check_minimised_start)],
              {"args": ["/M"], "shown": "hidden"}),
             ("gui-place", SCENARIO_HEAD, [("remembered-place", check_remembered_place)],

@@ -28,11 +28,13 @@ void PruneSelectedRecentProfiles(ControllerListType& list, ConfigurationType& co
 // The selected controller's recent profiles, then "[All...]"; empty when it has none.
 std::vector<MenuItem> ProfileOpenPopupMenu(const ControllerListType& list, const ConfigurationType& config);
 
-enum class TrayCommand : std::uint8_t { None, Restore, Minimize, Close };
+enum class TrayCommand : std::uint8_t { None, Restore, Minimize, Close, RunAsAdministrator };
+// inputBlocked: input cannot reach the window in front, and the menu offers
+// to run Velmora again as administrator.
 std::vector<MenuItem> TrayPopupMenu(const ControllerListType& list, const ConfigurationType& config,
-                                    bool minimised);
+                                    bool minimised, bool inputBlocked = false);
 // Runs the tray menu's chosen tag: recent-profile and open-dialog choices give the selected
-// controller its profile request here; Restore/Minimize/Close are returned for the window to do.
+// controller its profile request here; the other commands are returned for the window to do.
 TrayCommand RunTrayChoice(DeviceContext& context, int tag);
 
 // The commands of the main window's menus, given the chosen Tag (NoMenuChoice

@@ -64,17 +64,20 @@ bool RunProfileOpenChoice(DeviceContext& context, int tag) {
 }
 
 std::vector<MenuItem> TrayPopupMenu(const ControllerListType& list, const ConfigurationType& config,
-                                    bool minimised) {
+                                    bool minimised, bool inputBlocked) {
     std::vector<MenuItem> recent = ProfileOpenPopupMenu(list, config);
     // Without recent profiles the submenu becomes the open dialog's own item.
     MenuItem open = recent.empty() ? WindowItem("*Open Profile*", RecentProfileMenu::OpenDialog)
                                    : SubmenuItem(Translate("*Open Profile*"), std::move(recent));
     MenuItem openSeparator = SeparatorItem();
     open.Visible = openSeparator.Visible = SelectedController(list) != nullptr;
+    MenuItem elevate = CommandItem("*Run as administrator*", TrayMenu::RunAsAdministrator);
+    elevate.Visible = inputBlocked;
     return {open,
             openSeparator,
             CommandItem("*Restore (Left Mouse Button)*", TrayMenu::Restore, minimised),
             CommandItem("*Minimize (Left Mouse Button)*", TrayMenu::Minimize, !minimised),
+            elevate,
             SeparatorItem(),
             CommandItem("*Close (Middle Mouse Button/Wheel Click)*", TrayMenu::Close)};
 }
@@ -87,6 +90,8 @@ TrayCommand RunTrayChoice(DeviceContext& context, int tag) {
             return TrayCommand::Minimize;
         case TrayMenu::Close:
             return TrayCommand::Close;
+        case TrayMenu::RunAsAdministrator:
+            return TrayCommand::RunAsAdministrator;
         default:
             break;
     }

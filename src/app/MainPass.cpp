@@ -1,6 +1,7 @@
 #include "app/MainPass.h"
 
 #include "app/ProfileFlows.h"
+#include "devices/BatteryWatch.h"
 #include "devices/ControllerLinks.h"
 #include "devices/DeviceReading.h"
 #include "devices/DeviceRumble.h"
@@ -118,7 +119,8 @@ void RunBetweenPasses(MainLoopState& state, MainPassSeams& seams) {
     DeviceRumble rumble(seams.Devices);
     DeviceContext context{state.List, seams.Devices, seams.Ui, seams.Config, rumble};
     ServeHandOvers(state, seams);
-    if (state.ProgramState == ProgramRunning) RescanIfAsked(state, context);
+    // Asleep, the devices' answers are not to be trusted: the wake scans.
+    if (state.ProgramState == ProgramRunning && !state.Asleep) RescanIfAsked(state, context);
     OpenRequestedProfiles(state, context);
     ServeDialogSwitches(state, seams);
 }
@@ -127,15 +129,22 @@ bool RunMainPass(MainLoopState& state, MainPassSeams& seams) {
     DeviceRumble rumble(seams.Devices);
     DeviceContext context{state.List, seams.Devices, seams.Ui, seams.Config, rumble};
     DeviceSteps steps(context);
-    const bool running = state.ProgramState == ProgramRunning;
+    const bool running = state.ProgramState == ProgramRunning && !state.Asleep;
     const int counter = state.Loop.PassCounter;
     if (running && state.List.Count() == 0 && seams.Ui.MainWindowShowing() && counter % 25 == 0)
         seams.Shell.DrawWaitingFrame(counter / 25);
     PassSeams passSeams{seams.Input, seams.Ui, rumble, seams.SetChanges, &steps};
-    RunPass(state.Loop, state.List.Controllers, state.List.Selected, state.ProgramState, passSeams);
+    // Asleep, a pass is one of a program not running: no device is read, and only releases go out.
+    const std::uint8_t passState = state.Asleep && state.ProgramState == ProgramRunning
+                                       ? std::uint8_t{ProgramCreated}
+                                       : state.ProgramState;
+    RunPass(state.Loop, state.List.Controllers, state.List.Selected, passState, passSeams);
     // The pairing decides how the next pass reads the pads; after the
     // emission or before it makes no difference to this pass's output.
     if (running && state.List.Count() > 0 && !state.List.IdentificationDone) IdentifyXInput(context);
+    if (running)
+        for (std::size_t low : StepBatteries(state.List, seams.Devices))
+            seams.Shell.BatteryLow(state.List.Controllers[low].Name);
     ServeCommandLine(state, seams);
     return state.ProgramState != ProgramQuitting;
 }

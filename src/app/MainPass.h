@@ -32,6 +32,8 @@ public:
     virtual bool CloseQuery() = 0;
     // Starts the shortcut; a failure is not reported.
     virtual void LaunchShortcut(const std::string& path) = 0;
+    // A wireless pad's battery is low: the tray's balloon says so, once.
+    virtual void BatteryLow(const std::string& controllerName) = 0;
 };
 
 // The program's run-time state that the passes share.
@@ -40,6 +42,8 @@ struct MainLoopState {
     ControllerListType List;
     CommandLineType CommandLine;
     std::uint8_t ProgramState = ProgramRunning;
+    // The system sleeps: the passes do no controller work (SleepAndWake.h).
+    bool Asleep = false;
     // Command lines handed over by second starts, oldest first: kept while a
     // dialog is up and served between passes.
     std::vector<std::vector<std::string>> HandOvers;

@@ -47,6 +47,7 @@ namespace TrayMenu {
 inline constexpr int Restore = 1;
 inline constexpr int Minimize = 2;
 inline constexpr int Close = 3;
+inline constexpr int RunAsAdministrator = 4;  // while input cannot reach the window in front
 }  // namespace TrayMenu
 
 }  // namespace velmora

@@ -44,15 +44,6 @@ void AddController(DeviceContext& context, DeviceSlot slot, const ControllerIDTy
     context.List.Controllers.push_back(std::move(c));
 }
 
-// What a lost controller held cannot be released by its own input any more.
-void DropRunningActions(ControllerDataType& c) {
-    for (AssignmentType& a : c.Profile.Sets[c.Profile.CurrentSet].Assignments) {
-        if (a.Toggle) a.ToggleState = 0;
-        a.Slots.StepIndex = 0;
-        if (a.Slots.SequenceState == Running) a.Slots.SequenceState = Ready;
-    }
-}
-
 // Exchange order of two list entries.
 bool SortsAfter(const ControllerDataType& a, const ControllerDataType& b) {
     const bool aKnown = a.KnownIndex != UnknownController, bKnown = b.KnownIndex != UnknownController;
@@ -66,6 +57,14 @@ bool SortsAfter(const ControllerDataType& a, const ControllerDataType& b) {
 }
 
 }  // namespace
+
+void DropRunningActions(ControllerDataType& c) {
+    for (AssignmentType& a : c.Profile.Sets[c.Profile.CurrentSet].Assignments) {
+        if (a.Toggle) a.ToggleState = 0;
+        a.Slots.StepIndex = 0;
+        if (a.Slots.SequenceState == Running) a.Slots.SequenceState = Ready;
+    }
+}
 
 void CloseSettingsWindows(UserInterface& ui) {
     for (int w = 0; w < SettingsWindowCount; ++w) {

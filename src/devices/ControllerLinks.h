@@ -30,6 +30,10 @@ bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& controll
 // sequences dropped, the device released. The entry stays in the list.
 void ControllerLost(DeviceContext& context, std::size_t index);
 
+// What the controller's toggles and running sequences hold, dropped: its own
+// input cannot release it any more (the device is lost, the system sleeps).
+void DropRunningActions(ControllerDataType& controller);
+
 // A lost controller's device was opened again: it is read from this pass on.
 void ControllerReturned(DeviceContext& context, std::size_t index);
 

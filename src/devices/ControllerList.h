@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "devices/DeviceApi.h"
@@ -35,6 +36,10 @@ struct ControllerDetectionDataType {
     // Passes in which the pairing found the device's undecided controller
     // acting as a DirectInput device although it looks like an XInput pad.
     std::uint8_t DirectInputVotes = 0;
+    // An XInput pad's battery as last read (BatteryWatch.h); nothing for other devices.
+    std::optional<BatteryState> Battery;
+    std::uint16_t BatteryPasses = 0;  // passes until the next read
+    bool BatteryLowTold = false;      // the low balloon was shown and waits for a level above low
 };
 
 struct ControllerListType {

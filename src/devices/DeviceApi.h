@@ -60,6 +60,25 @@ enum XInputStatusValue : std::uint8_t {
     XInputUnsupported = 3,
 };
 
+// What XInput reports of a pad's battery: how the pad is powered and how full it is.
+enum BatteryTypeValue : std::uint8_t {
+    BatteryDisconnected = 0,
+    BatteryWired = 1,
+    BatteryAlkaline = 2,
+    BatteryNiMH = 3,
+    BatteryUnknownType = 0xFF
+};
+enum BatteryLevelValue : std::uint8_t {
+    BatteryEmpty = 0,
+    BatteryLow = 1,
+    BatteryMedium = 2,
+    BatteryFull = 3
+};
+struct BatteryState {
+    std::uint8_t Type = BatteryDisconnected;
+    std::uint8_t Level = BatteryEmpty;
+};
+
 class DeviceApi {
 public:
     virtual ~DeviceApi() = default;
@@ -107,6 +126,9 @@ public:
     virtual bool XInputGetState(std::uint8_t userIndex, RawXInputState& state) = 0;  // true: connected
     virtual void XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed,
                                 std::uint16_t rightSpeed) = 0;
+    // XInputGetBatteryInformation for the pad itself; nothing when the
+    // library has no such entry (XInput 9.1.0) or the pad does not answer.
+    virtual std::optional<BatteryState> XInputGetBattery(std::uint8_t userIndex) = 0;
 };
 
 }  // namespace velmora

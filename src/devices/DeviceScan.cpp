@@ -140,6 +140,7 @@ DeviceSlot OpenDevice(DeviceContext& context, const DeviceInstanceRecord& entry)
     ControllerDetectionDataType& slot = context.List.Detection[s];
     slot.InstanceGuid = entry.Instance;
     slot.ProductGuid = entry.Product;
+    slot.BatteryLowTold = false;  // another device may have had the slot
     ControllerIDType identity{CutName(entry.ProductName, MaxDeviceNameLength), 0};
     const std::string_view failed = ConfigureDevice(context, s, entry, identity);
     if (failed.empty()) {

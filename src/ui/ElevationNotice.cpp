@@ -57,7 +57,37 @@ std::vector<std::string> NoticeLines(const MainWindowStatus& status, int width, 
     return lines;
 }
 
+// A raised Silver button whose caption takes up to two lines.
+void DrawNoticeButton(PictureType& picture, const NoticeButtonBox& box, TextDrawer& text) {
+    const int width = box.Right - box.Left, height = box.Bottom - box.Top;
+    picture.Fill(box.Left, box.Top, width, height, palette::Black);
+    picture.Fill(box.Left, box.Top, width - 1, height - 1, palette::White);
+    picture.Fill(box.Left + 1, box.Top + 1, width - 2, height - 2, palette::Grey);
+    picture.Fill(box.Left + 1, box.Top + 1, width - 3, height - 3, palette::Silver);
+    const std::vector<std::string> lines = WrapWords(RunAsAdministratorCaption(), width - 6, 2, text);
+    int y = box.Top + (height - LineStep * static_cast<int>(lines.size())) / 2;
+    const ClipBox clip{box.Left + 2, box.Top + 2, box.Right - 2, box.Bottom - 2};
+    for (const std::string& line : lines) {
+        text.DrawText(picture, box.Left + (width - text.TextWidth(line)) / 2, y, line, palette::Black, clip);
+        y += LineStep;
+    }
+}
+
 }  // namespace
+
+std::string RunAsAdministratorCaption() {
+    return Translate("*Run as administrator*");
+}
+
+NoticeButtonBox NoticeButtonFor(int controllerCount) {
+    const NoticeSpan span = NoticeSpanFor(controllerCount);
+    return {span.Right - 4 - NoticeButtonWidth, BoxTop + 4, span.Right - 4, BoxTop + BoxHeight - 4};
+}
+
+bool NoticeButtonAt(int controllerCount, int x, int y) {
+    const NoticeButtonBox box = NoticeButtonFor(controllerCount);
+    return x >= box.Left && x < box.Right && y >= box.Top && y < box.Bottom;
+}
 
 std::string BlockedInputTitle() {
     return Translate("*Input cannot reach the window in front*");
@@ -121,7 +151,13 @@ void DrawElevationNotice(PictureType& picture, const LayoutScene& scene, TextDra
     picture.Fill(span.Left, BoxTop, width, BoxHeight, palette::Black);
     picture.Fill(span.Left + 1, BoxTop + 1, width - 2, BoxHeight - 2, NoticeFill);
     DrawWarningSign(picture, span.Left + 5, BoxTop + (BoxHeight - SignSize) / 2);
-    const int textLeft = span.Left + SignSize + 10, textRight = span.Right - 4;
+    int textRight = span.Right - 4;
+    if (scene.Status.InputBlockedNotice) {
+        const NoticeButtonBox button = NoticeButtonFor(static_cast<int>(scene.Controllers.size()));
+        DrawNoticeButton(picture, button, text);
+        textRight = button.Left - 4;
+    }
+    const int textLeft = span.Left + SignSize + 10;
     const std::vector<std::string> lines = NoticeLines(scene.Status, textRight - textLeft, text);
     const int count = static_cast<int>(lines.size());
     int y = BoxTop + (BoxHeight - LineStep * count - 1) / 2;

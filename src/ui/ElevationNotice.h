@@ -42,6 +42,17 @@ inline constexpr int NoticeRight = 465;     // short of the settings button
 inline constexpr int NoticeMinWidth = 240;  // room for the texts in three lines
 NoticeSpan NoticeSpanFor(int controllerCount);
 
+// The notice's button at the right end of its box: it runs Velmora again as
+// administrator. Right and Bottom are exclusive.
+struct NoticeButtonBox {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+inline constexpr int NoticeButtonWidth = 84;
+NoticeButtonBox NoticeButtonFor(int controllerCount);
+bool NoticeButtonAt(int controllerCount, int x, int y);
+// Translated: the button's and the tray item's caption.
+std::string RunAsAdministratorCaption();
+
 // The box with a warning sign, the problem and the remedy, when the scene's
 // status asks for it (blocked input first, then a switch that waits); nothing otherwise.
 void DrawElevationNotice(PictureType& picture, const LayoutScene& scene, TextDrawer& text);

@@ -170,14 +170,19 @@ TEST(MainMenus, RecentProfilesAreCutAtTheFirstDotAndRequestTheirFile) {
 TEST(MainMenus, TrayMenuRestoreOnlyWhileMinimisedAndOpenProfileOnlyWithASelection) {
     ProfileFlowsWorld w;
     EXPECT_EQ(Describe(TrayPopupMenu(*w.List, w.Config, false)),
-              "~Open Profile...:9 ~- !Restore (Left Mouse Button):1 Minimize (Left Mouse Button):2 - "
-              "Close (Middle Mouse Button/Wheel Click):3");
+              "~Open Profile...:9 ~- !Restore (Left Mouse Button):1 Minimize (Left Mouse Button):2 "
+              "~Run as administrator:4 - Close (Middle Mouse Button/Wheel Click):3");
     EXPECT_EQ(RunTrayChoice(w.Context, 9), TrayCommand::None);
 
     w.Add("Pad").KnownIndex = 0;
     EXPECT_EQ(Describe(TrayPopupMenu(*w.List, w.Config, true)),
-              "Open Profile...:9 - Restore (Left Mouse Button):1 !Minimize (Left Mouse Button):2 - "
-              "Close (Middle Mouse Button/Wheel Click):3");
+              "Open Profile...:9 - Restore (Left Mouse Button):1 !Minimize (Left Mouse Button):2 "
+              "~Run as administrator:4 - Close (Middle Mouse Button/Wheel Click):3");
+    // While input cannot reach the window in front, the menu offers the remedy.
+    EXPECT_EQ(Describe(TrayPopupMenu(*w.List, w.Config, true, true)),
+              "Open Profile...:9 - Restore (Left Mouse Button):1 !Minimize (Left Mouse Button):2 "
+              "Run as administrator:4 - Close (Middle Mouse Button/Wheel Click):3");
+    EXPECT_EQ(RunTrayChoice(w.Context, 4), TrayCommand::RunAsAdministrator);
     w.Config.KnownCount = 1;
     w.Config.KnownControllers[0].RecentProfiles[0] = "D:\\Racing.velmoraprofile";
     EXPECT_EQ(Describe(TrayPopupMenu(*w.List, w.Config, true)).substr(0, 40),

@@ -45,6 +45,9 @@ public:
     int RaisesAfter = -1;
     XInputStatusValue Status = XInputLoaded;
     std::array<std::optional<RawXInputState>, 4> Pads{};  // connected pads
+    // What each pad's battery reports; nothing: no answer (as XInput 9.1.0 gives none).
+    std::array<std::optional<BatteryState>, 4> Batteries{};
+    int BatteryReads = 0;
     std::vector<std::string> Calls;  // motor, release, unacquire and control-panel commands, in order
     int CreatedEffects = 0;
 
@@ -136,6 +139,10 @@ public:
     void XInputSetState(std::uint8_t index, std::uint16_t left, std::uint16_t right) override {
         Calls.push_back("XInput " + std::to_string(index) + " " + std::to_string(left) + " " +
                         std::to_string(right));
+    }
+    std::optional<BatteryState> XInputGetBattery(std::uint8_t index) override {
+        ++BatteryReads;
+        return index < Batteries.size() ? Batteries[index] : std::nullopt;
     }
 
 private:

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/MainPass.h"
+#include "devices/DeviceContext.h"
 #include "devices/DeviceRumble.h"
 #include "files/ProfileFiles.h"
 #include "model/ProfileModel.h"
@@ -31,6 +32,8 @@ public:
         return AllowClose;
     }
     void LaunchShortcut(const std::string& path) override { Launched.push_back(path); }
+    std::vector<std::string> LowBatteries;
+    void BatteryLow(const std::string& name) override { LowBatteries.push_back(name); }
 };
 
 struct MainPassWorld {

@@ -129,5 +129,24 @@ TEST_F(NoticePicture, ManyTabsAreCoveredSoThatTheTextsHaveRoom) {
     EXPECT_EQ(Noticed.At(4, 20), palette::Black);  // the box's left frame over the first tab
 }
 
+// The button is where a click finds it: inside the box, left of its frame,
+// with its caption drawn, and the notice's texts stop short of it.
+TEST_F(NoticePicture, TheButtonSitsAtTheBoxsRightEndWhereTheClickFindsIt) {
+    for (int controllers : {1, 8}) {
+        DrawBoth(controllers);
+        const NoticeSpan span = NoticeSpanFor(controllers);
+        const NoticeButtonBox b = NoticeButtonFor(controllers);
+        EXPECT_GT(b.Left, span.Left + 100) << controllers;
+        EXPECT_LT(b.Right, span.Right) << controllers;
+        EXPECT_TRUE(NoticeButtonAt(controllers, b.Left, b.Top));
+        EXPECT_TRUE(NoticeButtonAt(controllers, b.Right - 1, b.Bottom - 1));
+        EXPECT_FALSE(NoticeButtonAt(controllers, b.Left - 1, b.Top));
+        EXPECT_FALSE(NoticeButtonAt(controllers, b.Right, b.Bottom - 1));
+        EXPECT_EQ(Noticed.At(b.Left + 2, b.Top + 2), palette::Silver) << controllers;
+        EXPECT_GT(CountInk(b.Left + 2, b.Top + 2, b.Right - 2, b.Bottom - 2), 40) << controllers;
+        EXPECT_EQ(CountInk(b.Left - 3, b.Top, b.Left, b.Bottom), 0) << controllers;
+    }
+}
+
 }  // namespace
 }  // namespace velmora

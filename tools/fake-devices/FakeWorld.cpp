@@ -242,6 +242,19 @@ DWORD World::SetPad(DWORD index, const XINPUT_VIBRATION* vibration) {
     return ERROR_DEVICE_NOT_CONNECTED;
 }
 
+DWORD World::GetBattery(DWORD index, XINPUT_BATTERY_INFORMATION* battery) {
+    Lock lock(lock_);
+    for (const DeviceRuntime& d : devices_) {
+        if (!d.Plugged || d.PadIndex != static_cast<int>(index)) continue;
+        const bool wired = d.Battery == BatteryIsWired;
+        battery->BatteryType = wired ? BATTERY_TYPE_WIRED : BATTERY_TYPE_NIMH;
+        battery->BatteryLevel = static_cast<BYTE>(wired ? BATTERY_LEVEL_FULL : d.Battery);
+        return ERROR_SUCCESS;
+    }
+    battery->BatteryType = BATTERY_TYPE_DISCONNECTED;
+    return ERROR_DEVICE_NOT_CONNECTED;
+}
+
 void World::FireStep(std::size_t index) {
     const Step& step = scenario_.Steps[index];
     stepRanUs_ = NowUs();
@@ -277,6 +290,15 @@ void World::Apply(const Action& action) {
         case ActionKind::EndSession:
             // The runner ends the session from another process, as the system does.
             Log("action end-session");
+            break;
+        case ActionKind::Sleep:
+        case ActionKind::Wake:
+            // The runner sends the system's notices from another process, as the system does.
+            Log(action.Kind == ActionKind::Sleep ? "action sleep" : "action wake");
+            break;
+        case ActionKind::Battery:
+            devices_[static_cast<std::size_t>(action.Device)].Battery = action.Value;
+            Log("battery %s %d", Traits(action.Device).Name.c_str(), action.Value);
             break;
         case ActionKind::Crash:
             Log("action crash");

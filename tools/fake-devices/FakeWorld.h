@@ -32,6 +32,7 @@ struct DeviceRuntime {
     int PendingSeen = -1;     // scenario line of a change that no read has returned yet
     int Side = SideShown;     // the XInput side: shown, hidden (not connected) or a pass late
     XINPUT_GAMEPAD LatePad{}; // what a late XInput side shows: the pad as the previous pass saw it
+    int Battery = BatteryIsWired;  // what XInputGetBatteryInformation reports
 };
 
 class World {
@@ -50,6 +51,7 @@ public:
     // XInput side.
     DWORD GetPad(DWORD index, XINPUT_STATE* state);
     DWORD SetPad(DWORD index, const XINPUT_VIBRATION* vibration);
+    DWORD GetBattery(DWORD index, XINPUT_BATTERY_INFORMATION* battery);
 
     // After a read: the read whose group holds "crash" faults here, outside the lock.
     void FaultIfAsked();

@@ -75,6 +75,8 @@ public:
         if (head == "close-dialogs") return Simple(ActionKind::CloseDialogs, w);
         if (head == "end-session") return Simple(ActionKind::EndSession, w);
         if (head == "crash") return Simple(ActionKind::Crash, w);
+        if (head == "sleep") return Simple(ActionKind::Sleep, w);
+        if (head == "wake") return Simple(ActionKind::Wake, w);
         if (head == "mark") return Simple(ActionKind::Mark, w);
         int device = FindDevice(head);
         if (device < 0) return "unknown statement or device \"" + head + "\"";
@@ -185,7 +187,8 @@ private:
         else if (what == "stick") problem = StickChange(w, a);
         else if (what == "trigger") problem = TriggerChange(d, w, a);
         else if (what == "xinput-side") problem = SideChange(d, w, a);
-        else problem = "expected: DEVICE button|axis|dpad|pov|stick|trigger|xinput-side ...";
+        else if (what == "battery") problem = BatteryChange(d, w, a);
+        else problem = "expected: DEVICE button|axis|dpad|pov|stick|trigger|xinput-side|battery ...";
         if (problem.empty()) Add(a);
         return problem;
     }
@@ -244,6 +247,17 @@ private:
         a.Value = w.size() == 3 ? FindName(w[2], names.data(), names.size()) : -1;
         if (a.Value < 0) return "expected: DEVICE xinput-side shown|hidden|late";
         a.Kind = ActionKind::XInputSide;
+        return {};
+    }
+
+    static std::string BatteryChange(const DeviceTraits& d, const Words& w, Action& a) {
+        if (!d.XInput) return "only an XInput pad reports a battery";
+        const std::array<const char*, 4> levels{"empty", "low", "medium", "full"};
+        a.Value = w.size() != 3      ? -2
+                  : w[2] == "wired" ? BatteryIsWired
+                                    : FindName(w[2], levels.data(), levels.size());
+        if (a.Value < BatteryIsWired) return "expected: DEVICE battery wired|empty|low|medium|full";
+        a.Kind = ActionKind::Battery;
         return {};
     }
 

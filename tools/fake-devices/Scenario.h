@@ -36,11 +36,13 @@ struct DeviceTraits {
 
 enum class ActionKind {
     Plug, Unplug, Button, Axis, Pov, Stick, Trigger, XInputSide, StartSecond, StartProgram, Close, CloseDialogs, EndSession,
-    Crash, Mark
+    Crash, Mark, Sleep, Wake, Battery
 };
 
 // How an XInput pad's XInput side answers (its DirectInput side always follows the pad).
 enum XInputSideValue { SideShown = 0, SideHidden = 1, SideLate = 2 };
+// An XInput pad's battery: wired, or a wireless pad's level (BATTERY_LEVEL_EMPTY..FULL).
+enum BatteryValue { BatteryIsWired = -1 };
 
 struct Action {
     ActionKind Kind = ActionKind::Mark;

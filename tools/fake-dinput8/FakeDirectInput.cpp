@@ -73,5 +73,11 @@ __declspec(dllexport) DWORD WINAPI VelmoraFakeXInputSetState(DWORD index, XINPUT
     return velmora::fake::World::Get().SetPad(index, vibration);
 }
 
+__declspec(dllexport) DWORD WINAPI VelmoraFakeXInputGetBatteryInformation(DWORD index, BYTE type,
+                                                                         XINPUT_BATTERY_INFORMATION* battery) {
+    if (type != BATTERY_DEVTYPE_GAMEPAD) return ERROR_BAD_ARGUMENTS;
+    return velmora::fake::World::Get().GetBattery(index, battery);
+}
+
 __declspec(dllexport) void WINAPI VelmoraFakeLog(const char* text) { velmora::fake::World::Get().Log("%s", text); }
 }

@@ -20,6 +20,10 @@
 //                               post the tray icon's callback with that button's press
 //   velmora-window endsession   send WM_QUERYENDSESSION and, when it is allowed,
 //                               WM_ENDSESSION, as the system does at logging off
+//   velmora-window power suspend|resume
+//                               send WM_POWERBROADCAST as the system does when it goes to
+//                               sleep (PBT_APMSUSPEND) or wakes (PBT_APMRESUMEAUTOMATIC, then
+//                               PBT_APMRESUMESUSPEND)
 //   velmora-window second       post the message a second start sends (toggles minimised)
 //   velmora-window tray-remove  remove the program's tray icon, as a taskbar that ends does
 //   velmora-window taskbar-created
@@ -47,6 +51,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -217,10 +222,25 @@ int EndSession(HWND window) {
     return SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, why, SMTO_NORMAL, 10000, &ignored) ? 0 : 1;
 }
 
+// The system's sleep ("suspend") or wake ("resume": the two notices the
+// system sends), each handled before this returns.
+int PowerBroadcast(HWND window, const char* what) {
+    std::vector<WPARAM> events;
+    if (std::strcmp(what, "suspend") == 0) events = {PBT_APMSUSPEND};
+    if (std::strcmp(what, "resume") == 0) events = {PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND};
+    if (events.empty()) return 2;
+    for (WPARAM event : events) {
+        DWORD_PTR ignored = 0;
+        if (!SendMessageTimeoutA(window, WM_POWERBROADCAST, event, 0, SMTO_NORMAL, 10000, &ignored)) return 1;
+    }
+    return 0;
+}
+
 int Run(HWND window, int argc, char** argv) {
     const std::string command = argv[1];
     if (argc == 3 && command == "controls") return ListControls(window, argv[2]);
     if (argc == 3 && command == "closebox") return PressCloseBox(window, argv[2]);
+    if (argc == 3 && command == "power") return PowerBroadcast(window, argv[2]);
     if (argc == 3) return command == "tray" ? PostTray(window, argv[2]) : 2;
     if (command == "find") return 0;
     if (command == "close") return PostMessageA(window, TrayCallbackMessage, 0, WM_MBUTTONDOWN) ? 0 : 1;

@@ -5,6 +5,7 @@
 #include "base/Language.h"
 #include "base/MarkupText.h"
 #include "base/NumberText.h"
+#include "devices/BatteryWatch.h"
 
 namespace velmora {
 namespace {
@@ -63,6 +64,12 @@ RawValueBar Bar(std::string label, std::int32_t value, std::int32_t maximum) {
     return {std::move(label), value, maximum};
 }
 
+// Only for a pad whose battery XInput reports.
+std::string BatteryEntry(const ControllerDetectionDataType* detection) {
+    const std::string battery = BatteryText(detection);
+    return battery.empty() ? std::string() : Entry(Translate("*Battery*"), battery);
+}
+
 }  // namespace
 
 std::string VendorProductText(std::uint32_t vendorProduct) {
@@ -81,7 +88,8 @@ std::string ControllerDetailsText(const ControllerDataType& controller,
            Entry(Translate("*DPads*") + " (POV)", std::to_string(offered.POVCount)) +
            Entry(Translate("*Rumble*") + " (" + Translate("*Force Feedback*") + ")",
                  RumbleText(controller, offered)) +
-           Entry(Translate("*XInput Compatible*"), XInputText(controller, xinputStatus));
+           Entry(Translate("*XInput Compatible*"), XInputText(controller, xinputStatus)) +
+           BatteryEntry(detection);
 }
 
 PropertiesPanels RawValuePanels(const ControllerDataType& controller) {

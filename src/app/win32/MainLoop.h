@@ -34,5 +34,8 @@ void WatchElevation(Application& app);
 // Between passes: the profiles that follow the program in front, and the
 // top bar's and the tray tip's notice while a switch waits for a save.
 void FollowFrontProgram(Application& app);
+// The notice's button and the tray's item: the save questions, then Velmora
+// again as administrator with the controllers' profiles; this copy quits once it runs.
+void RunAsAdministrator(Application& app);
 
 }  // namespace velmora

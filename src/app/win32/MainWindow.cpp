@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/MainClicks.h"
+#include "app/SleepAndWake.h"
 #include "app/win32/Application.h"
 #include "app/win32/HandOver.h"
 #include "app/win32/MainLoop.h"
@@ -11,6 +12,7 @@
 #include "app/win32/TrayIcon.h"
 #include "app/win32/WindowStates.h"
 #include "ui/DisplayScale.h"
+#include "ui/ElevationNotice.h"
 #include "ui/WindowPlacement.h"
 #include "ui/win32/WindowDpi.h"
 
@@ -38,6 +40,12 @@ void Click(Application& app, MouseButton button, LPARAM position) {
     const auto point = PicturePointAt(GET_X_LPARAM(position), GET_Y_LPARAM(position),
                                       {ClientWidth, ClientHeight}, app.Ui.Layout().Scale());
     if (!point) return;
+    const int controllers = static_cast<int>(app.Main.List.Count());
+    if (button == MouseButton::Left && app.Ui.Layout().Status().InputBlockedNotice &&
+        NoticeButtonAt(controllers, point->X, point->Y)) {
+        RunAsAdministrator(app);
+        return;
+    }
     DeviceContext context = app.Context();
     UserClicksLayout(context, app.Ui.Layout().Status(), button, point->X, point->Y);
 }
@@ -58,6 +66,14 @@ void FitToDpi(Application& app, HWND window, int dpi, int left, int top) {
 // size of our own, since a whole factor rarely matches the ratio of the scales.
 void DpiChanged(Application& app, HWND window, WPARAM dpis, const RECT& suggested) {
     FitToDpi(app, window, LOWORD(dpis), suggested.left, suggested.top);
+}
+
+// The system's sleep and wake; a wake comes as two notices, which act once.
+void PowerChanged(Application& app, WPARAM event) {
+    if (app.Main.ProgramState != ProgramRunning || !app.Output) return;
+    DeviceContext context = app.Context();
+    if (event == PBT_APMSUSPEND) SystemSuspending(app.Main, context, *app.Output);
+    if (event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND) SystemResumed(app.Main, context);
 }
 
 void Resized(Application& app, WPARAM kind) {
@@ -103,6 +119,9 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
         case WM_TIMER:
             if (wParam == PassTimerId) RunDuePass(app);
             return 0;
+        case WM_POWERBROADCAST:
+            PowerChanged(app, wParam);
+            return TRUE;
         case WM_DEVICECHANGE:
             app.Main.List.RescanFlag = true;
             return TRUE;

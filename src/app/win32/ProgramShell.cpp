@@ -2,6 +2,8 @@
 
 #include "app/CloseQuery.h"
 #include "app/win32/Application.h"
+#include "app/win32/TrayIcon.h"
+#include "base/Language.h"
 #include "base/win32/WideText.h"
 #include "base/win32/Windows.h"
 
@@ -30,6 +32,11 @@ void ProgramShell::ShowHelp() {
 
 void ProgramShell::LaunchShortcut(const std::string& path) {
     ShellExecuteW(app_.Window, L"open", Utf8ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ProgramShell::BatteryLow(const std::string& controllerName) {
+    ShowTrayBalloon(app_, Translate("*Controller battery low*"),
+                    "\"" + controllerName + "\" " + Translate("*Charge it or change its batteries soon.*"));
 }
 
 }  // namespace velmora

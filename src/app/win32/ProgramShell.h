@@ -20,6 +20,8 @@ public:
     // Offers to save the changed layouts, then the changed profiles.
     bool CloseQuery() override;
     void LaunchShortcut(const std::string& path) override;
+    // The tray's balloon, when the icon is there.
+    void BatteryLow(const std::string& controllerName) override;
 
 private:
     Application& app_;

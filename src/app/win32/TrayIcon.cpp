@@ -1,10 +1,12 @@
 #include "app/win32/TrayIcon.h"
 
+#include <cstdio>
 #include <cwchar>
 #include <string>
 
 #include "app/MainMenus.h"
 #include "app/win32/Application.h"
+#include "app/win32/MainLoop.h"
 #include "app/win32/MainWindow.h"
 #include "app/win32/WindowStates.h"
 #include "base/win32/WideText.h"
@@ -36,7 +38,8 @@ std::wstring TipText(const Application& app) {
 
 void ShowTrayMenu(Application& app) {
     PruneSelectedRecentProfiles(app.Main.List, app.Config);
-    const std::vector<MenuItem> items = TrayPopupMenu(app.Main.List, app.Config, !MainWindowShown(app));
+    const std::vector<MenuItem> items =
+        TrayPopupMenu(app.Main.List, app.Config, !MainWindowShown(app), app.Elevation.Blocked);
     const int tag = app.Ui.ShowPopupMenu(items, MenuPlace{0, 0, true});
     DeviceContext context = app.Context();
     switch (RunTrayChoice(context, tag)) {
@@ -49,8 +52,23 @@ void ShowTrayMenu(Application& app) {
         case TrayCommand::Close:
             AskToQuit(app);
             break;
+        case TrayCommand::RunAsAdministrator:
+            RunAsAdministrator(app);
+            break;
         case TrayCommand::None:
             break;
+    }
+}
+
+// The end-to-end tests cannot see a balloon on Wine's screen: with
+// VELMORA_BALLOON_LOG naming a file, each balloon shown is also a line there.
+void LogBalloon(const std::string& title, const std::string& text) {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"VELMORA_BALLOON_LOG", path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    if (FILE* log = _wfopen(path, L"a")) {
+        std::fprintf(log, "balloon %s | %s\n", title.c_str(), text.c_str());
+        std::fclose(log);
     }
 }
 
@@ -91,13 +109,17 @@ void SetTraySwitchNotice(Application& app, bool notice) {
 }
 
 void ShowTrayNoticeBalloon(Application& app) {
+    ShowTrayBalloon(app, BlockedInputTitle(), BlockedInputAdvice());
+}
+
+void ShowTrayBalloon(Application& app, const std::string& title, const std::string& text) {
     if (!app.TrayIconAdded) return;
     NOTIFYICONDATAW data = IconData(app);
     data.uFlags = NIF_INFO;
     data.dwInfoFlags = NIIF_WARNING;
-    CopyField(data.szInfoTitle, Utf8ToWide(BlockedInputTitle()));
-    CopyField(data.szInfo, Utf8ToWide(BlockedInputAdvice()));
-    Shell_NotifyIconW(NIM_MODIFY, &data);
+    CopyField(data.szInfoTitle, Utf8ToWide(title));
+    CopyField(data.szInfo, Utf8ToWide(text));
+    if (Shell_NotifyIconW(NIM_MODIFY, &data)) LogBalloon(title, text);
 }
 
 void HandleTrayCallback(Application& app, UINT mouseMessage) {

@@ -3,6 +3,8 @@
 // on, added again when the taskbar is re-created, removed at shut-down. Its
 // clicks minimise and restore the window, open its menu, or close.
 
+#include <string>
+
 #include "base/win32/Windows.h"
 
 namespace velmora {
@@ -23,5 +25,7 @@ void SetTrayNotice(Application& app, bool notice);
 void SetTraySwitchNotice(Application& app, bool notice);
 // A warning balloon with the same notice; nothing without the icon.
 void ShowTrayNoticeBalloon(Application& app);
+// A warning balloon; nothing without the icon.
+void ShowTrayBalloon(Application& app, const std::string& title, const std::string& text);
 
 }  // namespace velmora

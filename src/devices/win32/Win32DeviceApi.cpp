@@ -149,6 +149,7 @@ bool Win32DeviceApi::TryLoadXInput(const wchar_t* file) {
     xinputLibrary_ = std::move(library);
     xinputGetState_ = getState;
     xinputSetState_ = setState;
+    xinputGetBattery_ = xinputLibrary_.Entry<XInputGetBatteryFunction>("XInputGetBatteryInformation");
     return true;
 }
 
@@ -161,6 +162,7 @@ void Win32DeviceApi::FreeLibraries() {
     directInputLibrary_.Free();
     xinputGetState_ = nullptr;
     xinputSetState_ = nullptr;
+    xinputGetBattery_ = nullptr;
     xinputLibrary_.Free();
 }
 
@@ -318,6 +320,13 @@ void Win32DeviceApi::XInputSetState(std::uint8_t userIndex, std::uint16_t leftSp
     if (held_ && running) NoteXInputRumble(*held_, userIndex, true);
     xinputSetState_(userIndex, &vibration);
     if (held_ && !running) NoteXInputRumble(*held_, userIndex, false);
+}
+
+std::optional<BatteryState> Win32DeviceApi::XInputGetBattery(std::uint8_t userIndex) {
+    XINPUT_BATTERY_INFORMATION read{};
+    if (!xinputGetBattery_ || xinputGetBattery_(userIndex, BATTERY_DEVTYPE_GAMEPAD, &read) != ERROR_SUCCESS)
+        return std::nullopt;
+    return BatteryState{read.BatteryType, read.BatteryLevel};
 }
 
 }  // namespace velmora

@@ -68,10 +68,12 @@ public:
     XInputStatusValue XInputStatus() const override { return xinputStatus_; }
     bool XInputGetState(std::uint8_t userIndex, RawXInputState& state) override;
     void XInputSetState(std::uint8_t userIndex, std::uint16_t leftSpeed, std::uint16_t rightSpeed) override;
+    std::optional<BatteryState> XInputGetBattery(std::uint8_t userIndex) override;
 
 private:
     using XInputGetStateFunction = DWORD(WINAPI*)(DWORD, XINPUT_STATE*);
     using XInputSetStateFunction = DWORD(WINAPI*)(DWORD, XINPUT_VIBRATION*);
+    using XInputGetBatteryFunction = DWORD(WINAPI*)(DWORD, BYTE, XINPUT_BATTERY_INFORMATION*);
 
     IDirectInputDevice8A* Device(DeviceSlot slot) const {
         return slot < MaxDevices ? devices_[slot] : nullptr;
@@ -97,6 +99,7 @@ private:
     XInputStatusValue xinputStatus_ = XInputNotFound;
     XInputGetStateFunction xinputGetState_ = nullptr;
     XInputSetStateFunction xinputSetState_ = nullptr;
+    XInputGetBatteryFunction xinputGetBattery_ = nullptr;  // not in XInput 9.1.0
 };
 
 }  // namespace velmora

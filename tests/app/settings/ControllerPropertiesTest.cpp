@@ -96,6 +96,18 @@ TEST(ControllerDetails, XInputCompatibleSaysHowXInputReadsThePadInEachStatus) {
     }
 }
 
+// The battery line ends the details of a pad whose battery XInput reported, and only then.
+TEST(ControllerDetails, APadWithAKnownBatteryShowsItsLevelLast) {
+    DeviceWorld w;
+    ControllerDataType& pad = ForcePad(w);
+    pad.DeviceKind = XInputDevice;
+    EXPECT_EQ(ValueOf(Details(w, pad), "Battery"), "(missing)");
+    w.List.Detection[pad.DetectionSlot].Battery = BatteryState{BatteryNiMH, BatteryMedium};
+    const std::string text = Details(w, pad);
+    EXPECT_EQ(ValueOf(text, "Battery"), "Medium");
+    EXPECT_TRUE(text.ends_with("$Battery$# Medium##")) << text;
+}
+
 TEST(ControllerDetails, AControllerWhoseDeviceIsGoneOffersNothing) {
     ControllerDataType pad;
     pad.Identity = {"Gone", 0x00010002};
