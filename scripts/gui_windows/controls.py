@@ -374,7 +374,7 @@ def check_advanced_slots(s):
     key before it, Delete takes the selected slot out, the pause's up arrow lengthens the pause Add
     Pause stores, Auto-Add Sequence Pauses puts that pause between two keys, and the slider shows the
     list's start again; the set list makes the button select set 2; the rumble sliders clicked on
-    their tracks store new strengths."""
+    their tracks store new strengths. It follows controls-advanced, whose Clear left button A no keys."""
     before = value_in(profile_text(s), "Set1Button1RumbleStrengths").replace(" ", "")
     controls = open_advanced(s)
     hold_key(s, "a")
