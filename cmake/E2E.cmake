@@ -85,6 +85,6 @@ if(VELMORA_TESTS)
         FIXTURES_REQUIRED velmora_e2e RUN_SERIAL TRUE TIMEOUT 240 LABELS e2e SKIP_RETURN_CODE 77)
     endforeach()
     # The census's driving steps (controls.py) save the profile after each click they make.
-    set_tests_properties(e2e.gui.controls PROPERTIES TIMEOUT 420)
+    set_tests_properties(e2e.gui.controls PROPERTIES TIMEOUT 720)
   endif()
 endif()
