@@ -43,8 +43,14 @@ set_target_properties(velmora_fake_probe PROPERTIES OUTPUT_NAME fake-probe)
 target_link_libraries(velmora_fake_probe PRIVATE dinput8 dxguid)
 velmora_e2e_tool(velmora_fake_probe)
 
+# bare-loop.exe: the 10 ms wait and nothing else, the idle-cost benchmark's yardstick.
+add_executable(velmora_bare_loop tools/bare-loop/BareLoop.cpp)
+set_target_properties(velmora_bare_loop PROPERTIES OUTPUT_NAME bare-loop)
+velmora_e2e_tool(velmora_bare_loop)
+
 add_custom_target(velmora_e2e_tools ALL
-  DEPENDS velmora_fake_dinput8 velmora_fake_xinput velmora_recorder velmora_window velmora_fake_probe)
+  DEPENDS velmora_fake_dinput8 velmora_fake_xinput velmora_recorder velmora_window velmora_fake_probe
+          velmora_bare_loop)
 
 if(VELMORA_TESTS)
   find_package(Python3 COMPONENTS Interpreter)
