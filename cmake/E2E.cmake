@@ -49,9 +49,14 @@ set_target_properties(velmora_front_game PROPERTIES OUTPUT_NAME front-game)
 target_link_options(velmora_front_game PRIVATE -municode)
 velmora_e2e_tool(velmora_front_game)
 
+# bare-loop.exe: the 10 ms wait and nothing else, the idle-cost benchmark's yardstick.
+add_executable(velmora_bare_loop tools/bare-loop/BareLoop.cpp)
+set_target_properties(velmora_bare_loop PROPERTIES OUTPUT_NAME bare-loop)
+velmora_e2e_tool(velmora_bare_loop)
+
 add_custom_target(velmora_e2e_tools ALL
   DEPENDS velmora_fake_dinput8 velmora_fake_xinput velmora_recorder velmora_window velmora_fake_probe
-          velmora_front_game)
+          velmora_front_game velmora_bare_loop)
 
 if(VELMORA_TESTS)
   find_package(Python3 COMPONENTS Interpreter)

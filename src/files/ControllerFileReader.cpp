@@ -1,6 +1,7 @@
 // Reading controller files: the version check, then every value with its
 // default, so that a missing or bad line never fails the load.
 
+#include <algorithm>
 #include <optional>
 
 #include "base/FileMessages.h"
@@ -92,18 +93,26 @@ void ReadNames(FileAccess& file, ControllerFileType& layout) {
         layout.TriggerNames[side] = file.ReadString(TriggerNameKey(side), {});
 }
 
+// A row missing from the file is Magenta, as an empty one decodes: only the
+// rows that are there are decoded (most files leave most rows out).
 void ReadImage(FileAccess& file, ControllerFileType& layout) {
+    static const std::vector<std::uint8_t> blank = MagentaPixels(std::size_t{ImageWidth} * ImageHeight);
     layout.Image.resize(ImageBytes);
+    std::copy(blank.begin(), blank.end(), layout.Image.begin());
+    PictureChanged(layout);
     for (int r = 0; r < ImageHeight; ++r) {
-        const int count = file.ReadNumbers(ImageLineKey(r), RowPixels + 1, 0, 0xFFFFFF, 0, true);
+        const std::string key = ImageLineKey(r);
+        if (file.FindValue(key, {}).empty()) continue;
+        const int count = file.ReadNumbers(key, RowPixels + 1, 0, 0xFFFFFF, 0, true);
         const std::vector<std::uint32_t> row =
             DecodeRow(std::span<const std::int32_t>(file.Numbers.data(), static_cast<std::size_t>(count)));
         SetPixelRow(layout, r, row);
     }
 }
 
-bool ParseFile(FileAccess& file, const std::string& fileName) {
-    if (file.Buffer.starts_with(OldControllerSignature)) return ImportOldControllerFile(file, fileName);
+bool ParseFile(FileAccess& file, const std::string& fileName, std::vector<std::uint8_t>& oldPicture) {
+    if (file.Buffer.starts_with(OldControllerSignature))
+        return ImportOldControllerFile(file, fileName, oldPicture);
     return file.LoadTextFile(fileName, false) && !file.RefuseUnreadable(fileName);
 }
 
@@ -124,7 +133,8 @@ void ReadControllerEntries(FileAccess& file, const std::string& fileName, Contro
 
 bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout, UserInterface& ui) {
     FileAccess file(ui);
-    if (!file.ReadWholeFile(fileName, true) || !ParseFile(file, fileName)) return false;
+    std::vector<std::uint8_t> oldPicture;
+    if (!file.ReadWholeFile(fileName, true) || !ParseFile(file, fileName, oldPicture)) return false;
     // Version strings are year "." two-digit month, so text order is time order.
     if (file.ReadString("Version", FirstTextControllerVersion) > VersionString()) {
         ui.ShowMessageDialog(MakeMessage(
@@ -133,6 +143,10 @@ bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout,
         return false;
     }
     ReadControllerEntries(file, fileName, layout);
+    if (!oldPicture.empty()) {
+        layout.Image = std::move(oldPicture);
+        PictureChanged(layout);
+    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "base/FileMessages.h"
 #include "base/Language.h"
@@ -61,16 +62,12 @@ void UpgradeFromVersion1(std::string& bytes) {
 
 // The picture in one copy; bytes past the end of a short file read as 0, as
 // single byte reads give them.
-void ReadPicture(FileAccess& file, ControllerFileType& layout) {
+void ReadPicture(FileAccess& file, std::vector<std::uint8_t>& picture) {
     const std::size_t start = std::min(file.Position, file.Buffer.size());
     const std::size_t present = std::min(ImageBytes, file.Buffer.size() - start);
-    const auto from = file.Buffer.begin() + static_cast<std::ptrdiff_t>(start);
-    std::transform(from, from + static_cast<std::ptrdiff_t>(present), layout.Image.begin(),
-                   [](char byte) { return static_cast<std::uint8_t>(byte); });
-    std::fill(layout.Image.begin() + static_cast<std::ptrdiff_t>(present), layout.Image.end(),
-              std::uint8_t{0});
+    picture.assign(ImageBytes, 0);
+    if (present > 0) std::memcpy(picture.data(), file.Buffer.data() + start, present);
     file.Position += ImageBytes;
-    PictureChanged(layout);
 }
 
 void ReadLocations(FileAccess& file, ControllerFileType& layout) {
@@ -127,7 +124,8 @@ void ReadNames(FileAccess& file, ControllerFileType& layout) {
 
 }  // namespace
 
-bool ImportOldControllerFile(FileAccess& file, const std::string& fileName) {
+bool ImportOldControllerFile(FileAccess& file, const std::string& fileName,
+                             std::vector<std::uint8_t>& picture) {
     file.Position = VersionOffset;
     const std::uint16_t version = file.ReadWord();
     if (version > 2) {
@@ -139,8 +137,9 @@ bool ImportOldControllerFile(FileAccess& file, const std::string& fileName) {
     }
     if (version == 0) UpgradeFromVersion0(file.Buffer);
     if (version <= 1) UpgradeFromVersion1(file.Buffer);
+    // The layout's own picture stays blank, so no picture rows are written.
     ControllerFileType layout;
-    ReadPicture(file, layout);
+    ReadPicture(file, picture);
     ReadLocations(file, layout);
     ReadAccesses(file, layout);
     ReadNames(file, layout);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/FileAccess.h"
 
@@ -12,7 +13,11 @@ namespace velmora {
 inline constexpr std::string_view OldControllerSignature = "VelmoraController";
 
 // Converts the binary file in the buffer (versions 0, 1 and 2) into entries.
-// A newer version number is refused with a message.
-bool ImportOldControllerFile(FileAccess& file, const std::string& fileName);
+// The picture is handed over as its bytes (Image's order) rather than as
+// entries, which would only be encoded to be decoded again: for most layouts
+// that round trip cost more than the whole rest of the file. A newer version
+// number is refused with a message.
+bool ImportOldControllerFile(FileAccess& file, const std::string& fileName,
+                             std::vector<std::uint8_t>& picture);
 
 }  // namespace velmora

@@ -68,16 +68,30 @@ void EraseLayoutSettingsMarkers(PictureType& picture, const LayoutScene& scene) 
     }
 }
 
+WaitingGlyphBox WaitingGlyphArea() {
+    constexpr int size = 4 * ButtonGlyphSize;
+    return {LayoutLeft + (ImageWidth - size) / 2, LayoutTop + (ImageHeight - size) / 2, size};
+}
+
+constexpr std::array<int, 4> WaitingVariants{WaitingGlyph19, WaitingGlyph20, WaitingGlyph19, WaitingGlyph18};
+
+// The square alone: its background with the grid's dots, then the glyph.
+void DrawWaitingGlyph(PictureType& picture, const LayoutScene& scene, int phase) {
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    for (int y = box.Top - LayoutTop; y < box.Top - LayoutTop + box.Size; ++y)
+        for (int x = box.Left - LayoutLeft; x < box.Left - LayoutLeft + box.Size; ++x)
+            picture.Put(LayoutLeft + x, LayoutTop + y,
+                        x % 16 == 8 && y % 16 == 8 ? palette::Silver : LayoutBackgroundPixel(scene, x, y));
+    DrawLargeGlyph(picture, box.Left, box.Top, WaitingVariants[static_cast<std::size_t>(phase & 3)]);
+}
+
 void DrawNoControllerPicture(PictureType& picture, const LayoutScene& scene, int phase) {
-    static constexpr std::array<int, 4> Variants{WaitingGlyph19, WaitingGlyph20, WaitingGlyph19,
-                                                 WaitingGlyph18};
     DrawPictureBackground(picture, scene);
     // The fixed pattern: a faint grid of dots, every 16 pixels.
     for (int y = 8; y < ImageHeight; y += 16)
         for (int x = 8; x < ImageWidth; x += 16) picture.Put(LayoutLeft + x, LayoutTop + y, palette::Silver);
-    const int size = 4 * ButtonGlyphSize;
-    DrawLargeGlyph(picture, LayoutLeft + (ImageWidth - size) / 2, LayoutTop + (ImageHeight - size) / 2,
-                   Variants[static_cast<std::size_t>(phase & 3)]);
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    DrawLargeGlyph(picture, box.Left, box.Top, WaitingVariants[static_cast<std::size_t>(phase & 3)]);
 }
 
 void DrawMainPicture(PictureType& picture, const LayoutScene& scene, TextDrawer& text) {

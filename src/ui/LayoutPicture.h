@@ -17,6 +17,14 @@ void DrawLayoutSettingsMarkers(PictureType& picture, const LayoutScene& scene);
 void EraseLayoutSettingsMarkers(PictureType& picture, const LayoutScene& scene);
 // Phases 0, 1, 2, 3 show the glyph variants 19, 20, 19, 18.
 void DrawNoControllerPicture(PictureType& picture, const LayoutScene& scene, int phase);
+// The square of the whole picture that the phases change, and nothing else.
+struct WaitingGlyphBox {
+    int Left, Top, Size;
+};
+WaitingGlyphBox WaitingGlyphArea();
+// Draws that square of the waiting picture for a phase: the picture drawn
+// whole for another phase becomes the one drawn whole for this one.
+void DrawWaitingGlyph(PictureType& picture, const LayoutScene& scene, int phase);
 // What the window shows once everything has been drawn and the animations ended.
 void DrawMainPicture(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
 

@@ -9,7 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;
     fuzz::UseInput(data, size);
-    auto layout = std::make_unique<ControllerFileType>();
+    // One layout read into again and again, as a rescan reads a known
+    // controller's file into the layout it has: a fresh one would cost a
+    // whole blank picture per input.
+    static const auto layout = std::make_unique<ControllerFileType>();
     if (!ReadControllerFile("fuzz.velmoracontroller", *layout, fuzz::SilentUi())) return 0;
     FileAccess file(fuzz::SilentUi());
     AddControllerEntries(file, *layout, VersionString());

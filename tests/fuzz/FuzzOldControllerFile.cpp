@@ -11,13 +11,16 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;
-    const std::string input(reinterpret_cast<const char*>(data), size);
     const std::size_t head = std::min<std::size_t>(size, 2);
-    std::string bytes = std::string(OldControllerSignature) + input.substr(0, head);
-    bytes += std::string(ImageBytes, '\x7F');
-    bytes += input.substr(head);
+    // The file is put together in one buffer kept from input to input: the
+    // fixed picture is most of it and would otherwise be allocated each time.
+    static std::string bytes;
+    bytes.assign(OldControllerSignature);
+    bytes.append(reinterpret_cast<const char*>(data), head);
+    bytes.append(ImageBytes, '\x7F');
+    bytes.append(reinterpret_cast<const char*>(data) + head, size - head);
     fuzz::UseInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-    auto layout = std::make_unique<ControllerFileType>();
+    static const auto layout = std::make_unique<ControllerFileType>();
     ReadControllerFile("fuzz.velmoracontroller", *layout, fuzz::SilentUi());
     return 0;
 }

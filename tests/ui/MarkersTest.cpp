@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/ButtonGlyphs.h"
 #include "support/PictureWorld.h"
+#include "ui/ButtonGlyphs.h"
+#include "ui/LayoutPicture.h"
 
 namespace velmora {
 namespace {
@@ -51,6 +52,41 @@ TEST(NoControllerPicture, PhasesZeroAndTwoMatchWhileOneAndThreeDiffer) {
     DrawNoControllerPicture(w.Picture, w.Scene, 1);
     for (int x : {0, 3, 516, 519}) EXPECT_EQ(w.At(x, 200), before.Get(x, 200));
     EXPECT_EQ(w.At(100, 76), before.Get(100, 76));
+}
+
+// The main loop draws a new phase as its square alone: a square too small
+// would leave pieces of the old glyph, a wrong background a visible patch.
+TEST(NoControllerPicture, APhaseDrawnAsItsSquareAloneGivesThePhaseDrawnWhole) {
+    std::vector<std::uint8_t> theme(std::size_t{PictureWidth} * PictureHeight * 3);
+    for (std::size_t i = 0; i < theme.size(); ++i) theme[i] = static_cast<std::uint8_t>(i * 7 / 3);
+    for (const bool themed : {false, true}) {
+        test::World w;
+        w.Connect(0, -1);
+        if (themed) w.Scene.ThemeImage = &theme;
+        std::array<PictureType, 4> whole;
+        for (int phase = 0; phase < 4; ++phase) {
+            w.Draw();
+            DrawNoControllerPicture(w.Picture, w.Scene, phase);
+            whole[static_cast<std::size_t>(phase)] = w.Picture;
+        }
+        const WaitingGlyphBox box = WaitingGlyphArea();
+        for (int from = 0; from < 4; ++from)
+            for (int to = 0; to < 4; ++to) {
+                PictureType picture = whole[static_cast<std::size_t>(from)];
+                DrawWaitingGlyph(picture, w.Scene, to);
+                EXPECT_TRUE(picture.Bytes() == whole[static_cast<std::size_t>(to)].Bytes())
+                    << "themed " << themed << ", phase " << from << " to " << to;
+            }
+        // What the phases change lies inside the square that is repainted.
+        for (int y = 0; y < PictureHeight; ++y)
+            for (int x = 0; x < PictureWidth; ++x) {
+                const bool inside =
+                    x >= box.Left && x < box.Left + box.Size && y >= box.Top && y < box.Top + box.Size;
+                if (!inside) {
+                    ASSERT_EQ(whole[1].Get(x, y), whole[3].Get(x, y)) << x << "," << y;
+                }
+            }
+    }
 }
 
 }  // namespace

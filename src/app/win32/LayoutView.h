@@ -39,6 +39,9 @@ public:
     }
     // The phase of the picture shown while no controller is present.
     void SetWaitingPhase(int phase) { waitingPhase_ = phase; }
+    // Shows that phase: its glyph's square alone is drawn and repainted when
+    // the rest of the picture stands, otherwise the picture is drawn whole.
+    void ShowWaitingPhase(int phase);
 
     // A whole redraw is only noted here and done once, at the end of the pass.
     void RedrawLayout() { stale_ = true; }
@@ -90,8 +93,9 @@ private:
     std::vector<std::uint8_t> themeImage_;
     // The tab count and the layouts' pictures the thumbnails were last built for.
     ThumbnailsKey thumbnailsFor_;
-    bool stale_ = true;     // the whole picture is to be drawn again
-    bool changed_ = false;  // drawn since the last repaint request
+    bool stale_ = true;          // the whole picture is to be drawn again
+    bool changed_ = false;       // drawn since the last repaint request
+    bool glyphChanged_ = false;  // only the waiting glyph's square drawn since then
     // The animations asked for, in turn; the first one plays.
     std::deque<std::unique_ptr<PlayingAnimation>> animations_;
     // A button changed while animations played: the picture is drawn whole after them.

@@ -11,8 +11,7 @@ namespace velmora {
 
 void ProgramShell::DrawWaitingFrame(int frame) {
     waitingFrame_ = frame;
-    app_.Ui.Layout().SetWaitingPhase(frame);
-    app_.Ui.RedrawLayout();
+    app_.Ui.Layout().ShowWaitingPhase(frame);
 }
 
 // The window reports the minimised state (WM_SIZE), which clears "/M".

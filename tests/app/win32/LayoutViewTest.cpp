@@ -138,6 +138,34 @@ TEST_F(ViewWorld, WithoutControllersTheWaitingPictureShowsItsPhase) {
     EXPECT_TRUE(View.Picture().Bytes() != Expected(0).Bytes());
 }
 
+// Idle, the waiting picture is all the program draws: four times a second a
+// new glyph, which alone is drawn and repainted.
+TEST_F(ViewWorld, WithoutControllersANewPhaseRepaintsItsGlyphAlone) {
+    List.Controllers.clear();
+    List.Selected = NoSelection;
+    EndPassFresh();
+    for (const int phase : {1, 2, 3, 0}) {
+        View.ShowWaitingPhase(phase);
+        EndPassFresh();
+        EXPECT_TRUE(View.Picture().Bytes() == Expected(phase).Bytes()) << phase;
+        RECT asked{};
+        ASSERT_TRUE(GetUpdateRect(Window, &asked, FALSE));
+        const WaitingGlyphBox box = WaitingGlyphArea();
+        EXPECT_EQ(asked.left, box.Left);
+        EXPECT_EQ(asked.top, box.Top);
+        EXPECT_EQ(asked.right - asked.left, box.Size);
+        EXPECT_EQ(asked.bottom - asked.top, box.Size);
+    }
+    // A whole redraw asked for in the same pass is done whole, with the new phase.
+    View.RedrawLayout();
+    View.ShowWaitingPhase(1);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == Expected(1).Bytes());
+    RECT asked{};
+    ASSERT_TRUE(GetUpdateRect(Window, &asked, FALSE));
+    EXPECT_EQ(asked.right - asked.left, PictureWidth);
+}
+
 // The animations step at the ends of the passes: Play only queues, each
 // pass draws the frame that is due, and nothing else draws meanwhile.
 struct AnimationWorld : ViewWorld {

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Idle cost: the processor time Velmora.exe takes under Wine with no controller,
+set against a bare program that only waits on the same 10 ms timer.
+
+    bench/idle_cost.py [--build DIR] [--exe VELMORA.EXE] [--seconds S] [--rounds N] [--minimised]
+
+Both programs run side by side in one Wine prefix (the end-to-end runner's,
+with the fake devices and a scenario without pads) and are measured over the
+same seconds: the user and system time of each one's Linux process, read from
+/proc before and after. Prints both times and their ratio for each round.
+The figures are what they are on the machine at that moment: other load
+slows both programs alike but not exactly, so compare ratios of one run.
+"""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "scripts"))
+import e2e  # noqa: E402  (the prefix, the display and the tools of the end-to-end runner)
+
+CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
+
+
+def processor_seconds(pid):
+    """User plus system time of a process and all its threads."""
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+
+
+def prepare(env, folder, exe=None):
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    shutil.copy(exe or env.velmora_exe(), folder / "Velmora.exe")
+    for tool in ("dinput8.dll", "xinput1_3.dll"):
+        shutil.copy(env.tools / tool, folder)
+    scenario = folder / "no-pads.scenario"
+    scenario.write_text("# no controller at all\n")
+    return scenario
+
+
+def wait_for_window(env, seconds=30):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if env.window_open():
+            return True
+        time.sleep(0.2)
+    return False
+
+
+def measure(programs, seconds):
+    before = {name: processor_seconds(p.pid) for name, p in programs.items()}
+    time.sleep(seconds)
+    return {name: processor_seconds(p.pid) - before[name] for name, p in programs.items()}
+
+
+def run(env, args):
+    folder = env.work / "idle-cost"
+    scenario = prepare(env, folder, args.exe)
+    wine_env = env.wine_env({"VELMORA_FAKE_SCENARIO": e2e.windows_path(scenario),
+                             "VELMORA_FAKE_LOG": e2e.windows_path(folder / "devices.log")})
+    velmora_args = ["/M"] if args.minimised else []
+    velmora = subprocess.Popen(["wine", str(folder / "Velmora.exe")] + velmora_args, env=wine_env,
+                               cwd=folder, **e2e.QUIET)
+    total = args.settle + args.rounds * args.seconds + 5
+    bare = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), str(int(total))], env=wine_env,
+                            cwd=folder, **e2e.QUIET)
+    try:
+        if not wait_for_window(env):
+            print("idle_cost: Velmora's window did not appear", file=sys.stderr)
+            return 1
+        time.sleep(args.settle)  # start-up and the window's first drawing are not idle
+        state = subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "state"], env=wine_env,
+                               capture_output=True, text=True).stdout.strip()
+        print(f"Velmora.exe {state}, no controller; {args.seconds} s per round; load {os.getloadavg()[0]:.2f}")
+        print(f"{'round':>5} {'Velmora s':>10} {'bare loop s':>12} {'ratio':>6}")
+        for number in range(1, args.rounds + 1):
+            used = measure({"velmora": velmora, "bare": bare}, args.seconds)
+            ratio = used["velmora"] / used["bare"] if used["bare"] > 0 else float("inf")
+            print(f"{number:>5} {used['velmora']:>10.2f} {used['bare']:>12.2f} {ratio:>6.2f}", flush=True)
+        print(f"load at the end {os.getloadavg()[0]:.2f}")
+        return 0
+    finally:
+        subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "close"], env=wine_env, **e2e.QUIET)
+        for program in (velmora, bare):
+            try:
+                program.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                program.kill()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default=str(e2e.ROOT / "build/windows"))
+    parser.add_argument("--exe", help="another Velmora.exe to measure (an older build, say)")
+    parser.add_argument("--seconds", type=float, default=10)
+    parser.add_argument("--rounds", type=int, default=3)
+    parser.add_argument("--settle", type=float, default=3)
+    parser.add_argument("--minimised", action="store_true", help="start Velmora with /M")
+    args = parser.parse_args()
+    env = e2e.Environment(args.build)
+    if not env.velmora_exe() or not (env.tools / "bare-loop.exe").is_file():
+        print("idle_cost: build Velmora.exe and the end-to-end tools first", file=sys.stderr)
+        return e2e.SKIP
+    started_here = env.setup()
+    try:
+        return run(env, args)
+    finally:
+        if started_here:
+            env.cleanup()
+
+
+if __name__ == "__main__":
+    sys.exit(main())
