@@ -52,7 +52,10 @@ TEST_F(ProgramRulesFile, RulesSurviveWritingAndReadingAfterTheControllers) {
                         "Program2File=C:\\Games\\Racer.EXE\r\n"),
               std::string::npos)
         << text;
-    const auto written = config.ProgramRules;
+    // A profile comes back as the program's full form of its path (on Windows
+    // "/elsewhere" is on the program's drive and the separators are its own).
+    auto written = config.ProgramRules;
+    for (auto& rule : written) rule.Profile = AbsolutePath(rule.Profile);
     config = ConfigurationType{};
     ReadConfiguration(config, ui, folder.Folder());
     EXPECT_EQ(config.ProgramRules, written);
