@@ -2,11 +2,12 @@
 from the main window, and played.
 
 The fake pad has its first stick on Z/RZ, its second on the two sliders, its DPad on buttons 9 to
-12 and both triggers on the two halves of Y. Its timeline waits at each "arm-..." mark long enough
-for the check to tick the group's Enable box (which starts that group's detection), then moves the
-controls in the order the window asks for them. After "detected" it keeps pushing stick 1 up and
-holding the right trigger for a while, which the demo profile turns into W and the right mouse
-button; the layout is saved after that.
+12 and both triggers on the two halves of Y. Its timeline waits at each "arm-..." mark until the check
+has seen the group's Enable box ticked (which starts that group's detection) and written the file
+"armed-..." beside the program, then moves the controls in the order the window asks for them.
+After "detected" (and the check's "armed-play") it keeps pushing stick 1 up and holding the right
+trigger for a while, which the demo profile turns into W and the right mouse button; the layout is
+saved after that.
 """
 
 import sys
@@ -36,7 +37,6 @@ PALETTE = (16, 130)  # on the Image page, 130 x 66 with a one-pixel black border
 SWATCH = (156, 130)  # 18 x 18: the colour inside a one-pixel black frame
 CLOSE = (60, 182)  # on the Finish tab
 PARKED = (400, 260)  # an empty part of the Sticks page
-ARM_WAIT = 220  # passes between an arm mark and the first move: time for the clicks
 
 
 def moves(*steps):
@@ -72,10 +72,10 @@ def scenario():
     ]
     text = head
     for name, steps in phases:
-        text += f"wait odd 60\nmark arm-{name}\nwait odd {ARM_WAIT}\n" + moves(*steps)
+        text += f"wait odd 60\nmark arm-{name}\nwait file armed-{name}\nwait odd 15\n" + moves(*steps)
     # The pointer is parked before the pad plays: its right mouse button would otherwise land on
     # whatever the check is clicking.
-    text += f"wait odd 20\nmark detected\nwait odd {ARM_WAIT}\nmark play\n"
+    text += "wait odd 20\nmark detected\nwait file armed-play\nmark play\n"
     play = "wait odd 30\nodd axis rz 0\nodd axis y 65535\nwait odd 5\nodd axis rz 32767\nodd axis y 32767\n"
     return text + play * 12 + "wait odd 30\nmark played\n"
 
@@ -101,10 +101,26 @@ def show_tab(s, rect, index):
     click_form(s, rect, TAB_CENTRES[index])
 
 
-def arm(s, rect, name, tab, box):
+def armed(s, name):
+    """Lets the pad's timeline go on past its mark arm-NAME (it waits for this file)."""
+    (s.dir / f"armed-{name}").write_text("")
+
+
+def box_region(rect, box):
+    x, y = client_point(rect, box)
+    return x - 4, y - 4, x + 4, y + 4
+
+
+def arm(s, rect, name, tab, box, ready=True):
+    """Ticks a group's Enable box; the pad moves that group's controls only once the tick shows (and,
+    without ready, once the caller writes the file)."""
     wait_for(f"the pad's timeline at arm-{name}", lambda: f"mark arm-{name}" in s.log(), timeout=30)
     show_tab(s, rect, tab)
+    unticked = s.settled(box_region(rect, box), grab=s.screen_region)
     click_form(s, rect, box)
+    wait_for(f"the Enable box of {name} ticked", lambda: s.screen_region(box_region(rect, box)) != unticked)
+    if ready:
+        armed(s, name)
 
 
 def save_layout_as(s):
@@ -138,10 +154,11 @@ def check_detection(s):
     blank = s.screen_region(panel_rect(rect))
     if "Odd Shape Pad" not in caption:
         raise Failed(f"the caption \"{caption}\" does not name the device")
-    arm(s, rect, "stick1", 2, STICK_ENABLE[0])
+    arm(s, rect, "stick1", 2, STICK_ENABLE[0], ready=False)
     wait_for("the detection panel", lambda: s.screen_region(panel_rect(rect)) != blank)
     wait_for("the panel's arrow pointing left, as it asks for stick 1's Left", lambda: arrow_points_left(s, rect))
     s.save("controller-detecting")
+    armed(s, "stick1")
     arm(s, rect, "stick2", 2, STICK_ENABLE[1])
     arm(s, rect, "dpad", 3, GROUP_ENABLE)
     arm(s, rect, "triggers", 5, GROUP_ENABLE)
@@ -154,6 +171,7 @@ def check_detection(s):
     # box, they would reopen this window once it closed: any button released there opens it.)
     x, y = client_point(rect, PARKED)
     s.xdotool("mousemove", str(x), str(y))
+    armed(s, "play")
     wait_for("stick 1 up typing W through the new layout", lambda: "11" in s.trace_keys(), timeout=15)
     wait_for("the right trigger pressing the right mouse button",
              lambda: "mouse down right" in s.run.trace.read_text(errors="replace"), timeout=10)
@@ -352,7 +370,8 @@ def nonanalog_scenario():
     """The odd pad at rest, then a button pressed while the Triggers tab detects: not analog."""
     return pad_at_rest() + f"""wait odd 60
 mark arm-triggers
-wait odd {3 * ARM_WAIT}
+wait file armed-triggers
+wait odd 15
 odd button 1 down
 wait odd 15
 odd button 1 up

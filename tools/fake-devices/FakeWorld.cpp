@@ -14,6 +14,8 @@ namespace {
 // Reads of one device closer together than this belong to the same pass of
 // the program (a pass may read a pad through DirectInput and XInput).
 constexpr long long SamePassUs = 3000;
+// A step that waits for a file looks for it this often.
+constexpr long long FileCheckUs = 20000;
 
 class Lock {
 public:
@@ -45,6 +47,15 @@ constexpr WORD PadButtonBits[10] = {XINPUT_GAMEPAD_A, XINPUT_GAMEPAD_B, XINPUT_G
                                     XINPUT_GAMEPAD_Y, XINPUT_GAMEPAD_LEFT_SHOULDER, XINPUT_GAMEPAD_RIGHT_SHOULDER,
                                     XINPUT_GAMEPAD_BACK, XINPUT_GAMEPAD_START, XINPUT_GAMEPAD_LEFT_THUMB,
                                     XINPUT_GAMEPAD_RIGHT_THUMB};
+
+// Whether a file of this name lies beside the program (a check's signal that it is ready).
+bool FileInProgramFolder(const std::string& name) {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, n);
+    folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+    return GetFileAttributesA((folder + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 LONG* AxisField(DIJOYSTATE& joy, int axis) {
     LONG* fields[AxisCount] = {&joy.lX, &joy.lY, &joy.lZ, &joy.lRx, &joy.lRy, &joy.lRz, &joy.rglSlider[0],
@@ -408,6 +419,9 @@ void World::TimerTick() {
     if (nextStep_ >= scenario_.Steps.size()) return;
     const Step& next = scenario_.Steps[nextStep_];
     if (next.Wait == WaitKind::Milliseconds && NowUs() - stepRanUs_ >= next.Count * 1000LL) FireStep(nextStep_);
+    if (next.Wait != WaitKind::File || NowUs() - fileCheckedUs_ < FileCheckUs) return;
+    fileCheckedUs_ = NowUs();
+    if (FileInProgramFolder(next.File)) FireStep(nextStep_);
 }
 
 DWORD WINAPI World::ClockThread(void* world) {

@@ -81,6 +81,7 @@ private:
     std::size_t nextStep_ = 0;
     unsigned baseline_ = 0;  // reads of the awaited device when the previous step ran
     long long stepRanUs_ = 0;
+    long long fileCheckedUs_ = 0;
     bool ended_ = false;
     std::atomic<bool> faultPending_{false};
     FILE* log_ = nullptr;

@@ -150,8 +150,11 @@ private:
         } else if (w.size() == 3 && FindDevice(w[1]) >= 0 && ParseRange(w[2], 1, 1000000, step.Count)) {
             step.Wait = WaitKind::Reads;
             step.Device = FindDevice(w[1]);
+        } else if (w.size() == 3 && w[1] == "file" && !w[2].empty()) {
+            step.Wait = WaitKind::File;
+            step.File = w[2];
         } else {
-            return "expected: wait DEVICE READS, or wait N ms";
+            return "expected: wait DEVICE READS, wait N ms, or wait file NAME";
         }
         scenario_.Steps.push_back(step);
         return {};

@@ -53,12 +53,13 @@ struct Action {
     std::string Text;  // arguments of start-second, name of a mark
 };
 
-enum class WaitKind { Start, Reads, Milliseconds };
+enum class WaitKind { Start, Reads, Milliseconds, File };
 
 struct Step {
     WaitKind Wait = WaitKind::Start;
     int Device = -1;  // WaitKind::Reads
     int Count = 0;    // reads or milliseconds
+    std::string File; // WaitKind::File: a file name in the program's folder
     int Line = 0;
     std::vector<Action> Actions;
 };
