@@ -121,18 +121,18 @@ int MakeFromDatabase(const LayoutOptions& o, ControllerFileType& layout, const C
     }
     if (database.MalformedLines > 0)
         std::fprintf(stderr, "velmora-cli layout: %zu malformed lines skipped\n", database.MalformedLines);
-    const PadMapping* entry = database.Find(layout.Identity.VendorProduct);
-    if (!entry) {
+    const std::vector<const PadMapping*> entries = database.FindAll(layout.Identity.VendorProduct);
+    if (entries.empty()) {
         std::fprintf(stderr, "velmora-cli layout: the database does not know %08X\n",
                      layout.Identity.VendorProduct);
         return 3;
     }
-    if (!MakeReadyLayout(layout, *entry, o.Device, config.Interface)) {
-        std::fprintf(stderr, "velmora-cli layout: \"%s\" reads an axis the device does not have\n",
-                     entry->Name.c_str());
-        return 3;
-    }
-    return 0;
+    // The model's last line first; an earlier one may still fit when it does not.
+    for (const PadMapping* entry : entries)
+        if (MakeReadyLayout(layout, *entry, o.Device, config.Interface)) return 0;
+    std::fprintf(stderr, "velmora-cli layout: \"%s\" reads an axis the device does not have\n",
+                 entries.front()->Name.c_str());
+    return 3;
 }
 
 }  // namespace

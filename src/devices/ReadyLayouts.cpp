@@ -20,8 +20,9 @@ bool MakeControllerReadyLayout(const ControllerListType& list, const ControllerD
                                bool xinputLoaded, const std::array<ColourType, 3>& colours) {
     const ControllerDetectionDataType* slot = list.DetectionOf(c);
     if (!slot) return false;
-    const PadMapping* entry = database.Find(c.Identity.VendorProduct);
-    if (entry && MakeReadyLayout(layout, *entry, CapabilitiesOf(*slot), colours)) return true;
+    // The model's last line first; an earlier one may still fit when it does not.
+    for (const PadMapping* entry : database.FindAll(c.Identity.VendorProduct))
+        if (MakeReadyLayout(layout, *entry, CapabilitiesOf(*slot), colours)) return true;
     if (!xinputLoaded || !LooksLikeXInputPad(list, c)) return false;
     FinishReadyLayout(layout, MapXInputPad(layout), colours);
     return true;

@@ -13,9 +13,9 @@ void Index(ControllerDatabase& database) {
     database.ByVendorProduct.reserve(database.Entries.size());
     for (std::size_t i = 0; i < database.Entries.size(); ++i) {
         const PadMapping& entry = database.Entries[i];
-        if (entry.Guid == "xinput" && !database.XInputEntry) database.XInputEntry = &entry;
+        if (entry.Guid == "xinput") database.XInputEntry = &entry;
         if (const std::optional<std::uint32_t> model = GuidVendorProduct(entry.Guid))
-            database.ByVendorProduct.emplace(*model, i);
+            database.ByVendorProduct[*model].push_back(i);
     }
 }
 
@@ -28,7 +28,15 @@ std::unique_ptr<ControllerDatabase>& ProgramDatabase() {
 
 const PadMapping* ControllerDatabase::Find(std::uint32_t vendorProduct) const {
     const auto found = ByVendorProduct.find(vendorProduct);
-    return found == ByVendorProduct.end() ? nullptr : &Entries[found->second];
+    return found == ByVendorProduct.end() ? nullptr : &Entries[found->second.back()];
+}
+
+std::vector<const PadMapping*> ControllerDatabase::FindAll(std::uint32_t vendorProduct) const {
+    std::vector<const PadMapping*> entries;
+    const auto found = ByVendorProduct.find(vendorProduct);
+    if (found == ByVendorProduct.end()) return entries;
+    for (auto i = found->second.rbegin(); i != found->second.rend(); ++i) entries.push_back(&Entries[*i]);
+    return entries;
 }
 
 ControllerDatabase ParseControllerDatabase(std::string_view text) {

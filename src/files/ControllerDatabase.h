@@ -21,13 +21,18 @@ inline constexpr std::string_view ControllerDatabaseFileName = "gamecontrollerdb
 inline constexpr std::size_t ControllerDatabaseMaxBytes = 8 * 1024 * 1024;
 
 struct ControllerDatabase {
-    std::vector<PadMapping> Entries;                                 // in file order
-    std::unordered_map<std::uint32_t, std::size_t> ByVendorProduct;  // the first entry of each model
-    const PadMapping* XInputEntry = nullptr;
+    std::vector<PadMapping> Entries;  // in file order
+    // Each model's entries in file order; a later line for a model replaces an
+    // earlier one, so a line the user appends corrects the shipped one.
+    std::unordered_map<std::uint32_t, std::vector<std::size_t>> ByVendorProduct;
+    const PadMapping* XInputEntry = nullptr;  // the last "xinput" line
     std::size_t MalformedLines = 0;
     bool Found = false;  // the file was read
 
+    // The model's winning entry: its last line.
     const PadMapping* Find(std::uint32_t vendorProduct) const;
+    // Every entry of the model, the winning one first, then the earlier lines.
+    std::vector<const PadMapping*> FindAll(std::uint32_t vendorProduct) const;
 };
 
 // The database in the text (UTF-8).

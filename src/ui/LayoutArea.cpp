@@ -30,7 +30,7 @@ std::string ControllerLineName(const ControllerFileType& layout) {
     // Unsaved, unedited and yet placed: the ready layout Velmora made for a known model.
     const std::array<bool, ControlCount> placed = PlacedControls(layout);
     if (std::find(placed.begin(), placed.end(), true) != placed.end())
-        return "<--- " + Translate("*Ready layout: click \"Save As\" to keep it*");
+        return "<--- " + Translate("*Ready layout: \"Save As\" to keep it*");
     return "<--- " + Translate("*Click \"New\" to create layout or \"Open\"*");
 }
 

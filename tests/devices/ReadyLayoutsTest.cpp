@@ -23,8 +23,8 @@ constexpr std::string_view PS4Line =
 struct DatabaseFolder {
     TempFolder Folder;
     std::string Saved = ProgramFolder();
-    DatabaseFolder() {
-        Folder.Write("gamecontrollerdb.txt", std::string(PS4Line));
+    explicit DatabaseFolder(const std::string& text = std::string(PS4Line)) {
+        Folder.Write("gamecontrollerdb.txt", text);
         SetProgramFolder(Folder.Folder());
         ForgetProgramControllerDatabase();
     }
@@ -132,6 +132,40 @@ TEST(ReadyLayoutAtPlug, AnEntryWhoseAxesTheDeviceLacksIsNotUsed) {
     w.Api.Plug(pad);
     w.Rescan();
     EXPECT_TRUE(w.List.LayoutOf(w.Pad(0)).ButtonNames[1].empty());
+}
+
+// The PS4 line with Cross and Square swapped, as a user would append to correct it.
+constexpr std::string_view PS4Correction =
+    "030000004c050000c405000000000000,PS4 "
+    "Controller,a:b0,b:b2,x:b1,y:b3,leftx:a0,lefty:a1,rightx:a2,righty:a5,"
+    "lefttrigger:a3,righttrigger:a4,platform:Windows,\n";
+// The same model with its triggers as buttons: fits a pad with four axes.
+constexpr std::string_view PS4FourAxes =
+    "030000004c050000c405000000000000,PS4 "
+    "Controller,a:b1,b:b2,x:b0,y:b3,leftx:a0,lefty:a1,rightx:a2,righty:a3,"
+    "lefttrigger:b6,righttrigger:b7,platform:Windows,\n";
+
+TEST(ReadyLayoutAtPlug, ALineAppendedForAModelReplacesTheEarlierOne) {
+    // Regression: the first line of a model was kept and the user's correction ignored.
+    DatabaseFolder database(std::string(PS4Line) + std::string(PS4Correction));
+    DeviceWorld w;
+    w.Api.Plug(PS4Pad());
+    w.Rescan();
+    EXPECT_EQ(w.List.LayoutOf(w.Pad(0)).ButtonNames[0], "Cross");
+    EXPECT_EQ(w.List.LayoutOf(w.Pad(0)).ButtonNames[1], "Square");
+}
+
+TEST(ReadyLayoutAtPlug, WhenTheLastLineDoesNotFitTheDeviceAnEarlierLineOfTheModelIsTried) {
+    // Regression: only one line per model was ever tried.
+    DatabaseFolder database(std::string(PS4Line) + std::string(PS4FourAxes) + std::string(PS4Line));
+    DeviceWorld w;
+    FakeDevice pad = PS4Pad();
+    pad.Axes.resize(4);  // X Y Z RX: both full lines read a4 and a5
+    w.Api.Plug(pad);
+    w.Rescan();
+    const ControllerFileType& layout = w.List.LayoutOf(w.Pad(0));
+    EXPECT_EQ(layout.ButtonNames[1], "Cross");
+    EXPECT_EQ(layout.StickAccess[1][1], (AxisAccess{3, 0, 0})) << "the right stick's Y on RX";
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ TEST(ControllerDatabase, MalformedLinesAreSkippedAndCountedAndTheRestIsRead) {
     EXPECT_EQ(database.Find(0xAAAABBBB), nullptr);
     EXPECT_EQ(database.Find(0xAAAADDDD), nullptr) << "another platform's line";
     ASSERT_NE(database.Find(0xAAAACCCC), nullptr);
-    EXPECT_EQ(database.Find(0xAAAACCCC)->Name, "Good") << "the first entry of a model wins";
+    EXPECT_EQ(database.Find(0xAAAACCCC)->Name, "Second of the model") << "a later line of a model wins";
+    ASSERT_EQ(database.FindAll(0xAAAACCCC).size(), 2u);
+    EXPECT_EQ(database.FindAll(0xAAAACCCC)[1]->Name, "Good") << "the earlier line is kept to fall back on";
     ASSERT_NE(database.Find(0xAAAAEEEE), nullptr);
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,15 @@ TEST(ControllerLine, UnsavedLayoutPointsAtTheButtonsThatMakeOrSaveOne) {
     // A ready layout (placed, not edited, no file) is not asked to be made.
     w.Layout.Changed = 0;
     w.Layout.Locations[0] = {10, 10};
-    EXPECT_EQ(w.Draw()[0].Text, "<--- Ready layout: click \"Save As\" to keep it");
+    EXPECT_EQ(w.Draw()[0].Text, "<--- Ready layout: \"Save As\" to keep it");
+}
+
+TEST(ControllerLine, TheReadyLayoutsTextFitsItsBox) {
+    // Regression: the ready layout's text was cut at the box's edge ("...to keep i").
+    LineWorld w;
+    w.Layout.Locations[0] = {10, 10};
+    const DrawnText line = w.Draw()[0];
+    EXPECT_LE(line.X + MakePixelFontTextDrawer()->TextWidth(line.Text), line.Clip.Right) << line.Text;
 }
 
 TEST(ControllerLine, WithoutASelectedControllerNothingIsWritten) {

@@ -113,6 +113,18 @@ std::uint32_t ColourValue(const std::array<int, 3>& rgb) {
            static_cast<std::uint32_t>(rgb[0]);
 }
 
+// A layout the user has a file of or has edited is replaced only when they say
+// so, and only while its pad is still there after the question.
+bool MayReplaceLayout(const ControllerDataType& c, const ControllerFileType& layout, UserInterface& ui) {
+    if (layout.FileName.empty() && layout.Changed == 0) return true;
+    const MessageDialog question =
+        MakeMessage(DialogKind::Confirmation, "*Replace this layout with the ready layout?*",
+                    {{"*Controller*", c.Identity.DeviceName}},
+                    Translate("*The layout on screen is replaced; its file changes only when you save it.*"),
+                    OverwriteButtons);
+    return ui.ShowMessageDialog(question) == 1 && c.Connection != Lost;
+}
+
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> DecodeLayoutImage(std::string_view file) {
@@ -173,6 +185,7 @@ void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui) {
 bool DownloadReadyLayout(const ControllerListType& list, const ControllerDataType& c,
                          ControllerFileType& layout, UserInterface& ui, const ConfigurationType& config,
                          const ControllerDatabase& database, bool xinputLoaded) {
+    if (!MayReplaceLayout(c, layout, ui)) return false;
     const std::string name = layout.Name, fileName = layout.FileName;
     if (!MakeControllerReadyLayout(list, c, layout, database, xinputLoaded, config.Interface)) {
         ui.ShowMessageDialog(MakeMessage(

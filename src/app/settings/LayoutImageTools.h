@@ -38,7 +38,8 @@ bool ExportLayoutImage(const ControllerFileType& layout, UserInterface& ui, Conf
 void ClearLayoutImage(ControllerFileType& layout, UserInterface& ui);
 // "Download": makes the ready layout of the controller's model in place of
 // the layout (the layout keeps its file and name, and is then edited), when
-// the controller database or XInput knows the model; otherwise says so.
+// the controller database or XInput knows the model; otherwise says so. A
+// layout with a file or unsaved changes is replaced only when the user agrees.
 // Returns whether the layout changed.
 bool DownloadReadyLayout(const ControllerListType& list, const ControllerDataType& c,
                          ControllerFileType& layout, UserInterface& ui, const ConfigurationType& config,

@@ -40,19 +40,55 @@ struct DownloadWorld {
     bool Download() { return DownloadReadyLayout(List, Pad, Layout(), Ui, Config, Database, false); }
 };
 
-TEST(DownloadReadyLayout, AKnownModelGetsItsReadyLayoutAsAnEditOfTheOpenFile) {
+TEST(DownloadReadyLayout, AKnownModelGetsItsReadyLayoutAsAnEditOfTheOpenFileWhenTheUserAgrees) {
     DownloadWorld w;
+    w.Ui.Answers = {1};
     EXPECT_TRUE(w.Download());
+    ASSERT_EQ(w.Ui.Dialogs.size(), 1u);
+    EXPECT_EQ(w.Ui.Dialogs[0].Heading, "Replace this layout with the ready layout?");
     EXPECT_EQ(w.Layout().ButtonNames[1], "Cross");
     EXPECT_EQ(w.Layout().Name, "mine");
     EXPECT_EQ(w.Layout().FileName, "C:\\Pads\\mine.velmoracontroller");
     EXPECT_EQ(w.Layout().Changed, 1) << "the user saves it or not, as any edit";
+}
+
+TEST(DownloadReadyLayout, ALayoutWithAFileOrEditsIsKeptWhenTheUserDeclinesOrThePadGoes) {
+    // Regression: Download replaced a loaded or hand-made layout without asking,
+    // so the next Save wrote over the user's work.
+    for (const bool edited : {false, true}) {
+        for (const int answer : {2, 3}) {
+            DownloadWorld w;
+            if (edited) {  // made by hand, never saved
+                w.Layout().FileName.clear();
+                w.Layout().Changed = 1;
+            }
+            w.Ui.Answers = {answer};
+            EXPECT_FALSE(w.Download());
+            EXPECT_EQ(w.Ui.Dialogs.size(), 1u);
+            EXPECT_EQ(w.Layout().ButtonNames[1], "Mine");
+            EXPECT_EQ(w.Layout().Changed, edited ? 1 : 0);
+        }
+    }
+    DownloadWorld w;
+    w.Ui.Answers = {1};
+    w.Ui.WhileDialogShown = [&w] { w.Pad.Connection = Lost; };
+    EXPECT_FALSE(w.Download());
+    EXPECT_EQ(w.Layout().ButtonNames[1], "Mine");
+    EXPECT_EQ(w.Layout().Changed, 0);
+}
+
+TEST(DownloadReadyLayout, AnUntouchedLayoutWithoutAFileIsReplacedWithoutAQuestion) {
+    DownloadWorld w;
+    w.Layout().FileName.clear();
+    EXPECT_TRUE(w.Download());
     EXPECT_TRUE(w.Ui.Dialogs.empty());
+    EXPECT_EQ(w.Layout().ButtonNames[1], "Cross");
 }
 
 TEST(DownloadReadyLayout, AnUnknownModelIsToldAndItsLayoutStays) {
     DownloadWorld w;
     w.Pad.Identity.VendorProduct = 0x12345678;
+    w.Layout().FileName.clear();
     // The pad is unplugged while the message is up: nothing is left to do after it.
     w.Ui.WhileDialogShown = [&w] { w.Pad.Connection = Lost; };
     EXPECT_FALSE(w.Download());
