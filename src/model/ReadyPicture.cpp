@@ -91,6 +91,14 @@ float DistanceSquared(const Shape& s, float x, float y) {
     return dx * dx + dy * dy;
 }
 
+// The largest whole e with e * e <= room.
+int WholeReach(float room) {
+    int e = static_cast<int>(std::sqrt(room));
+    while (float((e + 1) * (e + 1)) <= room) ++e;
+    while (e > 0 && float(e * e) > room) --e;
+    return e;
+}
+
 // Only the shape's bounding box is visited, so a small shape costs little.
 void FillOnce(std::vector<std::uint8_t>& image, const Shape& s, int grow, std::uint32_t value) {
     const int r = s.R + grow;
@@ -99,9 +107,20 @@ void FillOnce(std::vector<std::uint8_t>& image, const Shape& s, int grow, std::u
     const int left = std::max(0, std::min(s.X1, s.X2) - r);
     const int right = std::min(ImageWidth - 1, std::max(s.X1, s.X2) + r);
     const float limit = float(r * r) + 0.5f;
-    for (int y = top; y <= bottom; ++y)
-        for (int x = left; x <= right; ++x)
-            if (DistanceSquared(s, float(x), float(y)) <= limit) Put(image, x, y, value);
+    for (int y = top; y <= bottom; ++y) {
+        if (s.Slanted) {
+            for (int x = left; x <= right; ++x)
+                if (DistanceSquared(s, float(x), float(y)) <= limit) Put(image, x, y, value);
+            continue;
+        }
+        // A box's row is one run: as far out from its sides as the rounding allows.
+        const float dy = float(std::max({s.Y1 - y, 0, y - s.Y2}));
+        const float room = limit - dy * dy;
+        if (room < 0.0f) continue;
+        const int reach = WholeReach(room);
+        for (int x = std::max(left, s.X1 - reach); x <= std::min(right, s.X2 + reach); ++x)
+            Put(image, x, y, value);
+    }
 }
 
 void Fill(std::vector<std::uint8_t>& image, const Shape& s, int grow, std::uint32_t value) {
