@@ -15,7 +15,7 @@ build=build/fuzz
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON -DVELMORA_TESTS=OFF -DVELMORA_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" -j 2 >/dev/null
+cmake --build "$build" -j "$(nproc)" --target velmora_fuzz_targets >/dev/null
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
