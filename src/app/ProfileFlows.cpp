@@ -68,7 +68,7 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
     if (selected && context.Config.ShowAnimations) {
         c.Profile.Name = "[" + Translate("*Opening profile*") + "]";
         context.Ui.RedrawLayout();
-        if (shown && requestCode != OpenProfileFile)
+        if (shown && requestCode != OpenProfileFile && requestCode != FollowProgramFile)
             context.Ui.PlayAnimation(LayoutAnimation::ButtonsOut, true);
     }
     c.Profile = std::move(loaded);
@@ -82,14 +82,19 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
         context.List.NamesShown = !context.List.NamesShown;
         if (selected) context.Ui.RedrawLayout();
     }
-    CloseSettingsWindows(context.Ui);
+    // A switch that follows the program in front was not asked for: it
+    // neither closes the windows the user works in nor minimises the program,
+    // and the controller's own profile stays the one it gets when it comes back.
+    const bool followed = requestCode == FollowProgramFile;
+    if (!followed) CloseSettingsWindows(context.Ui);
     c.Profile.Changed = false;
-    RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
-    if (context.Config.AutoMinimizeOnOpenProfile) context.Ui.MinimizeProgram();
+    if (!followed) RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
+    if (context.Config.AutoMinimizeOnOpenProfile && !followed) context.Ui.MinimizeProgram();
 }
 
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut) {
-    CloseSettingsWindows(context.Ui);
+    if (context.List.Controllers[index].OpenProfileRequest.Request != FollowProgramFile)
+        CloseSettingsWindows(context.Ui);
     const std::uint8_t arrival = context.List.Controllers[index].Arrival;
     RequestedProfileType request =
         std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});

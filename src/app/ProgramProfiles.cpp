@@ -18,16 +18,38 @@ bool Following(const ConfigurationType& config) {
     return config.SwitchProfilesByProgram && !config.ProgramRules.empty();
 }
 
+bool IsRule(const ConfigurationType& config, int rule) {
+    return rule >= 0 &&
+           static_cast<std::size_t>(rule) < std::min(config.ProgramRules.size(), MaxProgramRules);
+}
+
+// The rules were edited (in Velmora's own window, most often while the game
+// still runs behind it): the numbers held here may name other rules now or
+// none. The game's window is matched again; the applied rule keeps its
+// standing only where it is still there unchanged, else every controller is
+// dealt with again, towards the rule that fits now or back to its own.
+void RulesEdited(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config) {
+    watch.RulesSeen = config.ProgramRuleEdits;
+    watch.Refused = {};  // a mended rule is tried again
+    const bool game = watch.CandidateWindow != 0 && seam.WindowExists(watch.CandidateWindow);
+    watch.Candidate =
+        game ? FirstMatchingRule(config.ProgramRules, seam.Describe(watch.CandidateWindow)) : NoProgramRule;
+    if (watch.Applied == NoProgramRule) return;
+    const auto& rules = config.ProgramRules;
+    const auto same = std::find(rules.begin(), rules.end(), watch.AppliedRule);
+    watch.Applied = same == rules.end() ? NoProgramRule : static_cast<int>(same - rules.begin());
+    if (!IsRule(config, watch.Applied)) watch.Applied = NoProgramRule;
+    if (watch.Applied == NoProgramRule) watch.Dealt = 0;
+}
+
 }  // namespace
 
 int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
                        std::uint64_t now) {
     const std::uintptr_t window = seam.FrontWindow();
-    const bool rulesEdited = watch.RulesSeen != config.ProgramRuleEdits;
-    if (window != watch.Window || rulesEdited) {
+    if (watch.RulesSeen != config.ProgramRuleEdits) RulesEdited(watch, seam, config);
+    if (window != watch.Window) {
         watch.Window = window;
-        watch.RulesSeen = config.ProgramRuleEdits;
-        if (rulesEdited) watch.Refused = {};  // a mended rule is tried again
         // Velmora's own window in front keeps the game's profile: the user
         // may look at it while the game runs.
         if (window != 0 && !seam.Ignored(window)) {
@@ -49,16 +71,28 @@ int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const Config
 
 namespace {
 
-// Opens the file on the controller as the program's own request: the open
-// closes the settings windows, and the next pass releases what the old
+// Opens the file on the controller as the program in front asks: the open
+// leaves the settings windows open, and the next pass releases what the old
 // profile held. True when the file is the controller's profile afterwards.
 bool OpenOn(DeviceContext& context, std::size_t& index, const std::string& file,
             std::string& pendingShortcut) {
     const std::uint8_t arrival = context.List.Controllers[index].Arrival;
-    context.List.Controllers[index].OpenProfileRequest = {OpenProfileFile, file};
+    context.List.Controllers[index].OpenProfileRequest = {FollowProgramFile, file};
     OpenRequestedProfile(context, index, pendingShortcut);
     index = context.List.IndexOf(arrival);  // a message let passes run, which may sort the list
     return index < context.List.Count() && context.List.Controllers[index].Profile.FileName == file;
+}
+
+// The settings windows but the global ones work on the selected
+// controller's profile and layout: while one is open its profile stays.
+bool WindowOnProfileOpen(const UserInterface& ui) {
+    for (int w = 0; w < SettingsWindowCount; ++w) {
+        const auto window = static_cast<SettingsWindow>(w);
+        if (window != SettingsWindow::GlobalSettings && window != SettingsWindow::Help &&
+            ui.IsWindowOpen(window))
+            return true;
+    }
+    return false;
 }
 
 // A controller that was given a new profile of no file goes back to a new one.
@@ -77,7 +111,7 @@ struct Want {
 
 Want WantedFor(const ProgramWatch& watch, const ConfigurationType& config, const ControllerDataType& c,
                int rule) {
-    if (rule != NoProgramRule && !watch.Refused[static_cast<std::size_t>(rule)]) {
+    if (IsRule(config, rule) && !watch.Refused[static_cast<std::size_t>(rule)]) {
         const ProgramRuleType& r = config.ProgramRules[static_cast<std::size_t>(rule)];
         if (RuleCoversController(r, c.Identity.DeviceName)) return {true, false, r.Profile};
     }
@@ -100,6 +134,7 @@ bool SwitchController(ProgramWatch& watch, DeviceContext& context, std::size_t i
         return true;
     }
     if (c.Profile.Changed) return false;  // no save question over a game
+    if (index == context.List.Selected && WindowOnProfileOpen(context.Ui)) return false;
     if (want.Restore && want.File.empty()) {
         RestoreNewProfile(context, index);
         return true;
@@ -116,6 +151,9 @@ bool SwitchController(ProgramWatch& watch, DeviceContext& context, std::size_t i
     return true;
 }
 
+// The controllers not dealt with yet for the rule. One that is away is dealt
+// with again when it comes back: the rule may have ended meanwhile. One whose
+// own profile is still to be opened (just plugged) waits for that first.
 void SwitchControllers(ProgramWatch& watch, DeviceContext& context, int rule, std::string& pendingShortcut) {
     bool waiting = false;
     // Walked by arrival: an open's message lets passes run, which may sort the list.
@@ -124,12 +162,30 @@ void SwitchControllers(ProgramWatch& watch, DeviceContext& context, int rule, st
     for (std::size_t i = 0; i < count; ++i) arrivals[i] = context.List.Controllers[i].Arrival;
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t index = context.List.IndexOf(arrivals[i]);
-        if (index >= context.List.Count()) continue;
-        if (context.List.Controllers[index].Connection != Connected) continue;
-        waiting |= !SwitchController(watch, context, index, rule, pendingShortcut);
+        const std::uint32_t bit = arrivals[i] < 32 ? 1u << arrivals[i] : 0u;
+        if (index >= context.List.Count() || (watch.Dealt & bit) != 0) continue;
+        const ControllerDataType& c = context.List.Controllers[index];
+        if (c.Connection != Connected || c.OpenProfileRequest.Request != NoProfileRequest) continue;
+        const bool done = SwitchController(watch, context, index, rule, pendingShortcut);
+        waiting |= !done;
+        if (done) watch.Dealt |= bit;
     }
-    watch.Applied = rule;
     watch.WaitingForSave = waiting;
+}
+
+// A controller that is away is dealt with again when it comes back.
+void ForgetAbsentControllers(ProgramWatch& watch, const ControllerListType& list) {
+    for (const ControllerDataType& c : list.Controllers)
+        if (c.Connection != Connected && c.Arrival < 32) watch.Dealt &= ~(1u << c.Arrival);
+}
+
+// A new rule: every controller is dealt with again.
+void Apply(ProgramWatch& watch, const ConfigurationType& config, int rule) {
+    if (rule == watch.Applied) return;
+    watch.Applied = rule;
+    watch.AppliedRule =
+        IsRule(config, rule) ? config.ProgramRules[static_cast<std::size_t>(rule)] : ProgramRuleType{};
+    watch.Dealt = 0;
 }
 
 }  // namespace
@@ -143,8 +199,9 @@ bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext
         return false;
     }
     const int rule = SettledProgramRule(watch, seam, context.Config, now);
-    if (rule != watch.Applied || watch.WaitingForSave)
-        SwitchControllers(watch, context, rule, pendingShortcut);
+    Apply(watch, context.Config, rule);
+    ForgetAbsentControllers(watch, context.List);
+    SwitchControllers(watch, context, rule, pendingShortcut);
     return watch.WaitingForSave;
 }
 

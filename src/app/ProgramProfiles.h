@@ -40,9 +40,14 @@ struct ProgramWatch {
     int Candidate = NoProgramRule;  // the rule that fits that window
     std::uintptr_t CandidateWindow = 0;
     int Applied = NoProgramRule;                  // the rule whose profile the controllers were given
+    ProgramRuleType AppliedRule;                  // that rule as it was, to find it again after edits
     std::uint32_t RulesSeen = 0;                  // the rules' edit count when Candidate was decided
     bool WaitingForSave = false;                  // a controller keeps its changed profile meanwhile
     std::array<bool, MaxProgramRules> Refused{};  // the rule's profile could not be opened
+    // The controllers (bit: arrival) given what Applied asks for. One that
+    // comes, comes back or waited for a save is dealt with at the next check;
+    // the others keep what they have (a profile the user opened meanwhile).
+    std::uint32_t Dealt = 0;
 };
 
 // The check of one step: the rule that fits the window in front once it has
@@ -55,7 +60,12 @@ int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const Config
 // One step, called between passes with a clock in milliseconds; it does
 // nothing until the next check is due, and makes no system call while no
 // rule exists and nothing was switched. A controller whose profile has
-// unsaved changes is never switched: the answer is true while one waits so.
+// unsaved changes is never switched, nor the selected one while a settings
+// window works on it (no window closes under the user): the answer is true
+// while one waits so. A controller plugged or back during a program's rule
+// gets the rule's profile, and its own back when the rule no longer holds.
+// Edited rules are matched again at once: an applied rule that is gone or
+// changed gives way to the one that fits now.
 // A profile that cannot be opened is reported once by the open and its rule
 // skipped from then on.
 bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext& context,

@@ -120,21 +120,37 @@ std::string RuleKey(std::size_t index, std::string_view field) {
     return "Program" + std::to_string(index + 1) + std::string(field);
 }
 
+// Spaces and tabs around a value typed by hand would never match ("game.exe ").
+std::string RuleValue(FileAccess& file, std::size_t index, std::string_view field) {
+    const std::string value = file.ReadString(RuleKey(index, field), {});
+    const std::size_t first = value.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return value.substr(first, value.find_last_not_of(" \t") - first + 1);
+}
+
+// Numbers past the last rule kept are not read; up to four times as many are
+// looked at, so that the note says which were dropped.
+void NoteRulesPastTheLast(FileAccess& file, ConfigurationType& config) {
+    for (std::size_t i = MaxProgramRules; i < 4 * MaxProgramRules; ++i)
+        if (!RuleValue(file, i, "File").empty() || !RuleValue(file, i, "Profile").empty())
+            config.ProgramRuleNotes.push_back(RuleKey(i, ": dropped, only 32 rules are kept"));
+}
+
 // A rule without its program or its profile cannot work: it is dropped with
 // a note, and the later rules close the gap. Numbers with no keys at all are skipped silently.
 void ReadProgramRules(FileAccess& file, ConfigurationType& config) {
     config.ProgramRules.clear();
     config.ProgramRuleNotes.clear();
     for (std::size_t i = 0; i < MaxProgramRules; ++i) {
-        ProgramRuleType rule{file.ReadString(RuleKey(i, "File"), {}),
-                             file.ReadString(RuleKey(i, "Title"), {}),
-                             file.ReadString(RuleKey(i, "Controller"), {}),
-                             AbsolutePathOrEmpty(file.ReadString(RuleKey(i, "Profile"), {}))};
-        if (!Trimmed(rule.File).empty() && !rule.Profile.empty())
+        ProgramRuleType rule{RuleValue(file, i, "File"), RuleValue(file, i, "Title"),
+                             RuleValue(file, i, "Controller"),
+                             AbsolutePathOrEmpty(RuleValue(file, i, "Profile"))};
+        if (!rule.File.empty() && !rule.Profile.empty())
             config.ProgramRules.push_back(std::move(rule));
         else if (rule != ProgramRuleType{})
             config.ProgramRuleNotes.push_back(RuleKey(i, ": dropped, it needs both a File and a Profile"));
     }
+    NoteRulesPastTheLast(file, config);
     config.SwitchProfilesByProgram = file.ReadBoolean("SwitchProfilesByProgram", true);
 }
 

@@ -52,6 +52,7 @@ enum ProfileRequestCode : std::uint8_t {
     OpenProfileFile = 1,    // asked by the program itself: command line, last profile
     ChooseProfileFile = 2,  // the user picks the file in the open dialog first
     OpenRecentProfile = 3,  // the user picked it from the recent list
+    FollowProgramFile = 4,  // the program in front asks for it: the user's windows stay as they are
 };
 struct RequestedProfileType {
     std::uint8_t Request = NoProfileRequest;

@@ -108,7 +108,7 @@ std::string SwitchWaitsTitle() {
 
 std::string SwitchWaitsAdvice() {
     return Translate(
-        "*A controller's profile has unsaved changes: save them to follow the program in front.*");
+        "*A controller keeps its profile while it has unsaved changes or a settings window is open on it.*");
 }
 
 std::string SwitchWaitsTrayTip() {

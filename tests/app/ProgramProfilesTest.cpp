@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <set>
 
@@ -222,6 +223,150 @@ TEST_F(Following, TheWindowInFrontIsDescribedOnlyWhenItChanges) {
     ++W.Config.ProgramRuleEdits;  // an edited list decides again
     RunFor(300);
     EXPECT_EQ(Front.Describes, 2);
+}
+
+// The rules are edited in Velmora's own window while the game runs behind it.
+struct EditingRules : Following {
+    void ApplyTheGamesRule() {
+        Front.InFront = GameWindow;
+        RunFor(1000);
+        ASSERT_EQ(ProfileOf(0), GameProfile);
+        Front.InFront = OwnWindow;
+        RunFor(300);
+    }
+    void Edit(const std::function<void(std::vector<ProgramRuleType>&)>& edit) {
+        edit(W.Config.ProgramRules);
+        ++W.Config.ProgramRuleEdits;
+        RunFor(300);
+    }
+};
+
+// The fault: the watch kept the deleted rule's number, so the pads kept the
+// game's profile, and a later step read past the end of the list.
+TEST_F(EditingRules, DeletingTheAppliedRuleGivesBackTheOwnProfiles) {
+    ApplyTheGamesRule();
+    Edit([](auto& rules) { rules.erase(rules.begin()); });
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+    Front.InFront = OtherWindow;  // the remaining rule still works
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), OtherProfile);
+}
+
+TEST_F(EditingRules, AnEarlierRuleThatNowFitsTheGameWinsAndAnEditedProfileIsOpened) {
+    W.Config.ProgramRules.push_back({"game.exe", "Game", "", OtherProfile});
+    ApplyTheGamesRule();
+    Edit([](auto& rules) { std::swap(rules[0], rules[2]); });  // moved to the top
+    EXPECT_EQ(ProfileOf(0), OtherProfile);
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
+    Edit([&](auto& rules) { rules[0].Profile = GameProfile; });  // another profile picked
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Edit([](auto& rules) { rules[1].Title = "Other"; });  // another rule: nothing moves
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Edit([](auto& rules) { rules[0].Controller = "Pad Y"; });  // limited to one model
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), GameProfile);
+}
+
+// The fault: with the option off the watch missed the deletion, and turned
+// on again it read the game's rule at its old number, past the list's end.
+TEST_F(EditingRules, TheOptionOffAndOnAgainFollowsTheRulesAsTheyAreThen) {
+    ApplyTheGamesRule();
+    Edit([&](auto&) { W.Config.SwitchProfilesByProgram = false; });
+    EXPECT_EQ(ProfileOf(0), Own);
+    Edit([&](auto&) { W.Config.SwitchProfilesByProgram = true; });
+    EXPECT_EQ(ProfileOf(0), GameProfile);  // the game still runs behind
+    Edit([&](auto&) { W.Config.SwitchProfilesByProgram = false; });
+    Edit([](auto& rules) { rules.erase(rules.begin()); });
+    Edit([&](auto&) { W.Config.SwitchProfilesByProgram = true; });
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+// The fault: the waiting pad's next try read the deleted rule past the list's end.
+TEST_F(EditingRules, DeletingTheRuleAPadWaitsForEndsTheWait) {
+    W.Config.ProgramRules = {{"other.exe", "", "", OtherProfile}, {"game.exe", "", "", GameProfile}};
+    W.Change(0);
+    Front.InFront = GameWindow;
+    EXPECT_TRUE(RunFor(1000));
+    Front.InFront = OwnWindow;
+    Edit([](auto& rules) { rules.pop_back(); });
+    EXPECT_FALSE(Watch.WaitingForSave);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_TRUE(W.Pad(0).Profile.Changed);
+    EXPECT_EQ(ProfileOf(1), Own);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+}
+
+// The fault: the list was walked only when the rule changed, so a pad that
+// came during the game kept its own profile, and one that left during it
+// kept the game's for good.
+TEST_F(Following, APadThatComesOrGoesDuringTheGameFollowsItToo) {
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    W.Pad(1).Connection = Lost;
+    ControllerDataType& late = W.Add("Pad X", 0);  // a second pad of the same model
+    late.Profile.FileName = OtherProfile;
+    late.OpenProfileRequest = {OpenProfileFile, OtherProfile};  // its own profile opens first
+    RunFor(500);
+    EXPECT_EQ(ProfileOf(2), OtherProfile);
+    W.Pad(2).OpenProfileRequest = {};
+    RunFor(300);
+    EXPECT_EQ(ProfileOf(2), GameProfile);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(2), OtherProfile);
+    EXPECT_EQ(ProfileOf(1), GameProfile);  // away: nothing is opened on it
+    W.Pad(1).Connection = Connected;
+    RunFor(300);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+// The fault: the game's profile became the pad's last profile, so a pad
+// plugged again after the game, or Velmora started again, opened it.
+TEST_F(Following, TheGamesProfileIsNeverRememberedAsThePadsOwn) {
+    W.Config.KnownCount = 1;
+    KnownControllerDataType& known = W.Config.KnownControllers[0];
+    known.Identity = W.Pad(0).Identity;
+    known.ConnectedCount = 1;
+    known.RecentProfiles = {Own, "", "", ""};
+    W.Pad(0).KnownIndex = 0;
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    ASSERT_EQ(ProfileOf(0), GameProfile);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    ASSERT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(known.RecentProfiles, (std::array<std::string, 4>{Own, "", "", ""}));
+}
+
+// The fault: giving the profile back went through the user's own open, which
+// closes the settings windows, and the unticked option's window went away.
+TEST_F(Following, ASwitchClosesNoWindowAndWaitsForTheWindowsOnTheSelectedPad) {
+    W.Config.AutoMinimizeOnOpenProfile = true;
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = OwnWindow;
+    W.Ui.SetOpen(SettingsWindow::GlobalSettings);
+    W.Ui.SetOpen(SettingsWindow::Help);
+    W.Config.SwitchProfilesByProgram = false;
+    ++W.Config.ProgramRuleEdits;
+    RunFor(300);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_TRUE(W.Ui.Closed.empty());
+    W.Ui.SetOpen(SettingsWindow::GlobalSettings, false);
+    W.Ui.SetOpen(SettingsWindow::Assignment);  // on pad 0, the selected one
+    W.Config.SwitchProfilesByProgram = true;
+    ++W.Config.ProgramRuleEdits;
+    EXPECT_TRUE(RunFor(300));
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), GameProfile);
+    EXPECT_TRUE(W.Ui.IsWindowOpen(SettingsWindow::Assignment));
+    W.Ui.SetOpen(SettingsWindow::Assignment, false);
+    EXPECT_FALSE(RunFor(300));
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(W.Ui.Minimizes, 0);
 }
 
 }  // namespace

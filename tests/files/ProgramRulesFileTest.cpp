@@ -73,11 +73,28 @@ TEST_F(ProgramRulesFile, ARuleWithoutFileOrProfileIsDroppedWithANoteAndTheRestCl
         "Program33File=d.exe\r\nProgram33Profile=/p/d.velmoraprofile\r\n");
     ASSERT_EQ(config.ProgramRules.size(), 1u);
     EXPECT_EQ(config.ProgramRules[0].File, "c.exe");
-    ASSERT_EQ(config.ProgramRuleNotes.size(), 3u);
+    ASSERT_EQ(config.ProgramRuleNotes.size(), 4u);
     EXPECT_TRUE(config.ProgramRuleNotes[0].starts_with("Program1:"));
     EXPECT_TRUE(config.ProgramRuleNotes[2].starts_with("Program3:"));
+    // The fault: a rule past the 32nd was dropped without a word.
+    EXPECT_EQ(config.ProgramRuleNotes[3], "Program33: dropped, only 32 rules are kept");
     EXPECT_TRUE(ui.Dialogs.empty());
     EXPECT_NE(Written().find("Program1File=c.exe"), std::string::npos);
+}
+
+// The fault: "game.exe " typed by hand never matched the program.
+TEST_F(ProgramRulesFile, ValuesAreReadWithoutTheSpacesAroundThem) {
+    ReadFrom(
+        "[Program Profiles]\r\n"
+        "Program1File= game.exe \r\nProgram1Title=\tLevel 1 \r\n"
+        "Program1Controller=Pad X  \r\nProgram1Profile= /p/game.velmoraprofile\t\r\n");
+    ASSERT_EQ(config.ProgramRules.size(), 1u);
+    const ProgramRuleType& rule = config.ProgramRules[0];
+    EXPECT_EQ(rule.File, "game.exe");
+    EXPECT_EQ(rule.Title, "Level 1");
+    EXPECT_EQ(rule.Controller, "Pad X");
+    EXPECT_EQ(rule.Profile, AbsolutePath("/p/game.velmoraprofile"));
+    EXPECT_TRUE(config.ProgramRuleNotes.empty());
 }
 
 }  // namespace

@@ -120,25 +120,29 @@ void SetRuleTitle(ConfigurationType& config, int selection, const std::string& t
     Edited(config);
 }
 
-std::vector<std::string> RuleControllerChoices(const ConfigurationType& config) {
+std::vector<std::string> RuleControllerChoices(const ConfigurationType& config, int selection) {
     std::vector<std::string> choices{Translate("*Every controller*")};
-    for (std::uint8_t i = 0; i < config.KnownCount; ++i) {
-        const std::string& name = config.KnownControllers[i].Identity.DeviceName;
+    const auto add = [&choices](const std::string& name) {
         if (std::find(choices.begin() + 1, choices.end(), name) == choices.end()) choices.push_back(name);
+    };
+    for (std::uint8_t i = 0; i < config.KnownCount; ++i) add(config.KnownControllers[i].Identity.DeviceName);
+    if (Selects(config, selection)) {
+        const std::string& model = config.ProgramRules[static_cast<std::size_t>(selection)].Controller;
+        if (!model.empty()) add(model);
     }
     return choices;
 }
 
 int RuleControllerChoice(const ConfigurationType& config, int selection) {
     if (!Selects(config, selection)) return 0;
-    const std::vector<std::string> choices = RuleControllerChoices(config);
+    const std::vector<std::string> choices = RuleControllerChoices(config, selection);
     const std::string& model = config.ProgramRules[static_cast<std::size_t>(selection)].Controller;
     const auto found = std::find(choices.begin() + 1, choices.end(), model);
     return found == choices.end() ? 0 : static_cast<int>(found - choices.begin());
 }
 
 void SetRuleController(ConfigurationType& config, int selection, int choice) {
-    const std::vector<std::string> choices = RuleControllerChoices(config);
+    const std::vector<std::string> choices = RuleControllerChoices(config, selection);
     if (!Selects(config, selection) || choice < 0 || static_cast<std::size_t>(choice) >= choices.size())
         return;
     Selected(config, selection).Controller =

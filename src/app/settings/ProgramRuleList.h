@@ -57,8 +57,10 @@ int MoveProgramRule(ConfigurationType& config, int selection, int direction);
 void ChooseRuleProfile(UserInterface& ui, ConfigurationType& config, int selection);
 void SetRuleTitle(ConfigurationType& config, int selection, const std::string& title);
 
-// The controller model box: "Every controller", then the known controllers' names.
-std::vector<std::string> RuleControllerChoices(const ConfigurationType& config);
+// The controller model box: "Every controller", then the known controllers'
+// names, then the selected rule's model when no known controller has it (a
+// rule written for a pad not met yet shows its model, not every controller).
+std::vector<std::string> RuleControllerChoices(const ConfigurationType& config, int selection);
 // Index into those choices of the selected rule's model (0 when none or not known).
 int RuleControllerChoice(const ConfigurationType& config, int selection);
 void SetRuleController(ConfigurationType& config, int selection, int choice);

@@ -79,6 +79,14 @@ void LoadXInputLibrary(Application& app) {
         app.Ui.Help().XInputLibrary = XInputLibraries[choice.Version].File;
 }
 
+// Rules of Velmora.ini that were dropped on reading go to the system's
+// debug output (a debug viewer, or Wine's debugstr channel): the only log a
+// user can find without velmora-cli.
+void LogProgramRuleNotes(const ConfigurationType& config) {
+    for (const std::string& note : config.ProgramRuleNotes)
+        OutputDebugStringW(Utf8ToWide("Velmora.ini: " + note + "\n").c_str());
+}
+
 }  // namespace
 
 std::vector<std::string> ProcessParams() {
@@ -119,6 +127,7 @@ void FirstActivation(Application& app) {
     if (app.Main.ProgramState != ProgramCreated) return;
     CurrentFilePlaces().DocumentsFolder = DocumentsFolder();  // where file dialogs fall back to
     ReadConfiguration(app.Config, app.Ui, CurrentFilePlaces().DocumentsFolder);
+    LogProgramRuleNotes(app.Config);
     if (auto theme = LoadConfiguredThemeImage(app.Config, app.Ui))
         app.Ui.Layout().SetThemeImage(std::move(*theme));
     // Minimising clears "/M" (the window's minimise event).

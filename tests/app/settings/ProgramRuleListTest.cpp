@@ -88,7 +88,7 @@ TEST_F(Rules, TheTitlePartTheControllerModelAndTheProfileEditTheSelectedRule) {
     Config.KnownCount = 2;
     Config.KnownControllers[0].Identity.DeviceName = "Pad X";
     Config.KnownControllers[1].Identity.DeviceName = "Pad X";  // two IDs of one name: listed once
-    EXPECT_EQ(RuleControllerChoices(Config), (std::vector<std::string>{"Every controller", "Pad X"}));
+    EXPECT_EQ(RuleControllerChoices(Config, 1), (std::vector<std::string>{"Every controller", "Pad X"}));
     SetRuleController(Config, 1, 1);
     EXPECT_EQ(Config.ProgramRules[1].Controller, "Pad X");
     EXPECT_EQ(RuleControllerChoice(Config, 1), 1);
@@ -104,6 +104,22 @@ TEST_F(Rules, TheTitlePartTheControllerModelAndTheProfileEditTheSelectedRule) {
     SwitchProfilesByProgram(Config, false);
     EXPECT_FALSE(Config.SwitchProfilesByProgram);
     EXPECT_EQ(Config.ProgramRuleEdits, 5u);
+}
+
+// The fault: a rule for a model no known controller has showed "Every
+// controller" in the box, and any change there lost the model.
+TEST_F(Rules, ARulesModelThatNoKnownControllerHasIsShownAndKept) {
+    AddRules(2);
+    Config.KnownCount = 1;
+    Config.KnownControllers[0].Identity.DeviceName = "Pad X";
+    Config.ProgramRules[1].Controller = "Arcade Stick";
+    EXPECT_EQ(RuleControllerChoices(Config, 1),
+              (std::vector<std::string>{"Every controller", "Pad X", "Arcade Stick"}));
+    EXPECT_EQ(RuleControllerChoice(Config, 1), 2);
+    EXPECT_EQ(ProgramRuleRows(Config)[1].Controller, "Arcade Stick");
+    EXPECT_EQ(RuleControllerChoices(Config, 0).size(), 2u);  // only for the rule that has it
+    SetRuleController(Config, 1, 2);
+    EXPECT_EQ(Config.ProgramRules[1].Controller, "Arcade Stick");
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ void TGlobalSettingsForm::RefreshProgramFields() {
             .c_str());
     HWND combo = GetDlgItem(Handle(), ProgramControllerId);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& choice : RuleControllerChoices(app_.Config))
+    for (const std::string& choice : RuleControllerChoices(app_.Config, programSelection_))
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Utf8ToWide(choice).c_str()));
     SendMessageW(combo, CB_SETCURSEL,
                  selected ? static_cast<WPARAM>(RuleControllerChoice(app_.Config, programSelection_))
