@@ -13,18 +13,8 @@
 namespace velmora::test {
 namespace {
 
-AssignmentType& Button1Of(ControllerDataType& c) {
-    return c.Profile.Sets[0].Assignments[Button1];
-}
-
 void AssignKey(ControllerDataType& c, std::string_view key) {
     SetSlot(Button1Of(c).Slots, 0, *FindSlotCode(key));
-}
-
-int Count(const std::vector<std::string>& lines, std::string_view what) {
-    int n = 0;
-    for (const std::string& line : lines) n += line.find(what) != std::string::npos;
-    return n;
 }
 
 // Regression: dialogs that a pass opened (the open dialog of "[All...]", the

@@ -14,8 +14,6 @@
 namespace velmora::test {
 namespace {
 
-constexpr int SaveAnswer = 1, DoNotSave = 2, Cancel = 3;
-
 // A layout file whose first button is called as given.
 std::string WriteLayoutFile(ProfileFlowsWorld& w, const std::string& title, const std::string& buttonName) {
     auto layout = std::make_unique<ControllerFileType>();

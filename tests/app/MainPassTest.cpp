@@ -8,10 +8,6 @@
 namespace velmora::test {
 namespace {
 
-AssignmentType& Button1Of(ControllerDataType& c) {
-    return c.Profile.Sets[0].Assignments[Button1];
-}
-
 TEST(MainPass, UnpluggingMidPressReleasesTheKeyInTheSamePassAndReplugRestoresTheProfile) {
     MainPassWorld w;
     w.Api.Plug(MakeFakeDevice("Pad", 1, 1));

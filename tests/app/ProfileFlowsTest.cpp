@@ -7,15 +7,10 @@
 
 #include "app/ProfileFlows.h"
 #include "support/ProfileFlowsWorld.h"
+#include "support/SlotCode.h"
 
 namespace velmora::test {
 namespace {
-
-constexpr int SaveAnswer = 1, DoNotSave = 2, Cancel = 3;
-
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
 
 TEST(ProfileFlows, CancellingTheSaveQuestionKeepsTheOldProfileAndOpensNothing) {
     ProfileFlowsWorld w;

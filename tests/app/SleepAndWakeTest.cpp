@@ -11,16 +11,6 @@
 namespace velmora::test {
 namespace {
 
-AssignmentType& Button1Of(ControllerDataType& c) {
-    return c.Profile.Sets[0].Assignments[Button1];
-}
-
-int Count(const std::vector<std::string>& lines, std::string_view what) {
-    int n = 0;
-    for (const std::string& line : lines) n += line.find(what) != std::string::npos;
-    return n;
-}
-
 struct Sleeper : MainPassWorld {
     void Suspend() { SystemSuspending(*State, Context, Sink); }
     void Resume() { SystemResumed(*State, Context); }

@@ -8,7 +8,7 @@
 namespace velmora {
 namespace {
 
-test::CliRun Check(const test::TempFolder& folder, const std::string& args) {
+test::CliRun CheckProfile(const test::TempFolder& folder, const std::string& args) {
     return test::RunCli(folder, "check " + args);
 }
 
@@ -16,7 +16,7 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     test::TempFolder folder;
     const std::string path =
         folder.Write("pad.velmoraprofile", "Set1Button1Slots=A,Q,Jump\nSet1DPadMode=Up#$\n");
-    const test::CliRun run = Check(folder, path);
+    const test::CliRun run = CheckProfile(folder, path);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(
         run.Err,
@@ -30,7 +30,8 @@ TEST(CheckCommand, PrintsEachBadValueAndWritesTheProfileBack) {
     EXPECT_TRUE(run.Out.starts_with(";----------------------\r\n; Velmora Profile File\r\n"));
     EXPECT_TRUE(run.Out.ends_with("[Assignments]\r\nSet1Button1Slots=A,Q,Unknown\r\n"));
 
-    const test::CliRun written = Check(folder, "--out " + folder.File("copy.velmoraprofile") + " " + path);
+    const test::CliRun written =
+        CheckProfile(folder, "--out " + folder.File("copy.velmoraprofile") + " " + path);
     EXPECT_EQ(written.Status, 0);
     EXPECT_EQ(written.Out, "");
     EXPECT_EQ(test::ReadBytes(folder.File("copy.velmoraprofile")), run.Out);
@@ -42,19 +43,20 @@ TEST(CheckCommand, SaysHowAFileThatIsNotUtf8WasReadAndKeepsItsEntries) {
     test::TempFolder folder;
     const std::string path = folder.Write(
         "pad.velmoraprofile", test::Utf16("Set1Button1Slots=A\r\nSet1Button1Name=x\r\n", false, true));
-    const test::CliRun run = Check(folder, path);
+    const test::CliRun run = CheckProfile(folder, path);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Err, "Note: not UTF-8: read as UTF-16 LE, Velmora saves UTF-8\n");
     EXPECT_TRUE(run.Out.ends_with("Set1Button1Name=x\r\nSet1Button1Slots=A\r\n"));
 
-    const test::CliRun plain = Check(folder, folder.Write("ascii.velmoraprofile", "Set1Button1Slots=A\r\n"));
+    const test::CliRun plain =
+        CheckProfile(folder, folder.Write("ascii.velmoraprofile", "Set1Button1Slots=A\r\n"));
     EXPECT_EQ(plain.Err, "");
 }
 
 TEST(CheckCommand, AConfigurationWithNothingReadableIsNotWrittenBack) {
     test::TempFolder folder;
     const std::string path = folder.Write("Velmora.ini", "\x81\x8D nothing\r\n");
-    const test::CliRun run = Check(folder, "--out " + folder.File("copy.ini") + " " + path);
+    const test::CliRun run = CheckProfile(folder, "--out " + folder.File("copy.ini") + " " + path);
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err,
               "Note: not UTF-8: read as ANSI, Velmora saves UTF-8\n"
@@ -67,7 +69,8 @@ TEST(CheckCommand, AConfigurationWithNothingReadableIsNotWrittenBack) {
 
 TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
     test::TempFolder folder;
-    const test::CliRun newer = Check(folder, folder.Write("new.velmoraprofile", "Version=2008.01\r\n"));
+    const test::CliRun newer =
+        CheckProfile(folder, folder.Write("new.velmoraprofile", "Version=2008.01\r\n"));
     EXPECT_EQ(newer.Status, 1);
     EXPECT_EQ(newer.Out, "");
     EXPECT_EQ(
@@ -78,16 +81,16 @@ TEST(CheckCommand, RefusedFilesEndWithANonZeroStatusAfterTheirMessages) {
             folder.Folder() +
             " | Controller Name= | This profile cannot be opened. If it exists in the recent list it will "
             "now be removed.\n");
-    const test::CliRun missing = Check(folder, folder.File("gone.velmoraprofile"));
+    const test::CliRun missing = CheckProfile(folder, folder.File("gone.velmoraprofile"));
     EXPECT_EQ(missing.Status, 1);
     EXPECT_TRUE(missing.Err.starts_with("Error: Cannot open requested or last used profile | Profile=gone"));
 }
 
 TEST(CheckCommand, OtherFileKindsAndBadArgumentsAreUsageErrors) {
     test::TempFolder folder;
-    EXPECT_EQ(Check(folder, folder.Write("pad.txt", "")).Status, 2);
-    EXPECT_EQ(Check(folder, "").Status, 2);
-    EXPECT_EQ(Check(folder, "--out").Status, 2);
+    EXPECT_EQ(CheckProfile(folder, folder.Write("pad.txt", "")).Status, 2);
+    EXPECT_EQ(CheckProfile(folder, "").Status, 2);
+    EXPECT_EQ(CheckProfile(folder, "--out").Status, 2);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 const std::string Layout = std::string(VELMORA_SOURCE_DIR) + "/tests/ui/data/pad.velmoracontroller";
 
-std::string Quoted(const std::string& path) {
+std::string QuotedPath(const std::string& path) {
     return "\"" + path + "\"";
 }
 
@@ -41,8 +41,9 @@ Rendered Render(const test::TempFolder& folder, const std::string& options) {
     const std::string profile = folder.Write("p.velmoraprofile", Profile);
     const std::string out = folder.File("keys.bmp");
     Rendered r;
-    r.Run = test::RunCli(folder, "render --window assignment --profile " + Quoted(profile) + " --layout " +
-                                     Quoted(Layout) + " " + options + " --out " + Quoted(out));
+    r.Run =
+        test::RunCli(folder, "render --window assignment --profile " + QuotedPath(profile) + " --layout " +
+                                 QuotedPath(Layout) + " " + options + " --out " + QuotedPath(out));
     r.Bytes = test::ReadBytes(out);
     if (r.Bytes.size() >= 26) {
         r.Width = static_cast<std::uint8_t>(r.Bytes[18]) | static_cast<std::uint8_t>(r.Bytes[19]) << 8;
@@ -105,10 +106,10 @@ TEST(RenderAssignmentCommand, WrongOptionsGiveTheUsageAndStatusTwo) {
 
 TEST(RenderAssignmentCommand, AMissingProfileIsStatusOne) {
     test::TempFolder folder;
-    const test::CliRun run =
-        test::RunCli(folder, "render --window assignment --profile " +
-                                 Quoted(folder.File("none.velmoraprofile")) + " --layout " + Quoted(Layout) +
-                                 " --control Button1 --out " + Quoted(folder.File("x.bmp")));
+    const test::CliRun run = test::RunCli(
+        folder, "render --window assignment --profile " + QuotedPath(folder.File("none.velmoraprofile")) +
+                    " --layout " + QuotedPath(Layout) + " --control Button1 --out " +
+                    QuotedPath(folder.File("x.bmp")));
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find("cannot open the profile"), std::string::npos);
 }

@@ -9,14 +9,14 @@
 namespace velmora {
 namespace {
 
-const std::string Data = std::string(VELMORA_SOURCE_DIR) + "/tests/ui/data/";
+const std::string GoldenFolder = std::string(VELMORA_SOURCE_DIR) + "/tests/ui/data/";
 constexpr std::size_t Header = 54, RowBytes = 520 * 3;
 
 std::string Render(const test::TempFolder& folder, const std::string& name, const std::string& extra) {
     const std::string out = folder.File(name);
-    const test::CliRun run =
-        test::RunCli(folder, "render --profile \"" + Data + "pad.velmoraprofile\" --layout \"" + Data +
-                                 "pad.velmoracontroller\" " + extra + " --out \"" + out + "\"");
+    const test::CliRun run = test::RunCli(
+        folder, "render --profile \"" + GoldenFolder + "pad.velmoraprofile\" --layout \"" + GoldenFolder +
+                    "pad.velmoracontroller\" " + extra + " --out \"" + out + "\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
     return test::ReadBytes(out);
 }

@@ -11,7 +11,7 @@ test::CliRun Simulate(const test::TempFolder& folder, const std::string& args) {
     return test::RunCli(folder, "simulate " + args);
 }
 
-const char* Profile =
+const char* PadProfile =
     "Version=2007.12\r\n"
     "[Assignments]\r\n"
     "Set1Button1Slots=Left Shift,X,PAUSE 0.05s,Y\r\n"
@@ -21,7 +21,7 @@ const char* Profile =
 
 TEST(SimulateCommand, PrintsTheTraceOfAProfileAndAScript) {
     test::TempFolder folder;
-    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string profile = folder.Write("pad.velmoraprofile", PadProfile);
     const std::string script = folder.Write("play.script",
                                             "button 1 down\n"
                                             "@1\nbutton 1 up\n"
@@ -43,7 +43,7 @@ TEST(SimulateCommand, PrintsTheTraceOfAProfileAndAScript) {
 
 TEST(SimulateCommand, VirtualKeysWithVk) {
     test::TempFolder folder;
-    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string profile = folder.Write("pad.velmoraprofile", PadProfile);
     const std::string script = folder.Write("play.script", "button 1 down\nend 2\n");
     const test::CliRun run = Simulate(folder, "--vk \"" + profile + "\" \"" + script + "\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
@@ -52,7 +52,7 @@ TEST(SimulateCommand, VirtualKeysWithVk) {
 
 TEST(SimulateCommand, ABadScriptLineStopsBeforeAnythingRuns) {
     test::TempFolder folder;
-    const std::string profile = folder.Write("pad.velmoraprofile", Profile);
+    const std::string profile = folder.Write("pad.velmoraprofile", PadProfile);
     const std::string script = folder.Write("bad.script", "button 1 down\n@5\nbutton 40 up\n");
     const test::CliRun run = Simulate(folder, "\"" + profile + "\" \"" + script + "\"");
     EXPECT_NE(run.Status, 0);
@@ -83,14 +83,16 @@ TEST(SimulateCommand, ALayoutWithTriggersButNoButton11MovesItsKeyToTheLeftTrigge
     EXPECT_EQ(trace(""), "0 key down 1E\n1 key up 1E\n") << "without a layout Button11 keeps its key";
     EXPECT_EQ(trace("--layout \"" + layout + "\" "), "0 key down 1E\n1 key up 1E\n");
     const std::string buttonOnly = folder.Write("buttons.script", "@0\nbutton 11 down\nend 1\n");
-    EXPECT_EQ(Simulate(folder, "--layout \"" + layout + "\" \"" + profile + "\" \"" + buttonOnly + "\"").Out, "")
+    EXPECT_EQ(Simulate(folder, "--layout \"" + layout + "\" \"" + profile + "\" \"" + buttonOnly + "\"").Out,
+              "")
         << "with the layout the key belongs to the left trigger alone";
 }
 
 TEST(SimulateCommand, TheDemoPlaysAndLeavesNothingDown) {
     test::TempFolder folder;
     const std::string demo = std::string(VELMORA_SOURCE_DIR) + "/demo/";
-    const test::CliRun run = Simulate(folder, "\"" + demo + "demo.velmoraprofile\" \"" + demo + "demo.script\"");
+    const test::CliRun run =
+        Simulate(folder, "\"" + demo + "demo.velmoraprofile\" \"" + demo + "demo.script\"");
     EXPECT_EQ(run.Status, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     EXPECT_NE(run.Out.find("20 key down 2A\n20 key down 2D\n22 key up 2D\n22 key up 2A\n72 key down 15\n"),

@@ -5,15 +5,14 @@
 
 #include "engine/Emission.h"
 #include "support/RecordingInputSink.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
+using test::Code;
 
 // Runs the emission of passes first..last with the given codes wanted in
 // each, as the main loop would (countdowns drop at the end of every pass).

@@ -5,15 +5,14 @@
 #include "engine/ControlResolution.h"
 #include "engine/MouseEmulation.h"
 #include "support/RecordingInputSink.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
+using test::Code;
 
 AssignmentType Mover(std::uint8_t mode, std::uint8_t speed = 32) {
     AssignmentType a;

@@ -30,7 +30,7 @@ using test::WrittenEncoding;
 // "Jump", "Left stick", "Pad", "Help" and "Save" in Russian.
 constexpr std::string_view Jump = "\xD0\x9F\xD1\x80\xD1\x8B\xD0\xB6\xD0\xBE\xD0\xBA";
 constexpr std::string_view LeftStick = "\xD0\x9B\xD0\xB5\xD0\xB2\xD1\x8B\xD0\xB9";
-constexpr std::string_view Pad = "\xD0\x9F\xD1\x83\xD0\xBB\xD1\x8C\xD1\x82";
+constexpr std::string_view PadWord = "\xD0\x9F\xD1\x83\xD0\xBB\xD1\x8C\xD1\x82";
 constexpr std::string_view Help = "\xD0\xA1\xD0\xBF\xD1\x80\xD0\xB0\xD0\xB2\xD0\xBA\xD0\xB0";
 constexpr std::string_view Save = "\xD0\xA1\xD0\xBE\xD1\x85\xD1\x80\xD0\xB0\xD0\xBD\xD0\xB8\xD1\x82\xD1\x8C";
 
@@ -64,13 +64,13 @@ TEST(FileEncodings, EveryReaderReadsEveryEncodingFromItsFirstEntry) {
         EXPECT_EQ(layout->StickNames[0], LeftStick);
 
         ConfigurationType config;
-        const std::string ini = Line("Controller1Name", Pad) + Line("Controller1ID", "0,0,0,1") +
+        const std::string ini = Line("Controller1Name", PadWord) + Line("Controller1ID", "0,0,0,1") +
                                 Line("Controller1File", "/p/c.x") +
                                 Line("Program1File", std::string(Jump) + ".exe") +
                                 Line("Program1Title", Help) + Line("Program1Profile", "/p/j.velmoraprofile");
         ReadConfigurationFile(config, ui, folder.Write("Velmora.ini", encoding.Encode(ini)), folder.Folder());
         ASSERT_EQ(config.KnownCount, 1);
-        EXPECT_EQ(config.KnownControllers[0].Identity.DeviceName, Pad);
+        EXPECT_EQ(config.KnownControllers[0].Identity.DeviceName, PadWord);
         ASSERT_EQ(config.ProgramRules.size(), 1u);
         EXPECT_EQ(config.ProgramRules[0].File, std::string(Jump) + ".exe");
         EXPECT_EQ(config.ProgramRules[0].Title, Help);
@@ -138,14 +138,14 @@ TEST(FileEncodings, AUtf16ConfigurationKeepsItsControllerLinksThroughASave) {
     SetProgramFolder(folder.Folder());
     ConfigurationType config;
     const std::string ini =
-        Line("Controller1Name", Pad) + Line("Controller1ID", "0,0,0,1") + Line("Controller1File", "c.x");
+        Line("Controller1Name", PadWord) + Line("Controller1ID", "0,0,0,1") + Line("Controller1File", "c.x");
     folder.Write("Velmora.ini", test::Utf16(ini, false, false));
     ReadConfiguration(config, ui, folder.Folder());
     config.ConfigurationChanged = true;
     SaveConfigurationIfChanged(config, ui);
     SetProgramFolder(saved);
     const std::string text = ReadBytes(folder.File("Velmora.ini"));
-    EXPECT_NE(text.find(Line("Controller1Name", Pad)), std::string::npos);
+    EXPECT_NE(text.find(Line("Controller1Name", PadWord)), std::string::npos);
     EXPECT_NE(text.find(Line("Controller1File", "c.x")), std::string::npos);
 }
 

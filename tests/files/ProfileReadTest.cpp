@@ -5,18 +5,14 @@
 
 #include "model/ProfileModel.h"
 #include "support/ProfileTestSupport.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
-using test::ProfileRead;
+using test::Codes;
 
-std::vector<std::uint8_t> Codes(std::initializer_list<std::string_view> names) {
-    std::vector<std::uint8_t> codes;
-    for (const std::string_view name : names)
-        codes.push_back(name == "Unknown" ? UnknownCode : *FindSlotCode(name));
-    return codes;
-}
+using test::ProfileRead;
 
 TEST(ProfileReading, AnUnknownSlotNameLoadsAsUnknownWithOneMessage) {
     ProfileRead r;

@@ -4,21 +4,15 @@
 
 #include "model/ProfileModel.h"
 #include "support/RecordingUserInterface.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
 using test::RecordingUserInterface;
 
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
-
-std::vector<std::uint8_t> Codes(std::initializer_list<std::string_view> names) {
-    std::vector<std::uint8_t> codes;
-    for (auto name : names) codes.push_back(Code(name));
-    return codes;
-}
+using test::Code;
+using test::Codes;
 
 void Fill(SlotType& slots, std::initializer_list<std::string_view> names) {
     SetSlot(slots, -1, NoneCode);

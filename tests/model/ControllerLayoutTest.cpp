@@ -9,7 +9,7 @@ namespace {
 
 // Places a four-direction group with its Up square at (top, left) and the
 // other three around it, as the editor does.
-void PlaceGroup(ControllerFileType& layout, int up, std::int32_t top, std::int32_t left) {
+void PlaceDPadGroup(ControllerFileType& layout, int up, std::int32_t top, std::int32_t left) {
     layout.Locations[up] = {top, left};
     layout.Locations[up + 1] = {top + 30, left + 30};
     layout.Locations[up + 2] = {top + 60, left};
@@ -97,7 +97,7 @@ TEST(NormaliseLocations, ClampsPlacedSquaresIntoThePicture) {
 
 TEST(NormaliseLocations, Stick2WithoutStick1IsRemovedWithAllItsDiagonals) {
     ControllerFileType layout;
-    PlaceGroup(layout, Stick2Up, 100, 300);
+    PlaceDPadGroup(layout, Stick2Up, 100, 300);
     layout.Locations[Stick2UpRight] = {5, 5};  // stale diagonal from elsewhere
     NormaliseLocations(layout);
     for (int i = Stick1Up; i <= Stick2Left; ++i) EXPECT_EQ(layout.Locations[i], Location{}) << i;
@@ -106,9 +106,9 @@ TEST(NormaliseLocations, Stick2WithoutStick1IsRemovedWithAllItsDiagonals) {
 
 TEST(NormaliseLocations, GroupsAreDecidedByTheirFirstSquare) {
     ControllerFileType layout;
-    PlaceGroup(layout, Stick1Up, 100, 100);
-    PlaceGroup(layout, Stick2Up, 100, 300);
-    PlaceGroup(layout, DPadUp, 10, 200);
+    PlaceDPadGroup(layout, Stick1Up, 100, 100);
+    PlaceDPadGroup(layout, Stick2Up, 100, 300);
+    PlaceDPadGroup(layout, DPadUp, 10, 200);
     layout.Locations[DPadUp] = {};  // the DPad loses its first square
     layout.Locations[TriggerRight] = {20, 400};
     NormaliseLocations(layout);
@@ -121,8 +121,8 @@ TEST(NormaliseLocations, GroupsAreDecidedByTheirFirstSquare) {
 
 TEST(UpdateIndicators, GroupBoxesSitAtDownRowAndRightColumn) {
     ControllerFileType layout;
-    PlaceGroup(layout, DPadUp, 10, 200);
-    PlaceGroup(layout, Stick2Up, 100, 300);
+    PlaceDPadGroup(layout, DPadUp, 10, 200);
+    PlaceDPadGroup(layout, Stick2Up, 100, 300);
     UpdateIndicators(layout);
     const IndicatorBox& dpad = layout.Indicators[DPadIndicator];
     EXPECT_EQ(dpad.Present, 1);
@@ -152,7 +152,7 @@ TEST(ResetLayout, KeepsTheIdentityAndClearsEverythingElse) {
     layout.Name = "Pad";
     layout.FileName = "C:\\Pad.velmoracontroller";
     layout.Changed = 1;
-    PlaceGroup(layout, DPadUp, 10, 200);
+    PlaceDPadGroup(layout, DPadUp, 10, 200);
     layout.Locations[TriggerLeft] = {5, 20};
     UpdateIndicators(layout);
     layout.ButtonNames[31] = "Start";

@@ -3,13 +3,12 @@
 #include <string>
 
 #include "model/Glyphs.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
+using test::Code;
 
 int PixelCount(const GlyphBits& glyph, int x0, int y0, int x1, int y1) {
     int count = 0;

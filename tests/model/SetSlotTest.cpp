@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "model/ProfileModel.h"
+#include "support/SlotCode.h"
 
 namespace velmora {
 namespace {
 
-std::uint8_t Code(std::string_view name) {
-    return *FindSlotCode(name);
-}
+using test::Code;
 
 SlotType Slots(std::initializer_list<std::string_view> names) {
     SlotType slots;

@@ -22,7 +22,8 @@ struct CliRun {
 inline CliRun RunCli(const TempFolder& folder, const std::string& args) {
     const std::string out = folder.File("stdout.txt");
     const std::string err = folder.File("stderr.txt");
-    std::string command = "\"" + std::string(VELMORA_CLI) + "\" " + args + " >\"" + out + "\" 2>\"" + err + "\"";
+    std::string command =
+        "\"" + std::string(VELMORA_CLI) + "\" " + args + " >\"" + out + "\" 2>\"" + err + "\"";
 #ifdef _WIN32
     // cmd /c drops the first and the last quote of a line that starts with
     // one: quote the whole line once more so the program's quotes survive.

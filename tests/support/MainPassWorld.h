@@ -17,6 +17,17 @@
 
 namespace velmora::test {
 
+// How many of the lines hold the text.
+inline int Count(const std::vector<std::string>& lines, std::string_view what) {
+    int n = 0;
+    for (const std::string& line : lines) n += line.find(what) != std::string::npos;
+    return n;
+}
+
+inline AssignmentType& Button1Of(ControllerDataType& c) {
+    return c.Profile.Sets[0].Assignments[Button1];
+}
+
 class RecordingShell : public ShellRequests {
 public:
     std::vector<int> Frames;

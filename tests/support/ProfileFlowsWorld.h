@@ -18,6 +18,9 @@
 
 namespace velmora::test {
 
+// The answers of the save question, by the button's number.
+inline constexpr int SaveAnswer = 1, DoNotSave = 2, Cancel = 3;
+
 struct ProfileFlowsWorld {
     FakeDeviceApi Api;
     std::unique_ptr<ControllerListType> List = std::make_unique<ControllerListType>();

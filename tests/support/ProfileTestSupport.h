@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "support/FileTestSupport.h"
 #include "files/ProfileFiles.h"
 #include "model/Profile.h"
+#include "support/FileTestSupport.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora::test {

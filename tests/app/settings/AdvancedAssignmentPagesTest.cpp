@@ -7,12 +7,13 @@
 
 #include "app/settings/AdvancedAssignmentPages.h"
 #include "model/ProfileModel.h"
+#include "support/KeyboardKeys.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16;
+using namespace test::keys;
 
 TEST(AdvancedLabels, PauseDelayRateAndStrength) {
     EXPECT_EQ(PauseLabel(10), "Pause 0.10s");

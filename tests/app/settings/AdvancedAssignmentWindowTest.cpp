@@ -7,12 +7,13 @@
 #include <memory>
 
 #include "app/settings/AdvancedAssignmentWindow.h"
+#include "support/KeyboardKeys.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16, B = 17, C = 18;
+using namespace test::keys;
 
 struct AdvancedWorld {
     std::unique_ptr<ProfileType> Profile = std::make_unique<ProfileType>();

@@ -7,12 +7,14 @@
 
 #include "app/settings/AssignmentKeyboard.h"
 #include "model/ProfileModel.h"
+#include "support/KeyboardKeys.h"
 #include "ui/Ramps.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16, B = 17, C = 18, Space = 86, CapsLock = 82, Tab = 87, Backspace = 81;
+using namespace test::keys;
+constexpr std::uint8_t Space = 86, CapsLock = 82, Tab = 87, Backspace = 81;
 
 std::unique_ptr<SetType> SetWith(std::initializer_list<std::pair<int, std::vector<std::uint8_t>>> lists) {
     auto set = std::make_unique<SetType>();

@@ -8,12 +8,13 @@
 #include "app/settings/AssignmentKeyboard.h"
 #include "app/settings/AssignmentWindow.h"
 #include "app/settings/KeyboardCapture.h"
+#include "support/KeyboardKeys.h"
 #include "support/RecordingUserInterface.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16, B = 17, LeftShift = 100;
+using namespace test::keys;
 
 struct WindowWorld {
     std::unique_ptr<ProfileType> Profile = std::make_unique<ProfileType>();

@@ -14,14 +14,14 @@
 namespace velmora::test {
 namespace {
 
-constexpr int Button2 = Button1 + 1;
+constexpr int SecondButton = Button1 + 1;
 
 // Button 1 at Top 100, Left 200 and button 2 at Top 20, Left 40, over an image with a red band.
 struct EditorWorld : World {
     EditorWorld() {
         Config.ThemeButtons = SolidButtons;
         Layout->Locations[Button1] = {100, 200};
-        Layout->Locations[Button2] = {20, 40};
+        Layout->Locations[SecondButton] = {20, 40};
         for (int row = 60; row < 70; ++row)
             for (int column = 0; column < ImageWidth; ++column) {
                 const std::size_t at = PixelOffset(row, column);
@@ -57,7 +57,7 @@ TEST(ControllerLayoutPictureTest, TheSelectedButtonAloneTakesTheEditedLook) {
     const PictureType editor = w.Editor(Button1);
     EXPECT_EQ(editor.Get(215, 101), palette::Yellow);
     EXPECT_EQ(editor.Get(55, 21), palette::White);
-    EXPECT_EQ(w.Editor(Button2).Get(215, 101), palette::White);
+    EXPECT_EQ(w.Editor(SecondButton).Get(215, 101), palette::White);
 }
 
 // The picture stayed in the resting look while the user pressed buttons.

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "app/settings/KeyboardCapture.h"
+#include "support/KeyboardKeys.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16, B = 17, LeftShift = 100, RightShift = 101;
+using namespace test::keys;
+constexpr std::uint8_t RightShift = 101;
 
 struct Keyboard {
     KeyboardStateType State{};

@@ -4,11 +4,13 @@
 
 #include "app/settings/AssignmentWindow.h"
 #include "app/settings/KeyboardLayoutCaptions.h"
+#include "support/KeyboardKeys.h"
 
 namespace velmora {
 namespace {
 
-constexpr std::uint8_t A = 16, M = 28, Q = 32, W = 38, Z = 41, Digit1 = 59, Comma = 92, SemiColon = 99;
+using namespace test::keys;
+constexpr std::uint8_t M = 28, Q = 32, W = 38, KeyZ = 41, Digit1 = 59, Comma = 92, SemiColon = 99;
 constexpr std::uint8_t NumPad8 = 50, ArrowUp = 12, Apostrophe = 88;
 
 // What a French keyboard types without modifiers, where it differs from US.
@@ -41,7 +43,7 @@ TEST(LayoutCaptions, AFrenchKeyboardSwapsAQZWAndMovesM) {
     EXPECT_EQ(LayoutKeyCaption(Q, french), "A");
     EXPECT_EQ(LayoutKeyCaption(A, french), "Q");
     EXPECT_EQ(LayoutKeyCaption(W, french), "Z");
-    EXPECT_EQ(LayoutKeyCaption(Z, french), "W");
+    EXPECT_EQ(LayoutKeyCaption(KeyZ, french), "W");
     EXPECT_EQ(LayoutKeyCaption(SemiColon, french), "M");
     EXPECT_EQ(LayoutKeyCaption(M, french), ",");
     EXPECT_EQ(LayoutKeyCaption(Comma, french), ";");

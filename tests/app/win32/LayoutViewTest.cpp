@@ -168,7 +168,7 @@ TEST_F(ViewWorld, WithoutControllersANewPhaseRepaintsItsGlyphAlone) {
 
 // The animations step at the ends of the passes: Play only queues, each
 // pass draws the frame that is due, and nothing else draws meanwhile.
-struct AnimationWorld : ViewWorld {
+struct ViewAnimationWorld : ViewWorld {
     // Passes until the queue is empty, at most `limit`; how many it took.
     int PassesUntilStill(int limit = 400) {
         int passes = 0;
@@ -180,7 +180,7 @@ struct AnimationWorld : ViewWorld {
     }
 };
 
-TEST_F(AnimationWorld, PlayOnlyQueuesAndThePassesStepTheFramesToTheEnd) {
+TEST_F(ViewAnimationWorld, PlayOnlyQueuesAndThePassesStepTheFramesToTheEnd) {
     EndPassFresh();
     const std::vector<std::uint8_t> before = View.Picture().Bytes();
     View.Play(Window, LayoutAnimation::ShowLayout, true);
@@ -197,7 +197,7 @@ TEST_F(AnimationWorld, PlayOnlyQueuesAndThePassesStepTheFramesToTheEnd) {
     EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes());
 }
 
-TEST_F(AnimationWorld, QueuedAnimationsPlayInTurnAndMissedButtonsAreDrawnAfter) {
+TEST_F(ViewAnimationWorld, QueuedAnimationsPlayInTurnAndMissedButtonsAreDrawnAfter) {
     EndPassFresh();
     View.Play(Window, LayoutAnimation::ButtonsOut, true);
     View.Play(Window, LayoutAnimation::ButtonsIn, true);
@@ -215,7 +215,7 @@ TEST_F(AnimationWorld, QueuedAnimationsPlayInTurnAndMissedButtonsAreDrawnAfter) 
 
 // A profile with named assignments switches the names on right after asking
 // for the buttons to drop in: that redraw must survive the animation's start.
-TEST_F(AnimationWorld, ARedrawAskedAfterPlayIsDoneWhenTheAnimationsEnd) {
+TEST_F(ViewAnimationWorld, ARedrawAskedAfterPlayIsDoneWhenTheAnimationsEnd) {
     EndPassFresh();
     View.Play(Window, LayoutAnimation::ButtonsIn, true);
     EXPECT_FALSE(List.NamesShown) << "the drop switches the names off";
@@ -226,7 +226,7 @@ TEST_F(AnimationWorld, ARedrawAskedAfterPlayIsDoneWhenTheAnimationsEnd) {
     EXPECT_TRUE(View.Picture().Bytes() == Expected().Bytes()) << "the names switch drawn on";
 }
 
-TEST_F(AnimationWorld, FinishingPutsTheButtonsBackAtOnce) {
+TEST_F(ViewAnimationWorld, FinishingPutsTheButtonsBackAtOnce) {
     EndPassFresh();
     View.Play(Window, LayoutAnimation::ButtonsIn, true);
     EndPassFresh();
@@ -236,7 +236,7 @@ TEST_F(AnimationWorld, FinishingPutsTheButtonsBackAtOnce) {
     EXPECT_EQ(List.Layouts[0].Locations[Button1].Top, 100);
 }
 
-TEST_F(AnimationWorld, NothingIsQueuedWhileTheWindowIsHidden) {
+TEST_F(ViewAnimationWorld, NothingIsQueuedWhileTheWindowIsHidden) {
     ShowWindow(Window, SW_HIDE);
     View.Play(Window, LayoutAnimation::HideLayout, true);
     EXPECT_FALSE(View.Animating());

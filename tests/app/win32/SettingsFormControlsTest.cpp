@@ -20,11 +20,7 @@
 namespace velmora {
 namespace {
 
-std::wstring TextOf(HWND window) {
-    wchar_t text[128]{};
-    GetWindowTextW(window, text, 128);
-    return text;
-}
+using testing::TextOf;
 
 RECT PlaceInParent(HWND child) {
     RECT place{};

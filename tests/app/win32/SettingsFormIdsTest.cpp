@@ -65,11 +65,7 @@ bool Checked(HWND box) {
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-std::wstring TextOf(HWND box) {
-    wchar_t text[64]{};
-    GetWindowTextW(box, text, 64);
-    return text;
-}
+using testing::TextOf;
 
 class SettingsFormIds : public ::testing::Test {
 protected:

@@ -14,7 +14,7 @@ namespace {
 
 std::vector<std::vector<INPUT>> sent;
 
-UINT WINAPI RecordSendInput(UINT count, LPINPUT inputs, int size) {
+UINT WINAPI RecordReleases(UINT count, LPINPUT inputs, int size) {
     if (size != static_cast<int>(sizeof(INPUT))) return 0;
     sent.emplace_back(inputs, inputs + count);
     return count;
@@ -32,7 +32,7 @@ TEST_F(HeldReleases, AllGoOutInOneCallAsKeyUpAndButtonUpRecords) {
     Press("Left Shift");
     Press("Right Control");
     NoteMouse(Held, ButtonRecord(0, false));
-    EXPECT_EQ(SendHeldReleases(Held, RecordSendInput), 3u);
+    EXPECT_EQ(SendHeldReleases(Held, RecordReleases), 3u);
     ASSERT_EQ(sent.size(), 1u);
     const std::vector<INPUT>& r = sent[0];
     ASSERT_EQ(r.size(), 3u);
@@ -49,12 +49,12 @@ TEST_F(HeldReleases, AllGoOutInOneCallAsKeyUpAndButtonUpRecords) {
 }
 
 TEST_F(HeldReleases, NothingHeldOrNoSendFunctionSendsNothing) {
-    EXPECT_EQ(SendHeldReleases(Held, RecordSendInput), 0u);
+    EXPECT_EQ(SendHeldReleases(Held, RecordReleases), 0u);
     Press("X");
     EXPECT_EQ(SendHeldReleases(Held, nullptr), 0u);
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(SendHeldReleases(Held, RecordSendInput), 1u) << "the key is still held for a later call";
-    EXPECT_EQ(SendHeldReleases(Held, RecordSendInput), 0u);
+    EXPECT_EQ(SendHeldReleases(Held, RecordReleases), 1u) << "the key is still held for a later call";
+    EXPECT_EQ(SendHeldReleases(Held, RecordReleases), 0u);
     EXPECT_EQ(sent.size(), 1u);
 }
 
