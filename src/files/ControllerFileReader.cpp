@@ -2,6 +2,7 @@
 // default, so that a missing or bad line never fails the load.
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "base/FileMessages.h"
@@ -93,6 +94,20 @@ void ReadNames(FileAccess& file, ControllerFileType& layout) {
         layout.TriggerNames[side] = file.ReadString(TriggerNameKey(side), {});
 }
 
+// The rows whose key the file has, found in one walk of its entries rather
+// than by 256 lookups of keys that most files leave out.
+std::array<bool, ImageHeight> RowsInFile(const FileAccess& file) {
+    constexpr std::string_view prefix = "ImageLine";
+    std::array<bool, ImageHeight> rows{};
+    for (const FileEntry& entry : file.Entries) {
+        if (!entry.Name.starts_with(prefix) || entry.Name.size() > prefix.size() + 3) continue;
+        const std::int32_t number = ParseDecimal(entry.Name.substr(prefix.size()));
+        if (number >= 1 && number <= ImageHeight && entry.Name == ImageLineKey(number - 1))
+            rows[static_cast<std::size_t>(number - 1)] = true;
+    }
+    return rows;
+}
+
 // A row missing from the file is Magenta, as an empty one decodes: only the
 // rows that are there are decoded (most files leave most rows out).
 void ReadImage(FileAccess& file, ControllerFileType& layout) {
@@ -100,7 +115,9 @@ void ReadImage(FileAccess& file, ControllerFileType& layout) {
     layout.Image.resize(ImageBytes);
     std::copy(blank.begin(), blank.end(), layout.Image.begin());
     PictureChanged(layout);
+    const std::array<bool, ImageHeight> rows = RowsInFile(file);
     for (int r = 0; r < ImageHeight; ++r) {
+        if (!rows[static_cast<std::size_t>(r)]) continue;
         const std::string key = ImageLineKey(r);
         if (file.FindValue(key, {}).empty()) continue;
         const int count = file.ReadNumbers(key, RowPixels + 1, 0, 0xFFFFFF, 0, true);
@@ -118,7 +135,9 @@ bool ParseFile(FileAccess& file, const std::string& fileName, std::vector<std::u
 
 }  // namespace
 
-void ReadControllerEntries(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+namespace {
+
+void ReadAllButImage(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
     layout.FileName = fileName;
     layout.Name = FileTitle(fileName);
     layout.Changed = 0;
@@ -127,6 +146,12 @@ void ReadControllerEntries(FileAccess& file, const std::string& fileName, Contro
     ReadStickAccesses(file, fileName, layout);
     ReadTriggerAccesses(file, fileName, layout);
     ReadNames(file, layout);
+}
+
+}  // namespace
+
+void ReadControllerEntries(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    ReadAllButImage(file, fileName, layout);
     ReadImage(file, layout);
     UpdateIndicators(layout);
 }
@@ -142,11 +167,15 @@ bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout,
             Translate("*This controller file was saved by a newer version and cannot be opened.*")));
         return false;
     }
-    ReadControllerEntries(file, fileName, layout);
-    if (!oldPicture.empty()) {
-        layout.Image = std::move(oldPicture);
-        PictureChanged(layout);
+    if (oldPicture.empty()) {
+        ReadControllerEntries(file, fileName, layout);
+        return true;
     }
+    // An old binary file's picture is taken whole: its converted entries have no rows.
+    ReadAllButImage(file, fileName, layout);
+    layout.Image = std::move(oldPicture);
+    PictureChanged(layout);
+    UpdateIndicators(layout);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // Reading profile files. A missing or bad value never fails the read: each
 // has its default, and a bad value is named in one message.
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -160,6 +161,39 @@ void ReadAssignment(ProfileReading& r, AssignmentType& a, const std::string& p, 
     a.TurboCounter = 0;
 }
 
+// The names of the file's entries in order, so that a prefix is found at once.
+std::vector<std::string_view> SortedNames(const FileAccess& file) {
+    std::vector<std::string_view> names;
+    names.reserve(file.Entries.size());
+    for (const FileEntry& entry : file.Entries) names.emplace_back(entry.Name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool AnyNameStartsWith(const std::vector<std::string_view>& sorted, std::string_view prefix) {
+    const auto it = std::lower_bound(sorted.begin(), sorted.end(), prefix);
+    return it != sorted.end() && it->starts_with(prefix);
+}
+
+// An assignment none of whose keys is in the file reads as every missing key
+// does, without a message: those values are read once, from an empty file, so
+// that they stay what ReadAssignment gives. Most profiles leave most of their
+// 464 assignments out, and each one read costs a dozen lookups.
+// An assignment takes nothing from the configuration, only its own set's number.
+const AssignmentType& MissingAssignment(int ownSet) {
+    static std::array<std::optional<AssignmentType>, SetCount> missing;
+    std::optional<AssignmentType>& a = missing[static_cast<std::size_t>(ownSet)];
+    if (!a) {
+        static const ConfigurationType config;
+        static const std::string path;
+        NoUserInterface silent;
+        FileAccess empty(silent);
+        ProfileReading reading{empty, path, config};
+        ReadAssignment(reading, a.emplace(), "Set", ownSet);
+    }
+    return *a;
+}
+
 bool RefuseOldOrNewer(FileAccess& file, const std::string& path, UserInterface& ui) {
     if (const std::string_view label = OldBinaryProfileLabel(file); !label.empty()) {
         ui.ShowMessageDialog(MakeMessage(
@@ -205,11 +239,17 @@ bool ReadProfile(const std::string& fileName, ProfileType& scratch, const Config
     ProfileReading reading{file, fileName, config};
     for (int n = 1; n <= SetCount; ++n)
         ReadSetSettings(reading, scratch.Sets[static_cast<std::size_t>(n - 1)], "Set" + std::to_string(n));
+    const std::vector<std::string_view> names = SortedNames(file);
     for (int n = 1; n <= SetCount; ++n) {
         SetType& set = scratch.Sets[static_cast<std::size_t>(n - 1)];
-        for (int c = 0; c < ControlCount; ++c)
-            ReadAssignment(reading, set.Assignments[static_cast<std::size_t>(c)],
-                           "Set" + std::to_string(n) + std::string(ControlName(c)), n - 1);
+        for (int c = 0; c < ControlCount; ++c) {
+            AssignmentType& a = set.Assignments[static_cast<std::size_t>(c)];
+            const std::string prefix = "Set" + std::to_string(n) + std::string(ControlName(c));
+            if (AnyNameStartsWith(names, prefix))
+                ReadAssignment(reading, a, prefix, n - 1);
+            else
+                a = MissingAssignment(n - 1);
+        }
     }
     return true;
 }

@@ -7,8 +7,8 @@
 namespace velmora {
 namespace {
 
-using test::RecordingUserInterface;
 using test::ReadBytes;
+using test::RecordingUserInterface;
 using test::TempFolder;
 
 void PlaceGroup(ControllerFileType& layout, int up, std::int32_t top, std::int32_t left) {
@@ -28,8 +28,8 @@ std::unique_ptr<ControllerFileType> FullLayout() {
     layout->Locations[TriggerLeft] = {1, 1};
     layout->Locations[TriggerRight] = {225, 481};
     NormaliseLocations(*layout);
-    layout->DPadAccess = {{{DPadKind::POV, 0, 0}, {DPadKind::Axis, 7, 0}, {DPadKind::Button, 0, 31},
-                           {DPadKind::Button, 0, 0}}};
+    layout->DPadAccess = {
+        {{DPadKind::POV, 0, 0}, {DPadKind::Axis, 7, 0}, {DPadKind::Button, 0, 31}, {DPadKind::Button, 0, 0}}};
     layout->StickAccess = {{{{{0, 0, 0}, {1, 1, 0}}}, {{{5, 1, 0}, {6, 0, 0}}}}};
     layout->TriggerAccess = {{{2, 1, 1}, {3, 0, 1}}};
     for (int b = 0; b < 32; ++b) layout->ButtonNames[b] = "B" + std::to_string(b) + " = x";
@@ -97,9 +97,10 @@ TEST_F(ControllerFiles, FileStartsWithItsHeaderAndSkipsBackgroundRows) {
     EXPECT_EQ(text.substr(0, 104),
               ";-------------------------\r\n; Velmora Controller File\r\n;-------------------------\r\n\r\n"
               "Version=2007.12\r\n\r\n");
-    EXPECT_NE(text.find("[Button Locations]\r\nTriggerLeftLocation=30,20\r\n\r\n[Access]\r\n\r\n[Names]\r\n\r\n"
-                        "[Image]\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        text.find("[Button Locations]\r\nTriggerLeftLocation=30,20\r\n\r\n[Access]\r\n\r\n[Names]\r\n\r\n"
+                  "[Image]\r\n"),
+        std::string::npos);
     EXPECT_EQ(text.find("ImageLine"), std::string::npos);
 
     auto read = Read(layout.FileName);
@@ -141,6 +142,20 @@ TEST_F(ControllerFiles, BadAccessValuesLoadAsNotSetAndNameTheKeyAndValue) {
     EXPECT_EQ(stick.Message, "This is not a valid value. The Stick Access has loaded as \"None\".");
     EXPECT_EQ(ui.Dialogs[0].Heading, "Bad DPad Access value found in controller file");
     EXPECT_EQ(ui.Dialogs[2].Heading, "Bad Trigger Access value found in controller file");
+}
+
+// The picture's rows are found by one walk of the file's entries: only a
+// row's own key counts (no leading zero, no row 0 or 257, case as written),
+// the last line of a row wins, and an empty last line leaves it blank.
+TEST_F(ControllerFiles, OnlyEachRowsOwnKeyIsReadAndTheLastLineOfARowWins) {
+    auto read =
+        Read(WriteText("ImageLine1=0,5\nImageLine007=0,6\nImageLine0=0,7\nImageLine257=0,8\nimageline9=0,9\n"
+                       "ImageLine256=0,A\nImageLine2=0,B\nImageLine2=0,C\nImageLine3=0,D\nImageLine3=\n"
+                       "ImageLine10x=0,E\n"));
+    EXPECT_EQ(PixelValue(*read, 0, 0), 5u);
+    EXPECT_EQ(PixelValue(*read, 255, 0), 0xAu);
+    EXPECT_EQ(PixelValue(*read, 1, 0), 0xCu);
+    for (const int blank : {2, 6, 8, 9}) EXPECT_EQ(PixelValue(*read, blank, 0), Magenta) << "row " << blank;
 }
 
 TEST_F(ControllerFiles, NewerVersionIsRefusedBeforeTheLayoutIsTouched) {

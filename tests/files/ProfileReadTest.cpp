@@ -48,6 +48,38 @@ TEST(ProfileReading, SetSelectCannotSelectItsOwnSetOrABeyondTheEighth) {
     EXPECT_EQ(r.At(4, Button1).SetSelect, NoSet);
 }
 
+// Assignments without a single key of theirs are given the missing values
+// without being looked up key by key: they must still be what a read of
+// missing keys gives, also in a profile read into one that held another, and
+// a key of a control whose name begins another's ("Button1", "Button10")
+// must not hide the other.
+TEST(ProfileReading, AssignmentsWithoutKeysGetTheMissingValuesOverAnEarlierProfile) {
+    ProfileRead r;
+    ASSERT_TRUE(
+        r.Read("Set1Button1Name=Jump\nSet1Button1Turbo=1\nSet3Button2MouseSpeed=90\n"
+               "Set8Stick2DownLeftSlots=A\nSet2Button1TurboRate=33\n"));
+    ASSERT_TRUE(r.Read("Set1Button10Name=Duck\nSet2Button1Toggle=1\n"));
+    EXPECT_EQ(r.At(0, Button1 + 9).Name, "Duck");
+    EXPECT_EQ(r.At(0, Button1).Name, "");
+    EXPECT_FALSE(r.At(0, Button1).Turbo);
+    EXPECT_EQ(r.At(2, Button1 + 1).MouseSpeed, 32);
+    EXPECT_EQ(r.At(1, Button1).TurboRate, 10);
+    EXPECT_TRUE(r.At(1, Button1).Toggle);
+    // Every untouched assignment equals one read from its keys, all of them present and empty.
+    ProfileRead keyed;
+    ASSERT_TRUE(keyed.Read("Set4Button3Name=\nSet4Button3Slots=\nSet4Button3Toggle=\n"));
+    const AssignmentType& read = keyed.At(3, Button1 + 2);
+    const AssignmentType& missing = r.At(3, Button1 + 2);
+    EXPECT_EQ(missing.Slots.Codes, read.Slots.Codes);
+    EXPECT_EQ(r.At(7, Stick2DownLeft).Slots.Codes, read.Slots.Codes);
+    EXPECT_EQ(missing.RumbleStrengths, read.RumbleStrengths);
+    EXPECT_EQ(std::tie(missing.Name, missing.Toggle, missing.Turbo, missing.TurboRate, missing.Rumble,
+                       missing.SetSelect, missing.MouseSpeed, missing.MouseMode),
+              std::tie(read.Name, read.Toggle, read.Turbo, read.TurboRate, read.Rumble, read.SetSelect,
+                       read.MouseSpeed, read.MouseMode));
+    EXPECT_TRUE(r.Ui.Dialogs.empty());
+}
+
 TEST(ProfileReading, RumbleStrengthsDefaultEachMissingOrBadOneTo128) {
     ProfileRead r;
     ASSERT_TRUE(

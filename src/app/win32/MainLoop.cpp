@@ -2,11 +2,53 @@
 
 #include "app/win32/Application.h"
 #include "engine/win32/PassTimer.h"
+#include "ui/ModalLoops.h"
 #include "ui/win32/Form.h"
 
 namespace velmora {
 
 inline constexpr std::int64_t PassPeriodMicroseconds = 10000;
+
+namespace {
+
+// What comes again and again with nothing done (a timer, a drawing, the mouse
+// moving) never starts a loop of its own; any other message may: a click or a
+// key that opens a menu or moves a window, a scroll bar dragged, a tray click.
+bool MayHoldThread(UINT message) {
+    switch (message) {
+        case WM_TIMER:
+        case WM_PAINT:
+        case WM_NULL:
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+        case WM_MOUSELEAVE:
+        case WM_NCMOUSELEAVE:
+            return false;
+        default:
+            return true;
+    }
+}
+
+void Dispatch(const MSG& message) {
+    if (!MayHoldThread(message.message)) {
+        DispatchMessageW(&message);
+        return;
+    }
+    const ModalLoopScope held;
+    DispatchMessageW(&message);
+}
+
+// While a loop of its own holds the thread the main loop cannot run passes:
+// the shortest timer the system gives does, and only then, since its wake
+// every pass would double an idle program's cost.
+void KeepPassesByTimer(HWND window, bool held) {
+    if (held)
+        SetTimer(window, PassTimerId, USER_TIMER_MINIMUM, nullptr);
+    else
+        KillTimer(window, PassTimerId);
+}
+
+}  // namespace
 
 void PumpMessages(Application& app) {
     MSG message;
@@ -17,7 +59,7 @@ void PumpMessages(Application& app) {
         }
         if (ForwardToForm(message)) continue;  // Tab, arrows, Enter, Escape in a settings window
         TranslateMessage(&message);
-        DispatchMessageW(&message);
+        Dispatch(message);
     }
 }
 
@@ -49,12 +91,16 @@ void RunMainLoop(Application& app) {
     app.Main.ProgramState = ProgramRunning;
     PassTimer timer(PassPeriodMicroseconds);
     app.Timer = &timer;
-    // The shortest timer the system gives; the handler runs a pass only when one is due.
-    SetTimer(app.Window, PassTimerId, USER_TIMER_MINIMUM, nullptr);
+    // The timer's handler runs a pass only when one is due.
+    SetModalLoopListener([window = app.Window](bool held) { KeepPassesByTimer(window, held); });
     const auto pump = [&app] { PumpMessages(app); };
+    // Looking at an empty queue costs the idle program as much as its wait:
+    // after a wait that ended on the timer with nothing queued it is skipped,
+    // and what comes during the pass wakes the next wait at once.
+    bool queueEmpty = false;
     for (;;) {
         app.PassOwed = true;
-        pump();
+        if (!queueEmpty) pump();
         if (app.ShutDownDone) break;  // the Windows session ended inside the pump
         RunBetweenProgramPasses(app);
         if (app.ShutDownDone) break;  // or inside a dialog opened there
@@ -64,9 +110,10 @@ void RunMainLoop(Application& app) {
             RunGuardedPass(app);
         }
         if (app.Main.ProgramState != ProgramRunning) break;
-        timer.WaitForNextPass(pump);
+        queueEmpty = timer.WaitForNextPass(pump);
     }
     app.PassOwed = false;
+    SetModalLoopListener(nullptr);
     KillTimer(app.Window, PassTimerId);
     app.Timer = nullptr;
     app.Ui.Layout().FinishAnimations();

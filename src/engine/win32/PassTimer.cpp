@@ -93,18 +93,21 @@ void PassTimer::Arm(std::int64_t ticksAhead) {
     SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
 }
 
-void PassTimer::WaitForNextPass(const std::function<void()>& pump) {
+bool PassTimer::WaitForNextPass(const std::function<void()>& pump) {
     std::int64_t now = Now();
     if (now - deadline_ > period_) deadline_ = now;  // overran: re-base rather than catch up
+    bool queueEmpty = false;
     while (now < deadline_) {
         Arm(deadline_ - now);
         const DWORD woke =
             MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0 + 1) pump();
         if (woke == WAIT_FAILED) Sleep(1);
+        queueEmpty = woke == WAIT_OBJECT_0;
         now = Now();
     }
     deadline_ += period_;
+    return queueEmpty;
 }
 
 void PassTimer::PassRan() {

@@ -33,8 +33,11 @@ public:
     void PassStarts();
     // Waits for the next deadline, calling pump whenever messages arrive. A
     // pass that overran by more than a period re-bases the deadlines, so a
-    // stall is followed by one pass, not by a burst of them.
-    void WaitForNextPass(const std::function<void()>& pump);
+    // stall is followed by one pass, not by a burst of them. True when the
+    // wait ended on the timer with no message waiting: the caller need not
+    // look at the queue again before its pass. False after an overrun (no
+    // wait at all) or when the last wake was for messages.
+    bool WaitForNextPass(const std::function<void()>& pump);
     // Whether the next deadline has come. A system modal loop (a menu, a
     // dialog, a window being moved) runs passes from its timer messages when
     // this says one is due.

@@ -5,6 +5,7 @@
 #include "base/win32/WideText.h"
 #include "ui/DisplayScale.h"
 #include "ui/Markup.h"
+#include "ui/ModalLoops.h"
 #include "ui/win32/WindowDpi.h"
 
 namespace velmora {
@@ -203,6 +204,7 @@ void RunModal(HWND window, HWND owner, const bool& done) {
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
+    const ModalLoopScope held;
     MSG message;
     while (!done) {
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);

@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 #include "base/win32/WideText.h"
 #include "files/FileDialogs.h"
+#include "ui/ModalLoops.h"
 // <commdlg.h> needs <windows.h> first; WIN32_LEAN_AND_MEAN leaves it out.
 #include <commdlg.h>
 
@@ -92,7 +93,11 @@ void RestoreWorkingFolder() {
 std::string ShowFileDialogWindow(HWND owner, const FileDialog& dialog, bool save) {
     DialogTexts texts = MakeTexts(dialog, save);
     OPENFILENAMEW request = MakeRequest(owner, texts, save, dialog.Thumbnails);
-    const BOOL chosen = save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
+    BOOL chosen = FALSE;
+    {
+        const ModalLoopScope held;
+        chosen = save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
+    }
     RestoreWorkingFolder();
     if (!chosen) return {};
     return WideToUtf8(texts.File.data());

@@ -1,6 +1,7 @@
 #include "ui/win32/PopupMenus.h"
 
 #include "base/win32/WideText.h"
+#include "ui/ModalLoops.h"
 
 namespace velmora {
 namespace {
@@ -44,6 +45,7 @@ int TrackMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) {
     HMENU menu = BuildMenu(items);
     // Without the foreground a menu opened from the tray would not close on a click elsewhere.
     SetForegroundWindow(owner);
+    const ModalLoopScope held;
     const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                                       screen.x, screen.y, 0, owner, nullptr);
     PostMessageW(owner, WM_NULL, 0, 0);

@@ -85,6 +85,22 @@ TEST(PassTimer, MessagesArePumpedWhileWaiting) {
     EXPECT_EQ(pumped, 1);
 }
 
+// The main loop skips its own look at the queue only when the wait says the
+// queue was empty at its end. Regression: a loop that trusted the wait after
+// an overrun (no wait at all) would leave messages unpumped while passes overran.
+TEST(PassTimer, AWaitTellsWhetherTheQueueStillNeedsALook) {
+    PassTimer timer(10000);
+    // A wait on a loaded machine may itself come too late to wait: one of ten is enough.
+    bool timerWake = false;
+    for (int i = 0; i < 10 && !timerWake; ++i) timerWake = timer.WaitForNextPass([] {});
+    EXPECT_TRUE(timerWake) << "woken by the timer, nothing queued";
+    Sleep(35);
+    PostThreadMessageW(GetCurrentThreadId(), WM_USER, 0, 0);
+    EXPECT_FALSE(timer.WaitForNextPass([] {})) << "overran: no wait looked at the queue";
+    MSG message;
+    EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_REMOVE));
+}
+
 }  // namespace
 }  // namespace velmora
 
