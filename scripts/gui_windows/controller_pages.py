@@ -34,8 +34,7 @@ def name_box(s):
 
 
 def selected(s, number):
-    """Whether button number is selected: its details shown and its name box open (the helper reads
-    no edit box's text from another program)."""
+    """Whether button number is selected: its details shown and its name box open."""
     texts = [x["caption"] for x in s.controls(c.FORM) if x["visible"]]
     return f"Details: Button {number}" in texts and name_box(s)["enabled"]
 
