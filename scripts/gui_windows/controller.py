@@ -77,7 +77,20 @@ def scenario():
     # whatever the check is clicking.
     text += "wait odd 20\nmark detected\nwait file armed-play\nmark play\n"
     play = "wait odd 30\nodd axis rz 0\nodd axis y 65535\nwait odd 5\nodd axis rz 32767\nodd axis y 32767\n"
-    return text + play * 12 + "wait odd 30\nmark played\n"
+    text += play * 12 + "wait odd 30\nmark played\n"
+    # Detected again from the Detect buttons, in another order: stick 1 Left on RZ and Up on Z, the
+    # DPad turned a quarter (Up on button 10), the triggers swapped.
+    again = [
+        ("stick1", [("axis rz 0", "axis rz 32767"), ("axis z 0", "axis z 32767")]),
+        ("dpad", [(f"button {b} down", f"button {b} up") for b in (10, 12, 11, 9)]),
+        ("triggers", [("axis y 65535", "axis y 32767"), ("axis y 0", "axis y 32767")]),
+        # On the Buttons tab: buttons 6 and 7 (which the demo profile leaves without keys) placed.
+        ("button6", [("button 6 down", "button 6 up")]),
+        ("button7", [("button 7 down", "button 7 up")]),
+    ]
+    for name, steps in again:
+        text += f"wait file armed-again-{name}\nwait odd 15\n" + moves(*steps) + f"mark again-{name}\n"
+    return text
 
 
 def form(s):
@@ -217,8 +230,8 @@ def check_group_drag(s):
     s.click(CONTROLLER_BUTTON)
     wait_for("the controller menu", s.menu)
     s.keys("Up", "Up", "Up", "Return")  # "Save", above "Save As..." and "Properties..."
-    wait_for("the layout saved again", lambda: saved.read_text(errors="replace") != before, timeout=10)
-    lines = saved.read_text(errors="replace").splitlines()
+    wait_for("the layout saved again", lambda: layout_text(saved) not in ("", before), timeout=10)
+    lines = layout_text(saved).splitlines()
     # Locations are written column first: Up at (161, 417 + 32), Left at (161 + 32, 417).
     wanted = ["Stick1UpLocation=449,161", "Stick1LeftLocation=417,193", "Stick1DownLocation=449,225"]
     missing = [w for w in wanted if w not in lines]
@@ -313,13 +326,22 @@ def check_saved_square(lines, colour):
             raise Failed(f"saved picture row {row}: the pen's colour at columns {shown}")
 
 
+def layout_text(path):
+    """The layout file's text; "" while a save replaces it (under Wine the old file is gone for a
+    moment before the new one takes its name)."""
+    try:
+        return path.read_text(errors="replace")
+    except FileNotFoundError:
+        return ""
+
+
 def save_layout(s, saved):
     before = saved.read_text(errors="replace")
     s.click(CONTROLLER_BUTTON)
     wait_for("the controller menu", s.menu)
     s.keys("Up", "Up", "Up", "Return")  # "Save", above "Save As..." and "Properties..."
-    wait_for("the layout saved again", lambda: saved.read_text(errors="replace") != before, timeout=10)
-    return saved.read_text(errors="replace").splitlines()
+    wait_for("the layout saved again", lambda: layout_text(saved) not in ("", before), timeout=10)
+    return layout_text(saved).splitlines()
 
 
 def by_hand(s, tab, rect):
@@ -417,11 +439,14 @@ def panel_rect(rect):
 
 
 def sessions(env):
+    import controller_pages  # its steps use this module's
+
     saved = env.work / "gui-controller" / "saved"
     ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")
     return [("gui-controller", scenario(), [("controller-detection", check_detection),
                                                     ("controller-group-drag", check_group_drag),
-                                                    ("controller-by-hand", check_by_hand)],
+                                                    ("controller-by-hand", check_by_hand),
+                                                    ("controller-pages", controller_pages.check_pages)],
              {"ini_extra": ini, "folders": ["saved"], "record": True}),
             ("gui-controller-nonanalog", nonanalog_scenario(),
              [("controller-nonanalog-passes-go-on", check_nonanalog_passes_go_on)],

@@ -164,6 +164,27 @@ def expect_moves(s, up, down):
              lambda: (enabled(s, "Button", "Move Up"), enabled(s, "Button", "Move Down")) == (up, down))
 
 
+def drive_rule_header(s):
+    """The rules are tried in their order, so the list does not sort: its header is no button (a press
+    on it draws nothing and leaves the rows as they were); a drag on a divider sizes the columns."""
+    controls = s.controls(SETTINGS)
+    rows = next(c["rect"] for c in controls if c["class"] == "SysListView32" and c["id"] == 1601)
+    header = next(c["rect"] for c in controls if c["class"] == "SysHeader32" and c["visible"])
+    s.xdotool("mousemove", str(header[0] + 40), str(header[1] + 8))
+    before, listed = s.settled(header, grab=s.screen_region), s.screen_region(rows)
+    s.xdotool("mousedown", "1")
+    pressed = s.settled(header, grab=s.screen_region)
+    s.xdotool("mouseup", "1")
+    if pressed != before:
+        raise Failed("the rules' header is drawn pressed: a header button of a list that does not sort")
+    if s.settled(rows, grab=s.screen_region) != listed:
+        raise Failed("a click on the rules' header changed the list")
+    divider = header[0] + 2 + 110  # between Program and Title
+    s.xdotool("mousemove", str(divider), str(header[1] + 8), "mousedown", "1")
+    s.xdotool("mousemove", str(divider - 50), str(header[1] + 8), "mouseup", "1")
+    wait_for("the header's columns sized by a drag", lambda: s.screen_region(header) != before)
+
+
 def check_programs_tab(s):
     """The Programs tab: two rules added by browsing for programs and their profiles, moved (the
     selection follows), the second deleted; the first gets another profile, a title part and the
@@ -179,6 +200,7 @@ def check_programs_tab(s):
     add_program_rule(s, s.env.tools / "velmora-window.exe", s.dir / "demo.velmoraprofile")
     add_program_rule(s, s.env.tools / "recorder.exe", s.dir / "demo.velmoraprofile")
     expect_moves(s, True, False)  # the new rule is selected, at the end
+    drive_rule_header(s)
     s.click_control(s.controls(SETTINGS), "Button", "Move Up")
     expect_moves(s, False, True)
     s.click_control(s.controls(SETTINGS), "Button", "Move Down")

@@ -35,8 +35,9 @@
 //   velmora-window controls WINDOW
 //                               print one line per child control (grandchildren included) of
 //                               the program's top-level window whose class or caption is WINDOW:
-//                               "CLASS|ID|CAPTION|ENABLED|VISIBLE|LEFT TOP RIGHT BOTTOM", ENABLED
-//                               and VISIBLE 1 or 0 (VISIBLE counts the parents too);
+//                               "CLASS|ID|CAPTION|ENABLED|VISIBLE|LEFT TOP RIGHT BOTTOM", CAPTION
+//                               as the control answers WM_GETTEXT (an edit box's text as typed),
+//                               ENABLED and VISIBLE 1 or 0 (VISIBLE counts the parents too);
 //                               exit 3 when there is no such window
 //
 // Every figure is in screen pixels, as X and xdotool count them, whatever the
@@ -80,6 +81,18 @@ std::string CaptionOf(HWND window) {
     wchar_t caption[512] = {};
     GetWindowTextW(window, caption, static_cast<int>(std::size(caption)));
     return Utf8(caption);
+}
+
+// A control's own text, as the control answers WM_GETTEXT: GetWindowText on another
+// process's window reads only the text the window was given, not what was typed into an
+// edit box since.
+std::string TextOf(HWND control) {
+    wchar_t text[512] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, 2000, &copied))
+        return CaptionOf(control);
+    return Utf8(text);
 }
 
 void PrintRect(HWND window) {
@@ -148,7 +161,7 @@ std::string OneLine(std::string text) {
 
 BOOL CALLBACK ListControl(HWND control, LPARAM) {
     std::printf("%s|%d|%s|%d|%d|", ClassOf(control).c_str(), GetDlgCtrlID(control),
-                OneLine(CaptionOf(control)).c_str(), IsWindowEnabled(control) ? 1 : 0,
+                OneLine(TextOf(control)).c_str(), IsWindowEnabled(control) ? 1 : 0,
                 IsWindowVisible(control) ? 1 : 0);
     PrintRect(control);
     return TRUE;

@@ -114,9 +114,11 @@ void TGlobalSettingsForm::CreateLanguagePage() {
 
 void TGlobalSettingsForm::CreateControllersPage() {
     constexpr GlobalSettingsTab Tab = GlobalSettingsTab::Controllers;
-    list_ = AddControl(Tab, WC_LISTVIEWW, "",
-                       WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                       {16, PageTop, ClientWidth - 32, 280}, ListId);
+    // The rows keep the order Move Up and Move Down give them: the header sorts nothing, so it is no button.
+    list_ =
+        AddControl(Tab, WC_LISTVIEWW, "",
+                   WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                   {16, PageTop, ClientWidth - 32, 280}, ListId);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     const std::array<std::pair<const char*, int>, 3> columns{
         {{"*Order*", 50}, {"*Name*", 290}, {"*Found*", 80}}};

@@ -45,9 +45,11 @@ std::string WindowText(HWND control) {
 void TGlobalSettingsForm::CreateProgramsPage() {
     AddControl(Tab, L"BUTTON", Translate("*Switch profiles by program*"), WS_TABSTOP | BS_AUTOCHECKBOX,
                {16, PageTop, 400, 17}, ProgramSwitchId);
-    programList_ = AddControl(Tab, WC_LISTVIEWW, "",
-                              WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                              {16, PageTop + 22, ClientWidth - 32, 200}, ProgramListId);
+    // The rows keep the order Move Up and Move Down give them: the header sorts nothing, so it is no button.
+    programList_ =
+        AddControl(Tab, WC_LISTVIEWW, "",
+                   WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                   {16, PageTop + 22, ClientWidth - 32, 200}, ProgramListId);
     SendMessageW(programList_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     const std::array<std::pair<const char*, int>, 4> columns{
         {{"*Program*", 110}, {"*Title*", 90}, {"*Controller*", 110}, {"*Profile*", 110}}};
