@@ -42,13 +42,25 @@ void RulesEdited(ProgramWatch& watch, FrontProgramSeam& seam, const Configuratio
     if (watch.Applied == NoProgramRule) watch.Dealt = 0;
 }
 
+bool AnyRuleHasTitle(const std::vector<ProgramRuleType>& rules) {
+    return std::any_of(rules.begin(), rules.end(), [](const ProgramRuleType& r) { return !r.Title.empty(); });
+}
+
+// The window that counts stayed in front: its title is read again while a
+// rule looks at titles, since a launcher may become the game in one window.
+bool Retitled(const ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
+              std::uintptr_t window) {
+    return window != 0 && window == watch.Window && window == watch.CandidateWindow &&
+           AnyRuleHasTitle(config.ProgramRules) && seam.TitleChanged(window);
+}
+
 }  // namespace
 
 int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
                        std::uint64_t now) {
     const std::uintptr_t window = seam.FrontWindow();
     if (watch.RulesSeen != config.ProgramRuleEdits) RulesEdited(watch, seam, config);
-    if (window != watch.Window) {
+    if (window != watch.Window || Retitled(watch, seam, config, window)) {
         watch.Window = window;
         // Velmora's own window in front keeps the game's profile: the user
         // may look at it while the game runs.

@@ -27,6 +27,10 @@ public:
     virtual FrontProgram Describe(std::uintptr_t window) = 0;
     // Whether the window is still there (a game that ended leaves Velmora's window in front).
     virtual bool WindowExists(std::uintptr_t window) = 0;
+    // Whether the window's title differs from the one it had when last
+    // described or asked here (a launcher that becomes the game, a game
+    // that goes from "Loading" to its level); nothing allocated.
+    virtual bool TitleChanged(std::uintptr_t window) = 0;
 };
 
 inline constexpr std::uint64_t ProgramCheckMilliseconds = 250;
@@ -52,8 +56,8 @@ struct ProgramWatch {
 
 // The check of one step: the rule that fits the window in front once it has
 // stayed there half a second, else the rule applied now. It describes the
-// window only when the window or the rules changed: otherwise one question
-// to the seam, nothing allocated.
+// window only when the window, its title or the rules changed: otherwise one
+// question to the seam (two while a rule has a title part), nothing allocated.
 int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
                        std::uint64_t now);
 

@@ -24,14 +24,24 @@ public:
                                                     {EditorWindow, {"C:\\Tools\\editor.exe", "Editor"}}};
     int Describes = 0;
     std::set<std::uintptr_t> Closed;
+    std::string KeptTitle;  // as the system side keeps the title it read last
+    int TitleReads = 0;
 
     std::uintptr_t FrontWindow() override { return InFront; }
     bool Ignored(std::uintptr_t window) override { return window == OwnWindow; }
     FrontProgram Describe(std::uintptr_t window) override {
         ++Describes;
+        KeptTitle = Programs[window].Title;
         return Programs[window];
     }
     bool WindowExists(std::uintptr_t window) override { return !Closed.contains(window); }
+    bool TitleChanged(std::uintptr_t window) override {
+        ++TitleReads;
+        const std::string& now = Programs[window].Title;
+        if (now == KeptTitle) return false;
+        KeptTitle = now;
+        return true;
+    }
 };
 
 struct Following : ::testing::Test {
@@ -191,6 +201,23 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
 }
 
+// A launcher that becomes the game, or a game that shows its level in the
+// title, keeps its window: only its title says that the rule fits now.
+TEST_F(Following, AWindowWhoseTitleChangesIsMatchedByItsNewTitle) {
+    W.Config.ProgramRules = {{"game.exe", "Level", "", GameProfile}};
+    Front.Programs[GameWindow].Title = "Loading";
+    Front.InFront = GameWindow;
+    RunFor(2000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    Front.Programs[GameWindow].Title = "Level 1";
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(Front.Describes, 2);  // once at the front, once for the new title
+    Front.Programs[GameWindow].Title = "Main Menu";
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+}
+
 TEST_F(Following, ANewProfileWithoutAFileComesBackAsANewProfile) {
     W.Pad(0).Profile.FileName.clear();
     Front.InFront = GameWindow;
@@ -223,6 +250,7 @@ TEST_F(Following, TheWindowInFrontIsDescribedOnlyWhenItChanges) {
     ++W.Config.ProgramRuleEdits;  // an edited list decides again
     RunFor(300);
     EXPECT_EQ(Front.Describes, 2);
+    EXPECT_EQ(Front.TitleReads, 0);  // no rule has a title part
 }
 
 // The rules are edited in Velmora's own window while the game runs behind it.

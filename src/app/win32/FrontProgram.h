@@ -2,6 +2,7 @@
 // The program in front, from the system: the Win32 side of the seam of the
 // profiles that follow the program in front.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,15 @@ public:
     // process names the app.
     FrontProgram Describe(std::uintptr_t window) override;
     bool WindowExists(std::uintptr_t window) override;
+    // GetWindowTextW into a buffer of ours, compared with the title kept.
+    bool TitleChanged(std::uintptr_t window) override;
+
+private:
+    using TitleText = std::array<wchar_t, 256>;
+    // Reads the window's title into the kept one; true when it differs.
+    bool ReadTitle(HWND window);
+
+    TitleText title_{};
 };
 
 // The file names of the programs that have a visible, titled window now
