@@ -19,6 +19,7 @@ public:
     bool Ignored(std::uintptr_t) override { return false; }
     bool WindowExists(std::uintptr_t) override { return true; }
     bool TitleChanged(std::uintptr_t) override { return false; }
+    bool ShowBalloon(const std::string&, const std::string&) override { return true; }
     FrontProgram Describe(std::uintptr_t) override {
         return {"C:\\Games\\Some Game\\game31.exe", "Some Game"};
     }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "app/ProgramProfiles.h"
 #include "support/ProfileFlowsWorld.h"
@@ -26,6 +27,8 @@ public:
     std::set<std::uintptr_t> Closed;
     std::string KeptTitle;  // as the system side keeps the title it read last
     int TitleReads = 0;
+    bool TrayIcon = true;
+    std::vector<std::string> Balloons;  // "title | text"
 
     std::uintptr_t FrontWindow() override { return InFront; }
     bool Ignored(std::uintptr_t window) override { return window == OwnWindow; }
@@ -41,6 +44,10 @@ public:
         if (now == KeptTitle) return false;
         KeptTitle = now;
         return true;
+    }
+    bool ShowBalloon(const std::string& title, const std::string& text) override {
+        if (TrayIcon) Balloons.push_back(title + " | " + text);
+        return TrayIcon;
     }
 };
 
@@ -192,6 +199,7 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     Front.InFront = GameWindow;
     RunFor(5000);
     EXPECT_EQ(W.Headings(), "Cannot open requested or last used profile|");
+    EXPECT_TRUE(Front.Balloons.empty());  // the main window shows: its own dialog
     EXPECT_EQ(ProfileOf(0), Own);
     EXPECT_FALSE(W.Pad(0).ProgramSwitch.Switched);
     Front.InFront = EditorWindow;
@@ -199,6 +207,51 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     Front.InFront = GameWindow;
     RunFor(1000);
     EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
+}
+
+// The fault: minimised, the open's error dialog came up over the game.
+TEST_F(Following, MinimisedAProfileThatCannotBeOpenedIsToldOnceInTheBalloonAndNoDialogComes) {
+    W.Ui.Showing = false;
+    W.Config.ProgramRules[0].Profile = W.Folder.File("missing.velmoraprofile");
+    Front.InFront = GameWindow;
+    RunFor(5000);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    ASSERT_EQ(Front.Balloons.size(), 1u);
+    EXPECT_EQ(Front.Balloons[0],
+              "Cannot open requested or last used profile | \"missing\" This profile cannot be opened. If it "
+              "exists in the recent list it will now be removed.");
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+TEST_F(Following, MinimisedWithoutATrayIconTheErrorWaitsForTheMainWindow) {
+    W.Ui.Showing = false;
+    Front.TrayIcon = false;
+    W.Config.ProgramRules[0].Profile = W.Folder.File("missing.velmoraprofile");
+    Front.InFront = GameWindow;
+    RunFor(3000);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    W.Ui.Showing = true;  // the user brings Velmora back
+    RunFor(1000);
+    EXPECT_EQ(W.Headings(), "Cannot open requested or last used profile|");
+}
+
+TEST_F(Following, MinimisedAProfileWithABadValueOpensAndItsMessageGoesToTheBalloon) {
+    W.Ui.Showing = false;
+    W.Config.ProgramRules[0].Profile =
+        W.Folder.Write("Odd.velmoraprofile", "[Assignments]\r\nSet1Button1Slots=A,Nonsense\r\n");
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), W.Config.ProgramRules[0].Profile);
+    EXPECT_EQ(W.Button1Code(0), *FindSlotCode("A"));
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    ASSERT_EQ(Front.Balloons.size(), 2u);  // each pad's open reads it
+    EXPECT_EQ(Front.Balloons[0].substr(0, Front.Balloons[0].find(" | ")),
+              "Bad slot code value found in profile");
 }
 
 // A launcher that becomes the game, or a game that shows its level in the

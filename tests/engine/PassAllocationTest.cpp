@@ -165,6 +165,7 @@ TEST(StepProgramWatch, AllocatesNoMemoryWhileNothingChanges) {
         FrontProgram Describe(std::uintptr_t) override { return {"C:\\Games\\game.exe", "Game"}; }
         bool WindowExists(std::uintptr_t) override { return true; }
         bool TitleChanged(std::uintptr_t) override { return false; }
+        bool ShowBalloon(const std::string&, const std::string&) override { return true; }
     } seam;
     ControllerListType list;
     list.Controllers.resize(2);

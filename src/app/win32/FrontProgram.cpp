@@ -3,6 +3,7 @@
 #include <array>
 #include <cwchar>
 
+#include "app/win32/TrayIcon.h"
 #include "base/win32/WideText.h"
 
 namespace velmora {
@@ -95,6 +96,10 @@ bool Win32FrontProgram::ReadTitle(HWND window) {
 
 bool Win32FrontProgram::TitleChanged(std::uintptr_t window) {
     return ReadTitle(AsWindow(window));
+}
+
+bool Win32FrontProgram::ShowBalloon(const std::string& title, const std::string& text) {
+    return ShowTrayBalloon(app_, title, text);
 }
 
 FrontProgram Win32FrontProgram::Describe(std::uintptr_t window) {

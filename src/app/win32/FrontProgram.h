@@ -11,8 +11,11 @@
 
 namespace velmora {
 
+struct Application;
+
 class Win32FrontProgram final : public FrontProgramSeam {
 public:
+    explicit Win32FrontProgram(Application& app) : app_(app) {}
     // GetForegroundWindow: one call, nothing allocated.
     std::uintptr_t FrontWindow() override;
     // Our own process's windows, the desktop's and the taskbar's.
@@ -25,12 +28,15 @@ public:
     bool WindowExists(std::uintptr_t window) override;
     // GetWindowTextW into a buffer of ours, compared with the title kept.
     bool TitleChanged(std::uintptr_t window) override;
+    // The tray icon's warning balloon.
+    bool ShowBalloon(const std::string& title, const std::string& text) override;
 
 private:
     using TitleText = std::array<wchar_t, 256>;
     // Reads the window's title into the kept one; true when it differs.
     bool ReadTitle(HWND window);
 
+    Application& app_;
     TitleText title_{};
 };
 
