@@ -1,9 +1,14 @@
 #include "app/ProgramProfiles.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "app/ProfileFlows.h"
+#include "base/Language.h"
+#include "files/ProfileFiles.h"
 #include "model/ProfileModel.h"
+#include "ui/Markup.h"
 
 namespace velmora {
 namespace {
@@ -42,13 +47,25 @@ void RulesEdited(ProgramWatch& watch, FrontProgramSeam& seam, const Configuratio
     if (watch.Applied == NoProgramRule) watch.Dealt = 0;
 }
 
+bool AnyRuleHasTitle(const std::vector<ProgramRuleType>& rules) {
+    return std::any_of(rules.begin(), rules.end(), [](const ProgramRuleType& r) { return !r.Title.empty(); });
+}
+
+// The window that counts stayed in front: its title is read again while a
+// rule looks at titles, since a launcher may become the game in one window.
+bool Retitled(const ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
+              std::uintptr_t window) {
+    return window != 0 && window == watch.Window && window == watch.CandidateWindow &&
+           AnyRuleHasTitle(config.ProgramRules) && seam.TitleChanged(window);
+}
+
 }  // namespace
 
 int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
                        std::uint64_t now) {
     const std::uintptr_t window = seam.FrontWindow();
     if (watch.RulesSeen != config.ProgramRuleEdits) RulesEdited(watch, seam, config);
-    if (window != watch.Window) {
+    if (window != watch.Window || Retitled(watch, seam, config, window)) {
         watch.Window = window;
         // Velmora's own window in front keeps the game's profile: the user
         // may look at it while the game runs.
@@ -71,16 +88,76 @@ int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const Config
 
 namespace {
 
+// The switch's seams and the shortcut that the command line may have left waiting.
+struct Switching {
+    ProgramWatch& Watch;
+    FrontProgramSeam& Seam;
+    DeviceContext& Context;
+    std::string& PendingShortcut;
+};
+
+// A read made while the main window is minimised shows no dialog: a game is
+// in front. Its messages are held, and the first of them is told in the balloon.
+class HeldMessages final : public NoUserInterface {
+public:
+    std::optional<MessageDialog> First;
+    int ShowMessageDialog(const MessageDialog& dialog) override {
+        if (!First) First = dialog;
+        return NoUserInterface::ShowMessageDialog(dialog);
+    }
+};
+
+void Tell(Switching& s, const MessageDialog& message) {
+    if (!s.Seam.ShowBalloon(message.Heading, BalloonText(message))) s.Watch.Untold = message;
+}
+
+// The message of a profile that cannot be opened, as the ordinary open gives it.
+MessageDialog Refused(Switching& s, const std::string& file, const ControllerDataType& c) {
+    MessageDialog message = CannotOpenProfileMessage(file, c.Name);
+    if (!s.PendingShortcut.empty())
+        message.Message += "##" + Translate("*The shortcut waiting to be launched has been cancelled.*");
+    s.PendingShortcut.clear();  // the program it would start expects this profile
+    if (c.KnownIndex != UnknownController) ForgetProfile(s.Context.Config, c.KnownIndex, file);
+    return message;
+}
+
+// The ordinary open without its dialogs: a profile that cannot be read is
+// forgotten from the recent ones and the controller keeps its own; the
+// error, or the first bad value of a profile that opens, goes to the balloon.
+void OpenQuietly(Switching& s, std::size_t index, const std::string& file) {
+    DeviceContext& context = s.Context;
+    auto scratch = std::make_unique<ProfileType>();
+    NewProfile(*scratch, context.Config);
+    HeldMessages held;
+    if (ReadProfile(file, *scratch, context.Config, held))
+        AttachLoadedProfile(context, index, std::move(*scratch), file, FollowProgramFile);
+    else
+        held.First = Refused(s, file, context.List.Controllers[index]);
+    if (held.First) Tell(s, *held.First);
+}
+
 // Opens the file on the controller as the program in front asks: the open
 // leaves the settings windows open, and the next pass releases what the old
 // profile held. True when the file is the controller's profile afterwards.
-bool OpenOn(DeviceContext& context, std::size_t& index, const std::string& file,
-            std::string& pendingShortcut) {
-    const std::uint8_t arrival = context.List.Controllers[index].Arrival;
-    context.List.Controllers[index].OpenProfileRequest = {FollowProgramFile, file};
-    OpenRequestedProfile(context, index, pendingShortcut);
-    index = context.List.IndexOf(arrival);  // a message let passes run, which may sort the list
+bool OpenOn(Switching& s, std::size_t& index, const std::string& file) {
+    DeviceContext& context = s.Context;
+    if (!context.Ui.MainWindowShowing()) {
+        OpenQuietly(s, index, file);
+    } else {
+        const std::uint8_t arrival = context.List.Controllers[index].Arrival;
+        context.List.Controllers[index].OpenProfileRequest = {FollowProgramFile, file};
+        OpenRequestedProfile(context, index, s.PendingShortcut);
+        index = context.List.IndexOf(arrival);  // a message let passes run, which may sort the list
+    }
     return index < context.List.Count() && context.List.Controllers[index].Profile.FileName == file;
+}
+
+// A report that waited for the main window (no tray icon to tell it in).
+void TellUntold(ProgramWatch& watch, UserInterface& ui) {
+    if (!watch.Untold || !ui.MainWindowShowing()) return;
+    const MessageDialog message = std::move(*watch.Untold);
+    watch.Untold.reset();
+    ui.ShowMessageDialog(message);
 }
 
 // The settings windows but the global ones work on the selected
@@ -121,8 +198,9 @@ Want WantedFor(const ProgramWatch& watch, const ConfigurationType& config, const
 
 // One controller towards the rule's profile, or back to its own. Answers
 // false when it has to wait for its changes to be saved.
-bool SwitchController(ProgramWatch& watch, DeviceContext& context, std::size_t index, int rule,
-                      std::string& pendingShortcut) {
+bool SwitchController(Switching& s, std::size_t index, int rule) {
+    ProgramWatch& watch = s.Watch;
+    DeviceContext& context = s.Context;
     ControllerDataType& c = context.List.Controllers[index];
     // The user opened another profile meanwhile: that one stays.
     if (c.ProgramSwitch.Switched && !SameTextIgnoringCase(c.Profile.FileName, c.ProgramSwitch.Opened))
@@ -142,7 +220,7 @@ bool SwitchController(ProgramWatch& watch, DeviceContext& context, std::size_t i
     ProgramSwitchType record = c.ProgramSwitch;
     if (!record.Switched) record.Before = c.Profile.FileName;
     const std::string file(want.File);
-    const bool opened = OpenOn(context, index, file, pendingShortcut);
+    const bool opened = OpenOn(s, index, file);
     if (index >= context.List.Count()) return true;
     if (!opened && !want.Restore) watch.Refused[static_cast<std::size_t>(rule)] = true;
     record.Switched = opened && !want.Restore;
@@ -154,7 +232,9 @@ bool SwitchController(ProgramWatch& watch, DeviceContext& context, std::size_t i
 // The controllers not dealt with yet for the rule. One that is away is dealt
 // with again when it comes back: the rule may have ended meanwhile. One whose
 // own profile is still to be opened (just plugged) waits for that first.
-void SwitchControllers(ProgramWatch& watch, DeviceContext& context, int rule, std::string& pendingShortcut) {
+void SwitchControllers(Switching& s, int rule) {
+    ProgramWatch& watch = s.Watch;
+    DeviceContext& context = s.Context;
     bool waiting = false;
     // Walked by arrival: an open's message lets passes run, which may sort the list.
     std::array<std::uint8_t, MaxControllers> arrivals{};
@@ -166,7 +246,7 @@ void SwitchControllers(ProgramWatch& watch, DeviceContext& context, int rule, st
         if (index >= context.List.Count() || (watch.Dealt & bit) != 0) continue;
         const ControllerDataType& c = context.List.Controllers[index];
         if (c.Connection != Connected || c.OpenProfileRequest.Request != NoProfileRequest) continue;
-        const bool done = SwitchController(watch, context, index, rule, pendingShortcut);
+        const bool done = SwitchController(s, index, rule);
         waiting |= !done;
         if (done) watch.Dealt |= bit;
     }
@@ -194,6 +274,7 @@ bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext
                       std::string& pendingShortcut, std::uint64_t now) {
     if (now < watch.NextCheck) return watch.WaitingForSave;
     watch.NextCheck = now + ProgramCheckMilliseconds;
+    TellUntold(watch, context.Ui);
     if (!Following(context.Config) && watch.Applied == NoProgramRule && !AnySwitched(context.List)) {
         watch.WaitingForSave = false;
         return false;
@@ -201,7 +282,8 @@ bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext
     const int rule = SettledProgramRule(watch, seam, context.Config, now);
     Apply(watch, context.Config, rule);
     ForgetAbsentControllers(watch, context.List);
-    SwitchControllers(watch, context, rule, pendingShortcut);
+    Switching s{watch, seam, context, pendingShortcut};
+    SwitchControllers(s, rule);
     return watch.WaitingForSave;
 }
 

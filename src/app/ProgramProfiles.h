@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "devices/DeviceContext.h"
@@ -14,7 +15,7 @@
 
 namespace velmora {
 
-// The seam to the system's windows.
+// The seam to the system's windows and the tray.
 class FrontProgramSeam {
 public:
     virtual ~FrontProgramSeam() = default;
@@ -27,6 +28,12 @@ public:
     virtual FrontProgram Describe(std::uintptr_t window) = 0;
     // Whether the window is still there (a game that ended leaves Velmora's window in front).
     virtual bool WindowExists(std::uintptr_t window) = 0;
+    // Whether the window's title differs from the one it had when last
+    // described or asked here (a launcher that becomes the game, a game
+    // that goes from "Loading" to its level); nothing allocated.
+    virtual bool TitleChanged(std::uintptr_t window) = 0;
+    // A warning in the tray's balloon; false when there is no tray icon to show it.
+    virtual bool ShowBalloon(const std::string& title, const std::string& text) = 0;
 };
 
 inline constexpr std::uint64_t ProgramCheckMilliseconds = 250;
@@ -48,12 +55,15 @@ struct ProgramWatch {
     // comes, comes back or waited for a save is dealt with at the next check;
     // the others keep what they have (a profile the user opened meanwhile).
     std::uint32_t Dealt = 0;
+    // A read's message that no balloon could tell (no tray icon): shown once
+    // the main window is, never over the game.
+    std::optional<MessageDialog> Untold;
 };
 
 // The check of one step: the rule that fits the window in front once it has
 // stayed there half a second, else the rule applied now. It describes the
-// window only when the window or the rules changed: otherwise one question
-// to the seam, nothing allocated.
+// window only when the window, its title or the rules changed: otherwise one
+// question to the seam (two while a rule has a title part), nothing allocated.
 int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
                        std::uint64_t now);
 
@@ -66,8 +76,9 @@ int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const Config
 // gets the rule's profile, and its own back when the rule no longer holds.
 // Edited rules are matched again at once: an applied rule that is gone or
 // changed gives way to the one that fits now.
-// A profile that cannot be opened is reported once by the open and its rule
-// skipped from then on.
+// A profile that cannot be opened is reported once and its rule skipped from
+// then on: by the open's own message while the main window shows, else in
+// the tray's balloon (a dialog would come up over the game).
 bool StepProgramWatch(ProgramWatch& watch, FrontProgramSeam& seam, DeviceContext& context,
                       std::string& pendingShortcut, std::uint64_t now);
 

@@ -74,6 +74,19 @@ std::string LineText(const MarkupLine& line) {
     return text;
 }
 
+std::string BalloonText(const MessageDialog& dialog) {
+    std::string text;
+    const std::vector<MarkupLine> values = ParseMarkup(dialog.Values);
+    if (!values.empty()) text = "\"" + LineText(values.front()) + "\"";
+    for (const MarkupLine& line : ParseMarkup(dialog.Message)) {
+        const std::string part = LineText(line);
+        if (part.empty()) continue;
+        if (!text.empty()) text += ' ';
+        text += part;
+    }
+    return text;
+}
+
 std::size_t MarkupLineCount(std::string_view text) {
     return ParseMarkup(text).size();
 }

@@ -45,6 +45,11 @@ struct DetailPair {
 // a caption without a value gets an empty one.
 std::vector<DetailPair> PairDetails(std::string_view captions, std::string_view values);
 
+// A message told in a few words, as a tray balloon holds them: the first
+// detail value in quotes (the file or controller it is about), then the
+// message's lines run together.
+std::string BalloonText(const MessageDialog& dialog);
+
 // Top of the message: below the detail lines when there are any.
 int MessageTop(std::string_view captions);
 

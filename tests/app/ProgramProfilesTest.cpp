@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "app/ProgramProfiles.h"
 #include "support/ProfileFlowsWorld.h"
@@ -24,14 +25,30 @@ public:
                                                     {EditorWindow, {"C:\\Tools\\editor.exe", "Editor"}}};
     int Describes = 0;
     std::set<std::uintptr_t> Closed;
+    std::string KeptTitle;  // as the system side keeps the title it read last
+    int TitleReads = 0;
+    bool TrayIcon = true;
+    std::vector<std::string> Balloons;  // "title | text"
 
     std::uintptr_t FrontWindow() override { return InFront; }
     bool Ignored(std::uintptr_t window) override { return window == OwnWindow; }
     FrontProgram Describe(std::uintptr_t window) override {
         ++Describes;
+        KeptTitle = Programs[window].Title;
         return Programs[window];
     }
     bool WindowExists(std::uintptr_t window) override { return !Closed.contains(window); }
+    bool TitleChanged(std::uintptr_t window) override {
+        ++TitleReads;
+        const std::string& now = Programs[window].Title;
+        if (now == KeptTitle) return false;
+        KeptTitle = now;
+        return true;
+    }
+    bool ShowBalloon(const std::string& title, const std::string& text) override {
+        if (TrayIcon) Balloons.push_back(title + " | " + text);
+        return TrayIcon;
+    }
 };
 
 struct Following : ::testing::Test {
@@ -182,6 +199,7 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     Front.InFront = GameWindow;
     RunFor(5000);
     EXPECT_EQ(W.Headings(), "Cannot open requested or last used profile|");
+    EXPECT_TRUE(Front.Balloons.empty());  // the main window shows: its own dialog
     EXPECT_EQ(ProfileOf(0), Own);
     EXPECT_FALSE(W.Pad(0).ProgramSwitch.Switched);
     Front.InFront = EditorWindow;
@@ -189,6 +207,68 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     Front.InFront = GameWindow;
     RunFor(1000);
     EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
+}
+
+// The fault: minimised, the open's error dialog came up over the game.
+TEST_F(Following, MinimisedAProfileThatCannotBeOpenedIsToldOnceInTheBalloonAndNoDialogComes) {
+    W.Ui.Showing = false;
+    W.Config.ProgramRules[0].Profile = W.Folder.File("missing.velmoraprofile");
+    Front.InFront = GameWindow;
+    RunFor(5000);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    ASSERT_EQ(Front.Balloons.size(), 1u);
+    EXPECT_EQ(Front.Balloons[0],
+              "Cannot open requested or last used profile | \"missing\" This profile cannot be opened. If it "
+              "exists in the recent list it will now be removed.");
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+TEST_F(Following, MinimisedWithoutATrayIconTheErrorWaitsForTheMainWindow) {
+    W.Ui.Showing = false;
+    Front.TrayIcon = false;
+    W.Config.ProgramRules[0].Profile = W.Folder.File("missing.velmoraprofile");
+    Front.InFront = GameWindow;
+    RunFor(3000);
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    W.Ui.Showing = true;  // the user brings Velmora back
+    RunFor(1000);
+    EXPECT_EQ(W.Headings(), "Cannot open requested or last used profile|");
+}
+
+TEST_F(Following, MinimisedAProfileWithABadValueOpensAndItsMessageGoesToTheBalloon) {
+    W.Ui.Showing = false;
+    W.Config.ProgramRules[0].Profile =
+        W.Folder.Write("Odd.velmoraprofile", "[Assignments]\r\nSet1Button1Slots=A,Nonsense\r\n");
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), W.Config.ProgramRules[0].Profile);
+    EXPECT_EQ(W.Button1Code(0), *FindSlotCode("A"));
+    EXPECT_TRUE(W.Ui.Dialogs.empty());
+    ASSERT_EQ(Front.Balloons.size(), 2u);  // each pad's open reads it
+    EXPECT_EQ(Front.Balloons[0].substr(0, Front.Balloons[0].find(" | ")),
+              "Bad slot code value found in profile");
+}
+
+// A launcher that becomes the game, or a game that shows its level in the
+// title, keeps its window: only its title says that the rule fits now.
+TEST_F(Following, AWindowWhoseTitleChangesIsMatchedByItsNewTitle) {
+    W.Config.ProgramRules = {{"game.exe", "Level", "", GameProfile}};
+    Front.Programs[GameWindow].Title = "Loading";
+    Front.InFront = GameWindow;
+    RunFor(2000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    Front.Programs[GameWindow].Title = "Level 1";
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(Front.Describes, 2);  // once at the front, once for the new title
+    Front.Programs[GameWindow].Title = "Main Menu";
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
 }
 
 TEST_F(Following, ANewProfileWithoutAFileComesBackAsANewProfile) {
@@ -223,6 +303,7 @@ TEST_F(Following, TheWindowInFrontIsDescribedOnlyWhenItChanges) {
     ++W.Config.ProgramRuleEdits;  // an edited list decides again
     RunFor(300);
     EXPECT_EQ(Front.Describes, 2);
+    EXPECT_EQ(Front.TitleReads, 0);  // no rule has a title part
 }
 
 // The rules are edited in Velmora's own window while the game runs behind it.

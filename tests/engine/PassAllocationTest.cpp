@@ -164,13 +164,18 @@ TEST(StepProgramWatch, AllocatesNoMemoryWhileNothingChanges) {
         bool Ignored(std::uintptr_t) override { return false; }
         FrontProgram Describe(std::uintptr_t) override { return {"C:\\Games\\game.exe", "Game"}; }
         bool WindowExists(std::uintptr_t) override { return true; }
+        bool TitleChanged(std::uintptr_t) override { return false; }
+        bool ShowBalloon(const std::string&, const std::string&) override { return true; }
     } seam;
     ControllerListType list;
     list.Controllers.resize(2);
     list.Controllers[0].Profile.FileName = list.Controllers[1].Profile.FileName = "/p/game.velmoraprofile";
     ConfigurationType config;
-    for (int i = 0; i < 32; ++i)  // the last rule fits: every check walks them all when it decides
-        config.ProgramRules.push_back({i == 31 ? "game.exe" : "other.exe", {}, {}, "/p/game.velmoraprofile"});
+    // The last rule fits: every check walks them all when it decides. One
+    // rule has a title part, so every check reads the title again too.
+    for (int i = 0; i < 32; ++i)
+        config.ProgramRules.push_back(
+            {i == 31 ? "game.exe" : "other.exe", i == 0 ? "Launcher" : "", {}, "/p/game.velmoraprofile"});
     NoUserInterface ui;
     velmora::test::FakeDeviceApi devices;
     DeviceRumble deviceRumble(devices);

@@ -66,7 +66,7 @@ struct Application {
     Win32Foreground Foreground;
     // The profiles that follow the program in front; the tray tip says when a switch waits for a save.
     ProgramWatch Programs;
-    Win32FrontProgram FrontProgram;
+    Win32FrontProgram FrontProgram{*this};
     bool TraySwitchNoticeShown = false;
 
     bool PriorityRaised = false;

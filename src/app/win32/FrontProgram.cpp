@@ -1,7 +1,9 @@
 #include "app/win32/FrontProgram.h"
 
 #include <array>
+#include <cwchar>
 
+#include "app/win32/TrayIcon.h"
 #include "base/win32/WideText.h"
 
 namespace velmora {
@@ -46,12 +48,6 @@ BOOL CALLBACK FindAppChild(HWND child, LPARAM data) {
     return FALSE;
 }
 
-std::string TitleOf(HWND window) {
-    std::array<wchar_t, 256> text{};
-    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return WideToUtf8(std::wstring_view(text.data(), static_cast<std::size_t>(length > 0 ? length : 0)));
-}
-
 BOOL CALLBACK AddProgramOfWindow(HWND window, LPARAM data) {
     auto* programs = reinterpret_cast<std::vector<std::string>*>(data);
     if (!IsWindowVisible(window) || GetWindowTextLengthW(window) == 0) return TRUE;
@@ -90,9 +86,26 @@ bool Win32FrontProgram::WindowExists(std::uintptr_t window) {
     return IsWindow(AsWindow(window)) != FALSE;
 }
 
+bool Win32FrontProgram::ReadTitle(HWND window) {
+    TitleText text{};
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    if (std::wcscmp(text.data(), title_.data()) == 0) return false;
+    title_ = text;
+    return true;
+}
+
+bool Win32FrontProgram::TitleChanged(std::uintptr_t window) {
+    return ReadTitle(AsWindow(window));
+}
+
+bool Win32FrontProgram::ShowBalloon(const std::string& title, const std::string& text) {
+    return ShowTrayBalloon(app_, title, text);
+}
+
 FrontProgram Win32FrontProgram::Describe(std::uintptr_t window) {
     const HWND w = AsWindow(window);
-    FrontProgram front{ImageOf(ProcessOf(w)), TitleOf(w)};
+    ReadTitle(w);
+    FrontProgram front{ImageOf(ProcessOf(w)), WideToUtf8(std::wstring_view(title_.data()))};
     if (SameTextIgnoringCase(FileNamePart(front.Path), "ApplicationFrameHost.exe")) {
         FrameChild search{ProcessOf(w), 0};
         EnumChildWindows(w, FindAppChild, reinterpret_cast<LPARAM>(&search));

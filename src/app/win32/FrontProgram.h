@@ -2,6 +2,7 @@
 // The program in front, from the system: the Win32 side of the seam of the
 // profiles that follow the program in front.
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,11 @@
 
 namespace velmora {
 
+struct Application;
+
 class Win32FrontProgram final : public FrontProgramSeam {
 public:
+    explicit Win32FrontProgram(Application& app) : app_(app) {}
     // GetForegroundWindow: one call, nothing allocated.
     std::uintptr_t FrontWindow() override;
     // Our own process's windows, the desktop's and the taskbar's.
@@ -22,6 +26,18 @@ public:
     // process names the app.
     FrontProgram Describe(std::uintptr_t window) override;
     bool WindowExists(std::uintptr_t window) override;
+    // GetWindowTextW into a buffer of ours, compared with the title kept.
+    bool TitleChanged(std::uintptr_t window) override;
+    // The tray icon's warning balloon.
+    bool ShowBalloon(const std::string& title, const std::string& text) override;
+
+private:
+    using TitleText = std::array<wchar_t, 256>;
+    // Reads the window's title into the kept one; true when it differs.
+    bool ReadTitle(HWND window);
+
+    Application& app_;
+    TitleText title_{};
 };
 
 // The file names of the programs that have a visible, titled window now

@@ -112,14 +112,16 @@ void ShowTrayNoticeBalloon(Application& app) {
     ShowTrayBalloon(app, BlockedInputTitle(), BlockedInputAdvice());
 }
 
-void ShowTrayBalloon(Application& app, const std::string& title, const std::string& text) {
-    if (!app.TrayIconAdded) return;
+bool ShowTrayBalloon(Application& app, const std::string& title, const std::string& text) {
+    if (!app.TrayIconAdded) return false;
     NOTIFYICONDATAW data = IconData(app);
     data.uFlags = NIF_INFO;
     data.dwInfoFlags = NIIF_WARNING;
     CopyField(data.szInfoTitle, Utf8ToWide(title));
     CopyField(data.szInfo, Utf8ToWide(text));
-    if (Shell_NotifyIconW(NIM_MODIFY, &data)) LogBalloon(title, text);
+    if (!Shell_NotifyIconW(NIM_MODIFY, &data)) return false;
+    LogBalloon(title, text);
+    return true;
 }
 
 void HandleTrayCallback(Application& app, UINT mouseMessage) {

@@ -25,7 +25,7 @@ void SetTrayNotice(Application& app, bool notice);
 void SetTraySwitchNotice(Application& app, bool notice);
 // A warning balloon with the same notice; nothing without the icon.
 void ShowTrayNoticeBalloon(Application& app);
-// A warning balloon; nothing without the icon.
-void ShowTrayBalloon(Application& app, const std::string& title, const std::string& text);
+// A warning balloon; nothing without the icon. True when shown.
+bool ShowTrayBalloon(Application& app, const std::string& title, const std::string& text);
 
 }  // namespace velmora

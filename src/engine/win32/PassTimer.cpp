@@ -52,8 +52,7 @@ PassTimer::PassTimer(std::int64_t periodMicroseconds) {
         timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
     }
     throttlingChanged_ = SetTimerResolutionThrottling(true);
-    start_ = Now();
-    deadline_ = start_ + period_;
+    deadline_ = Now() + period_;
     OpenLog();
 }
 
@@ -81,7 +80,10 @@ void PassTimer::OpenLog() {
 
 void PassTimer::PassStarts() {
     if (!log_) return;
-    std::fprintf(log_, "%lld\n", static_cast<long long>((Now() - start_) * 1000000 / frequency_));
+    // Split so that the product cannot overflow after weeks of uptime.
+    const std::int64_t now = Now();
+    const std::int64_t microseconds = now / frequency_ * 1000000 + now % frequency_ * 1000000 / frequency_;
+    std::fprintf(log_, "%lld\n", static_cast<long long>(microseconds));
     if (++logged_ % 100 == 0) std::fflush(log_);  // a killed program still leaves most of its log
 }
 

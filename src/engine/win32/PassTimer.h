@@ -11,8 +11,10 @@
 // hidden. Everything changed here is restored when the timer goes.
 //
 // VELMORA_PASS_LOG=path: every pass appends one line to that file: the time
-// of the start of the pass in microseconds since the loop began. Tests and
-// measurements read the period from it.
+// of the start of the pass on the performance counter, in microseconds (the
+// clock of the end-to-end tests' device log and recorder). Tests and
+// measurements read the period from it, and set passes against the events
+// of a scenario.
 
 #include <cstdint>
 #include <cstdio>
@@ -55,7 +57,6 @@ private:
 
     std::int64_t frequency_ = 1;
     std::int64_t period_ = 0;  // ticks
-    std::int64_t start_ = 0;
     std::int64_t deadline_ = 0;
     HANDLE timer_ = nullptr;
     bool highResolution_ = false;
