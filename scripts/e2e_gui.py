@@ -763,8 +763,8 @@ def window_sessions(env, modules=()):
     folder = Path(__file__).resolve().parent / "gui_windows"
     found = []
     for path in sorted(folder.glob("*.py")):
-        if modules and path.stem not in modules:
-            continue
+        if path.stem.startswith("_") or (modules and path.stem not in modules):
+            continue  # "_NAME.py" holds steps that another module's sessions run
         loader = importlib.util.spec_from_file_location(f"gui_windows.{path.stem}", path)
         module = importlib.util.module_from_spec(loader)
         loader.loader.exec_module(module)

@@ -439,7 +439,7 @@ def panel_rect(rect):
 
 
 def sessions(env):
-    import controller_pages  # its steps use this module's
+    import _controller_pages as controller_pages  # its steps use this module's
 
     saved = env.work / "gui-controller" / "saved"
     ini = (f"\n[Default Locations]\nDefaultControllerLocation={e2e.windows_path(saved)}\n")

@@ -158,8 +158,3 @@ def check_pages(s):
     row = c.saved_row(lines, PEN_SQUARE[1] - c.PICTURE[1]) or []
     if len(row) != 512 or row[PEN_SQUARE[0] - c.PICTURE[0]] != painted[2] << 16 | painted[1] << 8 | painted[0]:
         raise Failed("the saved picture lacks the pen's square that Open brought back")
-
-
-def sessions(env):
-    """None of its own: check_pages runs last in the controller module's session."""
-    return []
