@@ -28,23 +28,46 @@ bool IsRule(const ConfigurationType& config, int rule) {
            static_cast<std::size_t>(rule) < std::min(config.ProgramRules.size(), MaxProgramRules);
 }
 
+// The rules that fit the program, in their order (kept ones only).
+std::vector<ProgramRuleType> RulesFor(const ConfigurationType& config, const FrontProgram& program) {
+    std::vector<ProgramRuleType> rules;
+    const std::size_t count = std::min(config.ProgramRules.size(), MaxProgramRules);
+    for (std::size_t i = 0; i < count; ++i)
+        if (RuleMatches(config.ProgramRules[i], program)) rules.push_back(config.ProgramRules[i]);
+    return rules;
+}
+
+// The window's program, kept for the rules after the first that fits it.
+int DescribeCandidate(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config,
+                      std::uintptr_t window) {
+    watch.CandidateProgram = seam.Describe(window);
+    return FirstMatchingRule(config.ProgramRules, watch.CandidateProgram);
+}
+
 // The rules were edited (in Velmora's own window, most often while the game
 // still runs behind it): the numbers held here may name other rules now or
 // none. The game's window is matched again; the applied rule keeps its
 // standing only where it is still there unchanged, else every controller is
 // dealt with again, towards the rule that fits now or back to its own.
+// A profile that could not be opened is tried again once no rule names it
+// (the user picked another): not at each edit, since each letter typed in a
+// title is one, and the error would come back with every letter.
 void RulesEdited(ProgramWatch& watch, FrontProgramSeam& seam, const ConfigurationType& config) {
     watch.RulesSeen = config.ProgramRuleEdits;
-    watch.Refused = {};  // a mended rule is tried again
+    std::erase_if(watch.Refused, [&config](const std::string& file) {
+        return std::none_of(
+            config.ProgramRules.begin(), config.ProgramRules.end(),
+            [&file](const ProgramRuleType& r) { return SameTextIgnoringCase(r.Profile, file); });
+    });
     const bool game = watch.CandidateWindow != 0 && seam.WindowExists(watch.CandidateWindow);
-    watch.Candidate =
-        game ? FirstMatchingRule(config.ProgramRules, seam.Describe(watch.CandidateWindow)) : NoProgramRule;
+    watch.Candidate = game ? DescribeCandidate(watch, seam, config, watch.CandidateWindow) : NoProgramRule;
     if (watch.Applied == NoProgramRule) return;
-    const auto& rules = config.ProgramRules;
-    const auto same = std::find(rules.begin(), rules.end(), watch.AppliedRule);
-    watch.Applied = same == rules.end() ? NoProgramRule : static_cast<int>(same - rules.begin());
-    if (!IsRule(config, watch.Applied)) watch.Applied = NoProgramRule;
-    if (watch.Applied == NoProgramRule) watch.Dealt = 0;
+    if (RulesFor(config, watch.AppliedProgram) == watch.AppliedRules) {
+        watch.Applied = FirstMatchingRule(config.ProgramRules, watch.AppliedProgram);  // moved, maybe
+        return;
+    }
+    watch.Applied = NoProgramRule;
+    watch.Dealt = 0;
 }
 
 bool AnyRuleHasTitle(const std::vector<ProgramRuleType>& rules) {
@@ -70,7 +93,7 @@ int SettledProgramRule(ProgramWatch& watch, FrontProgramSeam& seam, const Config
         // Velmora's own window in front keeps the game's profile: the user
         // may look at it while the game runs.
         if (window != 0 && !seam.Ignored(window)) {
-            const int rule = FirstMatchingRule(config.ProgramRules, seam.Describe(window));
+            const int rule = DescribeCandidate(watch, seam, config, window);
             if (rule != watch.Candidate) watch.Since = now;
             watch.Candidate = rule;
             watch.CandidateWindow = window;
@@ -186,11 +209,21 @@ struct Want {
     std::string_view File;
 };
 
+bool IsRefused(const ProgramWatch& watch, const std::string& file) {
+    return std::any_of(watch.Refused.begin(), watch.Refused.end(),
+                       [&file](const std::string& refused) { return SameTextIgnoringCase(refused, file); });
+}
+
+// The first rule for the program in front that covers the controller: one
+// game may give each model a profile of its own, each in a rule of its own.
 Want WantedFor(const ProgramWatch& watch, const ConfigurationType& config, const ControllerDataType& c,
                int rule) {
-    if (IsRule(config, rule) && !watch.Refused[static_cast<std::size_t>(rule)]) {
-        const ProgramRuleType& r = config.ProgramRules[static_cast<std::size_t>(rule)];
-        if (RuleCoversController(r, c.Identity.DeviceName)) return {true, false, r.Profile};
+    const std::size_t count = std::min(config.ProgramRules.size(), MaxProgramRules);
+    for (std::size_t i = IsRule(config, rule) ? static_cast<std::size_t>(rule) : count; i < count; ++i) {
+        const ProgramRuleType& r = config.ProgramRules[i];
+        if (static_cast<int>(i) != rule && !RuleMatches(r, watch.AppliedProgram)) continue;
+        if (RuleCoversController(r, c.Identity.DeviceName) && !IsRefused(watch, r.Profile))
+            return {true, false, r.Profile};
     }
     if (c.ProgramSwitch.Switched) return {true, true, c.ProgramSwitch.Before};
     return {};
@@ -222,7 +255,10 @@ bool SwitchController(Switching& s, std::size_t index, int rule) {
     const std::string file(want.File);
     const bool opened = OpenOn(s, index, file);
     if (index >= context.List.Count()) return true;
-    if (!opened && !want.Restore) watch.Refused[static_cast<std::size_t>(rule)] = true;
+    if (!opened && !want.Restore) {
+        watch.Refused.push_back(file);
+        return SwitchController(s, index, rule);  // a later rule for the program may serve
+    }
     record.Switched = opened && !want.Restore;
     record.Opened = record.Switched ? file : std::string();
     context.List.Controllers[index].ProgramSwitch = record.Switched ? record : ProgramSwitchType{};
@@ -263,8 +299,9 @@ void ForgetAbsentControllers(ProgramWatch& watch, const ControllerListType& list
 void Apply(ProgramWatch& watch, const ConfigurationType& config, int rule) {
     if (rule == watch.Applied) return;
     watch.Applied = rule;
-    watch.AppliedRule =
-        IsRule(config, rule) ? config.ProgramRules[static_cast<std::size_t>(rule)] : ProgramRuleType{};
+    const bool some = IsRule(config, rule);
+    watch.AppliedProgram = some ? watch.CandidateProgram : FrontProgram{};
+    watch.AppliedRules = some ? RulesFor(config, watch.AppliedProgram) : std::vector<ProgramRuleType>{};
     watch.Dealt = 0;
 }
 

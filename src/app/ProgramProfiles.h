@@ -44,13 +44,17 @@ struct ProgramWatch {
     std::uint64_t NextCheck = 0;
     std::uintptr_t Window = 0;      // the window in front at the last check
     std::uint64_t Since = 0;        // when the last window that counts came to the front
-    int Candidate = NoProgramRule;  // the rule that fits that window
+    int Candidate = NoProgramRule;  // the first rule that fits that window
     std::uintptr_t CandidateWindow = 0;
-    int Applied = NoProgramRule;                  // the rule whose profile the controllers were given
-    ProgramRuleType AppliedRule;                  // that rule as it was, to find it again after edits
-    std::uint32_t RulesSeen = 0;                  // the rules' edit count when Candidate was decided
-    bool WaitingForSave = false;                  // a controller keeps its changed profile meanwhile
-    std::array<bool, MaxProgramRules> Refused{};  // the rule's profile could not be opened
+    FrontProgram CandidateProgram;  // that window's program and title: a later rule may fit another model
+    int Applied = NoProgramRule;    // the rule whose profile the controllers were given
+    FrontProgram AppliedProgram;    // the program it was applied for (its later rules serve other models)
+    std::vector<ProgramRuleType> AppliedRules;  // the rules for that program as they were, to see edits
+    std::uint32_t RulesSeen = 0;                // the rules' edit count when Candidate was decided
+    bool WaitingForSave = false;                // a controller keeps its changed profile meanwhile
+    // Profiles that could not be opened: skipped (a later rule for the
+    // program may serve) until no rule names them any more.
+    std::vector<std::string> Refused;
     // The controllers (bit: arrival) given what Applied asks for. One that
     // comes, comes back or waited for a save is dealt with at the next check;
     // the others keep what they have (a profile the user opened meanwhile).

@@ -209,6 +209,30 @@ TEST_F(Following, AProfileThatCannotBeOpenedIsReportedOnceAndItsRuleSkipped) {
     EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
 }
 
+// The fault: the first rule for the game won for every pad, so a second rule
+// for the same game, for another model, never applied.
+TEST_F(Following, EachModelGetsTheFirstRuleForTheGameThatCoversIt) {
+    W.Config.ProgramRules = {{"game.exe", "", "Pad Y", OtherProfile}, {"game.exe", "", "", GameProfile}};
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
+    Front.InFront = EditorWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), Own);
+    EXPECT_EQ(ProfileOf(1), Own);
+}
+
+TEST_F(Following, ALaterRuleForTheGameServesWhenTheFirstsProfileCannotBeOpened) {
+    W.Config.ProgramRules = {{"game.exe", "", "", W.Folder.File("missing.velmoraprofile")},
+                             {"game.exe", "", "", OtherProfile}};
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    EXPECT_EQ(ProfileOf(0), OtherProfile);
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
+    EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
+}
+
 // The fault: minimised, the open's error dialog came up over the game.
 TEST_F(Following, MinimisedAProfileThatCannotBeOpenedIsToldOnceInTheBalloonAndNoDialogComes) {
     W.Ui.Showing = false;
@@ -322,6 +346,23 @@ struct EditingRules : Following {
     }
 };
 
+// The fault: every edit of the rules tried the profile again, and each letter
+// typed in a title is one: the error came back with every letter.
+TEST_F(EditingRules, AProfileThatCannotBeOpenedIsTriedAgainOnlyOnceAnotherWasPicked) {
+    const std::string missing = W.Folder.File("missing.velmoraprofile");
+    W.Config.ProgramRules[0].Profile = missing;
+    Front.InFront = GameWindow;
+    RunFor(1000);
+    Front.InFront = OwnWindow;
+    for (const char* title : {"G", "Ga", "Gam"}) Edit([&](auto& rules) { rules[0].Title = title; });
+    EXPECT_EQ(W.Ui.Dialogs.size(), 1u);
+    EXPECT_EQ(ProfileOf(0), Own);
+    Edit([&](auto& rules) { rules[0].Profile = GameProfile; });
+    EXPECT_EQ(ProfileOf(0), GameProfile);
+    Edit([&](auto& rules) { rules[0].Profile = missing; });  // picked again: tried again
+    EXPECT_EQ(W.Ui.Dialogs.size(), 2u);
+}
+
 // The fault: the watch kept the deleted rule's number, so the pads kept the
 // game's profile, and a later step read past the end of the list.
 TEST_F(EditingRules, DeletingTheAppliedRuleGivesBackTheOwnProfiles) {
@@ -344,9 +385,15 @@ TEST_F(EditingRules, AnEarlierRuleThatNowFitsTheGameWinsAndAnEditedProfileIsOpen
     EXPECT_EQ(ProfileOf(0), GameProfile);
     Edit([](auto& rules) { rules[1].Title = "Other"; });  // another rule: nothing moves
     EXPECT_EQ(ProfileOf(0), GameProfile);
-    Edit([](auto& rules) { rules[0].Controller = "Pad Y"; });  // limited to one model
+    Edit([&](auto& rules) {
+        rules[0].Controller = "Pad Y";
+        rules[0].Profile = OtherProfile;
+    });
+    EXPECT_EQ(ProfileOf(0), GameProfile);  // the later rule for the game, for every model
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
+    Edit([](auto& rules) { rules.pop_back(); });  // none left for Pad X
     EXPECT_EQ(ProfileOf(0), Own);
-    EXPECT_EQ(ProfileOf(1), GameProfile);
+    EXPECT_EQ(ProfileOf(1), OtherProfile);
 }
 
 // The fault: with the option off the watch missed the deletion, and turned
