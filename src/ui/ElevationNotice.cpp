@@ -47,6 +47,8 @@ void DrawWarningSign(PictureType& picture, int left, int top) {
     picture.Put(left + SignSize / 2, top + 10, palette::Black);
 }
 
+}  // namespace
+
 std::vector<std::string> NoticeLines(const MainWindowStatus& status, int width, TextDrawer& text) {
     const bool blocked = status.InputBlockedNotice;
     std::vector<std::string> lines =
@@ -56,6 +58,8 @@ std::vector<std::string> NoticeLines(const MainWindowStatus& status, int width, 
     lines.insert(lines.end(), advice.begin(), advice.end());
     return lines;
 }
+
+namespace {
 
 // A raised Silver button whose caption takes up to two lines.
 void DrawNoticeButton(PictureType& picture, const NoticeButtonBox& box, TextDrawer& text) {
@@ -103,16 +107,15 @@ std::string BlockedInputTrayTip() {
 }
 
 std::string SwitchWaitsTitle() {
-    return Translate("*A profile switch waits for a save*");
+    return Translate("*A profile switch waits*");
 }
 
 std::string SwitchWaitsAdvice() {
-    return Translate(
-        "*A controller keeps its profile while it has unsaved changes or a settings window is open on it.*");
+    return Translate("*Save the profile or close its settings window.*");
 }
 
 std::string SwitchWaitsTrayTip() {
-    return "Velmora\n" + SwitchWaitsTitle();
+    return "Velmora\n" + SwitchWaitsTitle() + "\n" + SwitchWaitsAdvice();
 }
 
 std::vector<std::string> WrapWords(std::string_view text, int width, int maxLines, TextDrawer& drawer) {

@@ -21,7 +21,7 @@ std::string BlockedInputAdvice();
 // The tray icon's tip: the program's name, the title and the advice on three lines.
 std::string BlockedInputTrayTip();
 
-// The notice of a profile switch that waits for a save: its title and advice,
+// The notice of a profile switch that waits for a save or a settings window: its title and advice,
 // and the tray icon's tip.
 std::string SwitchWaitsTitle();
 std::string SwitchWaitsAdvice();
@@ -31,6 +31,8 @@ std::string SwitchWaitsTrayTip();
 // gets a line of its own. At most maxLines lines: a text that needs more
 // ends its last line with "..." where that fits.
 std::vector<std::string> WrapWords(std::string_view text, int width, int maxLines, TextDrawer& drawer);
+// The notice's lines in the width: its title in up to two, its advice in the rest of three.
+std::vector<std::string> NoticeLines(const MainWindowStatus& status, int width, TextDrawer& text);
 
 // Where the notice's box goes in the top bar: right of the tabs when that
 // leaves it room, otherwise over the tabs. Right is exclusive.

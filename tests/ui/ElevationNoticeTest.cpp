@@ -56,6 +56,21 @@ TEST(NoticeTexts, EnglishTextsFitTheTrayFieldsWhole) {
     EXPECT_LE(BlockedInputTitle().size(), 63u) << BlockedInputTitle();
     EXPECT_LE(BlockedInputTrayTip().size(), 127u) << BlockedInputTrayTip();
     EXPECT_LE(BlockedInputAdvice().size(), 255u) << BlockedInputAdvice();
+    EXPECT_LE(SwitchWaitsTrayTip().size(), 127u) << SwitchWaitsTrayTip();
+}
+
+// The notice of a waiting switch names both reasons; none of its words is
+// cut, however many tabs leave it room.
+TEST_F(Wrapping, TheWaitingSwitchsNoticeIsNeverCut) {
+    UseEnglish();
+    MainWindowStatus status;
+    status.ProgramSwitchNotice = true;
+    for (int count = 0; count <= 16; ++count) {
+        const NoticeSpan span = NoticeSpanFor(count);
+        const int width = span.Right - 4 - (span.Left + 23);  // right of the warning sign
+        for (const std::string& line : NoticeLines(status, width, *Text))
+            EXPECT_FALSE(line.ends_with("...")) << count << ": " << line;
+    }
 }
 
 TEST(NoticeSpan, SitsRightOfTheTabsWhileTheyLeaveRoomElseCoversThem) {
