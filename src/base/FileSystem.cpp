@@ -1,5 +1,6 @@
 #include "base/FileSystem.h"
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -36,11 +37,13 @@ std::optional<std::string> StandardFileSystem::ReadFile(const std::string& path,
     if (!std::filesystem::is_regular_file(name, error)) return std::nullopt;
     std::ifstream in(name, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
-    if (in.bad()) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(name, error));
+    return ReadUpTo(maxBytes, error ? 0 : size,
+                    [&in](char* buffer, std::size_t room) -> std::optional<std::size_t> {
+                        in.read(buffer, static_cast<std::streamsize>(room));
+                        if (in.bad()) return std::nullopt;
+                        return static_cast<std::size_t>(in.gcount());
+                    });
 }
 
 bool StandardFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
@@ -60,6 +63,20 @@ std::vector<std::string> StandardFileSystem::ListFiles(const std::string& folder
         names.emplace_back(name.begin(), name.end());
     }
     return names;
+}
+
+std::optional<std::string> ReadUpTo(std::size_t maxBytes, std::size_t expectedBytes, const ReadChunk& read) {
+    std::string bytes(std::min(maxBytes, std::max<std::size_t>(expectedBytes + 1, 4096)), '\0');
+    std::size_t filled = 0;
+    while (filled < maxBytes) {
+        if (filled == bytes.size()) bytes.resize(std::min(maxBytes, bytes.size() * 2));  // the file grew
+        const std::optional<std::size_t> got = read(bytes.data() + filled, bytes.size() - filled);
+        if (!got) return std::nullopt;
+        if (*got == 0) break;
+        filled += *got;
+    }
+    bytes.resize(filled);
+    return bytes;
 }
 
 bool ReplaceFile(const std::string& path, const std::function<bool(std::ostream&)>& fill) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <ostream>
 
 #include "base/FileAccess.h"
@@ -82,6 +84,43 @@ TEST(FileReading, AFolderIsNotAFile) {
     StandardFileSystem files;
     EXPECT_FALSE(files.ReadFile(folder.Folder(), 100).has_value());
     EXPECT_EQ(files.ReadFile(folder.Write("x", "abcdef"), 4), "abcd");
+}
+
+// A profile's limit is 16 MiB: a buffer of the whole limit for every read
+// made the pass that switched profiles by program 150 ms long under Wine.
+TEST(FileReading, ASmallFileGetsABufferOfItsOwnSizeNotTheLimit) {
+    TempFolder folder;
+    StandardFileSystem files;
+    const std::optional<std::string> bytes =
+        files.ReadFile(folder.Write("pad.txt", "Set1Name=Run"), 16u << 20);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, "Set1Name=Run");
+    EXPECT_LT(bytes->capacity(), 64u * 1024);
+}
+
+// The reads as the system gives them: a few bytes at a time, a file that grew
+// since its size was taken, a limit, a failure halfway.
+TEST(FileReading, ChunksAreJoinedUpToTheLimitWhateverTheSizeSaidAtFirst) {
+    const std::string file(10000, 'x');
+    std::size_t at = 0;
+    std::size_t failAt = file.size() + 1;
+    const ReadChunk chunks = [&](char* buffer, std::size_t room) -> std::optional<std::size_t> {
+        if (at >= failAt) return std::nullopt;
+        const std::size_t count = std::min({room, std::size_t{3001}, file.size() - at});
+        file.copy(buffer, count, at);
+        at += count;
+        return count;
+    };
+    EXPECT_EQ(ReadUpTo(1u << 20, 10, chunks), file);  // it was 10 bytes long when opened
+    at = 0;
+    EXPECT_EQ(ReadUpTo(1u << 20, file.size(), chunks), file);
+    at = 0;
+    EXPECT_EQ(ReadUpTo(7000, file.size(), chunks), file.substr(0, 7000));
+    at = 0;
+    EXPECT_EQ(ReadUpTo(0, file.size(), chunks), "");
+    at = 0;
+    failAt = 6002;
+    EXPECT_FALSE(ReadUpTo(1u << 20, file.size(), chunks).has_value());
 }
 
 }  // namespace

@@ -72,17 +72,16 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path, st
     FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    std::size_t filled = 0;
-    while (filled < maxBytes) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - filled, 1u << 30));
-        DWORD read = 0;
-        if (!::ReadFile(file.Get(), bytes.data() + filled, chunk, &read, nullptr)) return std::nullopt;
-        if (read == 0) break;
-        filled += read;
-    }
-    bytes.resize(filled);
-    return bytes;
+    LARGE_INTEGER size{};
+    const bool sized = GetFileSizeEx(file.Get(), &size) && size.QuadPart >= 0;
+    const HANDLE handle = file.Get();
+    return ReadUpTo(maxBytes, sized ? static_cast<std::size_t>(size.QuadPart) : 0,
+                    [handle](char* buffer, std::size_t room) -> std::optional<std::size_t> {
+                        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(room, 1u << 30));
+                        DWORD read = 0;
+                        if (!::ReadFile(handle, buffer, chunk, &read, nullptr)) return std::nullopt;
+                        return read;
+                    });
 }
 
 bool Win32FileSystem::WriteFile(const std::string& path, std::string_view bytes) {
