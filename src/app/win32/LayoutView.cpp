@@ -110,6 +110,7 @@ void LayoutView::DrawWhole(const LayoutScene& scene) {
     }
     stale_ = false;
     changed_ = true;
+    ++wholeDrawings_;
 }
 
 // The waiting picture changes four times a second; drawn and repainted whole
@@ -126,9 +127,15 @@ void LayoutView::ShowWaitingPhase(int phase) {
 
 void LayoutView::EndPass(HWND window) {
     if (!list_) return;
+    const std::uint32_t drawnBefore = wholeDrawings_;
     StepAnimations();
+    // One whole drawing a pass, since each costs milliseconds (up to 15 under
+    // Wine on a busy machine): a redraw asked before an animation's first
+    // frame drew the picture whole waits for the next pass. A profile opened
+    // for the program in front drew it twice in the pass after the switch.
+    redrawWaits_ = stale_ && wholeDrawings_ != drawnBefore;
     // A hidden or minimised window is drawn when it shows again (WM_PAINT).
-    if (stale_ && !Animating() && IsWindowVisible(window) && !IsIconic(window)) DrawWhole();
+    if (stale_ && !redrawWaits_ && !Animating() && IsWindowVisible(window) && !IsIconic(window)) DrawWhole();
     if (changed_) {
         InvalidateRect(window, nullptr, FALSE);
     } else if (glyphChanged_) {
@@ -213,7 +220,7 @@ void LayoutView::FinishAnimations() {
 }
 
 void LayoutView::Paint(HDC dc) {
-    if (list_ && stale_ && !Animating()) DrawWhole();
+    if (list_ && stale_ && !redrawWaits_ && !Animating()) DrawWhole();
     changed_ = false;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);

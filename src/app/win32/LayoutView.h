@@ -43,7 +43,8 @@ public:
     // the rest of the picture stands, otherwise the picture is drawn whole.
     void ShowWaitingPhase(int phase);
 
-    // A whole redraw is only noted here and done once, at the end of the pass.
+    // A whole redraw is only noted here and done once, at the end of the pass
+    // (the next one when an animation's first frame drew the picture whole).
     void RedrawLayout() { stale_ = true; }
     void DrawControlButton(int control);
     // The control the assignment window edits (its button shows Yellow), or -1.
@@ -96,6 +97,8 @@ private:
     bool stale_ = true;          // the whole picture is to be drawn again
     bool changed_ = false;       // drawn since the last repaint request
     bool glyphChanged_ = false;  // only the waiting glyph's square drawn since then
+    std::uint32_t wholeDrawings_ = 0;
+    bool redrawWaits_ = false;  // for the next pass, which draws whole (not a repaint before it)
     // The animations asked for, in turn; the first one plays.
     std::deque<std::unique_ptr<PlayingAnimation>> animations_;
     // A button changed while animations played: the picture is drawn whole after them.
