@@ -252,6 +252,40 @@ TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
     EXPECT_EQ(w.Pad(1).Profile.Name, "Second");  // the shared layout is the known file
 }
 
+// The fault: the last profile opened for a pad just plugged closed every
+// settings window, the global settings window (its palette mid-pick) and the
+// windows the user had open on the selected pad among them. The user's own
+// open, here a profile handed over on the command line, still closes them.
+TEST(MainPass, LastProfileOpenedAtPlugKeepsTheWindowsOfTheOtherPads_AUsersOwnOpenClosesThem) {
+    MainPassWorld w;
+    ControllerFileType layout;
+    layout.FileName = w.Folder.File("Pad.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Pad", 0x045E0028};
+    known.ControllerFile = layout.FileName;
+    known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Run();
+    for (const SettingsWindow window : {SettingsWindow::GlobalSettings, SettingsWindow::Assignment})
+        w.Ui.Open[static_cast<std::size_t>(window)] = true;
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 2));
+    w.Rescan(2);
+    ASSERT_EQ(w.List().Count(), 2u);
+    EXPECT_EQ(w.Pad(1).Profile.Name, "Second");
+    EXPECT_TRUE(w.Ui.Closed.empty());
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::GlobalSettings));
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::Assignment));
+
+    QueueProfile(w.State->CommandLine, w.WriteProfileFile("Queued"));
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 3));
+    w.Rescan(2);
+    ASSERT_EQ(w.List().Count(), 3u);
+    EXPECT_EQ(w.Pad(2).Profile.Name, "Queued");
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::GlobalSettings));
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::Assignment));
+}
+
 TEST(MainPass, WithOneRecentProfileTheSecondInstanceSharesIt_AndAFifthGetsNone) {
     MainPassWorld w;
     ControllerFileType layout;
