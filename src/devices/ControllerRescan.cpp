@@ -111,7 +111,9 @@ bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& c) {
     return false;
 }
 
-void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
+namespace {
+
+void RescanNow(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
     ControllerListType& list = context.List;
     // Cleared first: a device that changes while this scan's messages are up
     // sets it again and is scanned next.
@@ -132,6 +134,17 @@ void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& 
         if (list.Selected == NoSelection) SelectController(context, 0);
     }
     context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
+}
+
+}  // namespace
+
+void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
+    // Passes run inside its messages, and each may ask for a rescan: that
+    // one waits, RescanFlag still set, until this one has completed its pads.
+    if (context.List.Rescanning) return;
+    context.List.Rescanning = true;
+    RescanNow(context, takeQueuedProfile);
+    context.List.Rescanning = false;
 }
 
 }  // namespace velmora

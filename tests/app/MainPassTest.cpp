@@ -321,6 +321,30 @@ TEST(MainPass, AKnownControllerWhoseFileCannotBeReadGetsNoProfile) {
     EXPECT_EQ(w.State->CommandLine.ProfileCount, 1);  // the queue waits for the next controller
 }
 
+// The passes inside a rescan's message rescan too, but not inside the scan
+// itself: a pad plugged in meanwhile waits until the message is closed,
+// rather than re-sorting the list the scan is completing.
+TEST(MainPass, APadPluggedWhileARescansMessageIsUpIsScannedOnceItCloses) {
+    MainPassWorld w;
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Pad", 0x045E0028};
+    known.ControllerFile = w.Folder.File("Gone.velmoracontroller");
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    std::size_t countInside = 0;
+    w.Ui.WhileDialogsUp.push_back([&w, &countInside] {
+        w.Api.Plug(MakeFakeDevice("Alpha", 2, 1));
+        w.List().RescanFlag = true;
+        w.TimerPass(2);
+        countInside = w.List().Count();
+    });
+    w.Run();
+    EXPECT_EQ(countInside, 1u);
+    EXPECT_TRUE(w.List().RescanFlag);
+    w.Run();
+    EXPECT_EQ(w.List().Count(), 2u);
+    EXPECT_NE(w.Named("Alpha"), nullptr);
+}
+
 TEST(MainPass, OpenedProfileIsAdaptedToTheLayoutsTriggersAndRemembered) {
     MainPassWorld w;
     w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
