@@ -1,6 +1,6 @@
 """The controller settings window's Detect buttons, its Buttons tab and its Image tab, driven after the
-controller session's layout was made, painted and saved: each group detected again from its Detect
-button with the session's pad, two buttons placed by the pad (one named, one deleted), and the
+controller session's layout was made, painted and saved: a detection started and cancelled, each
+group detected again from its Detect button with the session's pad, two buttons placed by the pad (one named, one deleted), and the
 picture exported, cleared, opened again and downloaded. The saved layout shows the lot."""
 
 import os
@@ -11,6 +11,7 @@ import controls as steps
 from e2e_gui import Failed, wait_for
 
 GROUP_DETECT = (196, 48)  # the group Detect button, right of the Enable box, on every group's page
+STICK2_DETECT = (446, 48)  # stick 2's Detect button, on the Sticks page
 PEN_SQUARE = (c.PICTURE[0] + 256, c.PICTURE[1] + 60)  # inside the square the pen painted
 BITMAP_SIZE = 54 + 512 * 256 * 3
 
@@ -27,6 +28,26 @@ def detect_again(s, rect, name, tab):
     c.armed(s, f"again-{name}")
     wait_for(f"the pad's timeline at again-{name}", lambda: f"mark again-{name}" in s.log(), timeout=30)
     wait_for(f"the panel gone once {name} is detected", lambda: s.screen_region(c.panel_rect(rect)) == blank)
+
+
+def cancel_detection(s, rect):
+    """Stick 2's Detect starts a detection (its panel and Cancel show) while the pad rests; Cancel ends
+    it: the panel goes and the layout picture is as before. Stick 2's axes stay (the saved layout)."""
+    c.show_tab(s, rect, 2)
+    panel = c.panel_rect(rect)
+    blank = s.settled(panel, grab=s.screen_region)
+    left, top = c.client_point(rect, c.PICTURE)
+    picture = (left, top, left + 512, top + 256)
+    before = s.settled(picture, grab=s.screen_region)
+    c.click_form(s, rect, STICK2_DETECT)
+    wait_for("the detection panel after stick 2's Detect", lambda: s.screen_region(panel) != blank)
+    controls = s.census("controller settings", "Sticks", query=c.FORM)
+    s.click_control(controls, "Button", "Cancel")
+    wait_for("the panel gone after Cancel", lambda: s.screen_region(panel) == blank)
+    if any(x["id"] == 112 and x["visible"] for x in s.controls(c.FORM)):
+        raise Failed("Cancel still shows after it ended the detection")
+    if s.settled(picture, grab=s.screen_region) != before:
+        raise Failed("the layout picture changed after a detection cancelled")
 
 
 def name_box(s):
@@ -135,6 +156,11 @@ def check_pages(s):
     s.click((28, 52, 228, 20))  # the controller name box: the settings of its layout
     rect = wait_for("the controller settings window", lambda: (c.form(s) or (0, 0, None))[2], timeout=10)
     s.settled(rect, grab=s.screen_region)
+    # Stick 2, whose detection is cancelled, keeps the axes the by-hand check saved.
+    stick2 = [line for line in saved.read_text(errors="replace").splitlines() if line.startswith("Stick2")]
+    if not any("Access=" in line for line in stick2):
+        raise Failed("the layout saved before has no stick 2 axes to keep")
+    cancel_detection(s, rect)
     detect_again(s, rect, "stick1", 2)
     detect_again(s, rect, "dpad", 3)
     detect_again(s, rect, "triggers", 5)
@@ -143,7 +169,7 @@ def check_pages(s):
     s.close_box(c.FORM)  # a tab click after a dialog (Finish's Close) is checked elsewhere
     wait_for("the controller settings window to close", lambda: c.form(s) is None)
     lines = c.save_layout(s, saved)
-    wanted = ["Stick1XAccess=Axis RZ", "Stick1YAccess=Axis Z", "DPadUpAccess=Button 10",
+    wanted = stick2 + ["Stick1XAccess=Axis RZ", "Stick1YAccess=Axis Z", "DPadUpAccess=Button 10",
               "DPadDownAccess=Button 12", "DPadLeftAccess=Button 11", "DPadRightAccess=Button 9",
               "TriggerRightAccess=Axis Y -", "Button6Name=Button 6Zed"]
     missing = [w for w in wanted if w not in lines]

@@ -66,6 +66,12 @@ struct MainPassSeams {
 // that this call opened: it runs passes from inside those dialogs instead.
 void RunBetweenPasses(MainLoopState& state, MainPassSeams& seams);
 
+// The rescan alone, which the shell runs before each pass of its timer: a
+// pad plugged in or pulled out while a dialog or a menu holds the main loop
+// is scanned, hence read, then, not once the dialog is closed. The profiles
+// the scan asks for are opened between passes.
+void RunDialogRescan(MainLoopState& state, MainPassSeams& seams);
+
 // One pass. Answers false once the program is quitting: the shell then
 // closes its windows and ends the loop.
 bool RunMainPass(MainLoopState& state, MainPassSeams& seams);

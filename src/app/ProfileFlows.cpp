@@ -53,6 +53,18 @@ std::string ChooseProfileToOpen(DeviceContext& context, const ControllerDataType
     return file;
 }
 
+// The windows an open closes. A switch that follows the program in front
+// closes none; the last profile of a pad just plugged closes only that pad's
+// windows, open only when it is the selected one; the user's own open closes
+// every one.
+void CloseWindowsBeforeOpen(DeviceContext& context, std::size_t index, const RequestedProfileType& request) {
+    if (request.Request == FollowProgramFile) return;
+    if (!request.AtPlug)
+        CloseSettingsWindows(context.Ui);
+    else if (index == context.List.Selected)
+        CloseControllerWindows(context.Ui);
+}
+
 bool HasNamedAssignment(const SetType& set) {
     return std::any_of(set.Assignments.begin(), set.Assignments.end(),
                        [](const AssignmentType& a) { return !a.Name.empty(); });
@@ -61,7 +73,8 @@ bool HasNamedAssignment(const SetType& set) {
 }  // namespace
 
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
-                         const std::string& file, std::uint8_t requestCode) {
+                         const RequestedProfileType& request) {
+    const std::uint8_t requestCode = request.Request;
     ControllerDataType& c = context.List.Controllers[index];
     const bool selected = index == context.List.Selected;
     const bool shown = selected && context.Ui.MainWindowShowing();
@@ -86,15 +99,14 @@ void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&
     // neither closes the windows the user works in nor minimises the program,
     // and the controller's own profile stays the one it gets when it comes back.
     const bool followed = requestCode == FollowProgramFile;
-    if (!followed) CloseSettingsWindows(context.Ui);
+    CloseWindowsBeforeOpen(context, index, request);
     c.Profile.Changed = false;
-    if (!followed) RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, file);
+    if (!followed) RememberProfile(context.Config, c.KnownIndex, c.InstanceNumber, request.Path);
     if (context.Config.AutoMinimizeOnOpenProfile && !followed) context.Ui.MinimizeProgram();
 }
 
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut) {
-    if (context.List.Controllers[index].OpenProfileRequest.Request != FollowProgramFile)
-        CloseSettingsWindows(context.Ui);
+    CloseWindowsBeforeOpen(context, index, context.List.Controllers[index].OpenProfileRequest);
     const std::uint8_t arrival = context.List.Controllers[index].Arrival;
     RequestedProfileType request =
         std::exchange(context.List.Controllers[index].OpenProfileRequest, RequestedProfileType{});
@@ -124,7 +136,7 @@ void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string
     const bool read = ReadProfile(request.Path, *scratch, context.Config, context.Ui);
     if (!again()) return;  // a message about the file's values lets passes run
     if (read)
-        AttachLoadedProfile(context, index, std::move(*scratch), request.Path, request.Request);
+        AttachLoadedProfile(context, index, std::move(*scratch), request);
     else
         RefuseProfile(context, index, request, pendingShortcut);
 }

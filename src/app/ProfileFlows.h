@@ -21,12 +21,12 @@ enum SaveReason : int { SaveBeforeNew = 0, SaveBeforeOpen = 1, SaveBeforeClose =
 // (pendingShortcut): the program it would start expects the new profile.
 void OpenRequestedProfile(DeviceContext& context, std::size_t index, std::string& pendingShortcut);
 
-// The loaded profile replaces the controller's own, adapted to its layout's
-// triggers, starting in set 1, unchanged, and remembered as recent. The old
-// buttons fall out first unless the program asked for it (request code 1,
-// when the buttons are not shown yet).
+// The loaded profile (read from request.Path) replaces the controller's own,
+// adapted to its layout's triggers, starting in set 1, unchanged, and
+// remembered as recent. The old buttons fall out first unless the program
+// asked for it (request code 1, when the buttons are not shown yet).
 void AttachLoadedProfile(DeviceContext& context, std::size_t index, ProfileType&& loaded,
-                         const std::string& file, std::uint8_t requestCode = OpenRecentProfile);
+                         const RequestedProfileType& request);
 
 // Asks for a file name and writes the profile there. A failed write keeps
 // the old file name. True when written.

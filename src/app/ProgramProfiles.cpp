@@ -153,7 +153,7 @@ void OpenQuietly(Switching& s, std::size_t index, const std::string& file) {
     NewProfile(*scratch, context.Config);
     HeldMessages held;
     if (ReadProfile(file, *scratch, context.Config, held))
-        AttachLoadedProfile(context, index, std::move(*scratch), file, FollowProgramFile);
+        AttachLoadedProfile(context, index, std::move(*scratch), {FollowProgramFile, file});
     else
         held.First = Refused(s, file, context.List.Controllers[index]);
     if (held.First) Tell(s, *held.First);

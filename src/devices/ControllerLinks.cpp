@@ -56,6 +56,15 @@ bool SortsAfter(const ControllerDataType& a, const ControllerDataType& b) {
     return a.InstanceNumber > b.InstanceNumber;
 }
 
+// Every open settings window but the help and the one kept.
+void CloseWindowsBut(UserInterface& ui, SettingsWindow kept) {
+    for (int w = 0; w < SettingsWindowCount; ++w) {
+        const auto window = static_cast<SettingsWindow>(w);
+        if (window != SettingsWindow::Help && window != kept && ui.IsWindowOpen(window))
+            ui.CloseWindow(window);
+    }
+}
+
 }  // namespace
 
 void DropRunningActions(ControllerDataType& c) {
@@ -67,10 +76,11 @@ void DropRunningActions(ControllerDataType& c) {
 }
 
 void CloseSettingsWindows(UserInterface& ui) {
-    for (int w = 0; w < SettingsWindowCount; ++w) {
-        const auto window = static_cast<SettingsWindow>(w);
-        if (window != SettingsWindow::Help && ui.IsWindowOpen(window)) ui.CloseWindow(window);
-    }
+    CloseWindowsBut(ui, SettingsWindow::Help);
+}
+
+void CloseControllerWindows(UserInterface& ui) {
+    CloseWindowsBut(ui, SettingsWindow::GlobalSettings);
 }
 
 bool LinkDevice(DeviceContext& context, DeviceSlot slot, const ControllerIDType& identity) {

@@ -46,5 +46,8 @@ void SortControllers(ControllerListType& list);
 
 // Closes every settings window (the help window is not one).
 void CloseSettingsWindows(UserInterface& ui);
+// The windows of the selected controller: every settings window but the
+// global settings and the help.
+void CloseControllerWindows(UserInterface& ui);
 
 }  // namespace velmora

@@ -50,7 +50,8 @@ struct ControllerListType {
     bool IdentificationDone = false;
     std::vector<ControllerFileType> Layouts;  // up to 16, one per identity met
     std::array<ControllerDetectionDataType, MaxDevices> Detection{};
-    bool RescanFlag = true;  // set by every device change, cleared by the rescan
+    bool RescanFlag = true;   // set by every device change, cleared by the rescan
+    bool Rescanning = false;  // a rescan is under way (one of its messages may be up)
     // The names switch of the main window: the layout's buttons show the
     // assignments' names instead of their keys.
     bool NamesShown = false;

@@ -28,9 +28,8 @@ std::uint8_t NewLayout(ControllerListType& list, const ControllerIDType& identit
     return static_cast<std::uint8_t>(list.Layouts.size() - 1);
 }
 
-void Request(ControllerDataType& c, std::string path) {
-    c.OpenProfileRequest.Request = OpenProfileFile;
-    c.OpenProfileRequest.Path = std::move(path);
+void Request(ControllerDataType& c, std::string path, bool atPlug = false) {
+    c.OpenProfileRequest = {OpenProfileFile, std::move(path), atPlug};
 }
 
 bool RequestQueued(ControllerDataType& c, const TakeQueuedProfileFunction& takeQueued) {
@@ -47,7 +46,7 @@ void RequestLastProfile(DeviceContext& context, ControllerDataType& c) {
     if (!context.Config.AutoOpenLastProfile || entry.ConnectedCount + entry.LostCount > 4) return;
     std::size_t k = std::min<std::size_t>(c.InstanceNumber, entry.RecentProfiles.size() - 1);
     while (entry.RecentProfiles[k].empty() && k > 0) --k;
-    if (!entry.RecentProfiles[k].empty()) Request(c, entry.RecentProfiles[k]);
+    if (!entry.RecentProfiles[k].empty()) Request(c, entry.RecentProfiles[k], true);
 }
 
 // A layout already loaded for the model is shared as it is: read again from
@@ -112,7 +111,9 @@ bool AutoOpenControllerFile(DeviceContext& context, ControllerDataType& c) {
     return false;
 }
 
-void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
+namespace {
+
+void RescanNow(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
     ControllerListType& list = context.List;
     // Cleared first: a device that changes while this scan's messages are up
     // sets it again and is scanned next.
@@ -133,6 +134,17 @@ void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& 
         if (list.Selected == NoSelection) SelectController(context, 0);
     }
     context.Ui.RefreshWindow(SettingsWindow::GlobalSettings);
+}
+
+}  // namespace
+
+void RescanControllers(DeviceContext& context, const TakeQueuedProfileFunction& takeQueuedProfile) {
+    // Passes run inside its messages, and each may ask for a rescan: that
+    // one waits, RescanFlag still set, until this one has completed its pads.
+    if (context.List.Rescanning) return;
+    context.List.Rescanning = true;
+    RescanNow(context, takeQueuedProfile);
+    context.List.Rescanning = false;
 }
 
 }  // namespace velmora

@@ -57,6 +57,9 @@ enum ProfileRequestCode : std::uint8_t {
 struct RequestedProfileType {
     std::uint8_t Request = NoProfileRequest;
     std::string Path;
+    // The last profile of a controller just plugged: it closes only that
+    // controller's windows, not the global settings nor another pad's.
+    bool AtPlug = false;
 };
 // What the profiles that follow the program in front did to a controller.
 struct ProgramSwitchType {

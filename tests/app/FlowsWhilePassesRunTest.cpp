@@ -152,6 +152,34 @@ TEST(FlowsWhilePassesRun, ControllerOpenStopsForAPadLostWhileTheDialogWasUp) {
     EXPECT_EQ(w.Ui.Dialogs.back().Heading, "Controller disconnected");
 }
 
+// The fault: the pad plugged in again while the message that it was lost is
+// up was not scanned, hence not read, until the message was closed; nor was
+// a new pad plugged in meanwhile.
+TEST(FlowsWhilePassesRun, PadsPluggedWhileTheDialogsAreUpAreReadAtOnce) {
+    FlowWorld w;
+    w.List().LayoutOf(w.Pad()).Changed = false;
+    ControllerFileType picked;
+    picked.FileName = w.Folder.File("Picked.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(picked, w.Ui));
+    w.PullPadDuringDialog();
+    int heldKeys = 0;
+    w.Ui.WhileDialogsUp.push_back([&w, &heldKeys] {
+        w.Api.Device(0).Attached = true;
+        MainPassWorld::Press(w.Api.Device(0), 0);
+        w.Api.Plug(MakeFakeDevice("Alpha", 2, 1));
+        w.List().RescanFlag = true;  // as the system's notice of a device change
+        w.Sink.Clear();
+        w.TimerPass(2);
+        heldKeys = Count(w.Sink.Lines, "key down");
+        EXPECT_EQ(w.Pad().Connection, Connected);
+        EXPECT_EQ(w.List().Count(), 2u);
+    });
+    w.Ui.ChosenFiles.push_back(picked.FileName);
+    OpenControllerFile(w.Context);
+    ASSERT_EQ(w.Ui.Dialogs.back().Heading, "Controller disconnected");
+    EXPECT_EQ(heldKeys, 1);  // Button1 presses B while the message is still up
+}
+
 TEST(FlowsWhilePassesRun, ControllerNewBlanksTheLayoutOfTheModelItWasStartedFor) {
     FlowWorld w;
     w.Ui.Answers = {2};  // "Do not Save"

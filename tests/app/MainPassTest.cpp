@@ -252,6 +252,40 @@ TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
     EXPECT_EQ(w.Pad(1).Profile.Name, "Second");  // the shared layout is the known file
 }
 
+// The fault: the last profile opened for a pad just plugged closed every
+// settings window, the global settings window (its palette mid-pick) and the
+// windows the user had open on the selected pad among them. The user's own
+// open, here a profile handed over on the command line, still closes them.
+TEST(MainPass, LastProfileOpenedAtPlugKeepsTheWindowsOfTheOtherPads_AUsersOwnOpenClosesThem) {
+    MainPassWorld w;
+    ControllerFileType layout;
+    layout.FileName = w.Folder.File("Pad.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Pad", 0x045E0028};
+    known.ControllerFile = layout.FileName;
+    known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    w.Run();
+    for (const SettingsWindow window : {SettingsWindow::GlobalSettings, SettingsWindow::Assignment})
+        w.Ui.Open[static_cast<std::size_t>(window)] = true;
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 2));
+    w.Rescan(2);
+    ASSERT_EQ(w.List().Count(), 2u);
+    EXPECT_EQ(w.Pad(1).Profile.Name, "Second");
+    EXPECT_TRUE(w.Ui.Closed.empty());
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::GlobalSettings));
+    EXPECT_TRUE(w.Ui.IsWindowOpen(SettingsWindow::Assignment));
+
+    QueueProfile(w.State->CommandLine, w.WriteProfileFile("Queued"));
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 3));
+    w.Rescan(2);
+    ASSERT_EQ(w.List().Count(), 3u);
+    EXPECT_EQ(w.Pad(2).Profile.Name, "Queued");
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::GlobalSettings));
+    EXPECT_FALSE(w.Ui.IsWindowOpen(SettingsWindow::Assignment));
+}
+
 TEST(MainPass, WithOneRecentProfileTheSecondInstanceSharesIt_AndAFifthGetsNone) {
     MainPassWorld w;
     ControllerFileType layout;
@@ -285,6 +319,30 @@ TEST(MainPass, AKnownControllerWhoseFileCannotBeReadGetsNoProfile) {
     EXPECT_EQ(w.Ui.Dialogs.back().Heading, "Cannot auto-open controller file");
     EXPECT_NE(w.Pad(0).Profile.Name, "Recent");
     EXPECT_EQ(w.State->CommandLine.ProfileCount, 1);  // the queue waits for the next controller
+}
+
+// The passes inside a rescan's message rescan too, but not inside the scan
+// itself: a pad plugged in meanwhile waits until the message is closed,
+// rather than re-sorting the list the scan is completing.
+TEST(MainPass, APadPluggedWhileARescansMessageIsUpIsScannedOnceItCloses) {
+    MainPassWorld w;
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Pad", 0x045E0028};
+    known.ControllerFile = w.Folder.File("Gone.velmoracontroller");
+    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
+    std::size_t countInside = 0;
+    w.Ui.WhileDialogsUp.push_back([&w, &countInside] {
+        w.Api.Plug(MakeFakeDevice("Alpha", 2, 1));
+        w.List().RescanFlag = true;
+        w.TimerPass(2);
+        countInside = w.List().Count();
+    });
+    w.Run();
+    EXPECT_EQ(countInside, 1u);
+    EXPECT_TRUE(w.List().RescanFlag);
+    w.Run();
+    EXPECT_EQ(w.List().Count(), 2u);
+    EXPECT_NE(w.Named("Alpha"), nullptr);
 }
 
 TEST(MainPass, OpenedProfileIsAdaptedToTheLayoutsTriggersAndRemembered) {

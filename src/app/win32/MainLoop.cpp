@@ -82,6 +82,8 @@ void RunDuePass(Application& app) {
         app.Timer->PassRan();
     }
     app.Timer->PassStarts();
+    RunProgramRescan(app);  // its messages run passes of their own meanwhile
+    if (app.ShutDownDone || app.Main.ProgramState != ProgramRunning) return;
     RunGuardedPass(app);
 }
 
