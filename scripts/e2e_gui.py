@@ -26,6 +26,7 @@ DEMO = e2e.ROOT / "demo"
 # Regions of the 520 x 360 picture (left, top, width, height).
 LAYOUT = (4, 77, 512, 256)
 NAMES_SWITCH = (4, 337, 20, 20)
+FIRST_TAB = (9, 9, 64, 32)  # the icon square of the one controller's tab
 HELP_BUTTON = (493, 12, 20, 20)
 PROFILE_BUTTON = (264, 52, 20, 20)
 PROFILE_NAME = (288, 52, 228, 20)
@@ -227,7 +228,7 @@ class Session:
         time.sleep(0.3)
 
     def other_windows(self):
-        return [w for w in self.windows() if w[0] not in ("TVelmoraForm", "#32768")]
+        return [w for w in self.windows() if w[0] not in ("TVelmoraForm", "#32768", "tooltips_class32")]
 
     # Input: real X events on the virtual display.
     def screen_point(self, x, y):
@@ -346,6 +347,22 @@ def check_names_switch(s):
     s.save("names-switched")
     s.click(NAMES_SWITCH)
     wait_for("the first picture back after a second click", lambda: s.picture(LAYOUT) == names)
+
+
+def check_tab_tip(s):
+    """The pointer resting on the controller's tab shows a tip with the pad's name and its battery level
+    (the fake XInput reports a medium charge); moved off the tab, the tip goes."""
+    tips = lambda: [w for w in s.windows() if w[0] == "tooltips_class32"]
+    x, y = s.screen_point(*centre(FIRST_TAB))
+    # The first move over the window sets the tab's tool; the tip comes after the pointer rests.
+    s.xdotool("mousemove", str(x - 1), str(y - 1))
+    s.xdotool("mousemove", str(x), str(y))
+    wait_for("the tab's tip", tips)
+    text = tips()[0][1]
+    if text != "Velmora Demo Pad\\nBattery: Medium":
+        raise Failed(f"the tab's tip reads {text!r}")
+    s.xdotool("mousemove", *(str(v) for v in s.screen_point(*centre(LAYOUT))))
+    wait_for("the tip to go once the pointer leaves the tab", lambda: not tips())
 
 
 def open_help_window(s):
@@ -734,9 +751,10 @@ def sessions(env):
     main = [("names-switch", check_names_switch), ("help-menu", check_help_menu),
             ("assignment-menu", check_assignment_menu), ("save-as", check_save_as),
             ("tray-recreated", check_tray_recreated), ("registry-removal", check_registry_removal),
-            ("tray-and-close-box", check_tray_and_close_box)]
+            ("tab-tip", check_tab_tip), ("tray-and-close-box", check_tray_and_close_box)]
     # A pad that keeps pressing a button would disturb the screenshots above: a run of its own.
-    return [("gui-main", SCENARIO_HEAD, main,
+    # The pad reports its battery for the tab's tip.
+    return [("gui-main", SCENARIO_HEAD.replace("plug pad", "pad battery medium\nplug pad"), main,
              {"ini_extra": f"\n[Default Locations]\nDefaultProfileLocation={e2e.windows_path(saved)}\n",
               "folders": ["saved"]}),
             ("gui-sets", pressing_scenario(), [("set-strip", check_set_strip)], {"record": True}),

@@ -6,6 +6,8 @@
 
 #include "app/MainMenuItems.h"
 #include "app/MainMenus.h"
+#include "base/Language.h"
+#include "devices/BatteryWatch.h"
 #include "devices/ControllerLinks.h"
 #include "ui/Tabs.h"
 
@@ -45,19 +47,15 @@ void ToggleWindow(UserInterface& ui, SettingsWindow window) {
 // The icon square of each tab. A left click selects another controller; any
 // other click on a tab shows or hides the selected controller's properties.
 bool ClickOnTabs(DeviceContext& context, MouseButton button, int x, int y) {
-    const int count = static_cast<int>(context.List.Count());
-    const TabGeometry tabs = TabsFor(count);
-    for (int i = 0; i < count; ++i) {
-        if (!Inside({TabLeft(tabs, i), tabs.Top, tabs.Width, tabs.Height}, x, y)) continue;
-        if (button == MouseButton::Left && i != context.List.Selected) {
-            SelectController(context, static_cast<std::size_t>(i));
-            return true;
-        }
-        if (!SelectedConnected(context.List)) return false;
-        ToggleWindow(context.Ui, SettingsWindow::ControllerProperties);
+    const int i = TabAt(static_cast<int>(context.List.Count()), x, y);
+    if (i < 0) return false;
+    if (button == MouseButton::Left && i != context.List.Selected) {
+        SelectController(context, static_cast<std::size_t>(i));
         return true;
     }
-    return false;
+    if (!SelectedConnected(context.List)) return false;
+    ToggleWindow(context.Ui, SettingsWindow::ControllerProperties);
+    return true;
 }
 
 bool ClickOnTopBar(DeviceContext& context, MainWindowStatus& status, MouseButton button, int x, int y) {
@@ -132,6 +130,26 @@ bool ClickOnLines(DeviceContext& context, MainWindowStatus& status, MouseButton 
 }
 
 }  // namespace
+
+PictureRegion TabRegion(int tabCount, int tab) {
+    const TabGeometry tabs = TabsFor(tabCount);
+    return {TabLeft(tabs, tab), tabs.Top, tabs.Width, tabs.Height};
+}
+
+int TabAt(int tabCount, int x, int y) {
+    for (int i = 0; i < tabCount; ++i)
+        if (Inside(TabRegion(tabCount, i), x, y)) return i;
+    return -1;
+}
+
+std::string TabTip(const ControllerListType& list, std::size_t tab) {
+    if (tab >= list.Count()) return {};
+    const ControllerDataType& controller = list.Controllers[tab];
+    const std::string battery =
+        controller.DeviceKind == XInputDevice ? BatteryText(list.DetectionOf(controller)) : std::string();
+    return battery.empty() ? controller.Name
+                           : controller.Name + "\r\n" + Translate("*Battery*") + ": " + battery;
+}
 
 int ShowMenuBelow(UserInterface& ui, const std::vector<MenuItem>& items, const PictureRegion& below) {
     const int tag = ui.ShowPopupMenu(items, {below.Left, below.Top + below.Height, false});

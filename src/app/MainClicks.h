@@ -3,7 +3,9 @@
 // button over a region of the picture, which acts at once or opens one of
 // the window's popup menus below the region.
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "devices/DeviceContext.h"
@@ -35,6 +37,13 @@ struct PictureRegion {
 inline bool Inside(const PictureRegion& r, int x, int y) {
     return x >= r.Left && x < r.Left + r.Width && y >= r.Top && y < r.Top + r.Height;
 }
+
+// The icon square of tab `tab` of `tabCount`, and the tab at (x, y) of the picture or -1.
+PictureRegion TabRegion(int tabCount, int tab);
+int TabAt(int tabCount, int x, int y);
+// The tip of a controller's tab: its name and, for an XInput pad whose
+// battery is known, "Battery: " and the level (or "Wired") on a second line.
+std::string TabTip(const ControllerListType& list, std::size_t tab);
 
 // The layout picture's top-left corner in the main window's picture.
 inline constexpr int LayoutPictureLeft = 4;

@@ -19,11 +19,15 @@ std::string_view WithoutLeadingSpaces(std::string_view line) {
     return first == std::string_view::npos ? std::string_view{} : line.substr(first);
 }
 
-std::string WrittenLine(const FileEntry& entry) {
-    std::string line = entry.Name.empty() ? entry.Value : entry.Name + "=" + entry.Value;
-    for (char& ch : line)
-        if (static_cast<unsigned char>(ch) < 32) ch = ' ';
-    return line;
+// Appends the entry's line to the text and answers it; written in place, as
+// a string of its own per line cost most of the time of writing a file.
+std::string_view AppendWrittenLine(std::string& text, const FileEntry& entry) {
+    const std::size_t start = text.size();
+    if (!entry.Name.empty()) text.append(entry.Name).append(1, '=');
+    text.append(entry.Value);
+    for (std::size_t i = start; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) < 32) text[i] = ' ';
+    return std::string_view(text).substr(start);
 }
 
 }  // namespace
@@ -121,10 +125,9 @@ bool FileAccess::FillBuffer(const std::string& path, bool showErrors) {
     std::size_t entryLines = 0;
     bool fits = Entries.size() <= limits_.MaxEntries;
     for (std::size_t i = 0; fits && i < Entries.size(); ++i) {
-        const std::string line = WrittenLine(Entries[i]);
+        const std::string_view line = AppendWrittenLine(out, Entries[i]);
         fits = Utf8Length(line) <= limits_.MaxLineLength;
         if (EntrySeparator(WithoutLeadingSpaces(line)) != std::string_view::npos) ++entryLines;
-        out += line;
         out += "\r\n";
     }
     if (!fits || entryLines >= limits_.MaxEntries || out.size() > limits_.MaxBytes) {

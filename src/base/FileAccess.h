@@ -11,7 +11,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -65,6 +64,11 @@ public:
     // answers true, so the caller keeps its hands off the file.
     bool RefuseUnreadable(const std::string& path);
     std::string FindValue(std::string_view name, std::string_view fallback);
+    // Which of the numbers 1 to count follow prefix at the start of some
+    // entry's name ("Program3File" has 3 after "Program"); element n - 1
+    // answers for n. A reader of numbered groups looks up the keys of these
+    // numbers alone: a file names few of the numbers it could.
+    std::vector<bool> NumbersAfter(std::string_view prefix, std::size_t count) const;
     std::string ReadString(std::string_view name, std::string_view fallback) {
         return FindValue(name, fallback);
     }
@@ -100,6 +104,8 @@ private:
     bool ParseLine(const std::string& path, const std::string& line);
     void ShowTooLargeToSave(const std::string& path);
     std::size_t FindIndex(std::string_view name);
+    std::size_t FindIndexed(std::string_view name, bool& stale) const;
+    std::string_view ValueOf(std::string_view name);  // empty when missing
     void BuildIndex();
     void ShowError(const std::string& path, std::string_view headingKey, const std::vector<DetailLine>& extra,
                    std::string message);
@@ -107,15 +113,7 @@ private:
     UserInterface& ui_;
     FileLimits limits_;
     FileSystem& files_;
-    // Looked up by a string_view, without making a string of the name.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const noexcept {
-            return std::hash<std::string_view>{}(name);
-        }
-    };
-    std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>>
-        lastIndexByName_;  // see FindIndex
+    std::vector<std::pair<std::size_t, std::size_t>> hashIndex_;  // see FindIndex
     std::size_t indexedCount_ = 0;
     bool readInPart_ = false;   // the file was longer than the buffer
     bool unreadLines_ = false;  // the load met lines that were neither entries, comments nor sections

@@ -32,6 +32,7 @@ std::uint16_t FileAccess::ReadWord() {
 // the system's ANSI code page.
 std::string FileAccess::ReadText(std::size_t count) {
     std::string text;
+    text.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t byte = ReadByte();
         text += byte < 32 ? ' ' : static_cast<char>(byte);

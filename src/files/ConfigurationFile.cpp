@@ -107,7 +107,10 @@ bool IsKeptEntry(const ConfigurationType& config, const KnownControllerDataType&
 // is overwritten by the next one.
 void ReadKnownControllers(FileAccess& file, ConfigurationType& config) {
     config.KnownCount = 0;
+    const std::vector<bool> named = file.NumbersAfter("Controller", MaxKnownControllers);
     for (int index = 0; index < MaxKnownControllers; ++index) {
+        // A number without keys would give an entry without a name, never kept.
+        if (!named[static_cast<std::size_t>(index)]) continue;
         KnownControllerDataType& entry = config.KnownControllers[config.KnownCount];
         ReadKnownEntry(file, index, entry);
         if (IsKeptEntry(config, entry)) ++config.KnownCount;
@@ -130,18 +133,21 @@ std::string RuleValue(FileAccess& file, std::size_t index, std::string_view fiel
 
 // Numbers past the last rule kept are not read; up to four times as many are
 // looked at, so that the note says which were dropped.
-void NoteRulesPastTheLast(FileAccess& file, ConfigurationType& config) {
+void NoteRulesPastTheLast(FileAccess& file, ConfigurationType& config, const std::vector<bool>& named) {
     for (std::size_t i = MaxProgramRules; i < 4 * MaxProgramRules; ++i)
-        if (!RuleValue(file, i, "File").empty() || !RuleValue(file, i, "Profile").empty())
+        if (named[i] && (!RuleValue(file, i, "File").empty() || !RuleValue(file, i, "Profile").empty()))
             config.ProgramRuleNotes.push_back(RuleKey(i, ": dropped, only 32 rules are kept"));
 }
 
 // A rule without its program or its profile cannot work: it is dropped with
-// a note, and the later rules close the gap. Numbers with no keys at all are skipped silently.
+// a note, and the later rules close the gap. Numbers with no keys at all are
+// skipped silently, without looking up their keys.
 void ReadProgramRules(FileAccess& file, ConfigurationType& config) {
     config.ProgramRules.clear();
     config.ProgramRuleNotes.clear();
+    const std::vector<bool> named = file.NumbersAfter("Program", 4 * MaxProgramRules);
     for (std::size_t i = 0; i < MaxProgramRules; ++i) {
+        if (!named[i]) continue;
         ProgramRuleType rule{RuleValue(file, i, "File"), RuleValue(file, i, "Title"),
                              RuleValue(file, i, "Controller"),
                              AbsolutePathOrEmpty(RuleValue(file, i, "Profile"))};
@@ -150,7 +156,7 @@ void ReadProgramRules(FileAccess& file, ConfigurationType& config) {
         else if (rule != ProgramRuleType{})
             config.ProgramRuleNotes.push_back(RuleKey(i, ": dropped, it needs both a File and a Profile"));
     }
-    NoteRulesPastTheLast(file, config);
+    NoteRulesPastTheLast(file, config, named);
     config.SwitchProfilesByProgram = file.ReadBoolean("SwitchProfilesByProgram", true);
 }
 

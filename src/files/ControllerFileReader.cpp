@@ -127,10 +127,13 @@ void ReadImage(FileAccess& file, ControllerFileType& layout) {
     }
 }
 
-bool ParseFile(FileAccess& file, const std::string& fileName, std::vector<std::uint8_t>& oldPicture) {
-    if (file.Buffer.starts_with(OldControllerSignature))
-        return ImportOldControllerFile(file, fileName, oldPicture);
-    return file.LoadTextFile(fileName, false) && !file.RefuseUnreadable(fileName);
+// Version strings are year "." two-digit month, so text order is time order.
+bool RefuseNewer(FileAccess& file, const std::string& fileName) {
+    if (file.ReadString("Version", FirstTextControllerVersion) <= VersionString()) return false;
+    file.Ui().ShowMessageDialog(
+        MakeMessage(DialogKind::Error, "*Cannot open newer controller file*", ControllerFileDetails(fileName),
+                    Translate("*This controller file was saved by a newer version and cannot be opened.*")));
+    return true;
 }
 
 }  // namespace
@@ -158,22 +161,21 @@ void ReadControllerEntries(FileAccess& file, const std::string& fileName, Contro
 
 bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout, UserInterface& ui) {
     FileAccess file(ui);
-    std::vector<std::uint8_t> oldPicture;
-    if (!file.ReadWholeFile(fileName, true) || !ParseFile(file, fileName, oldPicture)) return false;
-    // Version strings are year "." two-digit month, so text order is time order.
-    if (file.ReadString("Version", FirstTextControllerVersion) > VersionString()) {
-        ui.ShowMessageDialog(MakeMessage(
-            DialogKind::Error, "*Cannot open newer controller file*", ControllerFileDetails(fileName),
-            Translate("*This controller file was saved by a newer version and cannot be opened.*")));
-        return false;
-    }
-    if (oldPicture.empty()) {
+    return file.ReadWholeFile(fileName, true) && ReadControllerBuffer(file, fileName, layout);
+}
+
+bool ReadControllerBuffer(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
+    if (!file.Buffer.starts_with(OldControllerSignature)) {
+        if (!file.LoadTextFile(fileName, false) || file.RefuseUnreadable(fileName) ||
+            RefuseNewer(file, fileName))
+            return false;
         ReadControllerEntries(file, fileName, layout);
         return true;
     }
-    // An old binary file's picture is taken whole: its converted entries have no rows.
+    // An old binary file: the import puts its picture in place and turns the
+    // rest into entries of the first text version, read as a text file's.
+    if (!ImportOldControllerFile(file, fileName, layout)) return false;
     ReadAllButImage(file, fileName, layout);
-    layout.Image = std::move(oldPicture);
     PictureChanged(layout);
     UpdateIndicators(layout);
     return true;

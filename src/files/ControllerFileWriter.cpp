@@ -74,12 +74,17 @@ void AddImage(FileAccess& file, const ControllerFileType& layout) {
 
 }  // namespace
 
-void AddControllerEntries(FileAccess& file, const ControllerFileType& layout, std::string_view version,
-                          bool explicitUpperHalf) {
+void AddControllerFields(FileAccess& file, const ControllerFileType& layout, std::string_view version,
+                         bool explicitUpperHalf) {
     AddHeader(file, version);
     AddLocations(file, layout);
     AddAccesses(file, layout, explicitUpperHalf);
     AddNames(file, layout);
+}
+
+void AddControllerEntries(FileAccess& file, const ControllerFileType& layout, std::string_view version,
+                          bool explicitUpperHalf) {
+    AddControllerFields(file, layout, version, explicitUpperHalf);
     AddImage(file, layout);
 }
 

@@ -24,11 +24,16 @@ bool WriteControllerFile(ControllerFileType& layout, UserInterface& ui);
 // comes before the layout is touched; bad access values are reported and
 // load as not set. The layout's identity stays.
 bool ReadControllerFile(const std::string& fileName, ControllerFileType& layout, UserInterface& ui);
+// The same for a file whose bytes are already in the buffer.
+bool ReadControllerBuffer(FileAccess& file, const std::string& fileName, ControllerFileType& layout);
 
 // The entries of a controller file for the layout, in the order written.
 // Old binary imports write the upper trigger half explicitly as " +".
 void AddControllerEntries(FileAccess& file, const ControllerFileType& layout, std::string_view version,
                           bool explicitUpperHalf = false);
+// All of them but the picture's rows.
+void AddControllerFields(FileAccess& file, const ControllerFileType& layout, std::string_view version,
+                         bool explicitUpperHalf);
 
 // Fills the layout from the entries already parsed (a read after its version check).
 void ReadControllerEntries(FileAccess& file, const std::string& fileName, ControllerFileType& layout);

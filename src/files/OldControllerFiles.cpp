@@ -60,13 +60,14 @@ void UpgradeFromVersion1(std::string& bytes) {
         SetByteAt(bytes, TriggerOffset + 1, static_cast<std::uint8_t>(right | 8));
 }
 
-// The picture in one copy; bytes past the end of a short file read as 0, as
-// single byte reads give them.
+// The picture in one copy into the one the layout has; bytes past the end of
+// a short file read as 0, as single byte reads give them.
 void ReadPicture(FileAccess& file, std::vector<std::uint8_t>& picture) {
     const std::size_t start = std::min(file.Position, file.Buffer.size());
     const std::size_t present = std::min(ImageBytes, file.Buffer.size() - start);
-    picture.assign(ImageBytes, 0);
+    picture.resize(ImageBytes);
     if (present > 0) std::memcpy(picture.data(), file.Buffer.data() + start, present);
+    std::fill(picture.begin() + static_cast<std::ptrdiff_t>(present), picture.end(), std::uint8_t{0});
     file.Position += ImageBytes;
 }
 
@@ -124,8 +125,7 @@ void ReadNames(FileAccess& file, ControllerFileType& layout) {
 
 }  // namespace
 
-bool ImportOldControllerFile(FileAccess& file, const std::string& fileName,
-                             std::vector<std::uint8_t>& picture) {
+bool ImportOldControllerFile(FileAccess& file, const std::string& fileName, ControllerFileType& layout) {
     file.Position = VersionOffset;
     const std::uint16_t version = file.ReadWord();
     if (version > 2) {
@@ -137,15 +137,13 @@ bool ImportOldControllerFile(FileAccess& file, const std::string& fileName,
     }
     if (version == 0) UpgradeFromVersion0(file.Buffer);
     if (version <= 1) UpgradeFromVersion1(file.Buffer);
-    // The layout's own picture stays blank, so no picture rows are written.
-    ControllerFileType layout;
-    ReadPicture(file, picture);
+    ReadPicture(file, layout.Image);
     ReadLocations(file, layout);
     ReadAccesses(file, layout);
     ReadNames(file, layout);
     file.Entries.clear();
     file.LookupHint = 0;
-    AddControllerEntries(file, layout, FirstTextControllerVersion, true);
+    AddControllerFields(file, layout, FirstTextControllerVersion, true);
     return true;
 }
 

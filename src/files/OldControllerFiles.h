@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "base/FileAccess.h"
+#include "model/ControllerLayout.h"
 
 namespace velmora {
 
 inline constexpr std::string_view OldControllerSignature = "VelmoraController";
 
-// Converts the binary file in the buffer (versions 0, 1 and 2) into entries.
-// The picture is handed over as its bytes (Image's order) rather than as
-// entries, which would only be encoded to be decoded again: for most layouts
-// that round trip cost more than the whole rest of the file. A newer version
-// number is refused with a message.
-bool ImportOldControllerFile(FileAccess& file, const std::string& fileName,
-                             std::vector<std::uint8_t>& picture);
+// Converts the binary file in the buffer (versions 0, 1 and 2) into entries,
+// which the caller reads into the layout as a text file's. The picture goes
+// straight into the layout's own (in Image's order) rather than into entries,
+// which would only be encoded to be decoded again: for most layouts that round
+// trip cost more than the whole rest of the file. A newer version number is
+// refused with a message, before the layout is touched.
+bool ImportOldControllerFile(FileAccess& file, const std::string& fileName, ControllerFileType& layout);
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include "files/ProfileFiles.h"
 
 #include <array>
+#include <vector>
 
 #include "base/NumberText.h"
 
@@ -52,6 +53,17 @@ void AddAssignment(FileAccess& file, const AssignmentType& a, const std::string&
 
 }  // namespace
 
+const std::string& AssignmentKeyPrefix(int set, int control) {
+    static const std::vector<std::string> prefixes = [] {
+        std::vector<std::string> all;
+        for (int n = 1; n <= SetCount; ++n)
+            for (int c = 0; c < ControlCount; ++c)
+                all.push_back("Set" + std::to_string(n) + std::string(ControlName(c)));
+        return all;
+    }();
+    return prefixes[static_cast<std::size_t>(set * ControlCount + control)];
+}
+
 std::string_view DirectionModeWord(std::uint8_t mode) {
     return ModeWords[mode < ModeWords.size() ? mode : 0];
 }
@@ -68,11 +80,10 @@ void AddProfileEntries(FileAccess& file, const ProfileType& profile) {
         AddSetSettings(file, profile.Sets[static_cast<std::size_t>(n - 1)], "Set" + std::to_string(n));
     file.AddBlankLine();
     file.AddSection("Assignments");
-    for (int n = 1; n <= SetCount; ++n) {
-        const SetType& set = profile.Sets[static_cast<std::size_t>(n - 1)];
+    for (int n = 0; n < SetCount; ++n) {
+        const SetType& set = profile.Sets[static_cast<std::size_t>(n)];
         for (int c = 0; c < ControlCount; ++c)
-            AddAssignment(file, set.Assignments[static_cast<std::size_t>(c)],
-                          "Set" + std::to_string(n) + std::string(ControlName(c)));
+            AddAssignment(file, set.Assignments[static_cast<std::size_t>(c)], AssignmentKeyPrefix(n, c));
     }
 }
 

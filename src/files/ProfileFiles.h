@@ -28,6 +28,10 @@ inline constexpr std::string_view ProfileExtension = "velmoraprofile";
 // The mode word of a DirectionMode, as profile files write it.
 std::string_view DirectionModeWord(std::uint8_t mode);
 
+// What every key of an assignment starts with: "Set", the set's number and
+// the control's name ("Set2Button3"); set counts from 0. Made once for all.
+const std::string& AssignmentKeyPrefix(int set, int control);
+
 // Adds the lines of the profile file to an empty entry table.
 void AddProfileEntries(FileAccess& file, const ProfileType& profile);
 

@@ -170,9 +170,34 @@ std::vector<std::string_view> SortedNames(const FileAccess& file) {
     return names;
 }
 
-bool AnyNameStartsWith(const std::vector<std::string_view>& sorted, std::string_view prefix) {
-    const auto it = std::lower_bound(sorted.begin(), sorted.end(), prefix);
-    return it != sorted.end() && it->starts_with(prefix);
+// The assignments (set * ControlCount + control) in the order of their key
+// prefixes, sorted once.
+const std::vector<int>& AssignmentsByPrefix() {
+    static const std::vector<int> order = [] {
+        std::vector<int> all(std::size_t{SetCount} * ControlCount);
+        for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+        std::sort(all.begin(), all.end(), [](int a, int b) {
+            return AssignmentKeyPrefix(a / ControlCount, a % ControlCount) <
+                   AssignmentKeyPrefix(b / ControlCount, b % ControlCount);
+        });
+        return all;
+    }();
+    return order;
+}
+
+// Which assignments the file has a name starting with the key prefix of: one
+// walk of the sorted names beside the sorted prefixes, rather than a search
+// and a prefix made for each of the 464.
+std::vector<bool> AssignmentsNamed(const FileAccess& file) {
+    const std::vector<std::string_view> names = SortedNames(file);
+    std::vector<bool> named(std::size_t{SetCount} * ControlCount);
+    auto name = names.begin();
+    for (const int a : AssignmentsByPrefix()) {
+        const std::string& prefix = AssignmentKeyPrefix(a / ControlCount, a % ControlCount);
+        while (name != names.end() && *name < prefix) ++name;
+        named[static_cast<std::size_t>(a)] = name != names.end() && name->starts_with(prefix);
+    }
+    return named;
 }
 
 // An assignment none of whose keys is in the file reads as every missing key
@@ -239,16 +264,15 @@ bool ReadProfile(const std::string& fileName, ProfileType& scratch, const Config
     ProfileReading reading{file, fileName, config};
     for (int n = 1; n <= SetCount; ++n)
         ReadSetSettings(reading, scratch.Sets[static_cast<std::size_t>(n - 1)], "Set" + std::to_string(n));
-    const std::vector<std::string_view> names = SortedNames(file);
-    for (int n = 1; n <= SetCount; ++n) {
-        SetType& set = scratch.Sets[static_cast<std::size_t>(n - 1)];
+    const std::vector<bool> named = AssignmentsNamed(file);
+    for (int n = 0; n < SetCount; ++n) {
+        SetType& set = scratch.Sets[static_cast<std::size_t>(n)];
         for (int c = 0; c < ControlCount; ++c) {
             AssignmentType& a = set.Assignments[static_cast<std::size_t>(c)];
-            const std::string prefix = "Set" + std::to_string(n) + std::string(ControlName(c));
-            if (AnyNameStartsWith(names, prefix))
-                ReadAssignment(reading, a, prefix, n - 1);
+            if (named[static_cast<std::size_t>(n * ControlCount + c)])
+                ReadAssignment(reading, a, AssignmentKeyPrefix(n, c), n);
             else
-                a = MissingAssignment(n - 1);
+                a = MissingAssignment(n);
         }
     }
     return true;

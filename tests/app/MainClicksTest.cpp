@@ -58,6 +58,30 @@ TEST(MainClicks, TabsSelectAnotherControllerOrToggleTheSelectedOnesProperties) {
     EXPECT_TRUE(w.NothingHappened());
 }
 
+// A tab's tip names its controller; an XInput pad whose battery XInput
+// reported adds the level, whatever other device holds the same slot.
+TEST(MainClicks, ATabsTipNamesItsControllerAndAnXInputPadsBattery) {
+    ClicksWorld w;
+    ControllerDataType& pad = w.Add("Pad");
+    ControllerDataType& stick = w.Add("Stick");
+    pad.DeviceKind = XInputDevice;
+    pad.DetectionSlot = 0;
+    stick.DetectionSlot = 1;
+    EXPECT_EQ(TabTip(*w.List, 0), "Pad");  // nothing read yet
+    w.List->Detection[0].Battery = BatteryState{BatteryAlkaline, BatteryLow};
+    EXPECT_EQ(TabTip(*w.List, 0), "Pad\r\nBattery: Low");
+    w.List->Detection[0].Battery = BatteryState{BatteryWired, BatteryFull};
+    EXPECT_EQ(TabTip(*w.List, 0), "Pad\r\nBattery: Wired");
+    w.List->Detection[1].Battery = BatteryState{BatteryNiMH, BatteryMedium};  // left from an XInput pad
+    EXPECT_EQ(TabTip(*w.List, 1), "Stick");
+    EXPECT_EQ(TabTip(*w.List, 2), "");
+
+    const TabGeometry tabs = TabsFor(2);
+    EXPECT_EQ(TabAt(2, TabLeft(tabs, 1) + tabs.Width - 1, tabs.Top + tabs.Height - 1), 1);
+    EXPECT_EQ(TabAt(2, TabLeft(tabs, 1) + tabs.Width, tabs.Top), -1);
+    EXPECT_EQ(TabAt(2, TabLeft(tabs, 0), tabs.Top - 1), -1);
+}
+
 TEST(MainClicks, WithoutControllersOnlyTheTopBarActs) {
     ClicksWorld w;
     w.Click(470, 13);

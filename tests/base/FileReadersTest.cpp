@@ -103,5 +103,17 @@ TEST_F(FileReaders, AReloadedTableOfTheSameSizeIsLookedUpAfresh) {
     EXPECT_EQ(file.FindValue("A", "-"), "-");
 }
 
+TEST_F(FileReaders, NumbersAfterAPrefixAreThoseOfTheNamesThatCarryOne) {
+    Load(
+        "Program3File=a\nProgram12Title=b\nProgram0File=c\nProgram33File=d\nProgramFile=e\n"
+        "Programs=f\nXProgram5File=g\nProgram32=h\nProgram123456789012345678901File=i\n");
+    const std::vector<bool> named = file.NumbersAfter("Program", 32);
+    std::vector<std::size_t> numbers;
+    for (std::size_t i = 0; i < named.size(); ++i)
+        if (named[i]) numbers.push_back(i + 1);
+    EXPECT_EQ(named.size(), 32u);
+    EXPECT_EQ(numbers, (std::vector<std::size_t>{3, 12, 32}));
+}
+
 }  // namespace
 }  // namespace velmora

@@ -125,6 +125,35 @@ TEST_F(OldControllerFiles, AccessesOfGroupsNotPlacedAreNotSet) {
     EXPECT_EQ(layout->TriggerAccess[0].Axis, NoAxis);
 }
 
+// The import reads into the layout it is given (a rescan's, a reopened
+// one): nothing of what that layout held may outlive the read.
+TEST_F(OldControllerFiles, ALayoutReadOverGetsWhatAFreshOneGets) {
+    OldFile first;
+    PlaceAll(first);
+    first.Access = {0, 8, 39, 40, 3, 1, 2, 3, 2, 3};
+    for (std::string& name : first.Names) name = "Old name";
+    first.Picture.assign(ImageBytes, '\x11');
+    ASSERT_TRUE(Read(first));
+    // Cut inside the picture: its end and every field after it read as 0.
+    const std::string bytes = OldFile{}.Bytes().substr(0, 19 + ImageBytes - 100);
+    const std::string path = folder.Write("Second.velmoracontroller", bytes);
+    ASSERT_TRUE(ReadControllerFile(path, *layout, ui));
+    const auto fresh = std::make_unique<ControllerFileType>();
+    ASSERT_TRUE(ReadControllerFile(path, *fresh, ui));
+    EXPECT_EQ(layout->Image, fresh->Image);
+    EXPECT_EQ(PixelValue(*layout, 255, 511), 0u);
+    EXPECT_EQ(layout->Locations, fresh->Locations);
+    EXPECT_EQ(layout->DPadAccess, fresh->DPadAccess);
+    EXPECT_EQ(layout->StickAccess, fresh->StickAccess);
+    EXPECT_EQ(layout->TriggerAccess, fresh->TriggerAccess);
+    EXPECT_EQ(layout->ButtonNames, fresh->ButtonNames);
+    EXPECT_EQ(layout->DPadDirectionNames, fresh->DPadDirectionNames);
+    EXPECT_EQ(layout->StickNames, fresh->StickNames);
+    EXPECT_EQ(layout->TriggerNames, fresh->TriggerNames);
+    EXPECT_EQ(layout->Name, "Second");
+    EXPECT_NE(layout->PictureVersion, 0u);
+}
+
 TEST_F(OldControllerFiles, NewerBinaryVersionIsRefused) {
     OldFile file;
     file.Version = 3;

@@ -26,8 +26,8 @@ public:
     std::vector<std::string> ListFiles(const std::string&) override { return {}; }
 };
 
-// Installs the input as the file every reader sees.
-inline InputFileSystem& UseInput(const std::uint8_t* data, std::size_t size) {
+// The file system of the inputs, installed with the English texts at the first call.
+inline InputFileSystem& InputFiles() {
     static InputFileSystem files;
     static const bool installed = [] {
         SetDefaultFileSystem(files);
@@ -35,6 +35,12 @@ inline InputFileSystem& UseInput(const std::uint8_t* data, std::size_t size) {
         return true;
     }();
     (void)installed;
+    return files;
+}
+
+// Installs the input as the file every reader sees.
+inline InputFileSystem& UseInput(const std::uint8_t* data, std::size_t size) {
+    InputFileSystem& files = InputFiles();
     files.Bytes.assign(reinterpret_cast<const char*>(data), size);
     return files;
 }

@@ -31,7 +31,8 @@
 //   velmora-window menu         print "shown LEFT TOP RIGHT BOTTOM" for a visible popup menu,
 //                               or "none"
 //   velmora-window windows      print one line per visible top-level window of the program:
-//                               "CLASS|CAPTION|LEFT TOP RIGHT BOTTOM" (menus included)
+//                               "CLASS|CAPTION|LEFT TOP RIGHT BOTTOM" (menus included); a
+//                               tooltip's CAPTION is the text it shows, each line break as "\n"
 //   velmora-window controls WINDOW
 //                               print one line per child control (grandchildren included) of
 //                               the program's top-level window whose class or caption is WINDOW:
@@ -95,6 +96,16 @@ std::string TextOf(HWND control) {
     return Utf8(text);
 }
 
+// The text a tooltip shows, its lines joined by "\n" (two characters): one line per window.
+std::string TipTextOf(HWND tip) {
+    std::string text = TextOf(tip), joined;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        joined += text[i] == '\n' || text[i] == '\r' ? std::string("\\n") : std::string(1, text[i]);
+    }
+    return joined;
+}
+
 void PrintRect(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
@@ -120,7 +131,9 @@ BOOL CALLBACK ListWindow(HWND window, LPARAM data) {
     if (search.MenusOnly) {
         std::printf("shown ");
     } else {
-        std::printf("%s|%s|", ClassOf(window).c_str(), CaptionOf(window).c_str());
+        const std::string name = ClassOf(window);
+        const bool tip = name == "tooltips_class32";
+        std::printf("%s|%s|", name.c_str(), (tip ? TipTextOf(window) : CaptionOf(window)).c_str());
     }
     PrintRect(window);
     return !search.MenusOnly;  // one menu is enough: submenus are not opened by the checks

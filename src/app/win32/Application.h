@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/CommandLine.h"
 #include "app/ElevationWatch.h"
@@ -68,6 +69,11 @@ struct Application {
     ProgramWatch Programs;
     Win32FrontProgram FrontProgram{*this};
     bool TraySwitchNoticeShown = false;
+    // The tip over the controllers' tabs: one tool per tab, for this many tabs at this scale.
+    HWND TabTip = nullptr;
+    int TabTipTools = 0;
+    int TabTipScale = 0;
+    std::wstring TabTipText;
 
     bool PriorityRaised = false;
     std::optional<DWORD> SavedStickyKeys;  // written back at exit when set

@@ -1,6 +1,8 @@
 #include "app/win32/MainWindow.h"
 
 #include <windowsx.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include "app/MainClicks.h"
 #include "app/SleepAndWake.h"
@@ -11,6 +13,7 @@
 #include "app/win32/SystemQueries.h"
 #include "app/win32/TrayIcon.h"
 #include "app/win32/WindowStates.h"
+#include "base/win32/WideText.h"
 #include "ui/DisplayScale.h"
 #include "ui/ElevationNotice.h"
 #include "ui/WindowPlacement.h"
@@ -68,6 +71,42 @@ void DpiChanged(Application& app, HWND window, WPARAM dpis, const RECT& suggeste
     FitToDpi(app, window, LOWORD(dpis), suggested.left, suggested.top);
 }
 
+// The tabs' tip: one tool per tab, so that the tip follows the pointer from
+// tab to tab; the tools are set again when the tabs or the scale change (at
+// the next move of the pointer over the window), the text asked for as the tip shows.
+void UpdateTabTip(Application& app, HWND window) {
+    const int count = static_cast<int>(app.Main.List.Count()), scale = app.Ui.Layout().Scale();
+    if (!app.TabTip) {
+        app.TabTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX, 0, 0,
+                                     0, 0, window, nullptr, app.Instance, nullptr);
+        SendMessageW(app.TabTip, TTM_SETMAXTIPWIDTH, 0, 1000);  // lines break at CR LF only
+    }
+    if (count == app.TabTipTools && scale == app.TabTipScale) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    for (tool.uId = 0; tool.uId < static_cast<UINT_PTR>(app.TabTipTools); ++tool.uId)
+        SendMessageW(app.TabTip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    for (int i = 0; i < count; ++i) {
+        const PictureRegion tab = TabRegion(count, i);
+        tool.uId = static_cast<UINT_PTR>(i);
+        tool.rect = {tab.Left * scale, tab.Top * scale, (tab.Left + tab.Width) * scale,
+                     (tab.Top + tab.Height) * scale};
+        SendMessageW(app.TabTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    app.TabTipTools = count;
+    app.TabTipScale = scale;
+}
+
+LRESULT Notified(Application& app, NMHDR& header) {
+    if (header.hwndFrom != app.TabTip || header.code != TTN_GETDISPINFOW) return 0;
+    app.TabTipText = Utf8ToWide(TabTip(app.Main.List, header.idFrom));
+    reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = app.TabTipText.data();
+    return 0;
+}
+
 // The system's sleep and wake; a wake comes as two notices, which act once.
 void PowerChanged(Application& app, WPARAM event) {
     if (app.Main.ProgramState != ProgramRunning || !app.Output) return;
@@ -91,6 +130,11 @@ LRESULT Handle(Application& app, HWND window, UINT message, WPARAM wParam, LPARA
         case WM_LBUTTONUP:
             Click(app, MouseButton::Left, lParam);
             return 0;
+        case WM_MOUSEMOVE:
+            UpdateTabTip(app, window);
+            return 0;
+        case WM_NOTIFY:
+            return Notified(app, *reinterpret_cast<NMHDR*>(lParam));
         case WM_RBUTTONUP:
             Click(app, MouseButton::Right, lParam);
             return 0;
