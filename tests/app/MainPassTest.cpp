@@ -227,10 +227,8 @@ TEST(MainPass, KnownControllersGetTheirLayoutAndTheRecentProfileOfTheirInstance)
     EXPECT_TRUE(w.Ui.Dialogs.empty());
 }
 
-// The fault: a second pad of a known model read the model's file again into
-// the layout both pads share, throwing away its edits without a question.
-TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
-    MainPassWorld w;
+// A known model with a layout file and two recent profiles, one pad of it plugged in.
+static void PlugAPadOfAKnownModel(MainPassWorld& w) {
     ControllerFileType layout;
     layout.FileName = w.Folder.File("Pad.velmoracontroller");
     ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
@@ -240,6 +238,13 @@ TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
     known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
     w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
     w.Run();
+}
+
+// The fault: a second pad of a known model read the model's file again into
+// the layout both pads share, throwing away its edits without a question.
+TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
+    MainPassWorld w;
+    PlugAPadOfAKnownModel(w);
     ControllerFileType& shared = w.List().LayoutOf(w.Pad(0));
     shared.ButtonNames[0] = "Jump";
     shared.Changed = true;
@@ -258,15 +263,7 @@ TEST(MainPass, SecondPadOfAKnownModelSharesTheLoadedLayoutWithItsUnsavedEdits) {
 // open, here a profile handed over on the command line, still closes them.
 TEST(MainPass, LastProfileOpenedAtPlugKeepsTheWindowsOfTheOtherPads_AUsersOwnOpenClosesThem) {
     MainPassWorld w;
-    ControllerFileType layout;
-    layout.FileName = w.Folder.File("Pad.velmoracontroller");
-    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
-    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
-    known.Identity = {"Pad", 0x045E0028};
-    known.ControllerFile = layout.FileName;
-    known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
-    w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
-    w.Run();
+    PlugAPadOfAKnownModel(w);
     for (const SettingsWindow window : {SettingsWindow::GlobalSettings, SettingsWindow::Assignment})
         w.Ui.Open[static_cast<std::size_t>(window)] = true;
     w.Api.Plug(MakeFakeDevice("Pad", 1, 2));
