@@ -219,7 +219,7 @@ def percentile(values, fraction):
 def figures(log_events, trace_events, pass_lines, mark=None, within=None):
     """Pass period and the delay from a device change to its injected event, in milliseconds."""
     out = {}
-    stamps = [int(w.split()[0]) for w in pass_lines if w.strip() and w.split()[0].isdigit()]
+    stamps = [int(w) for w in pass_lines if w.strip().isdigit()]  # "TIME WHAT" lines are notes
     periods = [(b - a) / 1000 for a, b in zip(stamps, stamps[1:])]
     if periods:
         out["passes"] = len(stamps)
@@ -229,13 +229,17 @@ def figures(log_events, trace_events, pass_lines, mark=None, within=None):
     settled = periods[START_UP_PASSES:]
     if settled:
         out["period_max_ms"] = round(max(settled), 3)
-    # The same from the log's line `mark MARK` (or the first whose first word is MARK) on, for WITHIN
-    # milliseconds when given: passes log the clock of the device log.
+    # The same from each line `mark MARK` (or whose first word is MARK) on, for WITHIN milliseconds
+    # when given: every gap that ends after the line and begins before that time is up, the one that
+    # holds the line included (passes log the clock of the device log).
     marked = [t for t, words in log_events if mark and (words == ["mark", mark] or words[:1] == [mark])]
     if marked:
-        until = marked[0] + float(within) * 1000 if within else float("inf")
-        after = [(b - a) / 1000 for a, b in zip(stamps, stamps[1:]) if marked[0] <= a < until]
-        out["period_max_from_mark_ms"] = round(max(after), 3) if after else None
+        gaps = []
+        for at in marked:
+            until = at + float(within) * 1000 if within else float("inf")
+            gaps += [(b - a) / 1000 for a, b in zip(stamps, stamps[1:]) if b > at and a < until]
+        out["marks"] = len(marked)
+        out["period_max_from_mark_ms"] = round(max(gaps), 3) if gaps else None
     injected = [t for t, words in trace_events]
     delays = []
     seen = [t for t, words in log_events if words and words[0] == "seen"]
@@ -366,6 +370,9 @@ class Run:
         front_game = self.dir / "front-game.log"  # the stand-in game's window in front and gone
         if front_game.exists():
             log_events = sorted(log_events + events_of(front_game.read_text().splitlines()))
+        pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []
+        # The moments the program noted between its passes (such as "switch") join them too.
+        log_events = sorted(log_events + [(t, w) for t, w in events_of(pass_lines) if w])
         if not any(w[:1] == ["fake-dinput8"] for t, w in log_events):
             problems.append("Velmora.exe did not load the fake dinput8.dll")
         trace_events = events_of(self.trace.read_text(errors="replace").splitlines())
@@ -379,13 +386,15 @@ class Run:
         balloons = [(0, line.split()) for line in
                     (balloon_log.read_text(errors="replace").splitlines() if balloon_log.exists() else [])]
         problems += compare("balloon", self.scenario.expect_balloons, balloons)
-        pass_lines = self.pass_log.read_text().splitlines() if self.pass_log.exists() else []
         mark = self.scenario.options.get("longest-pass-from")
         numbers = figures(log_events, trace_events, pass_lines, mark,
                           self.scenario.options.get("longest-pass-within"))
         longest = self.scenario.options.get("longest-pass")
         measured = numbers.get("period_max_from_mark_ms") if mark else numbers.get("period_max_ms", 0)
-        if longest and mark and measured is None:
+        wanted_marks = int(self.scenario.options.get("longest-pass-marks", 1))
+        if longest and mark and numbers.get("marks", 0) < wanted_marks:
+            problems.append(f"the mark {mark} came {numbers.get('marks', 0)} times (at least {wanted_marks})")
+        elif longest and mark and measured is None:
             problems.append(f"no pass after the mark {mark} to bound")
         elif longest and measured > float(longest):
             problems.append(f"a pass came {measured} ms after the one before (at most {longest})")
@@ -418,7 +427,7 @@ def format_figures(numbers):
     if "period_max_ms" in numbers:
         parts.append(f"longest after the first {START_UP_PASSES} passes {numbers['period_max_ms']} ms")
     if numbers.get("period_max_from_mark_ms") is not None:
-        parts.append(f"longest from the mark {numbers['period_max_from_mark_ms']} ms")
+        parts.append(f"longest from the mark {numbers['period_max_from_mark_ms']} ms ({numbers['marks']} marks)")
     if "delay_mean_ms" in numbers:
         parts.append(f"read-to-event delay mean {numbers['delay_mean_ms']} ms, p99 {numbers['delay_p99_ms']} ms "
                      f"({numbers['delays']} changes)")

@@ -12,7 +12,9 @@ Exit status: 0 passed, 1 failed, 77 skipped (no Velmora.exe yet).
 
 import argparse
 import importlib.util
+import os
 import re
+import select
 import shutil
 import subprocess
 import sys
@@ -92,6 +94,44 @@ class Shot:
 
 # ---------------------------------------------------------------- one run of Velmora.exe
 
+class WindowHelper:
+    """velmora-window.exe serve: one Wine program answers a session's questions, since each start of
+    one costs a fifth of a second and a check asks hundreds of times."""
+
+    def __init__(self, exe, env):
+        self.exe, self.env, self.process, self.pending = exe, env, None, b""
+
+    def ask(self, args, timeout=30):
+        """(status, output) of one command."""
+        if self.process is None or self.process.poll() is not None:
+            self.process = subprocess.Popen(["wine", str(self.exe), "serve"], env=self.env, stdin=subprocess.PIPE,
+                                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+            self.pending = b""
+        self.process.stdin.write(("\t".join(args) + "\n").encode())
+        self.process.stdin.flush()
+        deadline = time.monotonic() + timeout
+        while b"\x01 " not in self.pending or not self.pending.endswith(b"\n"):
+            left = deadline - time.monotonic()
+            ready = select.select([self.process.stdout], [], [], max(0.0, left))[0] if left > 0 else []
+            chunk = os.read(self.process.stdout.fileno(), 65536) if ready else b""
+            if not chunk:
+                self.close()
+                raise subprocess.TimeoutExpired(["velmora-window", *args], timeout)
+            self.pending += chunk
+        text, _, status = self.pending.decode(errors="replace").rpartition("\x01 ")
+        self.pending = b""
+        return int(status.strip()), text.replace("\r\n", "\n").strip()
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.stdin.close()
+            try:
+                self.process.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+        self.process = None
+
+
 class Session:
     """Velmora.exe with the demo profile and a fake pad, seen and driven from outside."""
 
@@ -105,6 +145,7 @@ class Session:
         self.dir, self.origin, self.program, self.recorder = self.run.dir, (0, 0), None, None
         self.children = []  # other programs a check started
         self.display_env = env.wine_env()
+        self.helper = WindowHelper(env.tools / "velmora-window.exe", self.display_env)
 
     # Starting and ending.
     def start(self, exe, ini_extra="", record=False, folders=(), args=(), shown="shown", dpi=None,
@@ -150,6 +191,7 @@ class Session:
 
     def stop(self):
         """Whatever happened: no program and no recorder left running."""
+        self.helper.close()
         for child in self.children:
             if child.poll() is None:
                 subprocess.run(["wine", "taskkill", "/f", "/im", "notepad.exe"], env=self.display_env, **e2e.QUIET)
@@ -173,12 +215,7 @@ class Session:
 
     # velmora-window.exe: what is on screen.
     def tool(self, *args):
-        out = self.dir / "window.out"
-        with open(out, "wb") as stdout:
-            status = subprocess.run(["wine", str(self.env.tools / "velmora-window.exe"), *args],
-                                    env=self.display_env, stdout=stdout, stderr=subprocess.DEVNULL,
-                                    timeout=30).returncode
-        return status, out.read_text(errors="replace").strip()
+        return self.helper.ask(args)
 
     def state(self):
         status, text = self.tool("state")

@@ -41,6 +41,12 @@
 //                               ENABLED and VISIBLE 1 or 0 (VISIBLE counts the parents too);
 //                               exit 3 when there is no such window
 //
+//   velmora-window serve        read commands from standard input, one a line, the words
+//                               parted by tabs, and answer each with its output and a line
+//                               "\x01 STATUS", until the input ends: a GUI check asks hundreds
+//                               of times, and each start of a Wine program costs a fifth of a
+//                               second
+//
 // Every figure is in screen pixels, as X and xdotool count them, whatever the
 // dpi the Wine prefix is set to: the helper declares itself dpi-aware.
 //
@@ -284,14 +290,42 @@ int Run(HWND window, int argc, char** argv) {
     return 2;
 }
 
+int RunCommand(int argc, char** argv) {
+    if (argc < 2 || argc > 3) return 2;
+    HWND window = FindWindowA("TVelmoraForm", nullptr);
+    return window ? Run(window, argc, argv) : 1;
+}
+
+// One command a line, its words parted by tabs (a caption may hold spaces).
+int Serve() {
+    std::string line;
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+        if (c != '\n') {
+            if (c != '\r') line += static_cast<char>(c);
+            continue;
+        }
+        std::vector<std::string> words{"velmora-window"};
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = line.find('\t', start);
+            words.push_back(line.substr(start, tab - start));
+            if (tab == std::string::npos) break;
+            start = tab + 1;
+        }
+        std::vector<char*> argv;
+        for (auto& word : words) argv.push_back(word.data());
+        const int status = RunCommand(static_cast<int>(argv.size()), argv.data());
+        std::printf("\x01 %d\n", status);
+        std::fflush(stdout);
+        line.clear();
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) return 2;
     SetProcessDPIAware();
-    HWND window = FindWindowA("TVelmoraForm", nullptr);
-    if (!window) return 1;
-    const int status = Run(window, argc, argv);
+    const int status = argc == 2 && std::strcmp(argv[1], "serve") == 0 ? Serve() : RunCommand(argc, argv);
     std::fflush(stdout);
     return status;
 }

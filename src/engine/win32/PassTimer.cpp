@@ -78,13 +78,20 @@ void PassTimer::OpenLog() {
     log_ = _wfopen(path.c_str(), L"a");
 }
 
-void PassTimer::PassStarts() {
-    if (!log_) return;
+long long PassTimer::LogMicroseconds() const {
     // Split so that the product cannot overflow after weeks of uptime.
     const std::int64_t now = Now();
-    const std::int64_t microseconds = now / frequency_ * 1000000 + now % frequency_ * 1000000 / frequency_;
-    std::fprintf(log_, "%lld\n", static_cast<long long>(microseconds));
+    return static_cast<long long>(now / frequency_ * 1000000 + now % frequency_ * 1000000 / frequency_);
+}
+
+void PassTimer::PassStarts() {
+    if (!log_) return;
+    std::fprintf(log_, "%lld\n", LogMicroseconds());
     if (++logged_ % 100 == 0) std::fflush(log_);  // a killed program still leaves most of its log
+}
+
+void PassTimer::Note(const char* what) {
+    if (log_) std::fprintf(log_, "%lld %s\n", LogMicroseconds(), what);
 }
 
 // Relative due times are in 100 ns units and negative; the deadline itself

@@ -14,7 +14,8 @@
 // of the start of the pass on the performance counter, in microseconds (the
 // clock of the end-to-end tests' device log and recorder). Tests and
 // measurements read the period from it, and set passes against the events
-// of a scenario.
+// of a scenario. Between them a line "TIME WHAT" notes a moment that a
+// measurement is about, such as a profile switched for the program in front.
 
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +34,8 @@ public:
 
     // Called when a pass begins: writes the pass log line.
     void PassStarts();
+    // Notes a moment in the pass log (a word, no spaces), when there is one.
+    void Note(const char* what);
     // Waits for the next deadline, calling pump whenever messages arrive. A
     // pass that overran by more than a period re-bases the deadlines, so a
     // stall is followed by one pass, not by a burst of them. True when the
@@ -54,6 +57,7 @@ private:
     std::int64_t Now() const;  // in counter ticks
     void Arm(std::int64_t ticksAhead);
     void OpenLog();
+    long long LogMicroseconds() const;
 
     std::int64_t frequency_ = 1;
     std::int64_t period_ = 0;  // ticks
