@@ -125,13 +125,6 @@ void RunBetweenPasses(MainLoopState& state, MainPassSeams& seams) {
     ServeDialogSwitches(state, seams);
 }
 
-void RunDialogRescan(MainLoopState& state, MainPassSeams& seams) {
-    if (state.ProgramState != ProgramRunning || state.Asleep) return;
-    DeviceRumble rumble(seams.Devices);
-    DeviceContext context{state.List, seams.Devices, seams.Ui, seams.Config, rumble};
-    RescanIfAsked(state, context);
-}
-
 bool RunMainPass(MainLoopState& state, MainPassSeams& seams) {
     DeviceRumble rumble(seams.Devices);
     DeviceContext context{state.List, seams.Devices, seams.Ui, seams.Config, rumble};

@@ -64,13 +64,10 @@ struct MainPassSeams {
 // connected controller's requested profile, then "/?" and "/C". The shell
 // calls it from its main loop only, never inside a pass nor inside a dialog
 // that this call opened: it runs passes from inside those dialogs instead.
+// Controllers are added and the list re-sorted only here, so code that holds
+// a controller while its question or dialog is up finds the same one after
+// it; a device plugged in meanwhile is scanned once the dialog has closed.
 void RunBetweenPasses(MainLoopState& state, MainPassSeams& seams);
-
-// The rescan alone, which the shell runs before each pass of its timer: a
-// pad plugged in or pulled out while a dialog or a menu holds the main loop
-// is scanned, hence read, then, not once the dialog is closed. The profiles
-// the scan asks for are opened between passes.
-void RunDialogRescan(MainLoopState& state, MainPassSeams& seams);
 
 // One pass. Answers false once the program is quitting: the shell then
 // closes its windows and ends the loop.

@@ -318,9 +318,8 @@ TEST(MainPass, AKnownControllerWhoseFileCannotBeReadGetsNoProfile) {
     EXPECT_EQ(w.State->CommandLine.ProfileCount, 1);  // the queue waits for the next controller
 }
 
-// The passes inside a rescan's message rescan too, but not inside the scan
-// itself: a pad plugged in meanwhile waits until the message is closed,
-// rather than re-sorting the list the scan is completing.
+// A pad plugged in while a rescan's message is up waits until the message is
+// closed, rather than re-sorting the list the scan is completing.
 TEST(MainPass, APadPluggedWhileARescansMessageIsUpIsScannedOnceItCloses) {
     MainPassWorld w;
     KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
@@ -331,7 +330,7 @@ TEST(MainPass, APadPluggedWhileARescansMessageIsUpIsScannedOnceItCloses) {
     w.Ui.WhileDialogsUp.push_back([&w, &countInside] {
         w.Api.Plug(MakeFakeDevice("Alpha", 2, 1));
         w.List().RescanFlag = true;
-        w.TimerPass(2);
+        w.Pass(2);
         countInside = w.List().Count();
     });
     w.Run();

@@ -71,14 +71,7 @@ struct MainPassWorld {
         }
         return going;
     }
-    // As the shell's timer inside a dialog: the rescan asked meanwhile, then the pass.
-    void TimerPass(int passes = 1) {
-        for (int i = 0; i < passes; ++i) {
-            RunDialogRescan(*State, Seams);
-            Pass();
-        }
-    }
-    // A pass alone.
+    // A pass alone, as the shell's timer runs them inside a dialog.
     bool Pass(int passes = 1) {
         bool going = true;
         for (int i = 0; i < passes; ++i) {

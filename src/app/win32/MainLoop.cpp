@@ -82,8 +82,6 @@ void RunDuePass(Application& app) {
         app.Timer->PassRan();
     }
     app.Timer->PassStarts();
-    RunProgramRescan(app);  // its messages run passes of their own meanwhile
-    if (app.ShutDownDone || app.Main.ProgramState != ProgramRunning) return;
     RunGuardedPass(app);
 }
 

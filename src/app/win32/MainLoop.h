@@ -21,9 +21,6 @@ void RunProgramPass(Application& app);
 // hand-overs), run by the main loop itself between its pump and its pass:
 // the passes go on from the timer inside its dialogs, as inside a click's.
 void RunBetweenProgramPasses(Application& app);
-// The rescan alone, before each pass of the timer: a device plugged in or
-// pulled out while a dialog holds the thread is scanned then.
-void RunProgramRescan(Application& app);
 
 // The window's timer: while a menu, a dialog or a move of the window holds
 // the thread in the system's own message loop, passes go on from here at the

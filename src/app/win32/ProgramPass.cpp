@@ -31,11 +31,6 @@ void RunProgramPass(Application& app) {
     app.Ui.Layout().EndPass(app.Window);
 }
 
-void RunProgramRescan(Application& app) {
-    MainPassSeams seams = SeamsOf(app);
-    RedrawAfterListChanges(app, [&] { RunDialogRescan(app.Main, seams); });
-}
-
 void RunBetweenProgramPasses(Application& app) {
     if (app.InPass) return;  // a pass never runs this work inside itself
     MainPassSeams seams = SeamsOf(app);

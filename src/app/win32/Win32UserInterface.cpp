@@ -18,10 +18,10 @@ void Win32UserInterface::ShowPictureNow() {
 int Win32UserInterface::ShowMessageDialog(const MessageDialog& dialog) {
     ShowPictureNow();
     // Tray clicks and hand-overs from a second start wait while the user reads.
-    dialogOpen_ = true;
+    ++dialogsOpen_;
     TDialogForm form(owner_, dialog);
     const int answer = form.Ask();
-    dialogOpen_ = false;
+    --dialogsOpen_;
     return answer;
 }
 
@@ -48,9 +48,9 @@ int Win32UserInterface::ShowPopupMenu(const std::vector<MenuItem>& items, MenuPl
 // A file dialog counts as a dialog on screen: hand-overs wait for it too.
 std::string Win32UserInterface::ShowFileDialog(const FileDialog& dialog, bool save) {
     ShowPictureNow();
-    dialogOpen_ = true;
+    ++dialogsOpen_;
     std::string file = ShowFileDialogWindow(owner_, dialog, save);
-    dialogOpen_ = false;
+    --dialogsOpen_;
     return file;
 }
 

@@ -25,7 +25,7 @@ public:
     // What the about topic shows of the running program.
     HelpValues& Help() { return helpValues_; }
     // While a dialog is on screen, hand-overs and the second-start toggle are ignored.
-    bool DialogOpen() const { return dialogOpen_; }
+    bool DialogOpen() const { return dialogsOpen_ > 0; }
     // The main window's picture, which the two drawing calls below draw into.
     LayoutView& Layout() { return layout_; }
 
@@ -77,7 +77,7 @@ private:
     ConfigurationType* config_ = nullptr;
     HelpValues helpValues_;
     THelpForm helpForm_;
-    bool dialogOpen_ = false;
+    int dialogsOpen_ = 0;  // a message may come up over another: each counts
     LayoutView layout_;
     std::array<TSettingsForm*, SettingsWindowCount> forms_{};
 };

@@ -61,8 +61,11 @@ void TControllerSettingsForm::OpenFor(int /*subject*/) {
     const DesktopSize desktop = QueryDesktopSize();
     const int dpi = DialogDpi(Handle());
     if (auto warning = ControllerDesktopWarning(state_, MulDiv(desktop.Width, StandardDpi, dpi),
-                                                MulDiv(desktop.Height, StandardDpi, dpi)))
+                                                MulDiv(desktop.Height, StandardDpi, dpi))) {
         app_.Ui.ShowMessageDialog(*warning);
+        // A pad pulled out while the warning is up has closed the windows: none opens for it.
+        if (Controller() != c || c->Connection == Lost) return;
+    }
     ShowControllerWindow(state_, c->RawJoy);
     TabCtrl_SetCurSel(GetDlgItem(Handle(), TabsId), 0);
     ShowPage();
