@@ -234,4 +234,31 @@ std::string Utf8Prefix(std::string_view text, std::size_t count) {
     return std::string(text.substr(0, i));
 }
 
+char32_t NextCharacter(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    const int more = lead < 0x80 ? 0 : lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2 : 3;
+    if (more == 0) return lead;
+    if (lead > 0xF4 || !IsValidUtf8(text.substr(pos - 1, static_cast<std::size_t>(more) + 1)))
+        return 0xDC00 + lead;
+    char32_t c = lead & (0x3F >> more);
+    for (int i = 0; i < more; ++i) c = c << 6 | (static_cast<unsigned char>(text[pos++]) & 0x3F);
+    return c;
+}
+
+char32_t SmallLetter(char32_t c) {
+    if ((c >= U'A' && c <= U'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+    // Latin Extended-A: pairs of capital and small letter, the capital first.
+    if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) return c | 1;
+    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c + (c & 1);
+    if (c == 0x178) return 0xFF;
+    if (c == 0x386 || c == 0x38C) return c == 0x386 ? 0x3AC : 0x3CC;  // Greek capitals with tonos
+    if (c >= 0x388 && c <= 0x38A) return c + 0x25;
+    if (c == 0x38E || c == 0x38F) return c + 0x3F;
+    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) return c + 0x20;
+    if (c == 0x3C2) return 0x3C3;
+    if (c >= 0x410 && c <= 0x42F) return c + 0x20;  // Cyrillic
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    return c;
+}
+
 }  // namespace velmora

@@ -48,4 +48,13 @@ std::size_t Utf8Length(std::string_view text);
 // The first count characters of UTF-8 text.
 std::string Utf8Prefix(std::string_view text, std::size_t count);
 
+// The character of UTF-8 text that starts at pos, pos moved past it. A byte
+// that starts no valid character comes alone, as 0xDC00 plus its value (no
+// character of any alphabet).
+char32_t NextCharacter(std::string_view text, std::size_t& pos);
+
+// A character's small letter, for the capitals of the Latin, Greek and
+// Cyrillic alphabets as Windows compares file names; final sigma is sigma.
+char32_t SmallLetter(char32_t c);
+
 }  // namespace velmora

@@ -2,17 +2,25 @@
 
 #include <algorithm>
 
+#include "base/TextEncoding.h"
+
 namespace velmora {
 namespace {
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// Whether text holds part at pos, letters compared without regard to case.
+bool HoldsAt(std::string_view text, std::size_t pos, std::string_view part) {
+    for (std::size_t at = 0; at < part.size();) {
+        if (pos >= text.size() ||
+            SmallLetter(NextCharacter(text, pos)) != SmallLetter(NextCharacter(part, at)))
+            return false;
+    }
+    return true;
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
-                                   [](char a, char b) { return Lower(a) == Lower(b); });
-    return found != text.end() || part.empty();
+    for (std::size_t pos = 0; pos < text.size(); NextCharacter(text, pos))
+        if (HoldsAt(text, pos, part)) return true;
+    return part.empty();
 }
 
 // A rule's file with a folder in it names one program; a bare name names
@@ -26,8 +34,7 @@ bool FileMatches(std::string_view ruleFile, std::string_view path) {
 }  // namespace
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
+    return a.size() == b.size() && HoldsAt(a, 0, b);
 }
 
 std::string_view FileNamePart(std::string_view path) {

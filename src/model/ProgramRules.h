@@ -32,7 +32,8 @@ struct FrontProgram {
     std::string Title;
 };
 
-// Equal without regard to ASCII case.
+// Equal without regard to case (the letters of the Latin, Greek and Cyrillic
+// alphabets, as Windows compares file names).
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
 // The part after the last "\" or "/".
 std::string_view FileNamePart(std::string_view path);

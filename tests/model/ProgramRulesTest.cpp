@@ -19,6 +19,21 @@ TEST(ProgramRules, AFileNameFitsTheProgramWhereverItIsWithoutRegardToCase) {
     EXPECT_FALSE(RuleMatches(Rule(""), game));
 }
 
+// Windows sees "ÜBER.EXE" and "über.exe" as one file; a title part typed in
+// small letters finds a title in capitals in any of these alphabets.
+TEST(ProgramRules, CaseIsIgnoredForLatinGreekAndCyrillicLettersToo) {
+    EXPECT_TRUE(RuleMatches(Rule("über-ÉLAN.exe"), {"C:\\Spiele\\ÜBER-élan.EXE", ""}));
+    EXPECT_TRUE(RuleMatches(Rule("ŁÓDŹ.exe"), {"C:\\Gry\\łódź.exe", ""}));
+    EXPECT_FALSE(RuleMatches(Rule("uber.exe"), {"C:\\Spiele\\über.exe", ""}));  // no accent is another letter
+    EXPECT_TRUE(RuleMatches(Rule("g.exe", "ΟΔΥΣΣΕΑΣ"), {"C:\\g.exe", "Οδυσσεας - Level 1"}));
+    EXPECT_TRUE(RuleMatches(Rule("g.exe", "ΟΔΥΣΣΕΑΣ"), {"C:\\g.exe", "οδυσσεας"}));  // final sigma
+    EXPECT_TRUE(RuleMatches(Rule("g.exe", "война"), {"C:\\g.exe", "ВОЙНА И МИР"}));
+    EXPECT_FALSE(RuleMatches(Rule("g.exe", "война"), {"C:\\g.exe", "ВОЙН"}));
+    // Bytes that are no UTF-8 match only themselves.
+    EXPECT_TRUE(RuleMatches(Rule("g.exe", "\xC3"), {"C:\\g.exe", "a\xC3"}));
+    EXPECT_FALSE(RuleMatches(Rule("g.exe", "\xC3"), {"C:\\g.exe", "\xE3"}));
+}
+
 TEST(ProgramRules, AFullPathFitsOnlyThatProgram) {
     const FrontProgram game{"C:\\Games\\Space\\game.exe", ""};
     EXPECT_TRUE(RuleMatches(Rule("c:\\games\\SPACE\\game.exe"), game));
