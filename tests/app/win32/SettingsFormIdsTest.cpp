@@ -13,6 +13,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/settings/SettingsWindows.h"
@@ -209,6 +210,18 @@ void ExpectKeysLeftToTheCapture(TSettingsForm& form, int w) {
     form.Close();
 }
 
+// The key test of one window, shown without its subject's window logic.
+void ExpectKeysOfItsKind(SettingsWindow window, TSettingsForm& form) {
+    const int w = static_cast<int>(window);
+    ASSERT_TRUE(form.Create(nullptr));
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    if (SettingsWindowInfo(window).KeysAssigned)
+        ExpectKeysLeftToTheCapture(form, w);
+    else
+        ExpectKeysActOnTheWindow(form, w);
+}
+
 // Every settings window: the two assignment windows and the seven others.
 TEST_F(SettingsFormIds, EscapeEnterAndTabDoWhatTheirWindowKindSays) {
     // The controller settings window edits the selected pad's layout: each of its commands reads it.
@@ -221,18 +234,37 @@ TEST_F(SettingsFormIds, EscapeEnterAndTabDoWhatTheirWindowKindSays) {
         TSettingsForm* form = app.Ui.Form(window);
         if (!form) continue;
         ++windows;
-        ASSERT_TRUE(form->Create(nullptr));
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        if (SettingsWindowInfo(window).KeysAssigned) {
-            ++assigning;
-            ExpectKeysLeftToTheCapture(*form, w);
-        } else {
-            ExpectKeysActOnTheWindow(*form, w);
-        }
+        assigning += SettingsWindowInfo(window).KeysAssigned ? 1 : 0;
+        ExpectKeysOfItsKind(window, *form);
     }
     EXPECT_EQ(assigning, 2);
     EXPECT_EQ(windows, 9);
+}
+
+// The fault: without a selected pad (none plugged, or the list emptied by a
+// rescan while the window was up) the controller settings window crashed at
+// the first key that clicked one of its boxes: its click, name and selector
+// handlers each read the missing pad's layout.
+TEST_F(SettingsFormIds, TheControllerSettingsWindowTakesKeysAndCommandsWithoutASelectedPad) {
+    ExpectKeysOfItsKind(SettingsWindow::ControllerSettings, *app.Ui.Form(SettingsWindow::ControllerSettings));
+    app.Main.List.Controllers.resize(1);
+    app.Main.List.Layouts.resize(1);
+    app.Main.List.Selected = 0;
+    app.Ui.OpenWindow(SettingsWindow::ControllerSettings);
+    ASSERT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+    app.Main.List.Controllers.clear();
+    // A name typed, an axis chosen, a detection pass and the picture painted with the list emptied.
+    TSettingsForm& form = *app.Ui.Form(SettingsWindow::ControllerSettings);
+    const std::pair<int, WORD> commands[] = {{controller_ids::StickNameId, EN_CHANGE},
+                                             {controller_ids::StickSelectorId, CBN_SELCHANGE},
+                                             {controller_ids::DPadDetectId, BN_CLICKED}};
+    for (const auto& [id, code] : commands)
+        SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(id, code),
+                     reinterpret_cast<LPARAM>(GetDlgItem(form.Handle(), id)));
+    form.DetectionTick();
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(form.IsOpen());
+    ExpectKeysOfItsKind(SettingsWindow::ControllerSettings, *app.Ui.Form(SettingsWindow::ControllerSettings));
 }
 
 }  // namespace
