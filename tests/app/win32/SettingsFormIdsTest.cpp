@@ -16,10 +16,14 @@
 #include <utility>
 #include <vector>
 
+#include "app/settings/SettingsControls.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
+#include "app/win32/settings/GroupFormControls.h"
 #include "base/Language.h"
+#include "model/AutoAssign.h"
+#include "model/SlotCodes.h"
 #include "support/win32/FormKeys.h"
 #include "support/win32/WindowTestSupport.h"
 
@@ -265,6 +269,46 @@ TEST_F(SettingsFormIds, TheControllerSettingsWindowTakesKeysAndCommandsWithoutAS
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(form.IsOpen());
     ExpectKeysOfItsKind(SettingsWindow::ControllerSettings, *app.Ui.Form(SettingsWindow::ControllerSettings));
+}
+
+void PressEnterOn(HWND control) {
+    SetFocus(control);
+    PressKey(control, VK_RETURN);
+}
+
+// Where every control is a push button, Enter does what the focused button's
+// click does, as in a dialog (not the default button's: the properties
+// window's OK has that look); with the window itself focused it does nothing.
+TEST_F(SettingsFormIds, EnterClicksTheFocusedPushButtonOfTheDPadAndPropertiesWindows) {
+    app.Main.List.Controllers.resize(1);
+    app.Main.List.Layouts.resize(1);
+    app.Main.List.Selected = 0;
+    const SetType& set = app.Main.List.Controllers[0].Profile.Sets[0];
+    app.Ui.OpenWindow(SettingsWindow::DPad);
+    const HWND dpad = app.Ui.Form(SettingsWindow::DPad)->Handle();
+    PressEnterOn(dpad);
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::DPad));
+    EXPECT_EQ(set.DPadMode, Standard);
+    EXPECT_TRUE(set.Assignments[DPadUp].Slots.Codes.empty());
+    PressEnterOn(FindWindowExW(dpad, nullptr, L"BUTTON", L"8-Way"));
+    EXPECT_EQ(set.DPadMode, EightWay);
+    PressEnterOn(FindWindowExW(dpad, nullptr, L"BUTTON", L"Arrows"));
+    ASSERT_EQ(set.Assignments[DPadUp].Slots.Codes.size(), 1u);
+    EXPECT_EQ(SlotCodeTable[set.Assignments[DPadUp].Slots.Codes[0]].Name, "Arrow Up");
+    PressEnterOn(GetDlgItem(dpad, MouseSettingsButtonId));
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::Mouse));
+    EXPECT_EQ(app.Ui.WindowSubject(SettingsWindow::Mouse), MouseTargetOfGroup(DPadGroup));
+    app.Ui.CloseWindow(SettingsWindow::Mouse);
+
+    app.Ui.OpenWindow(SettingsWindow::ControllerProperties);
+    const HWND properties = app.Ui.Form(SettingsWindow::ControllerProperties)->Handle();
+    PressEnterOn(properties);
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
+    // No device behind the pad: Control Panel shows nothing, and the window stays.
+    PressEnterOn(FindWindowExW(properties, nullptr, L"BUTTON", L"Control Panel"));
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
+    PressEnterOn(FindWindowExW(properties, nullptr, L"BUTTON", L"OK"));
+    EXPECT_FALSE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
 }
 
 }  // namespace
