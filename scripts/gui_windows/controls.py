@@ -57,18 +57,44 @@ def lines_of(text, prefix):
     return sorted(line for line in text.splitlines() if line.startswith(prefix))
 
 
-def each_changes(s, controls, cls, captions, prefix, what):
-    """Each control clicked in turn changes the saved lines starting with prefix: every button of a
-    row gives a choice of its own."""
-    last = lines_of(profile_text(s), prefix)
-    for caption in captions:
+DIRECTIONS = ("Up", "Right", "Down", "Left")
+# The word each mode button saves.
+MODE_WORDS = {"Standard": "Standard", "4-Way Standard": "FourWay", "4-Way Diagonal": "Diagonal", "8-Way": "EightWay",
+              "Prioritize Horizontal": "Horizontal", "Prioritize Vertical": "Vertical"}
+# The keys each key group button gives Up, Right, Down and Left ("None": no keys, no line saved).
+GROUP_KEYS = {"W,S,A,D": ("W", "D", "S", "A"), "Arrows": tuple(f"Arrow {d}" for d in DIRECTIONS),
+              "Mouse": tuple(f"Mouse Move {d}" for d in DIRECTIONS),
+              "NumPad": ("NumPad 8", "NumPad 6", "NumPad 2", "NumPad 4"), "None": ()}
+
+
+def keyed_lines(prefix, key):
+    """The saved lines of prefix's four directions' key (Slots, MouseMode), sorted."""
+    pattern = re.compile(re.escape(prefix) + "(" + "|".join(DIRECTIONS) + ")" + key + "=")
+    return lambda text: sorted(line for line in text.splitlines() if pattern.match(line))
+
+
+def direction_lines(prefix, key, values):
+    return sorted(f"{prefix}{d}{key}={v}" for d, v in zip(DIRECTIONS, values))
+
+
+def mode_choices(prefix, captions):
+    return [(c, [f"{prefix}Mode={MODE_WORDS[c]}"]) for c in captions], lambda text: lines_of(text, prefix + "Mode=")
+
+
+def group_choices(prefix, captions):
+    return [(c, direction_lines(prefix, "Slots", GROUP_KEYS[c])) for c in captions], keyed_lines(prefix, "Slots")
+
+
+def each_saves(s, controls, cls, choices, what):
+    """Each control clicked in turn saves exactly the lines it should: choices is ([(caption, the lines)],
+    the saved lines to compare, picked from the file's text)."""
+    wanted_lines, picked = choices
+    for caption, wanted in wanted_lines:
         s.click_control(controls, cls, caption)
         time.sleep(0.3)
-        now = lines_of(saved_profile(s), prefix)
-        if now == last:
-            raise Failed(f"{what} \"{caption}\" left the saved {prefix}... lines as they were: {last}")
-        last = now
-    return last
+        now = picked(saved_profile(s))
+        if now != sorted(wanted):
+            raise Failed(f"{what} \"{caption}\" saved {now}, not {sorted(wanted)}")
 
 
 def close_by_escape(s, cls, what):
@@ -140,19 +166,17 @@ def click_icon(s, controls, index):
     time.sleep(0.3)
 
 
-def stick_group_check(number, marker, modes, groups, up_key):
-    """Stick N's six mode buttons and five key groups each change what is saved (modes and groups in
-    an order whose first differs from the demo's); its dead zone and diagonal size moved to their ends
-    by the keyboard are saved."""
+def stick_group_check(number, marker, modes, groups):
+    """Stick N's six mode buttons each save their mode, and its five key groups their four keys (modes
+    and groups in an order whose first differs from the demo's); its dead zone and diagonal size moved
+    to their ends by the keyboard are saved."""
     prefix = f"Set1Stick{number}"
 
     def check(s):
         sticks.open_from_marker(s, marker, f"Stick {number}")
         controls = s.controls("TStickSettingsForm")
-        each_changes(s, controls, "Button", modes, prefix + "Mode", "the mode button")
-        keys = each_changes(s, controls, "Button", groups, prefix + "Up", "the key group button")
-        if f"{prefix}UpSlots={up_key}" not in keys:
-            raise Failed(f"{groups[-1]} did not give stick {number} {up_key} for Up: {keys}")
+        each_saves(s, controls, "Button", mode_choices(prefix, modes), "the mode button")
+        each_saves(s, controls, "Button", group_choices(prefix, groups), "the key group button")
         s.click_control(controls, "Button", "Standard")  # the diagonal size shows in this mode
         saved_profile(s)
         for key, bar, end in (("Set1StickDiagonalSizes", "#102", "89"), ("Set1StickDeadZones", "#101", "255")):
@@ -174,7 +198,8 @@ def speeds(text, prefix):
 def check_mouse_controls(s):
     """Stick 1 given the mouse, then its window's Mouse Settings: the mouse window on stick 1. Its
     vertical speed at the slowest is saved for Up and Down only; with Move Together ticked the
-    horizontal speed at the fastest moves both; each mode and key group button changes what is saved."""
+    horizontal speed at the fastest moves both; each mode button saves its mode for the four directions,
+    each key group button its four mouse moves."""
     sticks.open_from_marker(s, sticks.STICK1_MARKER, "Stick 1")
     stick = s.controls("TStickSettingsForm")
     s.click_control(stick, "Button", "Mouse")
@@ -195,20 +220,27 @@ def check_mouse_controls(s):
     together = speeds(saved_profile(s), "Set1Stick1")
     if set(together.values()) != {"255"}:
         raise Failed(f"the horizontal speed at its fastest with Move Together saved {together}")
-    each_changes(s, controls, "Button", ["#201", "#202", "#200"], "Set1Stick1", "the mouse mode button")
-    each_changes(s, controls, "Button", ["#211", "#212", "#213", "#214", "#210"], "Set1Stick1",
-                 "the mouse key group button")
+    # Look/Camera, the default, is saved as no line.
+    modes = [("#201", ["Cursor"] * 4), ("#202", ["Spring"] * 4), ("#200", [])]
+    each_saves(s, controls, "Button", ([(c, direction_lines("Set1Stick1", "MouseMode", v)) for c, v in modes],
+                                       keyed_lines("Set1Stick1", "MouseMode")), "the mouse mode button")
+    # Normal, Inverted Y, Inverted X, Inverted Y+X and None: the mouse moves each direction gets.
+    moves = {"#211": "DRUL", "#212": "ULDR", "#213": "DLUR", "#214": "", "#210": "URDL"}
+    names = {"U": "Mouse Move Up", "R": "Mouse Move Right", "D": "Mouse Move Down", "L": "Mouse Move Left"}
+    each_saves(s, controls, "Button", ([(c, direction_lines("Set1Stick1", "Slots", [names[m] for m in v]))
+                                        for c, v in moves.items()], keyed_lines("Set1Stick1", "Slots")),
+               "the mouse key group button")
     close_by_escape(s, MOUSE, "mouse window")  # the stick window closed when the mouse window opened
 
 
 def check_dpad_group_buttons(s):
-    """The DPad window's mode buttons and key groups each change what is saved."""
+    """The DPad window's mode buttons each save their mode, its key groups their four keys."""
     sticks.open_from_marker(s, sticks.DPAD_MARKER, "DPad")
     controls = s.controls("TDPadSettingsForm")
     # The demo's DPad is in the Standard mode: it comes last.
-    each_changes(s, controls, "Button", STICK_MODES[-1:] + STICK_MODES[1:-1] + STICK_MODES[:1], "Set1DPadMode",
-                 "the mode button")
-    each_changes(s, controls, "Button", KEY_GROUPS, "Set1DPadUp", "the key group button")
+    each_saves(s, controls, "Button", mode_choices("Set1DPad", STICK_MODES[-1:] + STICK_MODES[1:-1] + STICK_MODES[:1]),
+               "the mode button")
+    each_saves(s, controls, "Button", group_choices("Set1DPad", KEY_GROUPS), "the key group button")
     s.click_control(controls, "Button", "#220")  # Mouse Settings: the mouse window on the DPad
     window = wait_for("the mouse settings window", lambda: of_class(s, MOUSE))[0]
     if "DPad" not in window[1]:
@@ -731,9 +763,9 @@ def sessions(env):
              [("controls-advanced", check_advanced_controls), ("controls-advanced-slots", check_advanced_slots)],
              {"ini_extra": ADVANCED_INI, "record": True}),
             ("gui-controls-stick", head,
-             [("controls-stick", stick_group_check(1, sticks.STICK1_MARKER, STICK_MODES, KEY_GROUPS, "W")),
+             [("controls-stick", stick_group_check(1, sticks.STICK1_MARKER, STICK_MODES, KEY_GROUPS)),
               ("controls-stick2", stick_group_check(2, sticks.STICK2_MARKER, STICK_MODES[-1:] + STICK_MODES[:-1],
-                                                    KEY_GROUPS[2:] + KEY_GROUPS[:2], "Mouse Move Up")),
+                                                    KEY_GROUPS[2:] + KEY_GROUPS[:2])),
               ("controls-mouse", check_mouse_controls)], {"ini_extra": START_INI}),
             ("gui-controls-global", head, [("controls-global", check_global_settings)],
              {"ini_extra": KNOWN_INI + START_INI})]

@@ -184,6 +184,42 @@ TEST(FlowsWhilePassesRun, PadsPluggedWhileTheDialogsAreUpAreScannedOnceTheyClose
     EXPECT_EQ(Count(w.Sink.Lines, "key down"), 1);  // Button1 presses B once the message is closed
 }
 
+// A pad of a known model plugged in while the save question is up is read at
+// once; its last profile waits for the answer (opened inside the dialog, it
+// would run its own questions and close windows under it) and opens at the
+// next pass after it, with nothing left pending: its button then presses its key.
+TEST(FlowsWhilePassesRun, TheLastProfileOfAPadPluggedWhileTheSaveQuestionIsUpOpensOnceItIsAnswered) {
+    FlowWorld w;
+    ControllerFileType layout;
+    layout.FileName = w.Folder.File("Alpha.velmoracontroller");
+    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
+    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
+    known.Identity = {"Alpha", 0x045E0028};
+    known.ControllerFile = layout.FileName;
+    known.RecentProfiles = {w.WriteProfileFile("AlphaLast", "C"), "", "", ""};
+    const std::size_t dialogs = w.Ui.Dialogs.size();
+    w.Ui.Answers = {2};  // "Do not Save"
+    w.Ui.WhileDialogsUp.push_back([&w] {
+        w.Api.Plug(MakeFakeDevice("Alpha", 2, 1));
+        w.List().RescanFlag = true;  // as the system's notice of a device change
+        w.TimerPass(2);
+        ASSERT_NE(w.Named("Alpha"), nullptr);
+        EXPECT_EQ(w.Alpha().Connection, Connected);
+        EXPECT_EQ(w.Alpha().OpenProfileRequest.Request, OpenProfileFile);
+        EXPECT_NE(w.Alpha().Profile.Name, "AlphaLast");
+    });
+    NewProfileCommand(w.Context);
+    EXPECT_EQ(FlowWorld::FirstCode(w.Pad().Profile), NoneCode);  // the question's own pad
+    w.Run();
+    EXPECT_EQ(w.Alpha().Profile.Name, "AlphaLast");
+    EXPECT_EQ(w.Alpha().OpenProfileRequest.Request, NoProfileRequest);
+    EXPECT_EQ(w.Ui.Dialogs.size(), dialogs + 1) << w.Headings();
+    w.Sink.Clear();
+    MainPassWorld::Press(w.Api.Device(1), 0);
+    w.Run(2);
+    EXPECT_EQ(Count(w.Sink.Lines, "key down"), 1);
+}
+
 TEST(FlowsWhilePassesRun, ControllerNewBlanksTheLayoutOfTheModelItWasStartedFor) {
     FlowWorld w;
     w.Ui.Answers = {2};  // "Do not Save"

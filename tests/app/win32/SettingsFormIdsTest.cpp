@@ -13,12 +13,17 @@
 #include <commctrl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/settings/SettingsControls.h"
 #include "app/settings/SettingsWindows.h"
 #include "app/win32/Application.h"
 #include "app/win32/settings/ControllerSettingsIds.h"
+#include "app/win32/settings/GroupFormControls.h"
 #include "base/Language.h"
+#include "model/AutoAssign.h"
+#include "model/SlotCodes.h"
 #include "support/win32/FormKeys.h"
 #include "support/win32/WindowTestSupport.h"
 
@@ -209,6 +214,18 @@ void ExpectKeysLeftToTheCapture(TSettingsForm& form, int w) {
     form.Close();
 }
 
+// The key test of one window, shown without its subject's window logic.
+void ExpectKeysOfItsKind(SettingsWindow window, TSettingsForm& form) {
+    const int w = static_cast<int>(window);
+    ASSERT_TRUE(form.Create(nullptr));
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    if (SettingsWindowInfo(window).KeysAssigned)
+        ExpectKeysLeftToTheCapture(form, w);
+    else
+        ExpectKeysActOnTheWindow(form, w);
+}
+
 // Every settings window: the two assignment windows and the seven others.
 TEST_F(SettingsFormIds, EscapeEnterAndTabDoWhatTheirWindowKindSays) {
     // The controller settings window edits the selected pad's layout: each of its commands reads it.
@@ -221,18 +238,77 @@ TEST_F(SettingsFormIds, EscapeEnterAndTabDoWhatTheirWindowKindSays) {
         TSettingsForm* form = app.Ui.Form(window);
         if (!form) continue;
         ++windows;
-        ASSERT_TRUE(form->Create(nullptr));
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        if (SettingsWindowInfo(window).KeysAssigned) {
-            ++assigning;
-            ExpectKeysLeftToTheCapture(*form, w);
-        } else {
-            ExpectKeysActOnTheWindow(*form, w);
-        }
+        assigning += SettingsWindowInfo(window).KeysAssigned ? 1 : 0;
+        ExpectKeysOfItsKind(window, *form);
     }
     EXPECT_EQ(assigning, 2);
     EXPECT_EQ(windows, 9);
+}
+
+// The fault: without a selected pad (none plugged, or the list emptied by a
+// rescan while the window was up) the controller settings window crashed at
+// the first key that clicked one of its boxes: its click, name and selector
+// handlers each read the missing pad's layout.
+TEST_F(SettingsFormIds, TheControllerSettingsWindowTakesKeysAndCommandsWithoutASelectedPad) {
+    ExpectKeysOfItsKind(SettingsWindow::ControllerSettings, *app.Ui.Form(SettingsWindow::ControllerSettings));
+    app.Main.List.Controllers.resize(1);
+    app.Main.List.Layouts.resize(1);
+    app.Main.List.Selected = 0;
+    app.Ui.OpenWindow(SettingsWindow::ControllerSettings);
+    ASSERT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerSettings));
+    app.Main.List.Controllers.clear();
+    // A name typed, an axis chosen, a detection pass and the picture painted with the list emptied.
+    TSettingsForm& form = *app.Ui.Form(SettingsWindow::ControllerSettings);
+    const std::pair<int, WORD> commands[] = {{controller_ids::StickNameId, EN_CHANGE},
+                                             {controller_ids::StickSelectorId, CBN_SELCHANGE},
+                                             {controller_ids::DPadDetectId, BN_CLICKED}};
+    for (const auto& [id, code] : commands)
+        SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(id, code),
+                     reinterpret_cast<LPARAM>(GetDlgItem(form.Handle(), id)));
+    form.DetectionTick();
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(form.IsOpen());
+    ExpectKeysOfItsKind(SettingsWindow::ControllerSettings, *app.Ui.Form(SettingsWindow::ControllerSettings));
+}
+
+void PressEnterOn(HWND control) {
+    SetFocus(control);
+    PressKey(control, VK_RETURN);
+}
+
+// Where every control is a push button, Enter does what the focused button's
+// click does, as in a dialog (not the default button's: the properties
+// window's OK has that look); with the window itself focused it does nothing.
+TEST_F(SettingsFormIds, EnterClicksTheFocusedPushButtonOfTheDPadAndPropertiesWindows) {
+    app.Main.List.Controllers.resize(1);
+    app.Main.List.Layouts.resize(1);
+    app.Main.List.Selected = 0;
+    const SetType& set = app.Main.List.Controllers[0].Profile.Sets[0];
+    app.Ui.OpenWindow(SettingsWindow::DPad);
+    const HWND dpad = app.Ui.Form(SettingsWindow::DPad)->Handle();
+    PressEnterOn(dpad);
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::DPad));
+    EXPECT_EQ(set.DPadMode, Standard);
+    EXPECT_TRUE(set.Assignments[DPadUp].Slots.Codes.empty());
+    PressEnterOn(FindWindowExW(dpad, nullptr, L"BUTTON", L"8-Way"));
+    EXPECT_EQ(set.DPadMode, EightWay);
+    PressEnterOn(FindWindowExW(dpad, nullptr, L"BUTTON", L"Arrows"));
+    ASSERT_EQ(set.Assignments[DPadUp].Slots.Codes.size(), 1u);
+    EXPECT_EQ(SlotCodeTable[set.Assignments[DPadUp].Slots.Codes[0]].Name, "Arrow Up");
+    PressEnterOn(GetDlgItem(dpad, MouseSettingsButtonId));
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::Mouse));
+    EXPECT_EQ(app.Ui.WindowSubject(SettingsWindow::Mouse), MouseTargetOfGroup(DPadGroup));
+    app.Ui.CloseWindow(SettingsWindow::Mouse);
+
+    app.Ui.OpenWindow(SettingsWindow::ControllerProperties);
+    const HWND properties = app.Ui.Form(SettingsWindow::ControllerProperties)->Handle();
+    PressEnterOn(properties);
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
+    // No device behind the pad: Control Panel shows nothing, and the window stays.
+    PressEnterOn(FindWindowExW(properties, nullptr, L"BUTTON", L"Control Panel"));
+    EXPECT_TRUE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
+    PressEnterOn(FindWindowExW(properties, nullptr, L"BUTTON", L"OK"));
+    EXPECT_FALSE(app.Ui.IsWindowOpen(SettingsWindow::ControllerProperties));
 }
 
 }  // namespace

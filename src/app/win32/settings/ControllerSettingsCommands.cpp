@@ -44,7 +44,27 @@ std::uint8_t TargetOf(int id) {
 }  // namespace
 
 bool TControllerSettingsForm::OnClick(int id) {
-    ControllerFileType& layout = app_.Main.List.LayoutOf(*Controller());
+    if (id == HelpId) {
+        const auto topics = SettingsWindowInfo(SettingsWindow::ControllerSettings).HelpTopics;
+        app_.Ui.ShowHelp(topics[static_cast<std::size_t>(state_.Tab)]);
+        return true;
+    }
+    if (id == CloseId) {
+        // Closed once the click is over: the mouse's release must not fall through to the
+        // main window below, whose clicks act on release.
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+        return true;
+    }
+    // Without a selected pad (none yet, or the list emptied by a rescan while
+    // the window is up) there is no layout to edit: the other controls do nothing.
+    ControllerDataType* c = Controller();
+    if (!c || !OnLayoutClick(id, *c)) return false;
+    Refresh();
+    return true;
+}
+
+bool TControllerSettingsForm::OnLayoutClick(int id, ControllerDataType& c) {
+    ControllerFileType& layout = app_.Main.List.LayoutOf(c);
     if (IsEnableBox(id)) {
         const bool ticked = IsDlgButtonChecked(Handle(), id) == BST_CHECKED;
         SetGroupEnabled(state_, layout, app_.Ui, GroupOf(id), ticked, Raw());
@@ -54,14 +74,6 @@ bool TControllerSettingsForm::OnClick(int id) {
         StartDetection(state_.Detection, target, Raw());
     } else if (id == PanelCancelId) {
         EndDetection(state_.Detection, Raw());
-    } else if (id == HelpId) {
-        const auto topics = SettingsWindowInfo(SettingsWindow::ControllerSettings).HelpTopics;
-        app_.Ui.ShowHelp(topics[static_cast<std::size_t>(state_.Tab)]);
-    } else if (id == CloseId) {
-        // Closed once the click is over: the mouse's release must not fall through to the
-        // main window below, whose clicks act on release.
-        PostMessageW(Handle(), WM_CLOSE, 0, 0);
-        return true;
     } else if (id == ButtonDeleteId) {
         DeleteSelectedButton(state_, layout, app_.Ui);
     } else if (id == ImageOpenId) {
@@ -71,17 +83,18 @@ bool TControllerSettingsForm::OnClick(int id) {
     } else if (id == ImageClearId) {
         ClearLayoutImage(layout, app_.Ui);
     } else if (id == ImageDownloadId) {
-        DownloadReadyLayout(app_.Main.List, *Controller(), layout, app_.Ui, app_.Config,
-                            ProgramControllerDatabase(), app_.Devices.XInputIsLoaded());
+        DownloadReadyLayout(app_.Main.List, c, layout, app_.Ui, app_.Config, ProgramControllerDatabase(),
+                            app_.Devices.XInputIsLoaded());
     } else {
         return false;
     }
-    Refresh();
     return true;
 }
 
 void TControllerSettingsForm::OnSelector(int id, int item) {
-    ControllerFileType& layout = app_.Main.List.LayoutOf(*Controller());
+    ControllerDataType* c = Controller();
+    if (!c) return;
+    ControllerFileType& layout = app_.Main.List.LayoutOf(*c);
     if (id >= StickSelectorId && id < StickSelectorId + 4)
         ChooseStickAxis(state_, layout, app_.Ui, (id - StickSelectorId) / 2, (id - StickSelectorId) % 2,
                         item);
@@ -107,12 +120,13 @@ void TControllerSettingsForm::OnName(int id) {
                                          {DPadDirectionNameId, 4, NameEdit::DPadDirection},
                                          {TriggerNameId, 2, NameEdit::Trigger},
                                          {ButtonNameId, 1, NameEdit::SelectedButton}}};
+    ControllerDataType* c = Controller();
+    if (!c) return;
     for (const Edit& edit : edits) {
         if (id < edit.First || id >= edit.First + edit.Count) continue;
         wchar_t text[256]{};
         GetDlgItemTextW(Handle(), id, text, 256);
-        EditName(state_, app_.Main.List.LayoutOf(*Controller()), app_.Ui, edit.Kind, id - edit.First,
-                 WideToUtf8(text));
+        EditName(state_, app_.Main.List.LayoutOf(*c), app_.Ui, edit.Kind, id - edit.First, WideToUtf8(text));
         return;
     }
 }

@@ -64,6 +64,7 @@ private:
     void FillNames();
     void OnCommand(int id, int code);
     bool OnClick(int id);
+    bool OnLayoutClick(int id, ControllerDataType& c);
     void OnSelector(int id, int item);
     void OnName(int id);
     void Edited();
