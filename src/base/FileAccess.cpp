@@ -1,5 +1,7 @@
 #include "base/FileAccess.h"
 
+#include <algorithm>
+
 #include "base/FileMessages.h"
 #include "base/Language.h"
 #include "base/TextEncoding.h"
@@ -72,6 +74,10 @@ bool FileAccess::RefuseUnreadable(const std::string& path) {
 
 // CR and LF each end a line, so CR LF ends one line and then an empty one.
 bool FileAccess::CutLines(const std::string& path, const std::string& text) {
+    // Room for every line at once: grown line by line, the table was
+    // allocated again and again.
+    const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    Entries.reserve(std::min(lineEnds + 1, limits_.MaxEntries));
     std::string line;
     std::size_t length = 0;
     for (const char ch : text) {
@@ -113,8 +119,18 @@ void FileAccess::AddEntry(std::string name, std::string value) {
 
 void FileAccess::AddNumbers(std::string name, const std::vector<std::int32_t>& numbers) {
     std::string value;
-    for (const std::int32_t number : numbers) value += (value.empty() ? "" : ",") + std::to_string(number);
+    for (const std::int32_t number : numbers) {
+        if (!value.empty()) value += ',';
+        value += std::to_string(number);
+    }
     AddEntry(std::move(name), std::move(value));
+}
+
+// The length of the written lines, so the text is made in one piece.
+std::size_t FileAccess::WrittenSize() const {
+    std::size_t size = 0;
+    for (const FileEntry& entry : Entries) size += entry.Name.size() + 1 + entry.Value.size() + 2;
+    return size;
 }
 
 // Every line ends with CR LF, and the LF after the last entry's CR is one more
@@ -122,6 +138,7 @@ void FileAccess::AddNumbers(std::string name, const std::vector<std::int32_t>& n
 // one entry fewer than the table.
 bool FileAccess::FillBuffer(const std::string& path, bool showErrors) {
     std::string out;
+    out.reserve(WrittenSize());
     std::size_t entryLines = 0;
     bool fits = Entries.size() <= limits_.MaxEntries;
     for (std::size_t i = 0; fits && i < Entries.size(); ++i) {

@@ -103,6 +103,7 @@ private:
     bool CutLines(const std::string& path, const std::string& text);
     bool ParseLine(const std::string& path, const std::string& line);
     void ShowTooLargeToSave(const std::string& path);
+    std::size_t WrittenSize() const;
     std::size_t FindIndex(std::string_view name);
     std::size_t FindIndexed(std::string_view name, bool& stale) const;
     std::string_view ValueOf(std::string_view name);  // empty when missing

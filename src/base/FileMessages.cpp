@@ -15,8 +15,8 @@ MessageDialog MakeMessage(DialogKind kind, std::string_view headingKey,
     dialog.Heading = Translate(headingKey);
     for (const DetailLine& line : details) {
         const std::string_view join = dialog.Captions.empty() ? "" : "#";
-        dialog.Captions += std::string(join) + "$" + Translate(line.Key) + "$";
-        dialog.Values += std::string(join) + PlainText(line.Value);
+        dialog.Captions.append(join).append(1, '$').append(Translate(line.Key)).append(1, '$');
+        dialog.Values.append(join).append(PlainText(line.Value));
     }
     dialog.Message = std::move(message);
     dialog.Buttons = buttons;

@@ -69,6 +69,8 @@ std::string_view DirectionModeWord(std::uint8_t mode) {
 }
 
 void AddProfileEntries(FileAccess& file, const ProfileType& profile) {
+    // Room for the heading and the set settings, and as many assignment lines again.
+    file.Entries.reserve(file.Entries.size() + 128);
     file.AddComment("----------------------");
     file.AddComment(" Velmora Profile File");
     file.AddComment("----------------------");

@@ -58,6 +58,15 @@ struct ProfileReading {
     FileAccess& File;
     const std::string& Path;
     const ConfigurationType& Config;
+    std::string KeyText;  // see KeyOf
+
+    // The prefix and the name made into one key, in a buffer kept for the
+    // whole read rather than a string of its own for each of the dozen keys
+    // of every assignment. Valid until the next call.
+    const std::string& KeyOf(const std::string& prefix, std::string_view name) {
+        KeyText.assign(prefix).append(name);
+        return KeyText;
+    }
 
     void BadValue(std::string_view heading, std::string_view key, std::string value,
                   std::string_view message) {
@@ -106,10 +115,13 @@ void ReadSetSettings(ProfileReading& r, SetType& set, const std::string& p) {
     }
 }
 
+// The codes are gathered first and the cycles built once: built after every
+// code, a long list cost its length squared.
 void ReadSlots(ProfileReading& r, SlotType& slots, const std::string& key) {
-    SetSlot(slots, -1, NoneCode);
     r.File.ReadList(key);
-    const std::vector<std::string> items = r.File.List;
+    const std::vector<std::string>& items = r.File.List;
+    std::vector<std::uint8_t> codes;
+    codes.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::optional<std::uint8_t> code = FindSlotCode(items[i]);
         if (!code) {
@@ -118,8 +130,9 @@ void ReadSlots(ProfileReading& r, SlotType& slots, const std::string& key) {
                        "*This is not a valid value. The slot code has been loaded as \"Unknown\".*");
             code = UnknownCode;
         }
-        SetSlot(slots, slots.CodeCount(), *code);
+        codes.push_back(*code);
     }
+    SetSlotCodes(slots, codes);
 }
 
 std::uint8_t ReadMouseMode(ProfileReading& r, const std::string& key) {
@@ -147,16 +160,16 @@ std::array<std::uint8_t, 2> ReadRumbleStrengths(ProfileReading& r, const std::st
 
 void ReadAssignment(ProfileReading& r, AssignmentType& a, const std::string& p, int ownSet) {
     a = AssignmentType{};
-    a.Name = Utf8Prefix(r.File.FindValue(p + "Name", {}), 32);
-    ReadSlots(r, a.Slots, p + "Slots");
-    a.Toggle = r.File.ReadBoolean(p + "Toggle", false);
-    a.Turbo = r.File.ReadBoolean(p + "Turbo", false);
-    a.TurboRate = static_cast<std::uint8_t>(r.Number(p + "TurboRate", 2, 250, 10));
-    a.Rumble = r.File.ReadBoolean(p + "Rumble", false);
-    a.RumbleStrengths = ReadRumbleStrengths(r, p + "RumbleStrengths");
-    a.SetSelect = ReadSetSelect(r, p + "SetSelect", ownSet);
-    a.MouseSpeed = static_cast<std::uint8_t>(r.Number(p + "MouseSpeed", 1, 255, 32));
-    a.MouseMode = ReadMouseMode(r, p + "MouseMode");
+    a.Name = Utf8Prefix(r.File.FindValue(r.KeyOf(p, "Name"), {}), 32);
+    ReadSlots(r, a.Slots, r.KeyOf(p, "Slots"));
+    a.Toggle = r.File.ReadBoolean(r.KeyOf(p, "Toggle"), false);
+    a.Turbo = r.File.ReadBoolean(r.KeyOf(p, "Turbo"), false);
+    a.TurboRate = static_cast<std::uint8_t>(r.Number(r.KeyOf(p, "TurboRate"), 2, 250, 10));
+    a.Rumble = r.File.ReadBoolean(r.KeyOf(p, "Rumble"), false);
+    a.RumbleStrengths = ReadRumbleStrengths(r, r.KeyOf(p, "RumbleStrengths"));
+    a.SetSelect = ReadSetSelect(r, r.KeyOf(p, "SetSelect"), ownSet);
+    a.MouseSpeed = static_cast<std::uint8_t>(r.Number(r.KeyOf(p, "MouseSpeed"), 1, 255, 32));
+    a.MouseMode = ReadMouseMode(r, r.KeyOf(p, "MouseMode"));
     a.ToggleState = 0;
     a.TurboCounter = 0;
 }
@@ -213,7 +226,7 @@ const AssignmentType& MissingAssignment(int ownSet) {
         static const std::string path;
         NoUserInterface silent;
         FileAccess empty(silent);
-        ProfileReading reading{empty, path, config};
+        ProfileReading reading{empty, path, config, {}};
         ReadAssignment(reading, a.emplace(), "Set", ownSet);
     }
     return *a;
@@ -261,7 +274,7 @@ bool ReadProfile(const std::string& fileName, ProfileType& scratch, const Config
         return false;
     scratch.FileName = fileName;
     scratch.Name = FileTitle(fileName);
-    ProfileReading reading{file, fileName, config};
+    ProfileReading reading{file, fileName, config, {}};
     for (int n = 1; n <= SetCount; ++n)
         ReadSetSettings(reading, scratch.Sets[static_cast<std::size_t>(n - 1)], "Set" + std::to_string(n));
     const std::vector<bool> named = AssignmentsNamed(file);

@@ -55,14 +55,26 @@ void RebuildCycles(SlotType& slots) {
     }
 }
 
-}  // namespace
-
-void SetSlot(SlotType& slots, std::int32_t index, std::uint8_t code) {
-    EditCodes(slots.Codes, index, code);
+// The cycles and the run state after the codes changed.
+void RestartSlots(SlotType& slots) {
     RebuildCycles(slots);
     slots.CycleIndex = 0;
     slots.StepIndex = 0;
     if (!slots.Cycles.empty()) slots.SequenceState = slots.Cycles[0].Steps.size() == 1 ? Simple : Ready;
+}
+
+}  // namespace
+
+void SetSlot(SlotType& slots, std::int32_t index, std::uint8_t code) {
+    EditCodes(slots.Codes, index, code);
+    RestartSlots(slots);
+}
+
+void SetSlotCodes(SlotType& slots, const std::vector<std::uint8_t>& codes) {
+    slots.Codes.clear();
+    for (const std::uint8_t code : codes)
+        if (code != NoneCode) slots.Codes.push_back(code);
+    RestartSlots(slots);
 }
 
 namespace {

@@ -13,6 +13,9 @@ namespace velmora {
 // list; index CodeCount appends; a lower index replaces, or deletes with
 // NoneCode. Rebuilds the cycles and the run state afterwards.
 void SetSlot(SlotType& slots, std::int32_t index, std::uint8_t code);
+// The whole list at once, as SetSlot(-1, NoneCode) followed by an append of
+// each code would leave it, with the cycles rebuilt once.
+void SetSlotCodes(SlotType& slots, const std::vector<std::uint8_t>& codes);
 
 // The state of the assignment windows that editing shares with them: which
 // control is edited, where the next action goes, the first slot shown in the

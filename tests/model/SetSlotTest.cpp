@@ -61,5 +61,38 @@ TEST(SetSlot, ACombinationIsOneSimpleStep) {
     EXPECT_EQ(slots.SequenceState, Simple);
 }
 
+// The profile reader sets a whole list at once; it must leave the slots as
+// clearing them and appending code by code does, run state included.
+TEST(SetSlotCodes, LeavesTheSlotsAsAppendingCodeByCodeDoes) {
+    const std::vector<std::vector<std::string_view>> lists{
+        {},
+        {"A"},
+        {"Left Shift", "A"},
+        {"A", "PAUSE 0.05s", "B", "CYCLE STOP", "CYCLE STOP", "C", "D", "CYCLE STOP"},
+        {"CYCLE STOP", "PAUSE 0.05s"}};
+    for (const auto& names : lists) {
+        SlotType appended = Slots({"B", "PAUSE 0.05s", "C"});  // a list and a run state to replace
+        appended.CycleIndex = 1;
+        appended.StepIndex = 2;
+        appended.SequenceState = Finished;
+        SlotType whole = appended;
+        std::vector<std::uint8_t> codes{NoneCode};  // None is never stored
+        SetSlot(appended, -1, NoneCode);
+        for (const auto name : names) {
+            SetSlot(appended, appended.CodeCount(), Code(name));
+            codes.push_back(Code(name));
+        }
+        SetSlotCodes(whole, codes);
+        SCOPED_TRACE(names.size());
+        EXPECT_EQ(whole.Codes, appended.Codes);
+        ASSERT_EQ(whole.Cycles.size(), appended.Cycles.size());
+        for (std::size_t c = 0; c < whole.Cycles.size(); ++c)
+            EXPECT_EQ(Steps(whole.Cycles[c]), Steps(appended.Cycles[c]));
+        EXPECT_EQ(whole.CycleIndex, appended.CycleIndex);
+        EXPECT_EQ(whole.StepIndex, appended.StepIndex);
+        EXPECT_EQ(whole.SequenceState, appended.SequenceState);
+    }
+}
+
 }  // namespace
 }  // namespace velmora
