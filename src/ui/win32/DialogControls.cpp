@@ -199,9 +199,30 @@ HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner,
                            frame.bottom - frame.top, owner, nullptr, GetModuleHandleW(nullptr), self);
 }
 
+OtherWindowsDisabled::OtherWindowsDisabled(HWND dialog, HWND owner) : dialog_(dialog), owner_(owner) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM self) {
+            auto& me = *reinterpret_cast<OtherWindowsDisabled*>(self);
+            if (window != me.dialog_ && window != me.owner_ && IsWindowVisible(window) &&
+                IsWindowEnabled(window)) {
+                EnableWindow(window, FALSE);
+                me.disabled_.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(this));
+}
+
+OtherWindowsDisabled::~OtherWindowsDisabled() {
+    for (HWND window : disabled_)
+        if (IsWindow(window)) EnableWindow(window, TRUE);
+}
+
 void RunModal(HWND window, HWND owner, const bool& done) {
     const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    const OtherWindowsDisabled others(window, owner);
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     const ModalLoopScope held;

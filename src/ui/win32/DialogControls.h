@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/win32/Windows.h"
 
@@ -80,8 +81,26 @@ HWND CreateDialogWindow(const wchar_t* className, WNDPROC procedure, HWND owner,
 // no control). True when the message was WM_ACTIVATE and has been handled.
 bool KeepControlFocus(HWND window, UINT message, WPARAM wParam, HWND& remembered);
 
-// Shows the window and pumps messages until *done; the owner is disabled
-// meanwhile and activated again before the window goes away.
+// While a dialog is up, the program's other windows (the settings windows
+// beside the main window) take no clicks and keys either: a click there
+// changed, under the code waiting for the dialog's answer, the lists it holds
+// a place in. Every visible, enabled top-level window of the thread but the
+// two named is disabled, and enabled again at the end.
+class OtherWindowsDisabled {
+public:
+    OtherWindowsDisabled(HWND dialog, HWND owner);
+    ~OtherWindowsDisabled();
+    OtherWindowsDisabled(const OtherWindowsDisabled&) = delete;
+    OtherWindowsDisabled& operator=(const OtherWindowsDisabled&) = delete;
+
+private:
+    HWND dialog_, owner_;
+    std::vector<HWND> disabled_;
+};
+
+// Shows the window and pumps messages until *done; the owner and the
+// program's other windows are disabled meanwhile, and the owner activated
+// again before the window goes away.
 void RunModal(HWND window, HWND owner, const bool& done);
 
 }  // namespace velmora

@@ -7,6 +7,7 @@
 #include "base/win32/WideText.h"
 #include "files/FileDialogs.h"
 #include "ui/ModalLoops.h"
+#include "ui/win32/DialogControls.h"
 // <commdlg.h> needs <windows.h> first; WIN32_LEAN_AND_MEAN leaves it out.
 #include <commdlg.h>
 
@@ -96,6 +97,7 @@ std::string ShowFileDialogWindow(HWND owner, const FileDialog& dialog, bool save
     BOOL chosen = FALSE;
     {
         const ModalLoopScope held;
+        const OtherWindowsDisabled others(nullptr, owner);  // the dialog disables its owner itself
         chosen = save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
     }
     RestoreWorkingFolder();

@@ -82,6 +82,26 @@ TEST_F(DialogForm, CloseBoxAnswersCancelAndZeroForTheOkSet) {
     EXPECT_EQ(ShowAndAct(notice, [](HWND d) { PostMessageW(DialogButton(d, 2), BM_CLICK, 0, 0); }), 0);
 }
 
+// A settings window beside the main window took clicks while a question was
+// up, and changed the lists the code waiting for the answer held a place in.
+TEST_F(DialogForm, TheProgramsOtherWindowsTakeNoInputWhileItIsUp) {
+    HWND beside = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                  nullptr, nullptr);
+    HWND hidden =
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    bool besideEnabled = true, hiddenEnabled = false;
+    ShowAndAct(SaveQuestion(), [&](HWND dialog) {
+        besideEnabled = IsWindowEnabled(beside);
+        hiddenEnabled = IsWindowEnabled(hidden);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    });
+    EXPECT_FALSE(besideEnabled);
+    EXPECT_TRUE(hiddenEnabled);  // not shown, not touched
+    EXPECT_TRUE(IsWindowEnabled(beside));
+    DestroyWindow(beside);
+    DestroyWindow(hidden);
+}
+
 TEST_F(DialogForm, EscapeAnswersAsTheCloseBoxAndEnterClicksTheFocusedButton) {
     const auto press = [](WPARAM key) {
         return [key](HWND) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 0); };
