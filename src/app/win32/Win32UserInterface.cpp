@@ -28,7 +28,9 @@ int Win32UserInterface::ShowMessageDialog(const MessageDialog& dialog) {
 void Win32UserInterface::ShowHelp(int topic) {
     ShowPictureNow();
     SetForegroundWindow(owner_);
+    ++dialogsOpen_;  // the tray waits while help is up, as for a message
     helpForm_.ShowHelp(owner_, topic, helpValues_, config_);
+    --dialogsOpen_;
 }
 
 int Win32UserInterface::ShowPopupMenu(const std::vector<MenuItem>& items, MenuPlace place) {
