@@ -13,11 +13,13 @@ velmora_wine_start() {
     wine wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  velmora_wine_unmanaged
   # The windows use Tahoma, which Wine finds only inside the prefix.
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp -n /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   wineserver -p 600
+  # After the lasting server has started: a Wine program run before it
+  # leaves a server of its own for a few seconds, and the start then fails.
+  velmora_wine_unmanaged
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
