@@ -19,7 +19,3 @@ foreach(source IN LISTS VELMORA_FUZZ_SOURCES)
   list(APPEND VELMORA_FUZZ_TARGETS ${name})
 endforeach()
 add_custom_target(velmora_fuzz_targets DEPENDS ${VELMORA_FUZZ_TARGETS})
-
-# The per-pixel helpers run without coverage tracing (tests/fuzz/coverage-ignore.txt says why).
-set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/model/ControllerLayout.cpp APPEND PROPERTY COMPILE_OPTIONS
-             -fsanitize-coverage-ignorelist=${CMAKE_SOURCE_DIR}/tests/fuzz/coverage-ignore.txt)
