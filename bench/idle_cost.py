@@ -6,8 +6,11 @@ set against a bare program that only waits on the same 10 ms timer.
 
 Both programs run side by side in one Wine prefix (the end-to-end runner's,
 with the fake devices and a scenario without pads) and are measured over the
-same seconds: the user and system time of each one's Linux process, read from
-/proc before and after. Prints both times and their ratio for each round.
+same seconds: the time on the processor of each one's Linux process, read from
+/proc before and after. Prints both times and their ratio for each round, and
+beside them the same bare loop showing a plain window that never changes
+(`bare-loop.exe SECONDS window`), set against the bare loop too: what Wine
+costs any program for having a window on the waiting thread.
 The figures are what they are on the machine at that moment: other load
 slows both programs alike but not exactly, so compare ratios of one run.
 """
@@ -27,9 +30,16 @@ CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 
 
 def processor_seconds(pid):
-    """User plus system time of a process and all its threads."""
-    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+    """Time on the processor of a process's threads, in nanoseconds where the
+    kernel keeps scheduler statistics (the clock ticks of /proc/PID/stat are
+    10 ms, a tenth of what the bare loop takes in a second), else user plus
+    system time. A thread that ends between two readings takes its time with it."""
+    try:
+        return sum(int((task / "schedstat").read_text().split()[0])
+                   for task in Path(f"/proc/{pid}/task").iterdir()) / 1e9
+    except (OSError, ValueError, IndexError):
+        fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
 def prepare(env, folder, exe=None):
@@ -69,6 +79,8 @@ def run(env, args):
     total = args.settle + args.rounds * args.seconds + 5
     bare = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), str(int(total))], env=wine_env,
                             cwd=folder, **e2e.QUIET)
+    windowed = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), str(int(total)), "window"],
+                                env=wine_env, cwd=folder, **e2e.QUIET)
     try:
         if not wait_for_window(env):
             print("idle_cost: Velmora's window did not appear", file=sys.stderr)
@@ -77,16 +89,18 @@ def run(env, args):
         state = subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "state"], env=wine_env,
                                capture_output=True, text=True).stdout.strip()
         print(f"Velmora.exe {state}, no controller; {args.seconds} s per round; load {os.getloadavg()[0]:.2f}")
-        print(f"{'round':>5} {'Velmora s':>10} {'bare loop s':>12} {'ratio':>6}")
+        print(f"{'round':>5} {'Velmora s':>10} {'bare loop s':>12} {'ratio':>6} {'with a window s':>16} {'ratio':>6}")
         for number in range(1, args.rounds + 1):
-            used = measure({"velmora": velmora, "bare": bare}, args.seconds)
+            used = measure({"velmora": velmora, "bare": bare, "windowed": windowed}, args.seconds)
             ratio = used["velmora"] / used["bare"] if used["bare"] > 0 else float("inf")
-            print(f"{number:>5} {used['velmora']:>10.2f} {used['bare']:>12.2f} {ratio:>6.2f}", flush=True)
+            floor = used["windowed"] / used["bare"] if used["bare"] > 0 else float("inf")
+            print(f"{number:>5} {used['velmora']:>10.3f} {used['bare']:>12.3f} {ratio:>6.2f} "
+                  f"{used['windowed']:>16.3f} {floor:>6.2f}", flush=True)
         print(f"load at the end {os.getloadavg()[0]:.2f}")
         return 0
     finally:
         subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "close"], env=wine_env, **e2e.QUIET)
-        for program in (velmora, bare):
+        for program in (velmora, bare, windowed):
             try:
                 program.wait(timeout=20)
             except subprocess.TimeoutExpired:

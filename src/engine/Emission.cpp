@@ -89,6 +89,13 @@ void PressSweep(EmissionState& s, bool modifiers, InputSink& sink) {
     }
 }
 
+// Every pass of a program with nothing assigned held: nothing to press or release.
+bool NothingWantedOrDown(const EmissionState& s) {
+    for (const KeyTableEntry& e : s.Keys)
+        if (e.Wanted || e.Down) return false;
+    return true;
+}
+
 bool AnyKeyWanted(const EmissionState& s) {
     for (int code = 0; code < SlotCodeCount; ++code)
         if (s.Keys[static_cast<std::size_t>(code)].Wanted && Info(code).Kind == SlotKind::Key) return true;
@@ -121,6 +128,7 @@ MouseRecord ButtonRecord(std::uint8_t button, bool release) {
 }
 
 bool EmitKeys(EmissionState& s, InputSink& sink) {
+    if (NothingWantedOrDown(s)) return false;
     ReleaseSweep(s, false, sink);
     ReleaseSweep(s, true, sink);
     const bool keyEmitting = AnyKeyWanted(s);

@@ -4,11 +4,16 @@
 // benchmark runs it beside Velmora.exe: the processor time Velmora spends
 // above this one's is what its passes and its picture cost.
 //
-//   bare-loop.exe SECONDS   (0 or nothing: until it is ended)
+// With "window" it also shows a plain window of Velmora's size whose picture
+// never changes: under Wine, a thread with a window pays the system's own
+// work for it at every wait, which is the floor under any windowed program.
+//
+//   bare-loop.exe SECONDS [window]   (0 or nothing: until it is ended)
 
 #include <windows.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -27,10 +32,26 @@ void PumpMessages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
 }
 
+void ShowPlainWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = L"BareLoopWindow";
+    RegisterClassW(&windowClass);
+    RECT frame{0, 0, 520, 360};
+    AdjustWindowRect(&frame, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE);
+    const HWND window = CreateWindowW(
+        L"BareLoopWindow", L"bare loop", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 600, 0,
+        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const long long seconds = argc > 1 ? std::atoll(argv[1]) : 0;
+    if (argc > 2 && std::strcmp(argv[2], "window") == 0) ShowPlainWindow();
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     const long long period = frequency.QuadPart / 100;

@@ -200,6 +200,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
+    // A device context of its own: a shared one is set up afresh at every paint,
+    // four times a second while the waiting picture turns.
+    windowClass.style = CS_OWNDC;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
