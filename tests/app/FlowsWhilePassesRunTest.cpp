@@ -191,13 +191,7 @@ TEST(FlowsWhilePassesRun, PadsPluggedWhileTheDialogsAreUpAreScannedOnceTheyClose
 // button then presses its key.
 TEST(FlowsWhilePassesRun, TheLastProfileOfAPadPluggedWhileTheSaveQuestionIsUpOpensOnceItIsAnswered) {
     FlowWorld w;
-    ControllerFileType layout;
-    layout.FileName = w.Folder.File("Alpha.velmoracontroller");
-    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
-    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
-    known.Identity = {"Alpha", 0x045E0028};
-    known.ControllerFile = layout.FileName;
-    known.RecentProfiles = {w.WriteProfileFile("AlphaLast", "C"), "", "", ""};
+    w.KnowModel("Alpha", {w.WriteProfileFile("AlphaLast", "C"), "", "", ""});
     const std::size_t dialogs = w.Ui.Dialogs.size();
     w.Ui.Answers = {2};  // "Do not Save"
     w.Ui.WhileDialogsUp.push_back([&w] {

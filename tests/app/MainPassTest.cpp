@@ -205,14 +205,8 @@ TEST(MainPass, ChangingTheSelectionStopsTheOldControllersRumbleAtOnce) {
 
 TEST(MainPass, KnownControllersGetTheirLayoutAndTheRecentProfileOfTheirInstance) {
     MainPassWorld w;
-    ControllerFileType layout;
-    layout.FileName = w.Folder.File("Pad.velmoracontroller");
-    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
-    const std::string first = w.WriteProfileFile("First"), second = w.WriteProfileFile("Second");
-    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
-    known.Identity = {"Pad", 0x045E0028};
-    known.ControllerFile = layout.FileName;
-    known.RecentProfiles = {first, second, "", ""};
+    KnownControllerDataType& known =
+        w.KnowModel("Pad", {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""});
     w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
     w.Api.Plug(MakeFakeDevice("Pad", 1, 2));
     w.Run();
@@ -221,7 +215,7 @@ TEST(MainPass, KnownControllersGetTheirLayoutAndTheRecentProfileOfTheirInstance)
     EXPECT_EQ(w.Pad(1).InstanceNumber, 1);
     EXPECT_EQ(w.Pad(0).Profile.Name, "First");
     EXPECT_EQ(w.Pad(1).Profile.Name, "Second");
-    EXPECT_EQ(w.List().LayoutOf(w.Pad(0)).FileName, layout.FileName);
+    EXPECT_EQ(w.List().LayoutOf(w.Pad(0)).FileName, known.ControllerFile);
     EXPECT_EQ(w.Pad(0).ControllerFileIndex, w.Pad(1).ControllerFileIndex);
     EXPECT_EQ(known.ConnectedCount, 2);
     EXPECT_TRUE(w.Ui.Dialogs.empty());
@@ -229,13 +223,7 @@ TEST(MainPass, KnownControllersGetTheirLayoutAndTheRecentProfileOfTheirInstance)
 
 // A known model with a layout file and two recent profiles, one pad of it plugged in.
 static void PlugAPadOfAKnownModel(MainPassWorld& w) {
-    ControllerFileType layout;
-    layout.FileName = w.Folder.File("Pad.velmoracontroller");
-    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
-    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
-    known.Identity = {"Pad", 0x045E0028};
-    known.ControllerFile = layout.FileName;
-    known.RecentProfiles = {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""};
+    w.KnowModel("Pad", {w.WriteProfileFile("First"), w.WriteProfileFile("Second"), "", ""});
     w.Api.Plug(MakeFakeDevice("Pad", 1, 1));
     w.Run();
 }
@@ -285,14 +273,7 @@ TEST(MainPass, LastProfileOpenedAtPlugKeepsTheWindowsOfTheOtherPads_AUsersOwnOpe
 
 TEST(MainPass, WithOneRecentProfileTheSecondInstanceSharesIt_AndAFifthGetsNone) {
     MainPassWorld w;
-    ControllerFileType layout;
-    layout.FileName = w.Folder.File("Pad.velmoracontroller");
-    ASSERT_TRUE(WriteControllerFile(layout, w.Ui));
-    const std::string only = w.WriteProfileFile("Only");
-    KnownControllerDataType& known = w.Config.KnownControllers[w.Config.KnownCount++];
-    known.Identity = {"Pad", 0x045E0028};
-    known.ControllerFile = layout.FileName;
-    known.RecentProfiles = {only, "", "", ""};
+    w.KnowModel("Pad", {w.WriteProfileFile("Only"), "", "", ""});
     for (std::uint8_t serial = 0; serial < 4; ++serial) w.Api.Plug(MakeFakeDevice("Pad", 1, serial));
     w.Run();
     for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(w.Pad(k).Profile.Name, "Only") << k;

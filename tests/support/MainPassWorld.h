@@ -8,6 +8,7 @@
 #include "app/MainPass.h"
 #include "devices/DeviceContext.h"
 #include "devices/DeviceRumble.h"
+#include "files/ControllerFiles.h"
 #include "files/ProfileFiles.h"
 #include "model/ProfileModel.h"
 #include "support/FakeDeviceApi.h"
@@ -101,6 +102,17 @@ struct MainPassWorld {
         RecordingUserInterface quiet;
         WriteProfile(p, quiet);
         return p.FileName;
+    }
+    // A known model (no pad of it plugged yet) with a layout file of its own and these recent profiles.
+    KnownControllerDataType& KnowModel(const std::string& name, const std::array<std::string, 4>& recent) {
+        ControllerFileType layout;
+        layout.FileName = Folder.File(name + ".velmoracontroller");
+        EXPECT_TRUE(WriteControllerFile(layout, Ui));
+        KnownControllerDataType& known = Config.KnownControllers[Config.KnownCount++];
+        known.Identity = {name, 0x045E0028};
+        known.ControllerFile = layout.FileName;
+        known.RecentProfiles = recent;
+        return known;
     }
     static void Press(FakeDevice& d, int button, bool down = true) {
         d.State.Buttons[static_cast<std::size_t>(button)] = down ? 0x80 : 0;
