@@ -29,17 +29,28 @@ import e2e  # noqa: E402  (the prefix, the display and the tools of the end-to-e
 CLOCK_TICKS = os.sysconf("SC_CLK_TCK")
 
 
-def processor_seconds(pid):
-    """Time on the processor of a process's threads, in nanoseconds where the
-    kernel keeps scheduler statistics (the clock ticks of /proc/PID/stat are
-    10 ms, a tenth of what the bare loop takes in a second), else user plus
-    system time. A thread that ends between two readings takes its time with it."""
+# The kernel's scheduler statistics count each thread's time on the processor
+# in nanoseconds; the clock ticks of /proc/PID/stat are 10 ms, a tenth of what
+# the bare loop takes in a second. One measure is chosen for the whole run.
+SCHEDULER_STATISTICS = Path("/proc/self/schedstat").is_file()
+
+
+def thread_nanoseconds(task):
+    """0 for a thread that ended since its folder was listed."""
     try:
-        return sum(int((task / "schedstat").read_text().split()[0])
-                   for task in Path(f"/proc/{pid}/task").iterdir()) / 1e9
-    except (OSError, ValueError, IndexError):
-        fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
-        return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
+        return int((task / "schedstat").read_text().split()[0])
+    except (FileNotFoundError, ProcessLookupError):
+        return 0
+
+
+def processor_seconds(pid):
+    """Time on the processor of a process's threads, in seconds. A thread
+    that ends between two readings takes its time with it; the idle programs
+    measured here run one thread."""
+    if SCHEDULER_STATISTICS:
+        return sum(thread_nanoseconds(task) for task in Path(f"/proc/{pid}/task").iterdir()) / 1e9
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / CLOCK_TICKS
 
 
 def prepare(env, folder, exe=None):
@@ -76,10 +87,11 @@ def run(env, args):
     velmora_args = ["/M"] if args.minimised else []
     velmora = subprocess.Popen(["wine", str(folder / "Velmora.exe")] + velmora_args, env=wine_env,
                                cwd=folder, **e2e.QUIET)
-    total = args.settle + args.rounds * args.seconds + 5
-    bare = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), str(int(total))], env=wine_env,
+    # The bare loops run until they are ended (0 seconds), so that a slow start of
+    # Velmora's window cannot make them end inside the last round.
+    bare = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), "0"], env=wine_env,
                             cwd=folder, **e2e.QUIET)
-    windowed = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), str(int(total)), "window"],
+    windowed = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), "0", "window"],
                                 env=wine_env, cwd=folder, **e2e.QUIET)
     try:
         if not wait_for_window(env):
@@ -100,6 +112,8 @@ def run(env, args):
         return 0
     finally:
         subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "close"], env=wine_env, **e2e.QUIET)
+        for program in (bare, windowed):
+            program.kill()
         for program in (velmora, bare, windowed):
             try:
                 program.wait(timeout=20)

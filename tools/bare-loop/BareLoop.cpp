@@ -45,6 +45,8 @@ void ShowPlainWindow() {
         L"BareLoopWindow", L"bare loop", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 600, 0,
         frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, windowClass.hInstance, nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
+    // Under every other window, so that it never covers Velmora's picture.
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace
