@@ -131,7 +131,8 @@ bool RunMainPass(MainLoopState& state, MainPassSeams& seams) {
     DeviceSteps steps(context);
     const bool running = state.ProgramState == ProgramRunning && !state.Asleep;
     const int counter = state.Loop.PassCounter;
-    if (running && state.List.Count() == 0 && seams.Ui.MainWindowShowing() && counter % 25 == 0)
+    // The window is asked last: under Wine its state costs two calls into the system.
+    if (running && state.List.Count() == 0 && counter % 25 == 0 && seams.Ui.MainWindowShowing())
         seams.Shell.DrawWaitingFrame(counter / 25);
     PassSeams passSeams{seams.Input, seams.Ui, rumble, seams.SetChanges, &steps};
     // Asleep, a pass is one of a program not running: no device is read, and only releases go out.

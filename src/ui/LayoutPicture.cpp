@@ -75,13 +75,21 @@ WaitingGlyphBox WaitingGlyphArea() {
 
 constexpr std::array<int, 4> WaitingVariants{WaitingGlyph19, WaitingGlyph20, WaitingGlyph19, WaitingGlyph18};
 
-// The square alone: its background with the grid's dots, then the glyph.
-void DrawWaitingGlyph(PictureType& picture, const LayoutScene& scene, int phase) {
+PictureType WaitingSquare(const LayoutScene& scene) {
     const WaitingGlyphBox box = WaitingGlyphArea();
-    for (int y = box.Top - LayoutTop; y < box.Top - LayoutTop + box.Size; ++y)
-        for (int x = box.Left - LayoutLeft; x < box.Left - LayoutLeft + box.Size; ++x)
-            picture.Put(LayoutLeft + x, LayoutTop + y,
-                        x % 16 == 8 && y % 16 == 8 ? palette::Silver : LayoutBackgroundPixel(scene, x, y));
+    PictureType square(box.Size, box.Size);
+    for (int r = 0; r < box.Size; ++r)
+        for (int c = 0; c < box.Size; ++c) {
+            const int x = box.Left - LayoutLeft + c, y = box.Top - LayoutTop + r;
+            square.Put(c, r, x % 16 == 8 && y % 16 == 8 ? palette::Silver : LayoutBackgroundPixel(scene, x, y));
+        }
+    return square;
+}
+
+// The square alone: its background with the grid's dots, then the glyph.
+void DrawWaitingGlyph(PictureType& picture, const PictureType& square, int phase) {
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    picture.Paste(square, box.Left, box.Top);
     DrawLargeGlyph(picture, box.Left, box.Top, WaitingVariants[static_cast<std::size_t>(phase & 3)]);
 }
 

@@ -22,9 +22,12 @@ struct WaitingGlyphBox {
     int Left, Top, Size;
 };
 WaitingGlyphBox WaitingGlyphArea();
-// Draws that square of the waiting picture for a phase: the picture drawn
-// whole for another phase becomes the one drawn whole for this one.
-void DrawWaitingGlyph(PictureType& picture, const LayoutScene& scene, int phase);
+// That square without its glyph: the background and the grid's dots, the
+// same for every phase as long as the scene's background stands.
+PictureType WaitingSquare(const LayoutScene& scene);
+// Draws the square of the waiting picture for a phase over that background:
+// the picture drawn whole for another phase becomes the one drawn whole for this one.
+void DrawWaitingGlyph(PictureType& picture, const PictureType& square, int phase);
 // What the window shows once everything has been drawn and the animations ended.
 void DrawMainPicture(PictureType& picture, const LayoutScene& scene, TextDrawer& text);
 

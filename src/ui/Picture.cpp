@@ -1,5 +1,7 @@
 #include "ui/Picture.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "base/FileAccess.h"
@@ -48,6 +50,15 @@ ColourType PictureType::Get(int x, int y) const {
 void PictureType::Fill(int x, int y, int width, int height, ColourType colour) {
     for (int row = y; row < y + height; ++row)
         for (int column = x; column < x + width; ++column) Put(column, row, colour);
+}
+
+void PictureType::Paste(const PictureType& part, int x, int y) {
+    const int left = std::max(x, 0), right = std::min(x + part.width_, width_);
+    if (left >= right) return;
+    for (int row = std::max(y, 0); row < std::min(y + part.height_, height_); ++row)
+        std::memcpy(rows_[static_cast<std::size_t>(row)] + left * 3,
+                    part.rows_[static_cast<std::size_t>(row - y)] + (left - x) * 3,
+                    static_cast<std::size_t>(right - left) * 3);
 }
 
 std::vector<std::uint8_t> PictureBitmap(const PictureType& picture) {

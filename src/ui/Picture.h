@@ -55,6 +55,8 @@ public:
     void Put(int x, int y, ColourType colour);
     ColourType Get(int x, int y) const;
     void Fill(int x, int y, int width, int height, ColourType colour);
+    // Another picture copied in whole, its top-left corner at x, y; what falls outside is dropped.
+    void Paste(const PictureType& part, int x, int y);
     const std::vector<std::uint8_t>& Bytes() const { return pixels_; }
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "files/ControllerFiles.h"
 #include "support/FileTestSupport.h"
 #include "support/PictureWorld.h"
@@ -13,6 +16,33 @@ namespace velmora {
 namespace {
 
 using test::World;
+
+// A part put in row by row lands where it is put, and a part overhanging the
+// picture's edges loses only what lies outside: nothing is written past a row.
+TEST(PicturePaste, APartLandsAtItsPlaceAndWhatOverhangsIsDropped) {
+    PictureType part(3, 2);
+    part.Fill(0, 0, 3, 2, palette::Red);
+    part.Put(0, 0, palette::Blue);
+    PictureType picture(8, 4);
+    picture.Paste(part, 2, 1);
+    EXPECT_EQ(picture.Get(2, 1), palette::Blue);
+    EXPECT_EQ(picture.Get(4, 2), palette::Red);
+    EXPECT_EQ(picture.Get(5, 1), palette::Black) << "right of the part";
+    EXPECT_EQ(picture.Get(2, 3), palette::Black) << "under the part";
+    for (const auto& [x, y] : {std::pair{-1, -1}, std::pair{6, 3}, std::pair{-3, 0}, std::pair{8, 0}}) {
+        PictureType edge(8, 4);
+        edge.Paste(part, x, y);
+        int red = 0, blue = 0;
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 8; ++column) {
+                red += edge.Get(column, row) == palette::Red;
+                blue += edge.Get(column, row) == palette::Blue;
+            }
+        const int inside = (std::min(x + 3, 8) - std::max(x, 0)) * (std::min(y + 2, 4) - std::max(y, 0));
+        EXPECT_EQ(red + blue, std::max(inside, 0)) << x << "," << y;
+        EXPECT_EQ(blue, x >= 0 && y >= 0 && x < 8 && y < 4 ? 1 : 0) << x << "," << y;
+    }
+}
 
 TEST(TabGeometry, OneTabIs64WideAtNineAndSixTabsNarrowTo57) {
     const TabGeometry one = TabsFor(1);

@@ -73,7 +73,7 @@ TEST(NoControllerPicture, APhaseDrawnAsItsSquareAloneGivesThePhaseDrawnWhole) {
         for (int from = 0; from < 4; ++from)
             for (int to = 0; to < 4; ++to) {
                 PictureType picture = whole[static_cast<std::size_t>(from)];
-                DrawWaitingGlyph(picture, w.Scene, to);
+                DrawWaitingGlyph(picture, WaitingSquare(w.Scene), to);
                 EXPECT_TRUE(picture.Bytes() == whole[static_cast<std::size_t>(to)].Bytes())
                     << "themed " << themed << ", phase " << from << " to " << to;
             }

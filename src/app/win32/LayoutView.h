@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,8 +40,9 @@ public:
     }
     // The phase of the picture shown while no controller is present.
     void SetWaitingPhase(int phase) { waitingPhase_ = phase; }
-    // Shows that phase: its glyph's square alone is drawn and repainted when
-    // the rest of the picture stands, otherwise the picture is drawn whole.
+    // Shows that phase: its glyph's square alone is drawn and put on the
+    // window at the end of the pass when the rest of the picture stands,
+    // otherwise the picture is drawn whole.
     void ShowWaitingPhase(int phase);
 
     // A whole redraw is only noted here and done once, at the end of the pass
@@ -82,11 +84,13 @@ private:
     void DrawWhole(const LayoutScene& scene);
     void BuildThumbnails();
     LayoutScene Scene() const;
+    void Show(HDC dc) const;
 
     ControllerListType* list_ = nullptr;
     const ConfigurationType* config_ = nullptr;
     std::unique_ptr<TextDrawer> text_;
     PictureType picture_;
+    std::optional<PictureType> waitingSquare_;  // the waiting glyph's background, once worked out
     int waitingPhase_ = 0;
     int scale_ = 1;
     MainWindowStatus status_;

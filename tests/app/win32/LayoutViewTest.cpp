@@ -31,8 +31,14 @@ struct ViewWorld : ::testing::Test {
         List.Layouts[0].Locations[Button1] = {100, 200};  // its square starts at (204, 177)
         List.Controllers.resize(1);
         List.Selected = 0;
-        Window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, PictureWidth, PictureHeight,
-                                 nullptr, nullptr, nullptr, nullptr);
+        // Like the main window, it keeps its own device context: what is set on it stays.
+        WNDCLASSW windowClass{};
+        windowClass.style = CS_OWNDC;
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.lpszClassName = L"VelmoraLayoutViewTest";
+        RegisterClassW(&windowClass);
+        Window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, PictureWidth,
+                                 PictureHeight, nullptr, nullptr, nullptr, nullptr);
         View.Attach(List, Config);
     }
     void TearDown() override {
@@ -139,23 +145,38 @@ TEST_F(ViewWorld, WithoutControllersTheWaitingPictureShowsItsPhase) {
 }
 
 // Idle, the waiting picture is all the program draws: four times a second a
-// new glyph, which alone is drawn and repainted.
-TEST_F(ViewWorld, WithoutControllersANewPhaseRepaintsItsGlyphAlone) {
+// new glyph, whose square alone is put on the window, with no repaint asked for.
+TEST_F(ViewWorld, WithoutControllersANewPhaseIsPutOnTheWindowInItsSquareAlone) {
     List.Controllers.clear();
     List.Selected = NoSelection;
     EndPassFresh();
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    HDC dc = GetDC(Window);
+    const RECT client{0, 0, PictureWidth, PictureHeight};
+    const HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
     for (const int phase : {1, 2, 3, 0}) {
+        FillRect(dc, &client, magenta);
         View.ShowWaitingPhase(phase);
         EndPassFresh();
-        EXPECT_TRUE(View.Picture().Bytes() == Expected(phase).Bytes()) << phase;
-        RECT asked{};
-        ASSERT_TRUE(GetUpdateRect(Window, &asked, FALSE));
-        const WaitingGlyphBox box = WaitingGlyphArea();
-        EXPECT_EQ(asked.left, box.Left);
-        EXPECT_EQ(asked.top, box.Top);
-        EXPECT_EQ(asked.right - asked.left, box.Size);
-        EXPECT_EQ(asked.bottom - asked.top, box.Size);
+        EXPECT_FALSE(RepaintRequested()) << phase;
+        ASSERT_TRUE(View.Picture().Bytes() == Expected(phase).Bytes()) << phase;
+        int wrong = 0;
+        for (int y = box.Top; y < box.Top + box.Size; ++y)
+            for (int x = box.Left; x < box.Left + box.Size; ++x) {
+                const ColourType c = View.Picture().Get(x, y);
+                wrong += GetPixel(dc, x, y) != RGB(c.Red, c.Green, c.Blue);
+            }
+        EXPECT_EQ(wrong, 0) << "pixels of the square not as drawn, phase " << phase;
+        for (const POINT outside : {POINT{box.Left - 1, box.Top}, POINT{box.Left + box.Size, box.Top},
+                                    POINT{box.Left, box.Top - 1}, POINT{box.Left, box.Top + box.Size}})
+            EXPECT_EQ(GetPixel(dc, outside.x, outside.y), RGB(255, 0, 255)) << "drawn outside the square";
     }
+    DeleteObject(magenta);
+    // The square's clip is not left on the window's device context: a paint shows the whole picture.
+    View.Paint(dc);
+    const ColourType corner = View.Picture().Get(1, 1);
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(corner.Red, corner.Green, corner.Blue));
+    ReleaseDC(Window, dc);
     // A whole redraw asked for in the same pass is done whole, with the new phase.
     View.RedrawLayout();
     View.ShowWaitingPhase(1);
