@@ -81,7 +81,8 @@ PictureType WaitingSquare(const LayoutScene& scene) {
     for (int r = 0; r < box.Size; ++r)
         for (int c = 0; c < box.Size; ++c) {
             const int x = box.Left - LayoutLeft + c, y = box.Top - LayoutTop + r;
-            square.Put(c, r, x % 16 == 8 && y % 16 == 8 ? palette::Silver : LayoutBackgroundPixel(scene, x, y));
+            square.Put(c, r,
+                       x % 16 == 8 && y % 16 == 8 ? palette::Silver : LayoutBackgroundPixel(scene, x, y));
         }
     return square;
 }

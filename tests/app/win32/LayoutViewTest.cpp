@@ -187,6 +187,82 @@ TEST_F(ViewWorld, WithoutControllersANewPhaseIsPutOnTheWindowInItsSquareAlone) {
     EXPECT_EQ(asked.right - asked.left, PictureWidth);
 }
 
+// The picture the whole drawing gives for the theme image and colours of the configuration now.
+PictureType ExpectedWaiting(const ConfigurationType& config, const std::vector<std::uint8_t>* theme,
+                            int phase) {
+    ControllerListType none;
+    LayoutScene scene = SceneOf(none, config, MainWindowStatus{});
+    scene.ThemeImage = theme;
+    const auto text = MakeGdiTextDrawer();
+    PictureType picture;
+    RedrawLayout(picture, scene, *text);
+    DrawNoControllerPicture(picture, scene, phase);
+    return picture;
+}
+
+// The square's background is kept between phases: a changed background (its colours, a theme
+// image put in or taken out) must not leave the square of the old one under the next glyph.
+TEST_F(ViewWorld, TheWaitingSquareFollowsAChangedBackground) {
+    List.Controllers.clear();
+    List.Selected = NoSelection;
+    EndPassFresh();
+    View.ShowWaitingPhase(1);
+    EndPassFresh();
+    Config.Background = {palette::Navy, palette::Teal, palette::Olive};
+    View.RedrawLayout();
+    EndPassFresh();
+    View.ShowWaitingPhase(2);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == ExpectedWaiting(Config, nullptr, 2).Bytes()) << "new colours";
+    std::vector<std::uint8_t> theme(static_cast<std::size_t>(PictureWidth) * PictureHeight * 3);
+    for (std::size_t i = 0; i < theme.size(); ++i) theme[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    View.SetThemeImage(theme);
+    EndPassFresh();
+    View.ShowWaitingPhase(3);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == ExpectedWaiting(Config, &theme, 3).Bytes()) << "theme image";
+    View.SetThemeImage({});
+    EndPassFresh();
+    View.ShowWaitingPhase(0);
+    EndPassFresh();
+    EXPECT_TRUE(View.Picture().Bytes() == ExpectedWaiting(Config, nullptr, 0).Bytes())
+        << "theme image taken out";
+}
+
+// Enlarged, the glyph's square is put on the window at its enlarged place and size, each picture
+// pixel a 2 x 2 square, and nothing around it is touched.
+TEST_F(ViewWorld, EnlargedTheWaitingSquareIsPutAtItsEnlargedPlace) {
+    List.Controllers.clear();
+    List.Selected = NoSelection;
+    SetWindowPos(Window, nullptr, 0, 0, 2 * PictureWidth, 2 * PictureHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    View.SetScale(2);
+    EndPassFresh();
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    HDC dc = GetDC(Window);
+    const RECT client{0, 0, 2 * PictureWidth, 2 * PictureHeight};
+    const HBRUSH magenta = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(dc, &client, magenta);
+    DeleteObject(magenta);
+    View.ShowWaitingPhase(1);
+    EndPassFresh();
+    int wrong = 0, outside = 0;
+    for (int y = 2 * box.Top - 4; y < 2 * (box.Top + box.Size) + 4; ++y)
+        for (int x = 2 * box.Left - 4; x < 2 * (box.Left + box.Size) + 4; ++x) {
+            const bool inside = x >= 2 * box.Left && x < 2 * (box.Left + box.Size) && y >= 2 * box.Top &&
+                                y < 2 * (box.Top + box.Size);
+            const ColourType c = View.Picture().Get(x / 2, y / 2);
+            if (inside)
+                wrong += GetPixel(dc, x, y) != RGB(c.Red, c.Green, c.Blue);
+            else
+                outside += GetPixel(dc, x, y) != RGB(255, 0, 255);
+        }
+    // The square as the picture has it at 100 %: outside the enlarged one, it stays untouched.
+    outside += GetPixel(dc, box.Left, box.Top) != RGB(255, 0, 255);
+    ReleaseDC(Window, dc);
+    EXPECT_EQ(wrong, 0) << "pixels of the enlarged square not as drawn";
+    EXPECT_EQ(outside, 0) << "pixels drawn around the enlarged square";
+}
+
 // The animations step at the ends of the passes: Play only queues, each
 // pass draws the frame that is due, and nothing else draws meanwhile.
 struct ViewAnimationWorld : ViewWorld {
