@@ -42,6 +42,11 @@ std::int64_t NowMicroseconds() {
     return now.QuadPart / f * 1000000 + now.QuadPart % f * 1000000 / f;
 }
 
+// Shown and not minimised: a picture drawn for it would be seen.
+bool OnScreen(HWND window) {
+    return IsWindowVisible(window) && !IsIconic(window);
+}
+
 }  // namespace
 
 // An animation as it was asked for: the scene and options of that moment.
@@ -139,32 +144,36 @@ void LayoutView::EndPass(HWND window) {
     // for the program in front drew it twice in the pass after the switch.
     redrawWaits_ = stale_ && wholeDrawings_ != drawnBefore;
     // A hidden or minimised window is drawn when it shows again (WM_PAINT).
-    if (stale_ && !redrawWaits_ && !Animating() && IsWindowVisible(window) && !IsIconic(window)) DrawWhole();
+    if (stale_ && !redrawWaits_ && !Animating() && OnScreen(window)) DrawWhole();
     if (changed_) {
         InvalidateRect(window, nullptr, FALSE);
-    } else if (glyphChanged_ && IsWindowVisible(window) && !IsIconic(window)) {
-        // Drawn straight onto the window, clipped to the square: asked for as
-        // a repaint, it came back as a WM_PAINT with the system's work for
-        // its update region, four times a second while the program idles.
-        // (A source rectangle of the square would count its rows from the
-        // picture's bottom, even of this top-down picture.)
-        const WaitingGlyphBox box = WaitingGlyphArea();
-        HDC dc = GetDC(window);
-        IntersectClipRect(dc, box.Left * scale_, box.Top * scale_, (box.Left + box.Size) * scale_,
-                          (box.Top + box.Size) * scale_);
-        Show(dc);
-        // The window's own device context keeps its clip. Not SaveDC and
-        // RestoreDC: restoring selects the font again, which under Wine reads
-        // the X resource files twice.
-        SelectClipRgn(dc, nullptr);
-        ReleaseDC(window, dc);
+    } else if (glyphChanged_ && OnScreen(window)) {
+        ShowWaitingSquare(window);
     }
     changed_ = false;
     glyphChanged_ = false;
 }
 
+// Drawn straight onto the window, clipped to the square: asked for as a
+// repaint, it came back as a WM_PAINT with the system's work for its update
+// region, four times a second while the program idles. (A source rectangle
+// of the square would count its rows from the picture's bottom, even of this
+// top-down picture.)
+void LayoutView::ShowWaitingSquare(HWND window) const {
+    const WaitingGlyphBox box = WaitingGlyphArea();
+    HDC dc = GetDC(window);
+    IntersectClipRect(dc, box.Left * scale_, box.Top * scale_, (box.Left + box.Size) * scale_,
+                      (box.Top + box.Size) * scale_);
+    Show(dc);
+    // The window's own device context keeps its clip. Not SaveDC and
+    // RestoreDC: restoring selects the font again, which under Wine reads the
+    // X resource files twice.
+    SelectClipRgn(dc, nullptr);
+    ReleaseDC(window, dc);
+}
+
 void LayoutView::Play(HWND window, LayoutAnimation kind, bool animated) {
-    if (!list_ || list_->Selected >= list_->Count() || !IsWindowVisible(window) || IsIconic(window)) return;
+    if (!list_ || list_->Selected >= list_->Count() || !OnScreen(window)) return;
     ControllerDataType& controller = list_->Controllers[list_->Selected];
     const bool profileRequested = controller.OpenProfileRequest.Request != 0;
     PlayingAnimation asked{

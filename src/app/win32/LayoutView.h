@@ -85,6 +85,7 @@ private:
     void BuildThumbnails();
     LayoutScene Scene() const;
     void Show(HDC dc) const;
+    void ShowWaitingSquare(HWND window) const;
 
     ControllerListType* list_ = nullptr;
     const ConfigurationType* config_ = nullptr;
