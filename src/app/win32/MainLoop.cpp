@@ -76,10 +76,9 @@ void RunGuardedPass(Application& app) {
 void RunDuePass(Application& app) {
     if (!app.Timer || app.InPass || app.ShutDownDone || app.Main.ProgramState != ProgramRunning) return;
     if (app.PassOwed) {
-        app.PassOwed = false;  // the main loop's own pass, its deadline already counted
+        app.PassOwed = false;  // the main loop's own pass, its timer turn already taken
     } else {
-        if (!app.Timer->Due()) return;
-        app.Timer->PassRan();
+        if (!app.Timer->TakeDue()) return;
     }
     app.Timer->PassStarts();
     RunGuardedPass(app);

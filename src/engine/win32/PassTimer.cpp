@@ -52,7 +52,13 @@ PassTimer::PassTimer(std::int64_t periodMicroseconds) {
         timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
     }
     throttlingChanged_ = SetTimerResolutionThrottling(true);
-    deadline_ = Now() + period_;
+    // The first turn one period from now, then one every period: the turns
+    // lie on the timer's own schedule, so the error of one wake does not
+    // carry into the next. A relative due time is negative, in 100 ns units.
+    LARGE_INTEGER due;
+    due.QuadPart = -periodMicroseconds * 10;
+    const LONG periodMilliseconds = static_cast<LONG>(std::max<std::int64_t>(1, periodMicroseconds / 1000));
+    if (timer_) SetWaitableTimer(timer_, &due, periodMilliseconds, nullptr, nullptr, FALSE);
     OpenLog();
 }
 
@@ -94,35 +100,25 @@ void PassTimer::Note(const char* what) {
     if (log_) std::fprintf(log_, "%lld %s\n", LogMicroseconds(), what);
 }
 
-// Relative due times are in 100 ns units and negative; the deadline itself
-// stays absolute, so the error of one wait does not carry into the next.
-void PassTimer::Arm(std::int64_t ticksAhead) {
-    LARGE_INTEGER due;
-    due.QuadPart = -std::max<std::int64_t>(1, ticksAhead * 10000000 / frequency_);
-    SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
-}
-
 bool PassTimer::WaitForNextPass(const std::function<void()>& pump) {
-    std::int64_t now = Now();
-    if (now - deadline_ > period_) deadline_ = now;  // overran: re-base rather than catch up
-    bool queueEmpty = false;
-    while (now < deadline_) {
-        Arm(deadline_ - now);
+    const std::int64_t started = Now();
+    for (;;) {
         const DWORD woke =
             MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (woke == WAIT_OBJECT_0 + 1) pump();
-        if (woke == WAIT_FAILED) Sleep(1);
-        queueEmpty = woke == WAIT_OBJECT_0;
-        now = Now();
+        if (woke == WAIT_OBJECT_0) return Now() - started >= period_ / 2;
+        if (woke == WAIT_OBJECT_0 + 1) {
+            pump();
+            continue;
+        }
+        // No timer to wait on: the rhythm falls back on Sleep's.
+        Sleep(static_cast<DWORD>(period_ * 1000 / frequency_));
+        return false;
     }
-    deadline_ += period_;
-    return queueEmpty;
 }
 
-void PassTimer::PassRan() {
-    const std::int64_t now = Now();
-    if (now - deadline_ > period_) deadline_ = now;
-    deadline_ += period_;
+bool PassTimer::TakeDue() {
+    if (!timer_) return true;  // no timer at all: the modal loop's timer messages set the rhythm
+    return WaitForSingleObject(timer_, 0) == WAIT_OBJECT_0;
 }
 
 }  // namespace velmora

@@ -2,9 +2,9 @@
 // The rhythm of the main loop: one pass every 10 ms. Sleep(10) lasts about
 // 15.6 ms at the default timer resolution, which would make every pause,
 // turbo and repeat half as slow again as profiles say. So the loop waits on
-// a high-resolution waitable timer armed for absolute deadlines (one period
-// apart, so that the time a pass takes does not add up), pumping messages
-// while it waits. Where the high-resolution timer is missing (before
+// a high-resolution waitable timer that comes round by itself every period
+// (the time a pass takes does not add up, and no wait has to arm it again),
+// pumping messages while it waits. Where the high-resolution timer is missing (before
 // Windows 10 1803) a normal waitable timer with a 1 ms system timer
 // resolution takes its place. Power throttling of timer resolution is
 // turned off so that the rhythm holds while the window is minimised or
@@ -36,32 +36,29 @@ public:
     void PassStarts();
     // Notes a moment in the pass log (a word, no spaces), when there is one.
     void Note(const char* what);
-    // Waits for the next deadline, calling pump whenever messages arrive. A
-    // pass that overran by more than a period re-bases the deadlines, so a
+    // Waits for the timer's next turn, calling pump whenever messages arrive.
+    // The timer keeps one turn, however many periods a stall lasted, so a
     // stall is followed by one pass, not by a burst of them. True when the
     // wait ended on the timer with no message waiting: the caller need not
-    // look at the queue again before its pass. False after an overrun (no
-    // wait at all) or when the last wake was for messages.
+    // look at the queue again before its pass. False when the last wake was
+    // for messages, or when the wait was short: the turn may have come
+    // during the pass, with messages queued behind it.
     bool WaitForNextPass(const std::function<void()>& pump);
-    // Whether the next deadline has come. A system modal loop (a menu, a
-    // dialog, a window being moved) runs passes from its timer messages when
-    // this says one is due.
-    bool Due() const { return Now() >= deadline_; }
-    // After a pass run outside WaitForNextPass: the next deadline is one
-    // period on, re-based the same way after an overrun.
-    void PassRan();
+    // Whether the timer's turn has come since the last pass, taking it: a
+    // system modal loop (a menu, a dialog, a window being moved) runs a pass
+    // from its timer messages when this says one is due, and the main loop's
+    // next wait is then for the turn after.
+    bool TakeDue();
 
     bool HighResolution() const { return highResolution_; }
 
 private:
     std::int64_t Now() const;  // in counter ticks
-    void Arm(std::int64_t ticksAhead);
     void OpenLog();
     long long LogMicroseconds() const;
 
     std::int64_t frequency_ = 1;
     std::int64_t period_ = 0;  // ticks
-    std::int64_t deadline_ = 0;
     HANDLE timer_ = nullptr;
     bool highResolution_ = false;
     bool timerPeriodRaised_ = false;
