@@ -10,7 +10,9 @@ same seconds: the time on the processor of each one's Linux process, read from
 /proc before and after. Prints both times and their ratio for each round, and
 beside them the same bare loop showing a plain window that never changes
 (`bare-loop.exe SECONDS window`), set against the bare loop too: what Wine
-costs any program for having a window on the waiting thread.
+costs any program for having a window on the waiting thread; and last that
+windowed loop with a timer that comes round by itself, as Velmora's does
+(`bare-loop.exe SECONDS window repeating`): the floor under Velmora.
 The figures are what they are on the machine at that moment: other load
 slows both programs alike but not exactly, so compare ratios of one run.
 """
@@ -93,6 +95,8 @@ def run(env, args):
                             cwd=folder, **e2e.QUIET)
     windowed = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), "0", "window"],
                                 env=wine_env, cwd=folder, **e2e.QUIET)
+    repeating = subprocess.Popen(["wine", str(env.tools / "bare-loop.exe"), "0", "window", "repeating"],
+                                 env=wine_env, cwd=folder, **e2e.QUIET)
     try:
         if not wait_for_window(env):
             print("idle_cost: Velmora's window did not appear", file=sys.stderr)
@@ -101,20 +105,23 @@ def run(env, args):
         state = subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "state"], env=wine_env,
                                capture_output=True, text=True).stdout.strip()
         print(f"Velmora.exe {state}, no controller; {args.seconds} s per round; load {os.getloadavg()[0]:.2f}")
-        print(f"{'round':>5} {'Velmora s':>10} {'bare loop s':>12} {'ratio':>6} {'with a window s':>16} {'ratio':>6}")
+        print(f"{'round':>5} {'Velmora s':>10} {'bare loop s':>12} {'ratio':>6} {'with a window s':>16} {'ratio':>6}"
+              f" {'and repeating s':>16} {'ratio':>6}")
         for number in range(1, args.rounds + 1):
-            used = measure({"velmora": velmora, "bare": bare, "windowed": windowed}, args.seconds)
-            ratio = used["velmora"] / used["bare"] if used["bare"] > 0 else float("inf")
-            floor = used["windowed"] / used["bare"] if used["bare"] > 0 else float("inf")
-            print(f"{number:>5} {used['velmora']:>10.3f} {used['bare']:>12.3f} {ratio:>6.2f} "
-                  f"{used['windowed']:>16.3f} {floor:>6.2f}", flush=True)
+            used = measure({"velmora": velmora, "bare": bare, "windowed": windowed, "repeating": repeating},
+                           args.seconds)
+            ratios = {name: used[name] / used["bare"] if used["bare"] > 0 else float("inf")
+                      for name in ("velmora", "windowed", "repeating")}
+            print(f"{number:>5} {used['velmora']:>10.3f} {used['bare']:>12.3f} {ratios['velmora']:>6.2f} "
+                  f"{used['windowed']:>16.3f} {ratios['windowed']:>6.2f} "
+                  f"{used['repeating']:>16.3f} {ratios['repeating']:>6.2f}", flush=True)
         print(f"load at the end {os.getloadavg()[0]:.2f}")
         return 0
     finally:
         subprocess.run(["wine", str(env.tools / "velmora-window.exe"), "close"], env=wine_env, **e2e.QUIET)
-        for program in (bare, windowed):
+        for program in (bare, windowed, repeating):
             program.kill()
-        for program in (velmora, bare, windowed):
+        for program in (velmora, bare, windowed, repeating):
             try:
                 program.wait(timeout=20)
             except subprocess.TimeoutExpired:

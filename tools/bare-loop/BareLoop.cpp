@@ -1,14 +1,15 @@
-// The cheapest program that keeps Velmora's rhythm: a high-resolution
+// A program that keeps Velmora's rhythm and does nothing else: a high-resolution
 // waitable timer armed for absolute deadlines 10 ms apart, waited on with
-// the message wait the program uses, and nothing else. The idle-cost
-// benchmark runs it beside Velmora.exe: the processor time Velmora spends
-// above this one's is what its passes and its picture cost.
+// the message wait the program uses. The idle-cost benchmark runs it beside
+// Velmora.exe as its yardstick.
 //
 // With "window" it also shows a plain window of Velmora's size whose picture
 // never changes: under Wine, a thread with a window pays the system's own
 // work for it at every wait, which is the floor under any windowed program.
+// With "repeating" the timer comes round by itself every 10 ms instead of
+// being armed again for each wait, as Velmora's timer does.
 //
-//   bare-loop.exe SECONDS [window]   (0 or nothing: until it is ended)
+//   bare-loop.exe SECONDS [window] [repeating]   (0 or nothing: until it is ended)
 
 #include <windows.h>
 
@@ -53,7 +54,11 @@ void ShowPlainWindow() {
 
 int main(int argc, char** argv) {
     const long long seconds = argc > 1 ? std::atoll(argv[1]) : 0;
-    if (argc > 2 && std::strcmp(argv[2], "window") == 0) ShowPlainWindow();
+    bool repeating = false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "window") == 0) ShowPlainWindow();
+        if (std::strcmp(argv[i], "repeating") == 0) repeating = true;
+    }
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     const long long period = frequency.QuadPart / 100;
@@ -61,6 +66,18 @@ int main(int argc, char** argv) {
         CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
     if (!timer) timer = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
     const long long end = seconds > 0 ? Now() + seconds * frequency.QuadPart : 0;
+    if (repeating) {
+        LARGE_INTEGER due;
+        due.QuadPart = -100000;  // 10 ms from now, in 100 ns units
+        SetWaitableTimer(timer, &due, 10, nullptr, nullptr, FALSE);
+        while (end == 0 || Now() < end) {
+            if (MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+                WAIT_OBJECT_0 + 1)
+                PumpMessages();
+        }
+        CloseHandle(timer);
+        return 0;
+    }
     for (long long deadline = Now() + period; end == 0 || deadline < end; deadline += period) {
         for (long long now = Now(); now < deadline; now = Now()) {
             LARGE_INTEGER due;
