@@ -4,11 +4,12 @@
 // turbo and repeat half as slow again as profiles say. So the loop waits on
 // a high-resolution waitable timer that comes round by itself every period
 // (the time a pass takes does not add up, and no wait has to arm it again),
-// pumping messages while it waits. Where the high-resolution timer is missing (before
-// Windows 10 1803) a normal waitable timer with a 1 ms system timer
-// resolution takes its place. Power throttling of timer resolution is
-// turned off so that the rhythm holds while the window is minimised or
-// hidden. Everything changed here is restored when the timer goes.
+// pumping messages while it waits. Where the high-resolution timer is
+// missing (before Windows 10 1803) a normal waitable timer with a 1 ms
+// system timer resolution takes its place. Power throttling of timer
+// resolution is turned off so that the rhythm holds while the window is
+// minimised or hidden. Everything changed here is restored when the timer
+// goes.
 //
 // VELMORA_PASS_LOG=path: every pass appends one line to that file: the time
 // of the start of the pass on the performance counter, in microseconds (the
