@@ -186,23 +186,32 @@ def events_of(lines):
     return result
 
 
-# A key held on a pad repeats its key down after 50 passes, then every 4. How
+# A key held on a pad repeats its key down after 50 passes, then every 4:
+# only the last key pressed, and never Shift, Control, Alt or Alt Gr. How
 # many repeats come while the runner acts (ends the session, closes the
 # program) depends on how long it takes to start its helper, so they are left
-# out; a second key down within the first 450 ms is no repeat and stays.
+# out. Any other second key down stays, and fails the comparison.
 REPEAT_AFTER_US = 450_000
+MODIFIER_KEYS = {("2A",), ("36",), ("1D",), ("1D", "ext"), ("38",), ("38", "ext"),
+                 ("vk=10",), ("vk=11",), ("vk=12",), ("vk=A0",), ("vk=A1",), ("vk=A2",), ("vk=A3",),
+                 ("vk=A4",), ("vk=A5",)}
 
 
 def without_repeats(events):
-    """The events without the repeated key downs of a key held down."""
+    """The events without the repeats of the last key pressed while it is held."""
     held = {}  # key words -> time of its first down
+    last = None  # the last key pressed that repeats
     kept = []
     for time_us, words in events:
         if words[:2] == ["key", "down"]:
             key = tuple(words[2:])
-            if key in held and time_us - held[key] >= REPEAT_AFTER_US:
-                continue
-            held.setdefault(key, time_us)
+            if key in held:
+                if key == last and time_us - held[key] >= REPEAT_AFTER_US:
+                    continue
+            else:
+                held[key] = time_us
+                if key not in MODIFIER_KEYS:
+                    last = key
         elif words[:2] == ["key", "up"]:
             held.pop(tuple(words[2:]), None)
         kept.append((time_us, words))
