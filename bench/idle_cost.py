@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Idle cost: the processor time Velmora.exe takes under Wine with no controller,
-set against a bare program that only waits on the same 10 ms timer.
+set against a bare program that only waits on a 10 ms timer, armed again for each wait.
 
     bench/idle_cost.py [--build DIR] [--exe VELMORA.EXE] [--seconds S] [--rounds N] [--minimised]
 

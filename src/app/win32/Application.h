@@ -83,7 +83,7 @@ struct Application {
     PassTimer* Timer = nullptr;
     // Set while a pass runs: a pass that opens a dialog does not run passes from inside it.
     bool InPass = false;
-    // The main loop reached a deadline and has not run its pass yet: a modal
+    // The main loop's wait took the timer's turn and its pass has not run yet: a modal
     // loop entered from its message pump runs that pass at once.
     bool PassOwed = false;
 

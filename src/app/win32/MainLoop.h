@@ -1,7 +1,7 @@
 #pragma once
 // The main loop: each pass lets the windows handle their messages, runs the
 // pass over the controllers, serves the command-line requests and waits for
-// the next 10 ms deadline. It returns once the program is quitting.
+// the pass timer's next turn, every 10 ms. It returns once the program is quitting.
 
 #include "base/win32/Windows.h"
 
@@ -24,7 +24,7 @@ void RunBetweenProgramPasses(Application& app);
 
 // The window's timer: while a menu, a dialog or a move of the window holds
 // the thread in the system's own message loop, passes go on from here at the
-// main loop's deadlines. Nothing while a pass runs or none is due.
+// pass timer's turns. Nothing while a pass runs or none is due.
 inline constexpr UINT_PTR PassTimerId = 1;
 void RunDuePass(Application& app);
 

@@ -39,26 +39,24 @@ bool SetTimerResolutionThrottling(bool honourRequests) {
 
 }  // namespace
 
-PassTimer::PassTimer(std::int64_t periodMicroseconds) {
+PassTimer::PassTimer(std::int64_t periodMicroseconds, PassClock clock) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     frequency_ = frequency.QuadPart;
     period_ = periodMicroseconds * frequency_ / 1000000;
-    timer_ =
-        CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
-    highResolution_ = timer_ != nullptr;
-    if (!timer_) {
-        timer_ = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
-        timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    if (clock == PassClock::Timer) {
+        timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                        TIMER_ALL_ACCESS);
+        highResolution_ = timer_ != nullptr;
+        if (!timer_) {
+            timer_ = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+            timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+        }
     }
     throttlingChanged_ = SetTimerResolutionThrottling(true);
-    // The first turn one period from now, then one every period: the turns
-    // lie on the timer's own schedule, so the error of one wake does not
-    // carry into the next. A relative due time is negative, in 100 ns units.
-    LARGE_INTEGER due;
-    due.QuadPart = -periodMicroseconds * 10;
-    const LONG periodMilliseconds = static_cast<LONG>(std::max<std::int64_t>(1, periodMicroseconds / 1000));
-    if (timer_) SetWaitableTimer(timer_, &due, periodMilliseconds, nullptr, nullptr, FALSE);
+    lastTurn_ = Now();
+    deadline_ = lastTurn_ + period_;
+    if (!Arm()) DropTimer();
     OpenLog();
 }
 
@@ -100,25 +98,75 @@ void PassTimer::Note(const char* what) {
     if (log_) std::fprintf(log_, "%lld %s\n", LogMicroseconds(), what);
 }
 
+// The next turn one period from now, then one every period: the turns lie on
+// the timer's own schedule, so the error of one wake does not carry into the
+// next. A relative due time is negative, in 100 ns units.
+bool PassTimer::Arm() {
+    if (!timer_) return false;
+    LARGE_INTEGER due;
+    due.QuadPart = -period_ * 10000000 / frequency_;
+    const LONG periodMilliseconds = static_cast<LONG>(std::max<std::int64_t>(1, period_ * 1000 / frequency_));
+    return SetWaitableTimer(timer_, &due, periodMilliseconds, nullptr, nullptr, FALSE) != 0;
+}
+
+// A timer the system refused to set or to wait on: the counter takes over,
+// its message waits at a 1 ms system timer resolution.
+void PassTimer::DropTimer() {
+    if (timer_) CloseHandle(timer_);
+    timer_ = nullptr;
+    highResolution_ = false;
+    if (!timerPeriodRaised_) timerPeriodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+}
+
 bool PassTimer::WaitForNextPass(const std::function<void()>& pump) {
+    if (!timer_) return WaitByCounter(pump);
     const std::int64_t started = Now();
+    const bool overran = started - lastTurn_ >= period_;  // the turn came during the pass
     for (;;) {
         const DWORD woke =
             MsgWaitForMultipleObjectsEx(1, &timer_, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        if (woke == WAIT_OBJECT_0) return Now() - started >= period_ / 2;
         if (woke == WAIT_OBJECT_0 + 1) {
             pump();
             continue;
         }
-        // No timer to wait on: the rhythm falls back on Sleep's.
-        Sleep(static_cast<DWORD>(period_ * 1000 / frequency_));
-        return false;
+        if (woke != WAIT_OBJECT_0) {
+            DropTimer();
+            return WaitByCounter(pump);
+        }
+        lastTurn_ = Now();
+        // A late pass is followed by the next a whole period on, not by
+        // whatever was left of the timer's own period.
+        if (overran && !Arm()) DropTimer();
+        return !overran && lastTurn_ - started >= period_ / 2;
     }
 }
 
+// The deadlines stay absolute, so the time a pass takes does not add up; a
+// pass that overran by more than a period re-bases them.
+bool PassTimer::WaitByCounter(const std::function<void()>& pump) {
+    std::int64_t now = Now();
+    if (now - deadline_ > period_) deadline_ = now;
+    while (now < deadline_) {
+        const auto milliseconds = static_cast<DWORD>(((deadline_ - now) * 1000 + frequency_ - 1) / frequency_);
+        if (MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE) ==
+            WAIT_OBJECT_0)
+            pump();
+        now = Now();
+    }
+    deadline_ += period_;
+    return false;
+}
+
 bool PassTimer::TakeDue() {
-    if (!timer_) return true;  // no timer at all: the modal loop's timer messages set the rhythm
-    return WaitForSingleObject(timer_, 0) == WAIT_OBJECT_0;
+    const std::int64_t now = Now();
+    if (!timer_) {
+        if (now < deadline_) return false;
+        deadline_ = now - deadline_ > period_ ? now + period_ : deadline_ + period_;
+        return true;
+    }
+    if (WaitForSingleObject(timer_, 0) != WAIT_OBJECT_0) return false;
+    lastTurn_ = now;
+    return true;
 }
 
 }  // namespace velmora

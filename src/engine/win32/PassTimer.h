@@ -26,9 +26,14 @@
 
 namespace velmora {
 
+// Where the rhythm comes from: the waitable timer, or the performance counter
+// read around message waits that time out, when the system gives no timer
+// (tests ask for it too).
+enum class PassClock { Timer, Counter };
+
 class PassTimer {
 public:
-    explicit PassTimer(std::int64_t periodMicroseconds);
+    explicit PassTimer(std::int64_t periodMicroseconds, PassClock clock = PassClock::Timer);
     ~PassTimer();
     PassTimer(const PassTimer&) = delete;
     PassTimer& operator=(const PassTimer&) = delete;
@@ -38,12 +43,13 @@ public:
     // Notes a moment in the pass log (a word, no spaces), when there is one.
     void Note(const char* what);
     // Waits for the timer's next turn, calling pump whenever messages arrive.
-    // The timer keeps one turn, however many periods a stall lasted, so a
-    // stall is followed by one pass, not by a burst of them. True when the
-    // wait ended on the timer with no message waiting: the caller need not
-    // look at the queue again before its pass. False when the last wake was
-    // for messages, or when the wait was short: the turn may have come
-    // during the pass, with messages queued behind it.
+    // The timer keeps one turn, however many periods a stall lasted, and
+    // after a pass that overran the next turn is a whole period on: a stall
+    // is followed by one pass, not by a burst of them. True when the wait
+    // ended on the timer with no message waiting: the caller need not look
+    // at the queue again before its pass. False when the last wake was for
+    // messages, or when the wait was short: the turn may have come during
+    // the pass, with messages queued behind it.
     bool WaitForNextPass(const std::function<void()>& pump);
     // Whether the timer's turn has come since the last pass, taking it: a
     // system modal loop (a menu, a dialog, a window being moved) runs a pass
@@ -52,14 +58,20 @@ public:
     bool TakeDue();
 
     bool HighResolution() const { return highResolution_; }
+    bool UsesTimer() const { return timer_ != nullptr; }
 
 private:
     std::int64_t Now() const;  // in counter ticks
+    bool Arm();
+    void DropTimer();
+    bool WaitByCounter(const std::function<void()>& pump);
     void OpenLog();
     long long LogMicroseconds() const;
 
     std::int64_t frequency_ = 1;
-    std::int64_t period_ = 0;  // ticks
+    std::int64_t period_ = 0;    // ticks
+    std::int64_t lastTurn_ = 0;  // when the last pass's turn was taken
+    std::int64_t deadline_ = 0;  // the next turn, when the counter keeps the rhythm
     HANDLE timer_ = nullptr;
     bool highResolution_ = false;
     bool timerPeriodRaised_ = false;
