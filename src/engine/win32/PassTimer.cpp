@@ -134,10 +134,14 @@ bool PassTimer::WaitForNextPass(const std::function<void()>& pump) {
             return WaitByCounter(pump);
         }
         lastTurn_ = Now();
+        if (!overran) return lastTurn_ - started >= period_ / 2;
         // A late pass is followed by the next a whole period on, not by
-        // whatever was left of the timer's own period.
-        if (overran && !Arm()) DropTimer();
-        return !overran && lastTurn_ - started >= period_ / 2;
+        // whatever was left of the timer's own period. A turn of the old
+        // schedule that came just before is dropped: Wine keeps it when the
+        // timer is set again.
+        if (!Arm()) DropTimer();
+        if (timer_) WaitForSingleObject(timer_, 0);
+        return false;
     }
 }
 
